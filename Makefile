@@ -1,0 +1,50 @@
+# make run   builds if needed and starts the program in the demo workspace ./demo
+# make test  builds with the sanitizers and runs every test
+# make bench runs the benchmarks
+BUILD      ?= build
+TEST_BUILD ?= build-test
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+PACKAGES   := g++ cmake make libncurses-dev libgtest-dev tmux
+
+.PHONY: all run test deps build build-test bench fuzz install clean
+
+all: build
+
+# Installs the missing system packages when run as root; otherwise names them.
+deps:
+	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    echo "Installing:$$missing"; \
+	    DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing >/dev/null; \
+	  else \
+	    echo "Missing packages:$$missing (run 'make' as root, or install them with apt-get)"; exit 1; \
+	  fi; \
+	fi
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTV_TESTS=OFF >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target tallyvane
+
+build-test: deps
+	@cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTV_SANITIZE=ON -DTV_TESTS=ON >/dev/null
+	@cmake --build $(TEST_BUILD) -j $(JOBS)
+
+run: build
+	@sh tools/prepare-workspace.sh demo
+	@cd demo && exec ../$(BUILD)/tallyvane
+
+test: build-test
+	@cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DTV_TESTS=OFF >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+	@sh bench/run.sh $(BUILD)
+
+install: build
+	@cmake --install $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(TEST_BUILD)

@@ -1,0 +1,99 @@
+// Text files of the working folder, with the operations the program needs:
+// read a line of at most N characters (the rest of the line skipped), read some
+// characters, one character or a whole number in free format, test for the end;
+// create or replace, append. Readers accept LF and CR LF line ends and a last line
+// without a line end; writers write LF. Every failure is an IoError.
+#pragma once
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "console/io_error.h"
+
+namespace tv {
+
+class TextReader {
+public:
+    TextReader(std::string name, std::string content);
+    const std::string& name() const { return name_; }
+
+    // Reads up to `max` characters of the current line and skips the rest of it.
+    std::string read_line(size_t max = 255);
+    // Reads up to `max` characters of the current line; stays on the line.
+    std::string read_text(size_t max);
+    // Reads one character; at a line end it gives '\n' and stays on the line.
+    char read_char();
+    // Reads a whole number in free format: blanks, TABs and line ends before it are
+    // skipped, and it ends at the next blank, TAB or line end. Anything else is an
+    // IoError naming the file and the line.
+    long read_int();
+    // Skips to the start of the next line.
+    void skip_line();
+    bool eof() const { return pos_ >= data_.size(); }
+    bool eoln() const;
+    // Line number (from 1) of the reading position.
+    int line_no() const { return line_; }
+    // Starts again at the first line.
+    void rewind() { pos_ = 0; line_ = 1; }
+
+private:
+    bool at_line_end() const;
+    void take_line_end();
+
+    std::string name_;
+    std::string data_;
+    size_t pos_ = 0;
+    int line_ = 1;
+};
+
+class TextWriter {
+public:
+    enum class Mode { create, append, replace_safely };
+    TextWriter(std::filesystem::path path, std::string name, Mode mode);
+    TextWriter(TextWriter&& other) noexcept;
+    TextWriter& operator=(TextWriter&&) = delete;
+    TextWriter(const TextWriter&) = delete;
+    // Without close(), a plain file keeps what was written and a safely replaced one
+    // is left as it was (the partial copy is removed).
+    ~TextWriter();
+
+    void write(std::string_view s);
+    void write(long n) { write(std::to_string(n)); }
+    void writeln(std::string_view s = "");
+    // Flushes and closes; a safely replaced file is renamed into place here.
+    void close();
+    bool is_open() const { return file_ != nullptr; }
+    const std::string& name() const { return name_; }
+
+private:
+    void fail(const std::string& op, const std::string& qualifier = "");
+    std::filesystem::path path_, temp_;
+    std::string name_;
+    FILE* file_ = nullptr;
+};
+
+// The working folder: every file the program reads or writes is named relative to it.
+class Files {
+public:
+    explicit Files(std::filesystem::path dir = ".") : dir_(std::move(dir)) {}
+    const std::filesystem::path& dir() const { return dir_; }
+    std::filesystem::path path(const std::string& name) const { return dir_ / name; }
+    bool exists(const std::string& name) const;
+
+    // Opens a file for reading (the whole file is read at once).
+    TextReader read(const std::string& name) const;
+    // Creates a file or replaces it, empty.
+    TextWriter create(const std::string& name) const;
+    // Opens a file to add lines at its end (creating it when missing).
+    TextWriter append(const std::string& name) const;
+    // Replaces a file that holds the user's work: the new text goes to a temporary file
+    // that is renamed over the old one on close(), so a failure never leaves it half written.
+    TextWriter replace_safely(const std::string& name) const;
+
+private:
+    std::filesystem::path dir_;
+};
+
+}  // namespace tv

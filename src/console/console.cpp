@@ -1,0 +1,70 @@
+#include "console/console.h"
+
+namespace tv {
+
+int ScriptFace::wait_key(const Screen& screen) {
+    if (keys_.empty()) {
+        last_screen.clear();
+        for (int r = 1; r <= Screen::ROWS; ++r) last_screen += screen.line(r) + "\n";
+        throw ScriptExhausted("the key script ran out; the screen was:\n" + last_screen);
+    }
+    int k = keys_.front();
+    keys_.pop_front();
+    return k;
+}
+
+int Console::read_key() {
+    if (ahead_.empty()) wait_for_key();
+    int k = ahead_.front();
+    ahead_.pop_front();
+    return k;
+}
+
+void Console::wait_for_key() {
+    if (!ahead_.empty()) return;
+    int k = face_.wait_key(screen_);
+    if (k >= key::EXT) {
+        ahead_.push_back(0);
+        ahead_.push_back(k - key::EXT);
+    } else {
+        ahead_.push_back(k);
+    }
+}
+
+bool Console::key_pressed() { return !ahead_.empty() || face_.key_waiting(screen_); }
+
+std::string Console::read_line(size_t max) {
+    std::string line;
+    for (;;) {
+        int k = read_key();
+        if (k == 0) {  // extended keys play no part in a typed line
+            read_key();
+            continue;
+        }
+        if (k == key::ENTER || k == '\n') break;
+        if (k == key::BACKSPACE || k == 127) {
+            if (!line.empty()) {
+                line.pop_back();
+                screen_.write("\b \b");
+            }
+            continue;
+        }
+        if (k < 32 || k > 255) continue;
+        if (line.size() < max) {
+            line += static_cast<char>(k);
+            screen_.write(static_cast<char>(k));
+        }
+    }
+    screen_.writeln();
+    return line;
+}
+
+void Console::clr() {
+    for (int r = 2; r <= 24; ++r) {
+        go(1, r);
+        clear_eol();
+    }
+    go(1, 3);
+}
+
+}  // namespace tv

@@ -1,0 +1,105 @@
+// The console every screen works with: the screen model plus a keyboard.
+// Keys arrive one code at a time; an extended key (arrows, Home, F1...) arrives
+// as the code 0 followed by its scan code, as on a PC keyboard.
+#pragma once
+#include <deque>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "console/screen.h"
+
+namespace tv {
+
+namespace key {
+constexpr int ENTER = 13, ESC = 27, BACKSPACE = 8, TAB = 9;
+// Scan codes of the extended keys (the second code after 0).
+constexpr int UP = 72, DOWN = 80, LEFT = 75, RIGHT = 77, HOME = 71, END = 79, PGUP = 73,
+              PGDN = 81, INS = 82, DEL = 83, F1 = 59, F10 = 68;
+// A key source reports an extended key as EXT + scan code.
+constexpr int EXT = 0x100;
+}  // namespace key
+
+// Where keys come from and where the screen is shown: the real terminal or a test script.
+class Face {
+public:
+    virtual ~Face() = default;
+    // Shows the screen and waits for the next key (key::EXT + scan for extended keys).
+    virtual int wait_key(const Screen& screen) = 0;
+    // Whether a key is waiting, without taking it.
+    virtual bool key_waiting(const Screen& screen) = 0;
+    // Shows the screen without waiting (before a long computation, say).
+    virtual void show(const Screen&) {}
+};
+
+// A test's key list ran dry: the screen under test asked for more keys than the test gave.
+struct ScriptExhausted : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Keys from a list given by a test. When the list is used up it throws, so a
+// screen that waits for more keys than expected fails the test instead of hanging.
+class ScriptFace : public Face {
+public:
+    ScriptFace() = default;
+    explicit ScriptFace(std::vector<int> keys) { add(keys); }
+    void add(const std::vector<int>& keys) { keys_.insert(keys_.end(), keys.begin(), keys.end()); }
+    // Adds the characters of a text as keys ("\r" for Enter).
+    void type(const std::string& text) { for (unsigned char c : text) keys_.push_back(c); }
+    int wait_key(const Screen& screen) override;
+    bool key_waiting(const Screen&) override { return !keys_.empty(); }
+    size_t left() const { return keys_.size(); }
+    // The screen as it was when the script ran dry (for the failure message).
+    std::string last_screen;
+
+private:
+    std::deque<int> keys_;
+};
+
+class Console {
+public:
+    explicit Console(Face& face) : face_(face) {}
+    Screen& screen() { return screen_; }
+    const Screen& screen() const { return screen_; }
+
+    // One key code: extended keys give 0 and then their scan code on the next call.
+    int read_key();
+    // Whether a key is waiting, without taking it.
+    bool key_pressed();
+    // Waits until a key is pressed but leaves it to be read by the next prompt.
+    void wait_for_key();
+    // Reads a typed line with echo; Backspace removes the last character; Enter ends
+    // the line and moves the cursor to the next row. At most `max` characters are kept.
+    std::string read_line(size_t max = 255);
+    // Waits for Enter (a "Press Return" prompt reads a whole line and ignores it).
+    void wait_enter() { read_line(); }
+    // Shows the screen as it stands (before a long step).
+    void show() { face_.show(screen_); }
+
+    // Shortcuts to the screen model, named after the console operations.
+    void clear() { screen_.clear(); }
+    void clear_eol() { screen_.clear_eol(); }
+    void go(int col, int row) { screen_.go(col, row); }
+    void text_color(int c) { screen_.text_color(c); }
+    void text_background(int c) { screen_.text_background(c); }
+    void write(std::string_view s) { screen_.write(s); }
+    void write(char c) { screen_.write(c); }
+    void write_num(long n, int width = 0) { screen_.write_num(n, width); }
+    void writeln(std::string_view s = "") { screen_.writeln(s); }
+    // Writes `s` at (col,row).
+    void write_at(int col, int row, std::string_view s) { go(col, row); write(s); }
+    // Normal colours: yellow on blue.
+    void normal() { text_color(YELLOW); text_background(BLUE); }
+    // Highlight: white on red.
+    void highlight() { text_color(WHITE); text_background(RED); }
+    // Clears rows 2-24 in the current background; cursor to column 1, row 3.
+    void clr();
+
+private:
+    Face& face_;
+    Screen screen_;
+    std::deque<int> ahead_;  // codes already taken from the face, not yet read
+};
+
+}  // namespace tv

@@ -1,0 +1,30 @@
+// A failed file operation. It ends the program: the terminal is restored and one
+// line names the operation, the file and the reason.
+#pragma once
+#include <stdexcept>
+#include <string>
+
+namespace tv {
+
+struct IoError : std::runtime_error {
+    // `qualifier` follows the file name, as in: cannot open "RJ.A" for reading: ...
+    IoError(std::string operation, std::string file, std::string reason, int line = 0,
+            const std::string& qualifier = "")
+        : std::runtime_error(describe(operation, file, reason, line, qualifier)),
+          operation(std::move(operation)), file(std::move(file)), reason(std::move(reason)),
+          line(line) {}
+    std::string operation, file, reason;
+    int line;
+
+    // e.g. cannot open "RJ.A" for reading: No such file or directory
+    static std::string describe(const std::string& op, const std::string& file,
+                                const std::string& reason, int line,
+                                const std::string& qualifier = "") {
+        std::string s = "cannot " + op + " \"" + file + "\"";
+        if (!qualifier.empty()) s += " " + qualifier;
+        if (line > 0) s += " (line " + std::to_string(line) + ")";
+        return s + ": " + reason;
+    }
+};
+
+}  // namespace tv

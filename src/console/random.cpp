@@ -1,0 +1,57 @@
+#include "console/random.h"
+
+#include <chrono>
+
+namespace tv {
+
+namespace {
+uint64_t splitmix(uint64_t& x) {
+    uint64_t z = (x += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+uint64_t rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+}  // namespace
+
+void Random::seed_with(uint64_t seed) {
+    for (auto& s : s_) s = splitmix(seed);
+}
+
+void Random::mix(uint64_t tick) {
+    uint64_t x = tick ^ s_[0];
+    s_[0] ^= splitmix(x);
+    s_[1] ^= splitmix(x);
+    if ((s_[0] | s_[1] | s_[2] | s_[3]) == 0) s_[0] = 1;
+    next();
+}
+
+// xoshiro256** step.
+uint64_t Random::next() {
+    uint64_t result = rotl(s_[1] * 5, 7) * 9;
+    uint64_t t = s_[1] << 17;
+    s_[2] ^= s_[0];
+    s_[3] ^= s_[1];
+    s_[1] ^= s_[2];
+    s_[0] ^= s_[3];
+    s_[2] ^= t;
+    s_[3] = rotl(s_[3], 45);
+    return result;
+}
+
+int Random::random(int n) {
+    if (n <= 0) return 0;
+    uint64_t range = static_cast<uint64_t>(n);
+    uint64_t limit = UINT64_MAX - UINT64_MAX % range;  // reject the uneven tail
+    uint64_t x;
+    do x = next(); while (x >= limit);
+    return static_cast<int>(x % range);
+}
+
+uint64_t SystemClock::ticks_ms() {
+    using namespace std::chrono;
+    return static_cast<uint64_t>(
+        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+}  // namespace tv

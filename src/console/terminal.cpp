@@ -1,0 +1,182 @@
+#include "console/terminal.h"
+
+#include <curses.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace tv {
+
+namespace {
+
+// The signal that asked the program to stop. A signal handler can only leave a
+// mark; the key wait reads it and unwinds the program normally.
+volatile std::sig_atomic_t g_stop_signal = 0;
+
+extern "C" void on_stop_signal(int sig) {
+    if (g_stop_signal != 0) {
+        // A second signal while the first is pending: give the terminal back now.
+        endwin();
+        _exit(128 + sig);
+    }
+    g_stop_signal = sig;
+}
+
+// PC colour number to curses colour number (PC 1 is blue, curses 1 is red...).
+constexpr short CURSES_COLOUR[8] = {COLOR_BLACK, COLOR_BLUE,    COLOR_GREEN,  COLOR_CYAN,
+                                    COLOR_RED,   COLOR_MAGENTA, COLOR_YELLOW, COLOR_WHITE};
+
+int decode(int ch) {
+    switch (ch) {
+    case KEY_UP: return key::EXT + key::UP;
+    case KEY_DOWN: return key::EXT + key::DOWN;
+    case KEY_LEFT: return key::EXT + key::LEFT;
+    case KEY_RIGHT: return key::EXT + key::RIGHT;
+    case KEY_HOME: return key::EXT + key::HOME;
+    case KEY_END: return key::EXT + key::END;
+    case KEY_PPAGE: return key::EXT + key::PGUP;
+    case KEY_NPAGE: return key::EXT + key::PGDN;
+    case KEY_IC: return key::EXT + key::INS;
+    case KEY_DC: return key::EXT + key::DEL;
+    case KEY_BACKSPACE: case 127: return key::BACKSPACE;
+    case KEY_ENTER: case '\n': case '\r': return key::ENTER;
+    default: break;
+    }
+    if (ch >= KEY_F(1) && ch <= KEY_F(10)) return key::EXT + key::F1 + (ch - KEY_F(1));
+    if (ch >= 0 && ch <= 255) return ch;
+    return -1;  // other curses keys play no part
+}
+
+}  // namespace
+
+TerminalFace::TerminalFace() {
+    struct sigaction sa {};
+    sa.sa_handler = on_stop_signal;
+    sigemptyset(&sa.sa_mask);
+    for (int sig : {SIGINT, SIGTERM, SIGHUP}) sigaction(sig, &sa, nullptr);
+
+    set_escdelay(25);
+    if (!initscr()) throw std::runtime_error("the terminal could not be set up");
+    active_ = true;
+    raw();
+    noecho();
+    keypad(stdscr, TRUE);
+    nonl();
+    if (has_colors()) {
+        start_color();
+        sixteen_ = COLORS >= 16 && COLOR_PAIRS >= 257;
+        if (sixteen_) {
+            for (int bg = 0; bg < 16; ++bg)
+                for (int fg = 0; fg < 16; ++fg)
+                    init_pair(static_cast<short>(bg * 16 + fg + 1),
+                              static_cast<short>(CURSES_COLOUR[fg & 7] + (fg & 8)),
+                              static_cast<short>(CURSES_COLOUR[bg & 7] + (bg & 8)));
+        } else {
+            for (int bg = 0; bg < 8; ++bg)
+                for (int fg = 0; fg < 8; ++fg)
+                    if (bg * 8 + fg > 0 && bg * 8 + fg < COLOR_PAIRS)
+                        init_pair(static_cast<short>(bg * 8 + fg), CURSES_COLOUR[fg], CURSES_COLOUR[bg]);
+        }
+    }
+}
+
+TerminalFace::~TerminalFace() { restore(); }
+
+void TerminalFace::restore() {
+    if (!active_) return;
+    active_ = false;
+    endwin();
+}
+
+int TerminalFace::attribute(int fg, int bg) const {
+    if (!has_colors()) return (bg == RED || bg == WHITE || bg == LIGHTGRAY) ? A_REVERSE : A_NORMAL;
+    if (sixteen_) return COLOR_PAIR(bg * 16 + fg + 1);
+    int attr = COLOR_PAIR((bg & 7) * 8 + (fg & 7));
+    if (fg & 8) attr |= A_BOLD;
+    return attr;
+}
+
+bool TerminalFace::too_small() { return LINES < Screen::ROWS || COLS < Screen::COLS; }
+
+void TerminalFace::draw_size_notice() {
+    erase();
+    attrset(A_NORMAL);
+    std::string need = "Tallyvane needs a terminal of at least 80 columns and 25 rows.";
+    std::string have = "This one has " + std::to_string(COLS) + " columns and " +
+                       std::to_string(LINES) + " rows. Please make it larger.";
+    mvaddnstr(0, 0, need.c_str(), COLS);
+    mvaddnstr(1, 0, have.c_str(), COLS);
+    refresh();
+    notice_ = true;
+}
+
+void TerminalFace::draw(const Screen& screen, bool force) {
+    if (too_small()) {
+        draw_size_notice();
+        return;
+    }
+    if (notice_) {
+        notice_ = false;
+        force = true;
+        clear();
+    }
+    if (!force && shown_ && screen.version() == drawn_version_) {
+        move(screen.row() - 1, screen.col() - 1);
+        refresh();
+        return;
+    }
+    for (int r = 1; r <= Screen::ROWS; ++r)
+        for (int c = 1; c <= Screen::COLS; ++c) {
+            const Cell& cell = screen.at(c, r);
+            Cell& old = drawn_[(r - 1) * Screen::COLS + (c - 1)];
+            if (!force && shown_ && cell == old) continue;
+            old = cell;
+            unsigned char ch = static_cast<unsigned char>(cell.ch);
+            if (ch < 32 || ch > 126) ch = ch == 0 ? ' ' : '?';
+            // The bottom-right cell cannot be written with the cursor advancing past it.
+            if (r == Screen::ROWS && c == Screen::COLS)
+                mvinsch(r - 1, c - 1, ch | attribute(cell.fg, cell.bg));
+            else
+                mvaddch(r - 1, c - 1, ch | attribute(cell.fg, cell.bg));
+        }
+    shown_ = true;
+    drawn_version_ = screen.version();
+    move(screen.row() - 1, screen.col() - 1);
+    refresh();
+}
+
+void TerminalFace::show(const Screen& screen) { draw(screen, false); }
+
+int TerminalFace::next_key(const Screen& screen, bool wait) {
+    if (pushed_back_ >= 0) {
+        int k = pushed_back_;
+        if (wait) pushed_back_ = -1;
+        return k;
+    }
+    draw(screen, false);
+    timeout(wait ? 100 : 0);
+    for (;;) {
+        if (g_stop_signal != 0) throw Interrupted{g_stop_signal};
+        int ch = getch();
+        if (ch == ERR) {
+            if (!wait) return -1;
+            continue;
+        }
+        if (ch == KEY_RESIZE) {
+            draw(screen, true);
+            continue;
+        }
+        if (too_small()) continue;  // keys do nothing while the notice is shown
+        int k = decode(ch);
+        if (k < 0) continue;
+        if (!wait) pushed_back_ = k;
+        return k;
+    }
+}
+
+int TerminalFace::wait_key(const Screen& screen) { return next_key(screen, true); }
+
+bool TerminalFace::key_waiting(const Screen& screen) { return next_key(screen, false) >= 0; }
+
+}  // namespace tv

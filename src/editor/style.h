@@ -1,0 +1,64 @@
+// The quiz style record, its file (the style name plus ".spe", 29 lines) and the
+// hand-off file "temp2.txt" through which the editor names the style to run.
+#pragma once
+#include <string>
+
+#include "bank/textfile.h"
+
+namespace tv {
+
+// The 29 settings of a style, in file order. Chapters are absolute (1-21:
+// Romans 1-16, then James 1-5 as 17-21). Letters are stored upper-case.
+struct Style {
+    char LG = 'F';
+    int BCHAP = 1, BVER = 1;
+    int ECHAP = 1, EVER = 1;
+    std::string NAME4;
+    int LPP = 60;
+    char OUT = 'P';
+    int QMAX = 20;
+    char REGLST = 'A';
+    int AB = 16, IPC = 50;
+    char INDX = 'Y';
+    int QNUM = 10;
+    char SEC1 = 'V';
+    int REPEATPCT = 0;
+    int SPMAX = 0, SPMIN = 0, FMAX = 0, FMIN = 0, RMAX = 0, RMIN = 0, OMAX = 0, OMIN = 0,
+        SMAX = 0, SMIN = 0;
+    int PRIMPCT = 100;
+    int SPEARLY = 1, SPLATE = 30;
+    char SETSPC = 'N';
+    std::string TYP = std::string(30, 'n');
+};
+
+// The editor's form of the record: chapters within their book, with the book text
+// (" R" or " J") and the offset to the absolute chapter (0 or 16).
+struct EditorStyle : Style {
+    std::string BBK = " R", EBK = " R";
+    int ADDB = 0, ADDE = 0;
+};
+
+constexpr int JAMES_OFFSET = 16;
+
+// Absolute chapters into book + chapter within the book, and back.
+EditorStyle to_editor(const Style& s);
+Style to_absolute(const EditorStyle& e);
+
+// Reads the 29 lines of a style file; chapters stay absolute.
+Style read_style(TextReader& in);
+// Reads the named style file into the editor's form.
+EditorStyle READIN(const Files& files, const std::string& file_name);
+// Writes lines 1-28 (chapters already absolute) and line 29.
+void write_style_head(TextWriter& out, const Style& s);
+void write_style_typ(TextWriter& out, const std::string& typ);
+
+// The style file of a style name: the name plus ".spe", cut to 14 characters.
+std::string style_file_name(const std::string& name);
+
+constexpr const char* HANDOFF_FILE = "temp2.txt";
+constexpr const char* EXIT_NAME = "Exit";
+void write_handoff(const Files& files, const std::string& name);
+// The first line of the hand-off file, at most 14 characters.
+std::string read_handoff(const Files& files);
+
+}  // namespace tv

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "console/screen.h"
+
+using tv::Screen;
+
+TEST(Screen, WritesInTheCurrentColoursAndWrapsAtColumn80) {
+    Screen s;
+    s.text_color(tv::YELLOW);
+    s.text_background(tv::BLUE);
+    s.go(78, 3);
+    s.write("abcd");
+    EXPECT_EQ(s.text(3, 78, 3), "abc");
+    EXPECT_EQ(s.at(1, 4).ch, 'd');
+    EXPECT_EQ(s.at(1, 4).fg, tv::YELLOW);
+    EXPECT_EQ(s.at(1, 4).bg, tv::BLUE);
+    EXPECT_EQ(s.col(), 2);
+    EXPECT_EQ(s.row(), 4);
+    // Untouched cells keep their old colours.
+    EXPECT_EQ(s.at(5, 4).bg, tv::BLACK);
+}
+
+TEST(Screen, ScrollsAtTheBottomFillingTheNewRowWithTheBackground) {
+    Screen s;
+    s.go(1, 1);
+    s.write("top");
+    s.go(1, 25);
+    s.text_background(tv::RED);
+    s.writeln("bottom");
+    EXPECT_EQ(s.line(24), "bottom");
+    EXPECT_EQ(s.line(1), "");
+    EXPECT_EQ(s.at(40, 25).bg, tv::RED);
+    EXPECT_EQ(s.row(), 25);
+    EXPECT_EQ(s.col(), 1);
+    // Writing into the last cell scrolls too.
+    s.go(80, 25);
+    s.write("x");
+    EXPECT_EQ(s.at(80, 24).ch, 'x');
+    EXPECT_EQ(s.row(), 25);
+}
+
+TEST(Screen, ClearToEndOfRowUsesTheCurrentBackgroundAndKeepsTheCursor) {
+    Screen s;
+    s.go(1, 2);
+    s.write(std::string(80, '#'));
+    s.go(10, 2);
+    s.text_background(tv::GREEN);
+    s.clear_eol();
+    EXPECT_EQ(s.line(2), std::string(9, '#'));
+    EXPECT_EQ(s.at(80, 2).bg, tv::GREEN);
+    EXPECT_EQ(s.at(9, 2).bg, tv::BLACK);
+    EXPECT_EQ(s.col(), 10);
+}
+
+TEST(Screen, NumbersAreRightAlignedAndWidenWhenNeeded) {
+    Screen s;
+    s.go(1, 1);
+    s.write_num(7, 3);
+    s.write_num(12345, 3);
+    s.write_num(-4, 0);
+    EXPECT_EQ(s.line(1), "  712345-4");
+}
+
+TEST(Screen, ClearFillsEverythingAndHomesTheCursor) {
+    Screen s;
+    s.text_background(tv::BLUE);
+    s.go(5, 5);
+    s.write("x");
+    s.clear();
+    EXPECT_EQ(s.at(5, 5).ch, ' ');
+    EXPECT_EQ(s.at(80, 25).bg, tv::BLUE);
+    EXPECT_EQ(s.col(), 1);
+    EXPECT_EQ(s.row(), 1);
+}

@@ -1,0 +1,42 @@
+// Helpers shared by the tests: a fresh working folder per test, and short ways to
+// read files and the screen.
+#pragma once
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "bank/textfile.h"
+#include "console/console.h"
+
+namespace tv::test {
+
+// A new empty folder under the system's temporary folder, removed at the end.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    Files files() const { return Files(path_); }
+    void write(const std::string& name, const std::string& content) const;
+    std::string read(const std::string& name) const;
+    bool exists(const std::string& name) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+// The whole content of a file as a string.
+std::string slurp(const std::filesystem::path& p);
+// Copies files of the project (relative to the source tree) into a folder.
+void copy_from_source(const std::string& relative_dir, const std::filesystem::path& to);
+std::filesystem::path source_dir();
+
+// Keys for a script: an extended key (arrow etc.) as the script wants it.
+inline int ext(int scan) { return key::EXT + scan; }
+// Characters of a text as keys.
+std::vector<int> keys(const std::string& text);
+// All 25 rows of the screen, trailing blanks cut, for failure messages.
+std::string dump(const Screen& s);
+
+}  // namespace tv::test
