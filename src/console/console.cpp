@@ -67,4 +67,13 @@ void Console::clr() {
     go(1, 3);
 }
 
+int advance_rset(Console& con, int& RSET) {
+    ++RSET;
+    if (RSET >= 24) {
+        con.clr();
+        RSET = 5;
+    }
+    return RSET;
+}
+
 }  // namespace tv

@@ -102,4 +102,9 @@ private:
     std::deque<int> ahead_;  // codes already taken from the face, not yet read
 };
 
+// Progress messages during sectoring follow-up and assembly go to column 3 of row
+// RSET. RSET is advanced before each message; when it reaches 24 the work area is
+// cleared and row 5 is used. Returns the new RSET.
+int advance_rset(Console& con, int& RSET);
+
 }  // namespace tv
