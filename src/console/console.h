@@ -33,6 +33,12 @@ public:
     virtual void show(const Screen&) {}
 };
 
+// Abandons the run in progress: the cycle catches it and starts again at the banner.
+// Files of the run are closed on the way out by their owners.
+struct RunAbandoned {
+    std::string why;  // for tests and logs; the screen already said what happened
+};
+
 // A test's key list ran dry: the screen under test asked for more keys than the test gave.
 struct ScriptExhausted : std::runtime_error {
     using std::runtime_error::runtime_error;
