@@ -1,0 +1,95 @@
+// The question bank: the names of its files, the verse index (the count file that
+// says how many questions of each kind every verse has), the totals of a run's
+// material, and the small readers other steps call (CONVERT2, FINTYPES).
+#pragma once
+#include <array>
+#include <string>
+
+#include "bank/question_file.h"
+#include "bank/tables.h"
+#include "bank/textfile.h"
+#include "console/console.h"
+#include "editor/style.h"
+
+namespace tv {
+
+// ---- Names of the bank's files ----
+
+// The five names from the level letter, the regular list letter and Pct Prim FTV:
+// RJ.A, FTV.58, cv.b, co.b, count.58A; level "L" puts "LL" before each.
+BankNames bank_names(const Style& s);
+
+// Directories of a search list are separated by this character (as in PATH).
+constexpr char PATH_SEPARATOR = ':';
+
+// Whether `name` is in the working folder or in one of the directories of
+// `path_list`. Relative directories are taken from the working folder.
+bool found_on_path(const Files& files, const std::string& name, const std::string& path_list);
+
+// ---- The question line ----
+
+// Where a question line belongs: chapter (1-21) from columns 1-2, verse (1-45) from
+// column 4 on. `problem` says why the line is outside the format ("" when it is not).
+struct QuestionRef {
+    int chapter = 0;
+    int verse = 0;
+    std::string problem;
+};
+QuestionRef read_question_ref(const std::string& line);
+
+// Most questions of one kind a verse may have (the count file holds bytes).
+constexpr int MAX_PER_VERSE = 255;
+
+// ---- The verse index ----
+
+// Counts the lines of the four question files per verse into QCOUNT, FCOUNT, RCOUNT
+// and OCOUNT (set to 0 first). A line outside the format, out of order, or one too
+// many for its verse, and a file without questions, are an IoError naming the file
+// and the line.
+void count_questions(const Files& files, const BankNames& names, BankTables& t);
+
+// Writes the count file: 945 lines "chapter verse Q F R O S", chapter 1-21, verse 1-45.
+// The file is replaced safely (temporary file renamed over the old one).
+void write_index(const Files& files, const std::string& count_file, const BankTables& t);
+
+// Clears the work area, says "  Creating index of questions...", counts the question
+// files and writes the count file.
+void build_index(Console& con, const Files& files, const BankNames& names, BankTables& t);
+
+// Reads the count file into the five per-verse tables (set to 0 first). Each entry is
+// seven whole numbers in free format, stored at the chapter and verse it names; the
+// next entry must be the verse after it, and the reading ends with chapter 21 verse
+// 45. Returns false when an entry is not a number, out of its place or out of range,
+// or the file ends early: the index does not fit the file layout and must be rebuilt.
+// A missing file is an IoError.
+bool load_index(const Files& files, const std::string& count_file, BankTables& t);
+
+// ---- The material of a run ----
+
+// Adds the five counts of verse CH:V to the counts before the material.
+void BCOUNT(BankTables& t, int CH, int V);
+// Adds the five counts of verse CH:V to the totals of the material.
+void TCOUNT(BankTables& t, int CH, int V);
+// The totals of the material BCHAP:BVER to ECHAP:EVER and the counts before it.
+void count_material(const Style& s, BankTables& t);
+
+// Turns the absolute chapter in columns 1-2 of a question line into the chapter within
+// its book (17-21 become " 1" to " 5") and gives the book letter, 'R' or 'J'.
+char CONVERT2(std::string& ALLTEMP);
+
+// The FTV type letter of each FTV question of each sector: column 9 of its line, or
+// 'R' for "VR" in columns 9-10. The FTV questions of the material follow the FBEFORE
+// lines before it, sector after sector. FTYPE[s] gets TFPS[s] + 1 entries (from 1).
+void FINTYPES(const QuestionFile& ftv, int FBEFORE, int SECTORS,
+              const std::array<int, MAX_SECTORS + 1>& TFPS, BankTables& t);
+
+// The material step of a run: resets the bank's tables, clears the work area, decides
+// whether to build the verse index (always unless INDX is "N"; then only when the
+// count file is not found here or along `path_list`), builds it when needed, shows
+// "Sectoring material...", loads the index and counts the material. A count file
+// that does not fit its layout or no longer matches the question files is rebuilt,
+// with a note on row 4.
+void index_material(Console& con, const Files& files, const Style& s, const BankNames& names,
+                    BankTables& t, const std::string& path_list);
+
+}  // namespace tv

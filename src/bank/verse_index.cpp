@@ -1,0 +1,217 @@
+// The verse index: counting the question files per verse, writing the count file,
+// reading it back, and the material step of a run that ties them together.
+#include <filesystem>
+
+#include "bank/bank.h"
+
+namespace tv {
+
+bool found_on_path(const Files& files, const std::string& name, const std::string& path_list) {
+    if (files.exists(name)) return true;
+    size_t start = 0;
+    for (;;) {
+        size_t end = path_list.find(PATH_SEPARATOR, start);
+        if (end == std::string::npos) end = path_list.size();
+        const std::string dir = path_list.substr(start, end - start);
+        // An empty entry names the working folder, already searched.
+        if (!dir.empty()) {
+            std::error_code ec;
+            if (std::filesystem::is_regular_file(files.dir() / dir / name, ec)) return true;
+        }
+        if (end == path_list.size()) return false;
+        start = end + 1;
+    }
+}
+
+namespace {
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+bool is_empty_line(const std::string& line) {
+    for (char c : line)
+        if (!is_blank(c)) return false;
+    return true;
+}
+
+std::string place(int chapter, int verse) {
+    return "chapter " + std::to_string(chapter) + " verse " + std::to_string(verse);
+}
+
+}  // namespace
+
+QuestionRef read_question_ref(const std::string& line) {
+    QuestionRef r;
+    if (is_empty_line(line)) {
+        r.problem = "the line is empty";
+        return r;
+    }
+    // Columns 1-2: the chapter, a blank or a zero before a single digit.
+    const std::string field = line.substr(0, 2);
+    if (field.size() < 2 || !is_digit(field[1]) || !(field[0] == ' ' || is_digit(field[0]))) {
+        r.problem = "the chapter field \"" + field + "\" is not a number";
+        return r;
+    }
+    r.chapter = field[1] - '0' + (field[0] == ' ' ? 0 : 10 * (field[0] - '0'));
+    if (r.chapter < 1 || r.chapter > CHAPTERS) {
+        r.problem = "chapter " + std::to_string(r.chapter) + " is outside 1-" + std::to_string(CHAPTERS);
+        return r;
+    }
+    // Column 3 is a separator; the verse is the next number, ended by a blank or a TAB.
+    size_t p = 3;
+    while (p < line.size() && is_blank(line[p])) ++p;
+    const size_t start = p;
+    while (p < line.size() && !is_blank(line[p])) ++p;
+    const std::string verse = line.substr(start, p - start);
+    if (verse.empty()) {
+        r.problem = "the line has no verse number";
+        return r;
+    }
+    for (char c : verse) {
+        if (!is_digit(c)) {
+            r.problem = "the verse field \"" + verse + "\" is not a number";
+            return r;
+        }
+    }
+    r.verse = verse.size() > 4 ? 9999 : std::stoi(verse);
+    if (r.verse < 1 || r.verse > VERSES) {
+        r.problem = "verse " + verse + " is outside 1-" + std::to_string(VERSES);
+        r.verse = 0;
+    }
+    return r;
+}
+
+namespace {
+
+// Counts the questions of one file per verse into `table`, checking every line.
+void count_file(const Files& files, const std::string& name, VerseCounts& table) {
+    const QuestionFile file = QuestionFile::load(files, name);
+    // Empty lines after the last question are harmless: no reader ever gets to them.
+    int last = file.size();
+    while (last >= 1 && is_empty_line(file.line(last, std::string::npos))) --last;
+    if (last == 0) throw IoError("index", name, "the file holds no question");
+
+    int prev_chapter = 0, prev_verse = 0;
+    for (int k = 1; k <= last; ++k) {
+        const QuestionRef r = read_question_ref(file.line(k, std::string::npos));
+        if (!r.problem.empty()) throw IoError("index", name, r.problem, k);
+        if (r.chapter < prev_chapter || (r.chapter == prev_chapter && r.verse < prev_verse))
+            throw IoError("index", name,
+                          place(r.chapter, r.verse) + " comes after " + place(prev_chapter, prev_verse) +
+                              ": the lines must be sorted by chapter and verse",
+                          k);
+        int& count = table[r.chapter][r.verse];
+        if (count == MAX_PER_VERSE)
+            throw IoError("index", name,
+                          "more than " + std::to_string(MAX_PER_VERSE) + " questions for " +
+                              place(r.chapter, r.verse),
+                          k);
+        ++count;
+        prev_chapter = r.chapter;
+        prev_verse = r.verse;
+    }
+}
+
+bool same_counts(const BankTables& a, const BankTables& b) {
+    return a.QCOUNT == b.QCOUNT && a.FCOUNT == b.FCOUNT && a.RCOUNT == b.RCOUNT &&
+           a.OCOUNT == b.OCOUNT;
+}
+
+void show_sectoring(Console& con) {
+    con.write_at(3, 3, "Sectoring material...");
+    con.clear_eol();
+    con.show();
+}
+
+}  // namespace
+
+void count_questions(const Files& files, const BankNames& names, BankTables& t) {
+    t.QCOUNT = t.FCOUNT = t.RCOUNT = t.OCOUNT = VerseCounts{};
+    count_file(files, names.F3, t.QCOUNT);
+    count_file(files, names.F4, t.FCOUNT);
+    count_file(files, names.F5, t.RCOUNT);
+    count_file(files, names.F6, t.OCOUNT);
+}
+
+void write_index(const Files& files, const std::string& count_file, const BankTables& t) {
+    TextWriter out = files.replace_safely(count_file);
+    for (int CH = 1; CH <= CHAPTERS; ++CH) {
+        for (int V = 1; V <= VERSES; ++V) {
+            out.writeln(std::to_string(CH) + " " + std::to_string(V) + " " +
+                        std::to_string(t.QCOUNT[CH][V]) + " " + std::to_string(t.FCOUNT[CH][V]) +
+                        " " + std::to_string(t.RCOUNT[CH][V]) + " " +
+                        std::to_string(t.OCOUNT[CH][V]) + " " + std::to_string(t.SCOUNT[CH][V]));
+        }
+    }
+    out.close();
+}
+
+void build_index(Console& con, const Files& files, const BankNames& names, BankTables& t) {
+    con.clr();
+    con.writeln("  Creating index of questions...");
+    con.writeln();
+    con.show();
+    t.SCOUNT = VerseCounts{};  // the bank has no SIT file
+    count_questions(files, names, t);
+    write_index(files, names.F11, t);
+}
+
+bool load_index(const Files& files, const std::string& count_file, BankTables& t) {
+    TextReader in = files.read(count_file);
+    t.QCOUNT = t.FCOUNT = t.RCOUNT = t.OCOUNT = t.SCOUNT = VerseCounts{};
+    VerseCounts* const tables[] = {&t.QCOUNT, &t.FCOUNT, &t.RCOUNT, &t.OCOUNT, &t.SCOUNT};
+    // The reading moves on from the chapter and verse of the entry just read, so an
+    // entry out of its place would make it end early or late and leave counts at the
+    // wrong verses: such a file is refused instead.
+    int CH = 1, V = 1;
+    try {
+        for (;;) {
+            const long chapter = in.read_int();
+            const long verse = in.read_int();
+            if (chapter != CH || verse != V) return false;
+            for (VerseCounts* table : tables) {
+                const long count = in.read_int();
+                if (count < 0 || count > MAX_PER_VERSE) return false;
+                (*table)[CH][V] = static_cast<int>(count);
+            }
+            if (CH == CHAPTERS && V == VERSES) return true;
+            if (++V > VERSES) {
+                V = 1;
+                ++CH;
+            }
+        }
+    } catch (const IoError&) {
+        return false;  // a field that is not a number, or the file ends early
+    }
+}
+
+void index_material(Console& con, const Files& files, const Style& s, const BankNames& names,
+                    BankTables& t, const std::string& path_list) {
+    t = BankTables{};
+    con.clr();
+    con.go(3, 3);
+    const bool build = s.INDX != 'N' || !found_on_path(files, names.F11, path_list);
+
+    // The question files are counted in every run: an index kept from an earlier run
+    // is checked against them, so that no reader takes the wrong lines.
+    BankTables counted;
+    if (build)
+        build_index(con, files, names, counted);
+    else
+        count_questions(files, names, counted);
+
+    show_sectoring(con);
+    if (!load_index(files, names.F11, t) || !same_counts(t, counted)) {
+        build_index(con, files, names, counted);
+        show_sectoring(con);
+        con.write_at(3, 4, "The verse index " + names.F11 +
+                               " did not match the question files; it was rebuilt.");
+        con.clear_eol();
+        con.show();
+        if (!load_index(files, names.F11, t))
+            throw IoError("read", names.F11, "the verse index just written does not read back");
+    }
+    count_material(s, t);
+}
+
+}  // namespace tv
