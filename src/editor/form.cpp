@@ -121,18 +121,22 @@ int nav_index(int k) {
     }
 }
 
-const char* const FORM_TEXT[][2] = {
-    {"6", "    Begin:       Chapter:    Ver:        Number of Quizzes in this Run:"},
-    {"8", "    End:         Chapter:    Ver:        Sector by Chp/Vrs/Que (c/v/q):"},
-    {"10", "    Name of Quiz Style  :                Percent Eligible for Repeats :"},
-    {"12", "    Name of Output File :                Specialty Ranges              "},
-    {"14", "    Lines/Pg:     Output (p/c/t):            Total        Min:     Max:"},
-    {"15", "                                             FTV Type     Min:     Max:"},
-    {"16", "    Number of Questions per pack:            CV Ref       Min:     Max:"},
-    {"17", "                                             CO Ref       Min:     Max:"},
-    {"18", "    A and B Questions begin on  :            Situation    Min:     Max:"},
-    {"20", "    Specialties may appear    to         Pct Prim FTV:     Reg (a/b/c):"},
-    {"22", "    Pct Int :      Reindex (y/n):        Set Specialty Quest nos (y/n):"},
+struct TextRow {
+    int row;
+    const char* text;
+};
+const TextRow FORM_TEXT[] = {
+    {6, "    Begin:       Chapter:    Ver:        Number of Quizzes in this Run:"},
+    {8, "    End:         Chapter:    Ver:        Sector by Chp/Vrs/Que (c/v/q):"},
+    {10, "    Name of Quiz Style  :                Percent Eligible for Repeats :"},
+    {12, "    Name of Output File :                Specialty Ranges              "},
+    {14, "    Lines/Pg:     Output (p/c/t):            Total        Min:     Max:"},
+    {15, "                                             FTV Type     Min:     Max:"},
+    {16, "    Number of Questions per pack:            CV Ref       Min:     Max:"},
+    {17, "                                             CO Ref       Min:     Max:"},
+    {18, "    A and B Questions begin on  :            Situation    Min:     Max:"},
+    {20, "    Specialties may appear    to         Pct Prim FTV:     Reg (a/b/c):"},
+    {22, "    Pct Int :      Reindex (y/n):        Set Specialty Quest nos (y/n):"},
 };
 
 struct Form {
@@ -182,7 +186,9 @@ void store(Form& fm, Field f, int v) {
 
 // A key that a letter field takes, as the letter stored; 0 for any other key.
 char accepted_letter(Field f, int k) {
-    auto in = [](int c, const char* set) { return c > 0 && c < 256 && std::string(set).find(char(c)) != std::string::npos; };
+    auto in = [](int c, std::string_view set) {
+        return c > 0 && c < 256 && set.find(char(c)) != std::string_view::npos;
+    };
     switch (f) {
     case F::Output: return in(k, "cptCT") ? char(std::toupper(k)) : 0;
     case F::Reindex:
@@ -381,7 +387,7 @@ void OVRLAY(Console& con, const Editor& ed) {
     con.normal();
     con.write_at(TITLE_COL, TITLE_ROW, TITLE);
     con.write_at(1, 4, std::string(4, ' ') + std::string(70, '_'));
-    for (const auto& line : FORM_TEXT) con.write_at(1, std::stoi(line[0]), line[1]);
+    for (const TextRow& t : FORM_TEXT) con.write_at(1, t.row, t.text);
     con.write_at(1, 13, std::string(71, ' '));
     for (int i = 0; i < FIELD_COUNT; ++i) show_field(con, ed, static_cast<Field>(i));
     value_colours(con);
