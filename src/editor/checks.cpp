@@ -1,0 +1,175 @@
+#include "editor/checks.h"
+
+#include <algorithm>
+
+namespace tv {
+
+namespace {
+
+void show(Console& con, const EditorStyle& s, Field f) {
+    const FieldInfo& fi = info(f);
+    write_value(con, fi.col, fi.row, s.*fi.number, fi.width);
+}
+
+void show_begin(Console& con, const EditorStyle& s) {
+    show(con, s, Field::BeginChapter);
+    show(con, s, Field::BeginVerse);
+}
+
+void show_end(Console& con, const EditorStyle& s) {
+    show(con, s, Field::EndChapter);
+    show(con, s, Field::EndVerse);
+}
+
+bool is_james(const std::string& book) { return book == " J"; }
+
+// The book a key names, written at the book field.
+void set_book(Console& con, std::string& book, int& offset, Field f, int key) {
+    bool james = key == 'J' || key == 'j';
+    book = james ? " J" : " R";
+    offset = james ? JAMES_OFFSET : 0;
+    value_colours(con);
+    con.write_at(info(f).col, info(f).row, book);
+}
+
+}  // namespace
+
+void EVSET(VerseTable& EVS) { EVS = VERSE_COUNT; }
+
+int verse_count(const VerseTable& EVS, int chapter, int offset) {
+    return EVS[std::clamp(chapter + offset, 1, CHAPTERS)];
+}
+
+void SETBBK(Console& con, EditorStyle& s, const VerseTable& EVS, int key) {
+    set_book(con, s.BBK, s.ADDB, Field::BeginBook, key);
+    int& c = s.BCHAP;
+    if (!is_james(s.BBK)) {
+        if (s.LG == 'L') {
+            int to = c < 5 ? 5 : c == 7 ? 8 : (c >= 9 && c <= 11) ? 12 : c > 13 ? 13 : c;
+            if (to != c) {
+                c = to;
+                s.BVER = 1;
+            }
+        }
+    } else if (c > 5) {
+        c = 1;
+        s.BVER = 1;
+    }
+    s.BVER = std::min(s.BVER, verse_count(EVS, c, s.ADDB));
+    show_begin(con, s);
+}
+
+void SETBBK2(Console& con, EditorStyle& s, const VerseTable& EVS) {
+    int& c = s.BCHAP;
+    c = std::min(c, 16);
+    if (is_james(s.BBK)) c = std::min(c, 5);
+    if (s.LG == 'L') {
+        if (c == 7) c = 8;
+        else if (c >= 9 && c <= 11) c = 12;
+        else if (c >= 14 && c <= 16) c = 13;
+        else if (c < 5 && !is_james(s.BBK)) c = 5;
+    }
+    s.BVER = std::min(s.BVER, verse_count(EVS, c, s.ADDB));
+    show_begin(con, s);
+}
+
+void SETEBK(Console& con, EditorStyle& s, const VerseTable& EVS, int key) {
+    set_book(con, s.EBK, s.ADDE, Field::EndBook, key);
+    if (is_james(s.EBK) && s.ECHAP > 5) {
+        s.ECHAP = 5;
+        s.EVER = 20;
+    }
+    s.EVER = std::min(s.EVER, verse_count(EVS, s.ECHAP, s.ADDE));
+    show_end(con, s);
+}
+
+void SETECH(Console& con, EditorStyle& s, const VerseTable& EVS) {
+    int& c = s.ECHAP;
+    bool romans = !is_james(s.EBK);
+    c = std::min(c, 16);
+    if (s.LG == 'L') {
+        if (c > 13) c = 13;
+        else if (c < 5 && romans) c = 5;
+        else if (c >= 9 && c <= 11) c = 8;
+        else if (c == 7 && romans) c = 6;
+    }
+    if (!romans) c = std::min(c, 5);
+    s.EVER = verse_count(EVS, c, s.ADDE);
+    show_end(con, s);
+}
+
+void limit_begin_verse(Console& con, EditorStyle& s, const VerseTable& EVS) {
+    s.BVER = std::min(s.BVER, verse_count(EVS, s.BCHAP, s.ADDB));
+    show(con, s, Field::BeginVerse);
+}
+
+void limit_end_verse(Console& con, EditorStyle& s, const VerseTable& EVS) {
+    s.EVER = std::min(s.EVER, verse_count(EVS, s.ECHAP, s.ADDE));
+    show(con, s, Field::EndVerse);
+}
+
+int PRIM(int v) {
+    if (v > 100) return 100;
+    if (v >= 97) return v;
+    if (v >= 91) return 99;
+    if (v >= 88) return v;
+    if (v >= 81) return 89;
+    if (v >= 78) return v;
+    if (v >= 71) return 79;
+    if (v >= 68) return v;
+    if (v >= 61) return 69;
+    if (v >= 57) return v;
+    return 59;
+}
+
+int failing_check(const EditorStyle& s) {
+    bool by_hand = s.SETSPC == 'Y';
+    int begin = s.BCHAP + s.ADDB, end = s.ECHAP + s.ADDE;
+    const bool fails[] = {
+        s.FMIN + s.RMIN + s.OMIN + s.SMIN > s.SPMIN,
+        s.FMAX + s.RMAX + s.OMAX + s.SMAX < s.SPMAX,
+        s.SPLATE > s.QMAX,
+        s.SPLATE - s.SPEARLY + 1 < s.SPMAX,
+        by_hand && s.FMIN != s.FMAX,
+        by_hand && s.RMIN != s.RMAX,
+        by_hand && s.OMIN != s.OMAX,
+        by_hand && s.SMIN != s.SMAX,
+        begin > end || (begin == end && s.BVER > s.EVER),
+    };
+    for (int n = 1; n <= 9; ++n)
+        if (fails[n - 1]) return n;
+    return 0;
+}
+
+Field check_field(int n) {
+    static constexpr Field fields[] = {
+        Field::None,     Field::TotalMin, Field::TotalMax, Field::WindowEnd,
+        Field::WindowEnd, Field::FtvMin,  Field::CvRefMin, Field::CoRefMin,
+        Field::SitMin,   Field::BeginChapter,
+    };
+    return n >= 1 && n <= 9 ? fields[n] : Field::None;
+}
+
+bool ERRMESS(Console& con, const EditorStyle& s) {
+    if (failing_check(s) == 0) return false;
+    con.highlight();
+    con.write_at(TITLE_COL, TITLE_ROW, ERROR_TEXT);
+    value_colours(con);
+    while (con.read_key() != key::ENTER) {
+    }
+    QCON2(con);
+    return true;
+}
+
+void SPECWARN(Console& con) {
+    con.go(3, 3);
+    con.writeln("One specialty has zero questions.");
+    con.writeln();
+    con.writeln("  Change the maximum for that specialty to zero.");
+    con.writeln();
+    con.writeln("  Press return to continue.");
+    con.read_line();
+    con.read_line();
+}
+
+}  // namespace tv

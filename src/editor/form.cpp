@@ -1,0 +1,444 @@
+#include "editor/form.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "editor/checks.h"
+
+namespace tv {
+
+namespace {
+
+using F = Field;
+
+constexpr int NAME_WIDTH = 10;
+
+FieldInfo number(int col, int row, int width, int first, int Style::*n) {
+    return {col, row, Kind::Number, width, first, n, nullptr};
+}
+FieldInfo letter(int col, int row, char Style::*l) {
+    return {col, row, Kind::Letter, 0, 0, nullptr, l};
+}
+FieldInfo other(int col, int row, Kind kind) { return {col, row, kind, 0, 0, nullptr, nullptr}; }
+
+// In the order of the Field enumeration.
+const std::array<FieldInfo, FIELD_COUNT> FIELDS = {
+    other(14, 6, Kind::Book),
+    number(27, 6, 2, 1, &Style::BCHAP),
+    number(35, 6, 2, 1, &Style::BVER),
+    other(14, 8, Kind::Book),
+    number(27, 8, 2, 1, &Style::ECHAP),
+    number(35, 8, 2, 1, &Style::EVER),
+    other(27, 10, Kind::Name),
+    other(27, 12, Kind::Name),
+    number(15, 14, 3, 0, &Style::LPP),
+    letter(36, 14, &Style::OUT),
+    number(35, 16, 2, 1, &Style::QMAX),
+    number(35, 18, 2, 1, &Style::AB),
+    number(28, 20, 2, 1, &Style::SPEARLY),
+    number(35, 20, 2, 1, &Style::SPLATE),
+    number(15, 22, 3, 0, &Style::IPC),
+    letter(36, 22, &Style::INDX),
+    number(72, 6, 3, 1, &Style::QNUM),
+    letter(74, 8, &Style::SEC1),
+    number(72, 10, 3, 0, &Style::REPEATPCT),
+    number(64, 14, 2, 0, &Style::SPMIN),
+    number(73, 14, 2, 0, &Style::SPMAX),
+    number(64, 15, 2, 0, &Style::FMIN),
+    number(73, 15, 2, 0, &Style::FMAX),
+    number(64, 16, 2, 0, &Style::RMIN),
+    number(73, 16, 2, 0, &Style::RMAX),
+    number(64, 17, 2, 0, &Style::OMIN),
+    number(73, 17, 2, 0, &Style::OMAX),
+    number(64, 18, 2, 0, &Style::SMIN),
+    number(73, 18, 2, 0, &Style::SMAX),
+    number(56, 20, 3, 0, &Style::PRIMPCT),
+    letter(74, 20, &Style::REGLST),
+    letter(74, 22, &Style::SETSPC),
+};
+
+// Where a navigation key leads before an entry, and when it ends an entry.
+struct Move {
+    Field before, after;
+};
+constexpr Move m(Field t) { return {t, t}; }
+constexpr Move m(Field t, Field after) { return {t, after}; }
+constexpr Move DASH = {F::None, F::None};
+
+// Up, Down, Left, Right, Return for each field, in the order of the enumeration.
+const std::array<std::array<Move, 5>, FIELD_COUNT> NAV = {{
+    {m(F::Title), m(F::EndBook), DASH, m(F::BeginChapter), m(F::EndBook)},
+    {m(F::Title), m(F::EndChapter), m(F::BeginBook), m(F::BeginVerse), m(F::EndChapter)},
+    {m(F::Title), m(F::EndVerse), m(F::BeginChapter), m(F::Quizzes, F::None), m(F::EndVerse)},
+    {m(F::BeginBook), m(F::StyleName), DASH, m(F::EndChapter), m(F::StyleName)},
+    {m(F::BeginChapter), m(F::StyleName), m(F::EndBook), m(F::EndVerse, F::StyleName),
+     m(F::StyleName)},
+    {m(F::BeginVerse), m(F::StyleName), m(F::EndChapter), m(F::SectorBy, F::None),
+     m(F::StyleName)},
+    // Left in a name is the letter K, handled by the name entry.
+    {m(F::EndChapter), m(F::OutputFile), DASH, m(F::Repeats), m(F::OutputFile)},
+    {m(F::StyleName), m(F::Output), DASH, m(F::TotalMin, F::FtvMin), m(F::Output)},
+    {m(F::OutputFile), m(F::QuestionsPerPack), DASH, m(F::Output), m(F::Output)},
+    {m(F::OutputFile), m(F::QuestionsPerPack), m(F::LinesPg), m(F::TotalMin),
+     m(F::QuestionsPerPack)},
+    {m(F::Output), m(F::AandB), DASH, m(F::CvRefMin), m(F::AandB)},
+    {m(F::QuestionsPerPack), m(F::WindowEnd), DASH, m(F::SitMin), m(F::WindowEnd)},
+    {m(F::AandB), m(F::PctInt), m(F::AandB), m(F::WindowEnd), m(F::PctInt)},
+    {m(F::AandB), m(F::Reindex, F::PctInt), m(F::WindowStart), m(F::PctPrim),
+     m(F::Reindex, F::PctInt)},
+    {m(F::WindowStart, F::AandB), m(F::Quizzes), DASH, m(F::Reindex), m(F::Reindex)},
+    {m(F::WindowEnd), m(F::Quizzes), m(F::PctInt), m(F::SetSpecialty), m(F::Quizzes)},
+    {m(F::Title), m(F::SectorBy), m(F::BeginVerse), DASH, m(F::SectorBy)},
+    {m(F::Quizzes), m(F::Repeats), m(F::EndVerse), DASH, m(F::Repeats)},
+    {m(F::SectorBy), m(F::TotalMax), m(F::StyleName), DASH, m(F::FtvMax, F::None)},
+    {m(F::Repeats), m(F::FtvMin), m(F::Output), m(F::TotalMax), m(F::FtvMin)},
+    {m(F::Repeats), m(F::FtvMax), m(F::TotalMin), DASH, m(F::FtvMax)},
+    {m(F::TotalMin), m(F::CvRefMin), m(F::Output), m(F::FtvMax), m(F::CvRefMin)},
+    {m(F::TotalMax), m(F::CvRefMax), m(F::FtvMin), DASH, m(F::CvRefMax)},
+    {m(F::FtvMin), m(F::CoRefMin), m(F::QuestionsPerPack, F::Output), m(F::CvRefMax),
+     m(F::CoRefMin)},
+    {m(F::FtvMax), m(F::CoRefMax), m(F::CvRefMin), DASH, m(F::CoRefMax)},
+    {m(F::CvRefMin), m(F::SitMin), m(F::QuestionsPerPack), m(F::CoRefMax), m(F::SitMin)},
+    {m(F::CvRefMax), m(F::SitMax), m(F::CoRefMin), DASH, m(F::SitMax)},
+    {m(F::CoRefMin), m(F::PctPrim), m(F::AandB), m(F::SitMax), m(F::PctPrim)},
+    {m(F::CoRefMax), m(F::Reg, F::SetSpecialty), m(F::SitMin), DASH,
+     m(F::Reg, F::SetSpecialty)},
+    {m(F::SitMin), m(F::SetSpecialty), m(F::WindowEnd), m(F::Reg), m(F::SetSpecialty)},
+    {m(F::SitMax), m(F::SetSpecialty), m(F::PctPrim), DASH, m(F::SetSpecialty)},
+    {m(F::Reg), m(F::BeginChapter), m(F::Reindex), DASH, m(F::BeginChapter)},
+}};
+
+// The column of a navigation key in the table, -1 for other keys.
+int nav_index(int k) {
+    switch (k) {
+    case key::UP: return 0;
+    case key::DOWN: return 1;
+    case key::LEFT: return 2;
+    case key::RIGHT: return 3;
+    case key::ENTER: return 4;
+    default: return -1;
+    }
+}
+
+struct TextRow {
+    int row;
+    const char* text;
+};
+const TextRow FORM_TEXT[] = {
+    {6, "    Begin:       Chapter:    Ver:        Number of Quizzes in this Run:"},
+    {8, "    End:         Chapter:    Ver:        Sector by Chp/Vrs/Que (c/v/q):"},
+    {10, "    Name of Quiz Style  :                Percent Eligible for Repeats :"},
+    {12, "    Name of Output File :                Specialty Ranges              "},
+    {14, "    Lines/Pg:     Output (p/c/t):            Total        Min:     Max:"},
+    {15, "                                             FTV Type     Min:     Max:"},
+    {16, "    Number of Questions per pack:            CV Ref       Min:     Max:"},
+    {17, "                                             CO Ref       Min:     Max:"},
+    {18, "    A and B Questions begin on  :            Situation    Min:     Max:"},
+    {20, "    Specialties may appear    to         Pct Prim FTV:     Reg (a/b/c):"},
+    {22, "    Pct Int :      Reindex (y/n):        Set Specialty Quest nos (y/n):"},
+};
+
+struct Form {
+    Console& con;
+    Editor& ed;
+    VerseTable EVS{};
+};
+
+std::string& name_of(Editor& ed, Field f) {
+    return f == F::StyleName ? ed.NAME1 : ed.style.NAME4;
+}
+
+// Stores a typed number and moves it inside the field's limits.
+void store(Form& fm, Field f, int v) {
+    EditorStyle& s = fm.ed.style;
+    Console& con = fm.con;
+    int& x = s.*info(f).number;
+    x = v;
+    switch (f) {
+    case F::BeginChapter: SETBBK2(con, s, fm.EVS); break;
+    case F::BeginVerse: limit_begin_verse(con, s, fm.EVS); break;
+    case F::EndChapter: SETECH(con, s, fm.EVS); break;
+    case F::EndVerse: limit_end_verse(con, s, fm.EVS); break;
+    case F::LinesPg: x = std::clamp(x, 18, 500); break;
+    // Fewer than two questions a quiz cannot be cut into sectors.
+    case F::QuestionsPerPack: x = std::clamp(x, 2, 30); break;
+    case F::AandB: break;
+    case F::WindowStart: x = std::min(std::min(x, 10), s.SPLATE); break;
+    case F::WindowEnd: x = std::max(std::min(x, 30), s.SPEARLY); break;
+    case F::PctInt:
+    case F::Quizzes:
+    case F::Repeats: x = std::min(x, 100); break;
+    case F::TotalMin: x = std::min(std::min(x, 20), s.SPMAX); break;
+    case F::TotalMax: x = std::max(std::min(x, 20), s.SPMIN); break;
+    case F::FtvMin: x = std::min(std::min(x, 10), s.FMAX); break;
+    case F::FtvMax: x = std::max(std::min(x, 10), s.FMIN); break;
+    case F::CvRefMin: x = std::min(std::min(x, 10), s.RMAX); break;
+    case F::CvRefMax: x = std::max(std::min(x, 10), s.RMIN); break;
+    case F::CoRefMin: x = std::min(std::min(x, 10), s.OMAX); break;
+    case F::CoRefMax: x = std::max(std::min(x, 10), s.OMIN); break;
+    case F::SitMin:
+    case F::SitMax: x = 0; break;
+    case F::PctPrim: x = PRIM(x); break;
+    default: break;
+    }
+}
+
+// A key that a letter field takes, as the letter stored; 0 for any other key.
+char accepted_letter(Field f, int k) {
+    auto in = [](int c, std::string_view set) {
+        return c > 0 && c < 256 && set.find(char(c)) != std::string_view::npos;
+    };
+    switch (f) {
+    case F::Output: return in(k, "cptCT") ? char(std::toupper(k)) : 0;
+    case F::Reindex:
+    case F::SetSpecialty: return in(k, "ynYN") ? char(std::toupper(k)) : 0;
+    case F::SectorBy: return in(k, "cvqCVQ") ? char(std::toupper(k)) : 0;
+    case F::Reg: return in(CAPS(k), "ABC") ? char(CAPS(k)) : 0;
+    default: return 0;
+    }
+}
+
+Field visit_book(Form& fm, Field f) {
+    const FieldInfo& fi = info(f);
+    for (;;) {
+        fm.con.go(fi.col, fi.row);
+        int k = fm.con.read_key();
+        if (k == key::ESC) return F::Title;
+        if (k == 'R' || k == 'r' || k == 'J' || k == 'j') {
+            if (f == F::BeginBook)
+                SETBBK(fm.con, fm.ed.style, fm.EVS, k);
+            else
+                SETEBK(fm.con, fm.ed.style, fm.EVS, k);
+            continue;
+        }
+        Field t = nav_target(f, k, false);
+        if (t != F::None) return t;
+    }
+}
+
+Field visit_letter(Form& fm, Field f) {
+    const FieldInfo& fi = info(f);
+    for (;;) {
+        fm.con.go(fi.col, fi.row);
+        int k = fm.con.read_key();
+        if (k == key::ESC) return F::Title;
+        if (char c = accepted_letter(f, k)) {
+            fm.ed.style.*fi.letter = c;
+            value_colours(fm.con);
+            fm.con.write(c);
+            continue;
+        }
+        Field t = nav_target(f, k, false);
+        if (t != F::None) return t;
+    }
+}
+
+// Reads the next key of a number entry: Esc, a digit or a navigation key.
+int entry_key(Console& con) {
+    for (;;) {
+        int k = con.read_key();
+        if (k == key::ESC || (k >= '0' && k <= '9') || nav_index(k) >= 0) return k;
+    }
+}
+
+Field visit_number(Form& fm, Field f) {
+    Console& con = fm.con;
+    const FieldInfo& fi = info(f);
+    int k;
+    for (;;) {
+        con.go(fi.col, fi.row);
+        k = con.read_key();
+        if (k == key::ESC) return F::Title;
+        if (k >= '0' + fi.first_digit && k <= '9') break;
+        Field t = nav_target(f, k, false);
+        if (t != F::None) return t;
+    }
+    const int old = fm.ed.style.*fi.number;
+    value_colours(con);
+    con.write_at(fi.col, fi.row, std::string(fi.width, ' '));
+    con.go(fi.col, fi.row);
+    con.write(char(k));
+    int value = k - '0';
+    int end_key = 0;  // the navigation key that ended the entry, 0 for a digit
+    bool chapter = f == F::BeginChapter || f == F::EndChapter;
+    for (int digits = 1; digits < fi.width && !(chapter && value >= 3); ++digits) {
+        k = entry_key(con);
+        if (k == key::ESC) {
+            write_value(con, fi.col, fi.row, old, fi.width);
+            return F::Title;
+        }
+        if (nav_index(k) >= 0) {
+            end_key = k;
+            break;
+        }
+        value = value * 10 + (k - '0');
+        if (digits + 1 < fi.width) con.write(char(k));
+    }
+    store(fm, f, value);
+    write_value(con, fi.col, fi.row, fm.ed.style.*fi.number, fi.width);
+    if (end_key == 0) return f;
+    Field t = nav_target(f, end_key, true);
+    return t == F::None ? f : t;
+}
+
+bool name_char(int k) {
+    return (k >= 'A' && k <= 'Z') || (k >= 'a' && k <= 'z') || (k >= '1' && k <= '9');
+}
+
+Field visit_name(Form& fm, Field f) {
+    Console& con = fm.con;
+    const FieldInfo& fi = info(f);
+    std::string& name = name_of(fm.ed, f);
+    show_field(con, fm.ed, f);
+    int k;
+    for (;;) {
+        con.go(fi.col, fi.row);
+        k = con.read_key();
+        if (k == key::ESC) return F::Title;
+        if (k == key::UP || k == key::DOWN || k == key::RIGHT || k == key::ENTER)
+            return nav_target(f, k, false);
+        if (name_char(k)) break;
+    }
+    if (k >= 'a' && k <= 'z') k = std::toupper(k);
+    std::string typed;
+    value_colours(con);
+    con.write_at(fi.col, fi.row, std::string(std::max<size_t>(NAME_WIDTH, name.size()), ' '));
+    for (;;) {
+        typed += char(k);
+        con.write_at(fi.col - 1 + int(typed.size()), fi.row, std::string(1, char(k)));
+        k = con.read_key();
+        if (typed.size() == NAME_WIDTH) break;
+        while (!(name_char(k) || k == key::ENTER)) k = con.read_key();
+        if (k == 'H' || k == 'P' || k == 'M' || k == key::ENTER) break;
+    }
+    name = typed;
+    if (typed.size() == NAME_WIDTH) return f == F::StyleName ? F::OutputFile : F::Output;
+    return nav_target(f, k, true);
+}
+
+Field visit(Form& fm, Field f) {
+    switch (info(f).kind) {
+    case Kind::Book: return visit_book(fm, f);
+    case Kind::Letter: return visit_letter(fm, f);
+    case Kind::Name: return visit_name(fm, f);
+    case Kind::Number: break;
+    }
+    return visit_number(fm, f);
+}
+
+// The title line, reached with the checks passed: Return accepts, Esc discards,
+// Down goes back to the form. Returns the key.
+int title_line(Console& con) {
+    con.go(TITLE_COL, TITLE_ROW);
+    QCON(con);
+    for (;;) {
+        int k = con.read_key();
+        if (k == key::ENTER || k == key::ESC) return k;
+        if (k == key::DOWN) {
+            QCON2(con);
+            return k;
+        }
+    }
+}
+
+}  // namespace
+
+const FieldInfo& info(Field f) { return FIELDS.at(static_cast<size_t>(f)); }
+
+Field nav_target(Field from, int k, bool after_entry) {
+    int i = nav_index(k);
+    if (i < 0 || from == F::Title || from == F::None) return F::None;
+    const Move& mv = NAV[static_cast<size_t>(from)][static_cast<size_t>(i)];
+    return after_entry ? mv.after : mv.before;
+}
+
+void value_colours(Console& con) {
+    con.text_color(VALUE_FG);
+    con.text_background(VALUE_BG);
+}
+
+void write_value(Console& con, int col, int row, long n, int width) {
+    value_colours(con);
+    con.go(col, row);
+    con.write_num(n, width);
+}
+
+void show_field(Console& con, const Editor& ed, Field f) {
+    const FieldInfo& fi = info(f);
+    const EditorStyle& s = ed.style;
+    value_colours(con);
+    switch (fi.kind) {
+    case Kind::Book:
+        con.write_at(fi.col, fi.row, f == F::BeginBook ? s.BBK : s.EBK);
+        break;
+    case Kind::Number: write_value(con, fi.col, fi.row, s.*fi.number, fi.width); break;
+    case Kind::Letter: con.write_at(fi.col - 1, fi.row, std::string(" ") + s.*fi.letter); break;
+    case Kind::Name: {
+        const std::string& name = f == F::StyleName ? ed.NAME1 : s.NAME4;
+        con.write_at(fi.col, fi.row, std::string(std::max<size_t>(NAME_WIDTH, name.size()), ' '));
+        con.write_at(fi.col, fi.row, name);
+        break;
+    }
+    }
+}
+
+void OVRLAY(Console& con, const Editor& ed) {
+    con.normal();
+    con.write_at(TITLE_COL, TITLE_ROW, TITLE);
+    con.write_at(1, 4, std::string(4, ' ') + std::string(70, '_'));
+    for (const TextRow& t : FORM_TEXT) con.write_at(1, t.row, t.text);
+    con.write_at(1, 13, std::string(71, ' '));
+    for (int i = 0; i < FIELD_COUNT; ++i) show_field(con, ed, static_cast<Field>(i));
+    value_colours(con);
+}
+
+void QCON(Console& con) {
+    con.text_color(WHITE);
+    con.text_background(GREEN);
+    con.write(TITLE);
+    value_colours(con);
+}
+
+void QCON2(Console& con) {
+    con.normal();
+    con.write_at(TITLE_COL, TITLE_ROW, TITLE);
+    value_colours(con);
+}
+
+int CAPS(int k) { return k >= 'a' && k <= 'e' ? k - 'a' + 'A' : k; }
+
+bool run_form(Console& con, Editor& ed, Field start) {
+    const Editor saved = ed;
+    Form fm{con, ed};
+    EVSET(fm.EVS);
+    Field f = start;
+    for (;;) {
+        Field next = visit(fm, f);
+        if (next == F::Title) {
+            if (ERRMESS(con, ed.style)) {
+                next = check_field(failing_check(ed.style));
+            } else {
+                int k = title_line(con);
+                if (k == key::ENTER) return true;
+                if (k == key::ESC) {
+                    ed = saved;
+                    return false;
+                }
+                next = F::BeginChapter;
+            }
+        }
+        // The verse counts are filled again whenever the cursor arrives at Output.
+        if (next == F::Output && f != F::Output) EVSET(fm.EVS);
+        f = next;
+    }
+}
+
+bool edit_form(Console& con, Editor& ed) {
+    con.normal();
+    con.clr();
+    OVRLAY(con, ed);
+    return run_form(con, ed, F::BeginChapter);
+}
+
+}  // namespace tv

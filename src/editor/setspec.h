@@ -1,0 +1,18 @@
+// The specialty type screen: for a style whose specialty types are set by hand,
+// the user places F, R, O and S letters on the question positions of the
+// specialty window, giving the position-type line TYP.
+#pragma once
+#include "console/console.h"
+#include "editor/style.h"
+
+namespace tv {
+
+// The number of specialty questions of every quiz of a run with a fixed pattern.
+int SPECS(const Style& s);
+
+// Draws the screen, cleans the stored TYP line and lets the user place the letters.
+// Returns (in yellow on blue) when Return is pressed with exactly SPMAX letters
+// placed; changes nothing of the record but TYP.
+void SETSPEC(Console& con, EditorStyle& s);
+
+}  // namespace tv
