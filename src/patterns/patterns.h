@@ -1,0 +1,117 @@
+// Specialty patterns: for every quiz of a run, which question positions hold an
+// FTV ("F"), CV Ref ("R"), CO Ref ("O") or SIT ("S") question and which a regular
+// one ("n"). SPECPAT makes one pattern, SPEC2 makes the patterns of a run, lets
+// the user review them (WRITESPECS, WRITESPECS75) and writes "pat.txt".
+// Everything works on the editor's copies of the style settings.
+#pragma once
+#include <array>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "bank/textfile.h"
+#include "console/console.h"
+#include "console/random.h"
+#include "editor/style.h"
+
+namespace tv {
+
+constexpr int PATTERN_LENGTH = 30;
+constexpr const char* PATTERN_FILE = "pat.txt";
+
+// Where the generator takes its numbers from: random(n) is uniform on 0..n-1.
+// The program uses its one generator; a test can script every draw.
+class DrawSource {
+public:
+    virtual ~DrawSource() = default;
+    virtual int random(int n) = 0;
+};
+
+// The program's generator as a draw source.
+class GeneratorDraws : public DrawSource {
+public:
+    explicit GeneratorDraws(Random& r) : r_(r) {}
+    int random(int n) override { return r_.random(n); }
+
+private:
+    Random& r_;
+};
+
+// The style's specialty settings admit no pattern: the text says why.
+struct PatternError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The pattern generator's working data and the patterns of the run.
+struct Patterns {
+    // Drawn total and counts of FTV, CV Ref, CO Ref and SIT questions.
+    int SPECS = 0, FTVS = 0, REFS = 0, ONLYS = 0, SITS = 0;
+    // The specialty window in use, kept within positions 1-30.
+    int SPEARLY = 1, SPLATE = PATTERN_LENGTH;
+    // The deck: cards 1..Z (at most 31: the window, or SPECS + 1), and their dealt marks.
+    std::array<char, PATTERN_LENGTH + 2> DB{};
+    std::array<bool, PATTERN_LENGTH + 2> FLAG{};
+    int Z = 0;
+    // The pattern being built and the best one kept (30 letters each).
+    std::string TYP = std::string(PATTERN_LENGTH, 'n');
+    std::string TYP2 = std::string(PATTERN_LENGTH, 'n');
+    int LAST = 0;       // deck index of the card dealt last
+    int K = 0;          // extra regular cards inserted in this candidate
+    bool LU = false;    // an extra regular card was the last card inserted
+    int W = 0;          // repeat count, carried from candidate to candidate
+    int WLAST = 0;      // repeat count of the pattern kept
+    char PREV = 'X';    // type of the last specialty walked, across candidates
+
+    // The patterns of the run: PAT[1..QZ].
+    std::vector<std::string> PAT;
+    int QZ = 0;
+    bool BACK = false;  // Esc in the long review: the run is to be abandoned
+};
+
+// Throws PatternError when the style's specialty settings admit no pattern:
+// a range whose minimum is above its maximum, type ranges that cannot add up to
+// every total from SPMIN to SPMAX, a window with no positions or too few from its
+// start to position 30, or a fixed pattern whose letters differ in number from
+// the type maxima.
+void check_specialty_settings(const EditorStyle& s);
+
+// The number of specialty questions of a fixed pattern, as the specialty type
+// screen sets it: the sum of the type maxima.
+int fixed_SPECS(const EditorStyle& s);
+// Positions 1-30 of a pattern that hold a specialty letter.
+int count_specialties(const std::string& pattern);
+
+// The steps of SPECPAT, exposed so that each can be checked on its own.
+// Counts: SPECS, then FTVS, REFS, ONLYS, SITS until they add up to SPECS.
+void draw_counts(Patterns& P, const EditorStyle& s, DrawSource& rnd);
+// The deck: specialty cards in one of three orders, then regular cards; sets Z.
+void lay_deck(Patterns& P, DrawSource& rnd);
+// One candidate: deal the deck into the window, count its repeats, keep it or
+// the pattern kept before, maybe mirror it; leaves the result in TYP and TYP2.
+void make_candidate(Patterns& P, DrawSource& rnd);
+
+// Makes one pattern and leaves it in P.TYP (also returned). A fixed pattern
+// (SETSPC not "N") is the style's TYP as it stands. Throws PatternError.
+std::string SPECPAT(Patterns& P, const EditorStyle& s, DrawSource& rnd);
+std::string SPECPAT(Patterns& P, const EditorStyle& s, Random& random);
+
+// The review screens: quizzes 1..P.QZ of P.PAT, page by page. Space draws a new
+// pattern for the highlighted quiz; Enter accepts a page. WRITESPECS (at most 30
+// questions a quiz) takes Esc as Enter; WRITESPECS75 (more) ends on Esc and sets P.BACK.
+void WRITESPECS(Console& con, Patterns& P, const EditorStyle& s, DrawSource& rnd);
+void WRITESPECS75(Console& con, Patterns& P, const EditorStyle& s, DrawSource& rnd);
+
+// Makes the patterns of quizzes 1..P.QZ, runs the review (WRITESPECS75 when QMAX
+// is above 30) and writes "pat.txt", one line of 30 letters per quiz, also when
+// the review set BACK. Throws PatternError.
+void SPEC2(Console& con, const Files& files, DrawSource& rnd, Patterns& P, const EditorStyle& s);
+
+// The run driver's pattern step: QZ := QNUM, BACK := false, SPEC2, then the
+// patterns read back from "pat.txt" as PAT[1..QZ] (entry 0 unused).
+// Throws RunAbandoned when the review set BACK (after "pat.txt" is written), and
+// when the style's specialty settings cannot be met (after saying so on the
+// screen and waiting for Return).
+std::vector<std::string> make_patterns(Console& con, const Files& files, Random& random,
+                                       const EditorStyle& style, int QNUM, Patterns& P);
+
+}  // namespace tv

@@ -1,0 +1,260 @@
+// SPECPAT: one specialty pattern. The counts are drawn within the style's
+// ranges, the specialties are laid as a deck of cards with regular cards, and 15
+// candidates are dealt into the window by a rule that prefers cards far from the
+// last one dealt; a candidate with more neighbouring specialties of one type than
+// the pattern kept so far is dropped.
+#include <algorithm>
+#include <cstdlib>
+
+#include "patterns/patterns.h"
+
+namespace tv {
+
+namespace {
+
+// Bounds on the retries. With settings that pass check_specialty_settings a
+// matching split and a complete pattern come within a few tries; the bounds only
+// stop settings that can never be met from running without end.
+constexpr long COUNT_TRIES = 1'000'000;
+constexpr int PATTERN_TRIES = 1000;
+constexpr int CANDIDATES = 15;
+
+char& at(std::string& pattern, int p) { return pattern[p - 1]; }
+char at(const std::string& pattern, int p) { return pattern[p - 1]; }
+
+std::string fixed_pattern(const EditorStyle& s) {
+    std::string typ = s.TYP;
+    typ.resize(PATTERN_LENGTH, 'n');
+    return typ;
+}
+
+// A draw below max + 1 that favours the midpoint of min..max: unless the first
+// value is the midpoint, a second value is drawn and taken instead.
+int favour_midpoint(DrawSource& rnd, int max, int min) {
+    int v;
+    do {
+        v = rnd.random(max + 1);
+        if (2 * v != max + min) v = rnd.random(max + 1);
+    } while (v < min);
+    return v;
+}
+
+// An undealt card: indices below Z + 1 until one is not 0 and not yet dealt.
+int pick_card(const Patterns& P, DrawSource& rnd) {
+    int i;
+    do i = rnd.random(P.Z + 1);
+    while (i == 0 || P.FLAG[i]);
+    return i;
+}
+
+// After a regular card: whether an extra regular card is to follow, by the
+// spacing D of the specialties over the window.
+bool extra_card_due(const Patterns& P, DrawSource& rnd) {
+    struct Rule { int below, succeeds_under, cap, more_than; };
+    double D = static_cast<double>(P.SPLATE - P.SPEARLY) / P.SPECS;
+    Rule r;
+    if (D > 2.5 && D < 3)
+        r = {7, 4, 6, 5};
+    else if (D >= 3 && D < 4)
+        r = {7, 5, 8, 2};
+    else if (D > 2 && D < 2.5)
+        r = {4, 3, 3, 5};
+    else if (D >= 4)
+        r = {7, 7, 20, 0};
+    else
+        return false;
+    bool drawn = rnd.random(r.below) < r.succeeds_under;
+    return drawn && P.K < r.cap && P.Z - P.SPECS > r.more_than && !P.LU;
+}
+
+// An undealt regular card for the extra slot, or 0: at most 100 draws, and only
+// a card found within the first 99 is taken.
+int find_extra_card(const Patterns& P, DrawSource& rnd) {
+    for (int t = 1; t <= 100; ++t) {
+        int i = rnd.random(P.Z + 1);
+        if (i != 0 && !P.FLAG[i] && P.DB[i] == 'n') return t <= 99 ? i : 0;
+    }
+    return 0;
+}
+
+// Reverses the window: position X of SPEARLY..SPLATE takes the letter of
+// position SPEARLY + SPLATE - X. (Taking position SPLATE - X + 1 instead is a
+// reversal only for a window from position 1: for a later window it moves letters
+// in from before the window and drops those of its last positions, and the
+// pattern then fails the final count and is dealt again, for some styles the
+// form accepts thousands of times over.)
+void mirror(Patterns& P) {
+    const std::string before = P.TYP;
+    for (int X = P.SPEARLY; X <= P.SPLATE; ++X)
+        at(P.TYP, X) = at(before, P.SPEARLY + P.SPLATE - X);
+}
+
+std::string range_text(const char* name, int min, int max) {
+    return std::string(name) + " Min " + std::to_string(min) + " and Max " + std::to_string(max);
+}
+
+}  // namespace
+
+int fixed_SPECS(const EditorStyle& s) { return s.FMAX + s.RMAX + s.OMAX + s.SMAX; }
+
+int count_specialties(const std::string& pattern) {
+    int n = 0;
+    for (int p = 1; p <= PATTERN_LENGTH && p <= static_cast<int>(pattern.size()); ++p)
+        if (at(pattern, p) != 'n') ++n;
+    return n;
+}
+
+void check_specialty_settings(const EditorStyle& s) {
+    if (s.SETSPC != 'N') {
+        int held = count_specialties(fixed_pattern(s)), specs = fixed_SPECS(s);
+        if (held != specs)
+            throw PatternError("The specialty positions set by hand hold " + std::to_string(held) +
+                               " questions, but the type maxima add up to " +
+                               std::to_string(specs) + ".");
+        return;
+    }
+    struct Range { const char* name; int min, max; };
+    const Range ranges[] = {{"Total", s.SPMIN, s.SPMAX},
+                            {"FTV Type", s.FMIN, s.FMAX},
+                            {"CV Ref", s.RMIN, s.RMAX},
+                            {"CO Ref", s.OMIN, s.OMAX},
+                            {"Situation", s.SMIN, s.SMAX}};
+    for (const Range& r : ranges)
+        if (r.min < 0 || r.min > r.max)
+            throw PatternError(range_text(r.name, r.min, r.max) + " admit no count.");
+    int min_sum = s.FMIN + s.RMIN + s.OMIN + s.SMIN;
+    int max_sum = s.FMAX + s.RMAX + s.OMAX + s.SMAX;
+    if (min_sum > s.SPMIN)
+        throw PatternError("The type minima add up to " + std::to_string(min_sum) +
+                           ", more than the Total Min of " + std::to_string(s.SPMIN) + ".");
+    if (max_sum < s.SPMAX)
+        throw PatternError("The type maxima add up to " + std::to_string(max_sum) +
+                           ", less than the Total Max of " + std::to_string(s.SPMAX) + ".");
+    int late = std::min(s.SPLATE, PATTERN_LENGTH);
+    if (s.SPEARLY < 1 || s.SPEARLY > late)
+        throw PatternError("Specialties may appear from " + std::to_string(s.SPEARLY) + " to " +
+                           std::to_string(s.SPLATE) + ": no question positions.");
+    if (s.SPMAX > PATTERN_LENGTH - s.SPEARLY + 1)
+        throw PatternError("A Total Max of " + std::to_string(s.SPMAX) +
+                           " does not fit in positions " + std::to_string(s.SPEARLY) + " to 30.");
+}
+
+void draw_counts(Patterns& P, const EditorStyle& s, DrawSource& rnd) {
+    do P.SPECS = rnd.random(s.SPMAX + 1);
+    while (P.SPECS < s.SPMIN);
+    for (long tries = 0;; ++tries) {
+        if (tries == COUNT_TRIES)
+            throw PatternError("No split of " + std::to_string(P.SPECS) +
+                               " specialty questions into the type ranges was found.");
+        do P.FTVS = rnd.random(s.FMAX + 1);
+        while (P.FTVS < s.FMIN);
+        P.REFS = favour_midpoint(rnd, s.RMAX, s.RMIN);
+        P.ONLYS = favour_midpoint(rnd, s.OMAX, s.OMIN);
+        do P.SITS = rnd.random(s.SMAX + 1);
+        while (P.SITS < s.SMIN);
+        if (P.FTVS + P.REFS + P.ONLYS + P.SITS == P.SPECS) return;
+    }
+}
+
+void lay_deck(Patterns& P, DrawSource& rnd) {
+    P.DB.fill('n');
+    struct Block { char letter; int count; };
+    std::array<Block, 4> order;
+    if (rnd.random(2) == 1)
+        order = {{{'F', P.FTVS}, {'R', P.REFS}, {'O', P.ONLYS}, {'S', P.SITS}}};
+    else if (rnd.random(2) == 1)
+        order = {{{'R', P.REFS}, {'F', P.FTVS}, {'O', P.ONLYS}, {'S', P.SITS}}};
+    else
+        order = {{{'O', P.ONLYS}, {'F', P.FTVS}, {'R', P.REFS}, {'S', P.SITS}}};
+    int card = 1;
+    for (const Block& b : order)
+        for (int i = 0; i < b.count; ++i) P.DB[card++] = b.letter;
+    int length = P.SPLATE - P.SPEARLY + 1;
+    P.Z = P.SPECS < length ? length : P.SPECS + 1;
+}
+
+void make_candidate(Patterns& P, DrawSource& rnd) {
+    P.K = 0;
+    P.LU = false;
+    P.FLAG.fill(false);
+    P.TYP.assign(PATTERN_LENGTH, 'n');
+    int next = P.SPEARLY;
+
+    P.LAST = rnd.random(5);
+    if (rnd.random(2) == 1) P.LAST = rnd.random(20);
+    if (rnd.random(3) == 1) P.LAST = rnd.random(10);
+    if (rnd.random(3) == 1) P.LAST = 0;
+
+    int dealt = 0;
+    auto deal = [&](int card) {
+        P.FLAG[card] = true;
+        P.LAST = card;
+        if (next <= PATTERN_LENGTH) at(P.TYP, next) = P.DB[card];  // past 30 a card is lost
+        ++next;
+        ++dealt;
+    };
+    while (dealt < P.Z) {
+        int card = pick_card(P, rnd);
+        for (int i = 0; i < 5; ++i) {
+            int other = pick_card(P, rnd);
+            if (std::abs(other - P.LAST) > std::abs(card - P.LAST)) card = other;
+        }
+        deal(card);
+        if (P.DB[card] != 'n') {
+            P.LU = false;
+            continue;
+        }
+        if (P.SPECS > 0 && extra_card_due(P, rnd)) {
+            if (int extra = find_extra_card(P, rnd)) {
+                deal(extra);
+                P.LU = true;
+                ++P.K;
+            }
+        }
+    }
+    for (int p = P.SPEARLY + P.Z; p <= PATTERN_LENGTH; ++p) at(P.TYP, p) = 'n';
+
+    for (int p = 1; p <= std::min(P.Z, PATTERN_LENGTH); ++p) {
+        char c = at(P.TYP, p);
+        if (c == 'n') continue;
+        if (c == P.PREV) ++P.W;
+        P.PREV = c;
+    }
+    if (P.W > P.WLAST) {
+        P.TYP = P.TYP2;
+        P.W = P.WLAST;
+    }
+    if (rnd.random(10) > 5) mirror(P);
+    P.TYP2 = P.TYP;
+    P.WLAST = P.W;
+}
+
+std::string SPECPAT(Patterns& P, const EditorStyle& s, DrawSource& rnd) {
+    check_specialty_settings(s);
+    if (s.SETSPC != 'N') {
+        P.SPECS = fixed_SPECS(s);
+        P.TYP = fixed_pattern(s);
+        return P.TYP;  // its letter count was checked above
+    }
+    P.SPEARLY = s.SPEARLY;
+    P.SPLATE = std::min(s.SPLATE, PATTERN_LENGTH);
+    for (int attempt = 0; attempt < PATTERN_TRIES; ++attempt) {
+        draw_counts(P, s, rnd);
+        lay_deck(P, rnd);
+        P.WLAST = 90;
+        P.PREV = 'X';
+        P.W = 0;
+        P.TYP2.assign(PATTERN_LENGTH, 'n');
+        for (int c = 0; c < CANDIDATES; ++c) make_candidate(P, rnd);
+        if (count_specialties(P.TYP) == P.SPECS) return P.TYP;
+    }
+    throw PatternError("No pattern of the drawn specialty counts could be dealt in positions " +
+                       std::to_string(P.SPEARLY) + " to " + std::to_string(P.SPLATE) + ".");
+}
+
+std::string SPECPAT(Patterns& P, const EditorStyle& s, Random& random) {
+    GeneratorDraws rnd(random);
+    return SPECPAT(P, s, rnd);
+}
+
+}  // namespace tv
