@@ -1,5 +1,6 @@
 // The page layout: a title block, one entry per position (an empty line, the
 // first line by type, the continuation), page headers with form feeds.
+#include <algorithm>
 #include <string>
 
 #include "output/fields.h"
