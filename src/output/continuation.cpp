@@ -1,0 +1,75 @@
+// The continuation printers: the rest of a question after its first line, broken
+// at blanks into indented lines of a fixed window.
+#include <algorithm>
+#include <string>
+
+#include "output/packet.h"
+
+namespace tv {
+
+namespace {
+
+constexpr int MAX_CONTINUATION_LINES = 15;
+
+struct Window {
+    int indent;           // blanks before the text
+    int width;            // characters of the text scanned per line
+    int bound;            // the text goes on only while the break is below this
+    bool question_rule;   // a "?" ends the line and is followed by an empty line
+};
+
+// Writes lines until the text ends (a blank after the break), the break reaches
+// the bound, or 15 lines have been written. A window without a blank (a word
+// longer than the window) is broken after its last character, so such a word
+// is written over several lines instead of leaving empty lines behind.
+void continue_text(TextWriter& packet, PacketState& st, const Window& w) {
+    for (;;) {
+        st.X5 += 1;
+        const int last = std::min(st.MARK1 + w.width, A2_SIZE);
+        bool blank_seen = false;
+        int p = st.MARK1;
+        while (p < last) {
+            ++p;
+            if (st.A2[p] == '\t') st.A2[p] = ' ';
+            if (st.A2[p] == ' ') {
+                st.MARK2 = p;
+                blank_seen = true;
+            }
+            if (w.question_rule && st.at(p - 1) == '?') break;
+        }
+        if (!blank_seen) st.MARK2 = p;
+
+        std::string line(w.indent, ' ');
+        for (int q = st.MARK1 + 1; q <= st.MARK2; ++q) line += st.A2[q] == '^' ? '*' : st.A2[q];
+        st.LINES += 1;
+        packet.writeln(line);
+        st.MARK1 = st.MARK2;
+
+        if (w.question_rule && st.at(st.MARK2 - 1) == '?') {
+            packet.writeln();
+            st.LINES += 1;
+        }
+        if (st.at(st.MARK2 + 1) == ' ' || st.MARK2 >= w.bound || st.X5 >= MAX_CONTINUATION_LINES)
+            return;
+    }
+}
+
+}  // namespace
+
+void PRINTREST(TextWriter& packet, PacketState& state) {
+    continue_text(packet, state, {15, 55, 253, false});
+}
+
+void FPRINTREST(TextWriter& packet, PacketState& state) {
+    continue_text(packet, state, {15, 55, 508, false});
+}
+
+void CPRINTREST(TextWriter& packet, PacketState& state) {
+    continue_text(packet, state, {8, 37, 508, false});
+}
+
+void RPRINTREST(TextWriter& packet, PacketState& state) {
+    continue_text(packet, state, {8, 37, 508, true});
+}
+
+}  // namespace tv

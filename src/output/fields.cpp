@@ -1,0 +1,103 @@
+#include "output/fields.h"
+
+#include <algorithm>
+
+namespace tv::packet {
+
+char Job::type_of(int X) const {
+    return X >= 1 && X <= static_cast<int>(quiz.TYP.size()) ? quiz.TYP[X - 1] : 'n';
+}
+
+void fill_buffer(PacketState& st, const QuizTables& quiz, int X) {
+    constexpr int FIRST_PART = 254;
+    st.A2.assign(A2_SIZE + 2, ' ');
+    const std::string& first = quiz.ALL[X];
+    const std::string& second = quiz.ALL2[X];
+    st.A2.replace(1, std::min<size_t>(first.size(), FIRST_PART), first, 0, FIRST_PART);
+    const size_t rest = A2_SIZE - FIRST_PART;
+    st.A2.replace(FIRST_PART + 1, std::min(second.size(), rest), second, 0, rest);
+}
+
+std::string blanks(int n) { return std::string(std::max(n, 0), ' '); }
+
+std::string rjust(const std::string& s, int width) {
+    return blanks(width - static_cast<int>(s.size())) + s;
+}
+
+void pad_to(std::string& line, int col) {
+    if (static_cast<int>(line.size()) < col) line.append(col - line.size(), ' ');
+}
+
+std::string number_field(int X, int AB, int width) {
+    return X <= AB ? rjust(std::to_string(X), width) : blanks(width);
+}
+
+std::string book_name(char letter) { return letter == 'R' ? "Romans" : "James"; }
+
+std::string span(const PacketState& st, int from, int to) {
+    std::string s;
+    for (int p = from; p <= to; ++p) s += st.at(p);
+    return s;
+}
+
+std::string chapter_text(const PacketState& st) {
+    return one_digit_chapter(st) ? span(st, 2, 2) : span(st, 1, 2);
+}
+
+std::string verse_text(const PacketState& st) {
+    return one_digit_verse(st) ? span(st, 5, 5) : span(st, 4, 5);
+}
+
+bool one_digit_chapter(const PacketState& st) { return st.at(1) == ' '; }
+bool one_digit_verse(const PacketState& st) { return st.at(4) == ' '; }
+
+std::string short_reference(const PacketState& st) { return span(st, 1, 2) + ":" + span(st, 4, 5); }
+
+std::string material(const Style& s) {
+    auto end = [](int chapter, int verse) {
+        const bool james = chapter > JAMES_OFFSET;
+        return std::string(james ? "J " : "R ") +
+               std::to_string(james ? chapter - JAMES_OFFSET : chapter) + ":" +
+               std::to_string(verse);
+    };
+    return end(s.BCHAP, s.BVER) + " to " + end(s.ECHAP, s.EVER);
+}
+
+int next_tab(const PacketState& st, int from) {
+    for (int p = std::max(from, 1); p <= A2_SIZE; ++p)
+        if (st.A2[p] == '\t') return p;
+    return A2_SIZE + 1;
+}
+
+Break question_break(PacketState& st, int last) {
+    Break b{6, false};
+    int p = 7;
+    do {
+        ++p;
+        if (st.A2[p] == '\t') st.A2[p] = ' ';
+        if (st.A2[p] == ' ') b.brk = p;
+        b.at_question = st.A2[p - 1] == '?';
+    } while (p < last && !b.at_question);
+    return b;
+}
+
+int sit_break(PacketState& st) {
+    int end = A2_SIZE;
+    while (end >= 7 && (st.A2[end] == ' ' || st.A2[end] == '\t')) --end;
+    int brk = 6;
+    for (int p = 8; p <= end; ++p) {
+        if (st.A2[p] == '\t') st.A2[p] = ' ';
+        if (st.A2[p] == ' ') brk = p;
+        const char next = st.at(p + 1);
+        if (next == '"' || next == '\'') return brk;
+    }
+    return std::max(end, 6) + 1;
+}
+
+void continue_from(Job& job, int mark, Printer printer, bool always) {
+    job.st.MARK1 = mark;
+    job.st.X5 = 0;
+    if (always || job.st.at(mark + 1) != ' ') printer(job.out, job.st);
+}
+
+}  // namespace tv::packet

@@ -1,0 +1,52 @@
+// The packet writer: appends one assembled quiz to the packet file in the page,
+// card or tab layout, and the continuation printers that break the rest of a
+// question text into indented lines.
+#pragma once
+#include <string>
+
+#include "assembly/quiz_tables.h"
+#include "bank/textfile.h"
+#include "editor/style.h"
+
+namespace tv {
+
+// Last position of the text buffer A2: 254 characters of the first part of a
+// question line and 255 of its second part.
+constexpr int A2_SIZE = 509;
+
+// The writer's working fields. OPUT sets PAGE and LINES afresh for every quiz and
+// refills A2 for every position, so nothing carries over from one quiz to the
+// next; the fields are shared between OPUT and the continuation printers, and
+// after a call they tell how the quiz ended (pages written, lines on the last page).
+struct PacketState {
+    // Positions 1-509 of the current question line (index 0 unused); position 510
+    // is always a blank, so "the character after the break" is defined everywhere.
+    std::string A2 = std::string(A2_SIZE + 2, ' ');
+    int MARK1 = 0;  // position after which the next continuation line starts
+    int MARK2 = 0;  // position of the blank at which the current line ends
+    int X5 = 0;     // continuation lines written for the current question
+    int LINES = 0;  // lines on the current page (page layout) or card (card layout)
+    int PAGE = 0;   // page number within the quiz (page layout)
+
+    char at(int p) const { return p >= 1 && p <= A2_SIZE ? A2[p] : ' '; }
+};
+
+// Appends quiz quiz.Q2 (positions 1 to SECTORS) to the packet file in the layout
+// chosen by settings.OUT: 'P'/'p' page, 'C'/'c' card, anything else tab. Reads
+// AB, LPP, OUT and the material range BCHAP:BVER-ECHAP:EVER of the settings; NAME
+// is the name of the quiz style.
+void OPUT(TextWriter& packet, const Style& settings, const std::string& NAME, int SECTORS,
+          const QuizTables& quiz, PacketState& state);
+
+// Writes the material range, e.g. "R 1:5 to J 2:26", without a line end.
+void WRITEMAT(TextWriter& packet, const Style& settings);
+
+// The continuation printers: each writes the text of A2 after MARK1 as lines of at
+// most the given window, broken at blanks, adding one to LINES for every line
+// written. The caller sets MARK1 and X5 := 0.
+void PRINTREST(TextWriter& packet, PacketState& state);   // page: CV Ref, CO Ref, regular
+void FPRINTREST(TextWriter& packet, PacketState& state);  // page: FTV, Quote, SIT
+void CPRINTREST(TextWriter& packet, PacketState& state);  // card: all but regular
+void RPRINTREST(TextWriter& packet, PacketState& state);  // card: regular
+
+}  // namespace tv

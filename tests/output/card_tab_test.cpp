@@ -1,0 +1,99 @@
+// The card layout's padding and SIT card, and the tab layout's text rules.
+#include "packet_fixture.h"
+
+using namespace tv;
+
+namespace {
+
+// Lines of the card of position 1 (after the 18-line title card).
+std::vector<std::string> first_card(const QuizTables& q, int sectors = 1) {
+    auto lines = test::lines_of(test::write_quiz(test::golden_style('C'), q, sectors));
+    EXPECT_GE(lines.size(), 18u);
+    return {lines.begin() + 18, lines.end()};
+}
+
+QuizTables one(char type, const std::string& line) {
+    QuizTables q;
+    q.Q2 = 3;
+    test::put(q, 1, type, 'R', line);
+    return q;
+}
+
+}  // namespace
+
+// A card is padded with at least one empty line up to 18 or 36 lines; a card
+// whose text took 36 lines or more goes on to the next multiple of 18.
+TEST(CardLayout, PaddingToWholeCards) {
+    struct Case {
+        std::string answer;
+        size_t card_lines;
+    };
+    const std::string word(36, 'w');  // one word a line in the 37-character window
+    auto answer_of = [&](int words) {
+        std::string s;
+        for (int i = 0; i < words; ++i) s += word + " ";
+        return s;
+    };
+    std::string questions;  // 15 continuation lines, each ending in "?" and an empty line
+    for (int i = 0; i < 15; ++i) questions += "Why? ";
+    const Case cases[] = {
+        {answer_of(10), 18},  // 7 + 10 = 17 lines, one empty line
+        {answer_of(11), 36},  // 18 lines: at least one more, up to 36
+        {answer_of(15), 36},  // 22 lines
+        {questions, 54},      // 7 + 30 = 37 lines
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.card_lines);
+        const auto lines = first_card(one('n', " 1: 1\tWho?\t" + c.answer));
+        ASSERT_EQ(lines.size(), c.card_lines);
+        EXPECT_EQ(lines.back(), "");
+    }
+}
+
+// A SIT card: header with "SIT", the introduction on line 6, the quotation below.
+TEST(CardLayout, SitCard) {
+    const auto lines = first_card(one('S', "10: 9\tFinish it: \"if you confess\" * saved"));
+    ASSERT_EQ(lines.size(), 18u);
+    EXPECT_EQ(lines[2], "    R 10: 9   SIT                     Quiz 3");
+    EXPECT_EQ(lines[5], "     1. Finish it:,");
+    EXPECT_EQ(lines[6], "        \"if you confess\" * saved" + std::string(13, ' '));
+    EXPECT_EQ(lines[7], "");
+    // Without a quotation mark the whole text is the introduction.
+    EXPECT_EQ(first_card(one('S', " 1: 1\tName him * Paul"))[5], "     1. Name him * Paul,");
+}
+
+TEST(CardLayout, CvRefNumberBeyondAbKeepsItsWidth) {
+    QuizTables q = test::golden_quiz();
+    q.TYP = "nnnnnnnnR";
+    test::put(q, 9, 'R', 'J', " 5:12\tCV\tAbove all things, what should you not do?");
+    const auto lines = test::lines_of(test::write_quiz(test::golden_style('C'), q, 9));
+    const size_t card9 = 18 + 18 * 3 + 36 + 18 * 4;  // title, cards 1-3, the FTV card, 5-8
+    EXPECT_EQ(lines[card9 + 2], "    J  5:12   CV                      Quiz 7");
+    EXPECT_EQ(lines[card9 + 5], "       . Accd. to  James chapter 5 verse 12, ");
+}
+
+// The text runs to the end of the 509-character buffer when it holds no three
+// blanks in a row; otherwise it ends before them.
+TEST(TabLayout, TextEndsBeforeThreeBlanksOrAtTheBufferEnd) {
+    std::string text;
+    while (text.size() < 600) text += "ab ";
+    QuizTables q = one('n', " 1: 1\t" + text);
+    q.ALL2[1] = text.substr(248, 254);  // positions 255-508; 509 is a blank
+    const auto row = test::lines_of(test::write_quiz(test::golden_style('T'), q, 1))[3];
+    EXPECT_EQ(row, " 1\t\t" + text.substr(0, 248) + text.substr(248, 254) + " \t(R  1: 1)");
+
+    q = one('n', " 1: 1\tWho?\tPaul   left out");
+    EXPECT_EQ(test::lines_of(test::write_quiz(test::golden_style('T'), q, 1))[3],
+              " 1\t\tWho?\tPaul\t(R  1: 1)");
+}
+
+// SIT: "SIT" as the type, a TAB before the first "*" only, every TAB as two blanks.
+// A type field of R, O and F takes at most positions 7-11.
+TEST(TabLayout, SitStarAndLongTypeCode) {
+    const auto sit = test::lines_of(
+        test::write_quiz(test::golden_style('T'), one('S', " 1: 1\tSay\t\"it\" * a*b"), 1))[3];
+    EXPECT_EQ(sit, " 1\tSIT\tSay  \"it\" \t* a*b\t(R  1: 1)");
+    const auto ftv = test::lines_of(test::write_quiz(
+        test::golden_style('T'), one('F', " 1: 1\tABCDEFG\tone two three four five six"), 1))[3];
+    EXPECT_EQ(ftv, " 1\tABCDE\tFG\tone...two...three...four...five...\tsix\t(R  1: 1)");
+}
