@@ -121,7 +121,6 @@ TEST(Cycle, ARunReadsTheStyleNamesItsFilesAndCountsTheMaterial) {
     Workspace ws;
     Devices d({key::ENTER, key::ENTER});
     tv::Run run;
-    run.OQUIZ = 7;  // a repeat point whose maximum is 0 keeps the value of an earlier run
     EXPECT_TRUE(d.cycle(run, ws.files));
     EXPECT_EQ(d.face.left(), 0u);
 
@@ -145,7 +144,6 @@ TEST(Cycle, ARunReadsTheStyleNamesItsFilesAndCountsTheMaterial) {
     EXPECT_EQ(run.bank.BEFORE, 2);
     EXPECT_EQ(run.FQUIZ, 1);  // ((2 * 4) div 1) div 5
     EXPECT_EQ(run.RQUIZ, 1);
-    EXPECT_EQ(run.OQUIZ, 7);
 
     const Screen& s = d.con.screen();
     EXPECT_EQ(s.line(3), "  A quiz will contain one question from each sector.");
@@ -211,20 +209,6 @@ TEST(Cycle, ExitOnTheMenuEndsTheProgramWhiteOnBlack) {
         EXPECT_EQ(s.at(80, r).bg, BLACK);
     }
     EXPECT_EQ(s.fg(), WHITE);
-}
-
-TEST(Cycle, AStyleThatIsGoneIsAnErrorNamingItsFile) {
-    // The hand-off names a style whose file another program removed meanwhile.
-    test::TempDir dir;
-    dir.write("temp2.txt", "Gone\n");
-    tv::Run run;
-    ASSERT_FALSE(read_style_name(dir.files(), run));
-    try {
-        read_run_style(dir.files(), run);
-        FAIL() << "no error";
-    } catch (const IoError& e) {
-        EXPECT_EQ(e.file, "Gone.spe");
-    }
 }
 
 TEST(Cycle, ProgramLifetimeStateOutlivesARun) {

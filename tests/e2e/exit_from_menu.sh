@@ -13,6 +13,7 @@ if ! command -v tmux >/dev/null 2>&1; then
 fi
 
 top=$(mktemp -d "${TMPDIR:-/tmp}/tv-e2e.XXXXXX")
+ws="$top/work"
 socket="tv-e2e-$$"
 tm() { tmux -L "$socket" -f /dev/null "$@"; }
 cleanup() {
@@ -28,6 +29,7 @@ fail() {
   echo "---- screen ----"
   screen
   echo "----------------"
+  [ -s "$ws/stderr.txt" ] && { echo "---- program's error output ----"; cat "$ws/stderr.txt"; }
   exit 1
 }
 # wait_for COMMAND...: runs the command every 0.1 s until it succeeds, 5 s at most.
@@ -46,7 +48,6 @@ has_status() { [ -s "$ws/status" ]; }
 screen_changed() { [ "$(coloured_screen)" != "$before" ]; }
 
 # The workspace: the installed style list and styles, the demo bank.
-ws="$top/work"
 sh "$source_dir/tools/prepare-workspace.sh" "$ws" || fail "the workspace could not be prepared"
 if [ ! -f "$ws/Specs.lst" ]; then
   printf 'Enter New Specs\n' > "$ws/Specs.lst"
@@ -55,7 +56,7 @@ if [ ! -f "$ws/Specs.lst" ]; then
 fi
 
 tm new-session -d -s tv -x 80 -y 25 -c "$ws" \
-  "sh -c 'stty -g > stty.before; \"$program\"; echo \$? > status; stty -g > stty.after'" \; \
+  "sh -c 'stty -g > stty.before; \"$program\" 2> stderr.txt; echo \$? > status; stty -g > stty.after'" \; \
   set-option -g remain-on-exit on || fail "tmux could not start"
 
 wait_for shows "Tallyvane 30.0" || fail "no banner"
