@@ -5,14 +5,17 @@ BUILD      ?= build
 TEST_BUILD ?= build-test
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES   := g++ cmake make libncurses-dev libgtest-dev tmux
+MAKEFLAGS  += --no-print-directory
 
-.PHONY: all run test deps build build-test bench fuzz install clean
+.PHONY: all run test deps build build-test bench install clean
 
 all: build
 
 # Installs the missing system packages when run as root; otherwise names them.
+# Where there is no dpkg the packages are left to the user (see README.md).
 deps:
-	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	@command -v dpkg >/dev/null 2>&1 || exit 0; \
+	missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
 	if [ -n "$$missing" ]; then \
 	  if [ "$$(id -u)" = 0 ]; then \
 	    echo "Installing:$$missing"; \
@@ -33,7 +36,7 @@ build-test: deps
 
 run: build
 	@sh tools/prepare-workspace.sh demo
-	@cd demo && exec ../$(BUILD)/tallyvane
+	@cd demo && exec $(abspath $(BUILD))/tallyvane
 
 test: build-test
 	@cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)

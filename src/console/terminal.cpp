@@ -14,6 +14,8 @@ namespace {
 // mark; the key wait reads it and unwinds the program normally.
 volatile std::sig_atomic_t g_stop_signal = 0;
 
+constexpr int STOP_SIGNALS[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
 extern "C" void on_stop_signal(int sig) {
     if (g_stop_signal != 0) {
         // A second signal while the first is pending: give the terminal back now.
@@ -44,7 +46,8 @@ int decode(int ch) {
     default: break;
     }
     if (ch >= KEY_F(1) && ch <= KEY_F(10)) return key::EXT + key::F1 + (ch - KEY_F(1));
-    if (ch >= 0 && ch <= 255) return ch;
+    // A NUL (Ctrl-Space) would read as the start of an extended key: it plays no part.
+    if (ch > 0 && ch <= 255) return ch;
     return -1;  // other curses keys play no part
 }
 
@@ -54,22 +57,32 @@ TerminalFace::TerminalFace() {
     struct sigaction sa {};
     sa.sa_handler = on_stop_signal;
     sigemptyset(&sa.sa_mask);
-    for (int sig : {SIGINT, SIGTERM, SIGHUP}) sigaction(sig, &sa, nullptr);
+    for (int sig : STOP_SIGNALS) sigaction(sig, &sa, nullptr);
 
     set_escdelay(25);
-    if (!initscr()) throw std::runtime_error("the terminal could not be set up");
+    // newterm, unlike initscr, reports a terminal it cannot use instead of ending the program.
+    screen_ = newterm(nullptr, stdout, stdin);
+    if (!screen_) {
+        reset_signals();
+        throw std::runtime_error("the terminal could not be set up (is TERM set?)");
+    }
     active_ = true;
-    raw();
+    // Ctrl-C, Ctrl-\ and Ctrl-Z keep their meaning; every other key comes to the program.
+    cbreak();
     noecho();
     keypad(stdscr, TRUE);
     nonl();
     if (has_colors()) {
         start_color();
-        sixteen_ = COLORS >= 16 && COLOR_PAIRS >= 257;
+        // One pair per (fg,bg) with fg != bg, numbered bg * 16 + fg: 1..254, all within
+        // the 255 pairs a character's attribute can name. A cell whose text has the
+        // colour of its background is drawn as a blank.
+        sixteen_ = COLORS >= 16 && COLOR_PAIRS >= 255;
         if (sixteen_) {
             for (int bg = 0; bg < 16; ++bg)
                 for (int fg = 0; fg < 16; ++fg)
-                    init_pair(static_cast<short>(bg * 16 + fg + 1),
+                    if (fg != bg)
+                    init_pair(static_cast<short>(bg * 16 + fg),
                               static_cast<short>(CURSES_COLOUR[fg & 7] + (fg & 8)),
                               static_cast<short>(CURSES_COLOUR[bg & 7] + (bg & 8)));
         } else {
@@ -83,15 +96,24 @@ TerminalFace::TerminalFace() {
 
 TerminalFace::~TerminalFace() { restore(); }
 
+void TerminalFace::reset_signals() {
+    for (int sig : STOP_SIGNALS) signal(sig, SIG_DFL);
+}
+
 void TerminalFace::restore() {
     if (!active_) return;
     active_ = false;
     endwin();
+    delscreen(screen_);
+    screen_ = nullptr;
+    // From now on a stop signal ends the program at once, as it would any other.
+    reset_signals();
 }
 
 int TerminalFace::attribute(int fg, int bg) const {
     if (!has_colors()) return (bg == RED || bg == WHITE || bg == LIGHTGRAY) ? A_REVERSE : A_NORMAL;
-    if (sixteen_) return COLOR_PAIR(bg * 16 + fg + 1);
+    if (fg == bg) fg ^= 1;  // the cell is drawn as a blank
+    if (sixteen_) return COLOR_PAIR(bg * 16 + fg);
     int attr = COLOR_PAIR((bg & 7) * 8 + (fg & 7));
     if (fg & 8) attr |= A_BOLD;
     return attr;
@@ -134,6 +156,7 @@ void TerminalFace::draw(const Screen& screen, bool force) {
             old = cell;
             unsigned char ch = static_cast<unsigned char>(cell.ch);
             if (ch < 32 || ch > 126) ch = ch == 0 ? ' ' : '?';
+            if (cell.fg == cell.bg) ch = ' ';
             // The bottom-right cell cannot be written with the cursor advancing past it.
             if (r == Screen::ROWS && c == Screen::COLS)
                 mvinsch(r - 1, c - 1, ch | attribute(cell.fg, cell.bg));

@@ -4,9 +4,11 @@
 
 #include "console/console.h"
 
+struct screen;  // the curses screen (SCREEN)
+
 namespace tv {
 
-// Thrown from a key wait when SIGINT, SIGTERM or SIGHUP arrived; main restores the
+// Thrown from a key wait when SIGINT, SIGTERM, SIGHUP or SIGQUIT arrived; main restores the
 // terminal and ends with status 128 + the signal.
 struct Interrupted {
     int signal;
@@ -33,7 +35,9 @@ private:
     bool too_small();
     void draw_size_notice();
     int attribute(int fg, int bg) const;
+    static void reset_signals();
 
+    ::screen* screen_ = nullptr;
     bool active_ = false;
     bool sixteen_ = false;
     bool shown_ = false;

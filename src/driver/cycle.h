@@ -1,0 +1,43 @@
+// The program's main cycle: one cycle is one run, from the banner and the style
+// editor to the end of the run, until the user leaves the editor with "Exit".
+#pragma once
+#include <string>
+
+#include "bank/textfile.h"
+#include "console/console.h"
+#include "console/printer.h"
+#include "console/random.h"
+#include "driver/run.h"
+
+namespace tv {
+
+// The program: start, the cycle until "Exit", the end. Returns the exit status (0).
+// A failed file operation leaves as an IoError.
+int run_program(Console& con, const Files& files, Random& rng, Clock& clock, Printer& printer,
+                const std::string& path_list);
+
+// Program start: seeds the generator from the clock, sets S, NUM, FIX and ABAND3.
+void start_program(Run& run, Random& rng, Clock& clock);
+// One cycle. Returns false when the hand-off holds "Exit". An abandoned run ends
+// the cycle early; the next one starts at the banner.
+bool run_cycle(Run& run, Console& con, const Files& files, Random& rng, Printer& printer,
+               const std::string& path_list);
+// Program end: white on black, screen cleared.
+void end_program(Console& con);
+
+// The steps of a cycle, in order.
+void draw_banner(Console& con, Run& run);                          // 1
+void edit_styles(Console& con, const Files& files, Run& run);      // 2: the style editor
+bool read_style_name(const Files& files, Run& run);                // 3: true on "Exit"
+void read_run_style(const Files& files, Run& run);                 // 4
+void name_bank(Run& run);                                          // 5
+void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run);  // 6
+void name_run_files(Run& run);                                     // 7
+void count_material(Console& con, const Files& files, Run& run, const std::string& path_list);  // 8
+void check_material(Console& con, Run& run);                       // 9: too few questions, summary
+void set_repeat_points(Run& run);                                  // 9
+
+// The row 25 line of the banner.
+constexpr const char* ORGANISATION_LINE = "  Quiz packets for Romans and James";
+
+}  // namespace tv
