@@ -19,42 +19,69 @@ std::vector<std::string> starting_with(const std::vector<std::string>& lines, co
 }  // namespace
 
 TEST(Specialty, PriorityOrderFollowsTheSmallestSlack) {
-    // CV Ref in sectors 1-2, FTV in 1-3, CO Ref in 1-4, one of each per quiz:
-    // slacks R 1, F 2, O 3, S 0. The order R, F, O always finds a free sector for
-    // each; any other order sometimes leaves CV Ref without one.
+    // CV Ref in sectors 1-2, FTV in 1-3, CO Ref in 1-4, one of each per quiz and no
+    // SIT: slacks R 1, F 2, O 3, S 0, so SIT (no finder) comes first, then CV Ref.
+    World w({{3, 1, 9, 9}, {3, 1, 9, 9}, {3, 1, 0, 9}, {3, 0, 0, 9}});
+    w.style.FMAX = 1;
+    w.prepare();
+    w.choose(1, "RFOn");
+    EXPECT_EQ(w.at.PRIORITY1, 'S');
+    EXPECT_EQ(w.at.PRIORITY2, 'R');
+    EXPECT_EQ(w.at.FDIF, 2);
+    EXPECT_EQ(w.at.RDIF, 1);
+    EXPECT_EQ(w.at.ODIF, 3);
+    EXPECT_EQ(w.at.SDIF, 200);
+}
+
+TEST(Specialty, FindersRunScarcestTypeFirst) {
+    // CV Ref in sectors 1-3, FTV in 1-4, CO Ref in 1-5; two CV Refs, two FTV, one CO
+    // Ref: only the order CV Ref, FTV, CO Ref always finds a free sector for each.
     for (uint64_t seed = 1; seed <= 40; ++seed) {
-        World w({{3, 1, 9, 9}, {3, 1, 9, 9}, {3, 1, 0, 9}, {3, 0, 0, 9}}, 0, seed);
-        w.style.FMAX = 1;
+        World w({{3, 2, 2, 2}, {3, 2, 2, 2}, {3, 2, 2, 2}, {3, 2, 0, 2}, {3, 0, 0, 2}, {3, 0, 0, 0}}, 0, seed);
+        w.style.FMAX = 2;
         w.prepare();
-        w.choose(1, "RFOn");
-        EXPECT_EQ(w.at.PRIORITY1, 'S');
+        w.choose(1, "RFORFn");
         EXPECT_EQ(w.at.PRIORITY2, 'R');
-        EXPECT_EQ(w.at.FDIF, 2);
-        EXPECT_EQ(w.at.RDIF, 1);
-        EXPECT_EQ(w.at.ODIF, 3);
-        EXPECT_EQ(w.at.SDIF, 200);
         EXPECT_TRUE(w.log_lines().empty()) << "seed " << seed;
-        std::set<int> used(w.quiz.SECTOR.begin() + 1, w.quiz.SECTOR.begin() + 5);
-        EXPECT_EQ(used.size(), 4u);
+        std::set<int> used(w.quiz.SECTOR.begin() + 1, w.quiz.SECTOR.begin() + 7);
+        EXPECT_EQ(used.size(), 6u);
+        EXPECT_EQ(w.quiz.SECTOR[3], 5);
     }
 }
 
-TEST(Specialty, ThreeCvRefsFromTwoSectorsRepeatTheTypeThenTheSectors) {
-    World w({{4, 0, 5, 0}, {4, 0, 5, 0}, {4, 0, 0, 0}, {4, 0, 0, 0}, {4, 0, 0, 0}, {4, 0, 0, 0}});
-    w.style.RMAX = 3;
-    w.prepare();
-    w.choose(3, "RRRnnn");
-    std::set<int> refs{w.quiz.SECTOR[1], w.quiz.SECTOR[2], w.quiz.SECTOR[3]};
-    EXPECT_EQ(refs, (std::set<int>{1, 2})) << "a CV Ref sector is used twice";
-    for (int p = 1; p <= 3; ++p) {
-        EXPECT_EQ(w.quiz.ALL[p].substr(6, 6), "CV\tR " + std::to_string(w.quiz.SECTOR[p]));
+TEST(Specialty, ThreePositionsFromTwoSectorsRepeatTheTypeThenTheSectors) {
+    struct Case {
+        char type;
+        const char* message;
+        const char* log;
+    } cases[] = {
+        {'R', "    Due to sectoring restrictions we must begin CV Ref repeats in quiz 3", "CV Repeats begin quiz 3"},
+        {'O', "    Due to sectoring restrictions we must begin CO Ref repeats in quiz 3", "CO repeats begin quiz 3"},
+        {'F', "    Due to sectoring restrictions FTV repeats begin in quiz 3", "FTV Repeats begin quiz 3"},
+    };
+    for (const Case& c : cases) {
+        SectorCounts rich{4, 0, 0, 0};
+        (c.type == 'R' ? rich.cvref : c.type == 'O' ? rich.coref : rich.ftv) = 5;
+        World w({rich, rich, {4, 0, 0, 0}, {4, 0, 0, 0}, {4, 0, 0, 0}, {4, 0, 0, 0}});
+        w.style.RMAX = w.style.OMAX = w.style.FMAX = 3;
+        w.prepare();
+        std::string pattern = std::string(3, c.type) + "nnn";
+        w.choose(3, pattern);
+        std::set<int> used{w.quiz.SECTOR[1], w.quiz.SECTOR[2], w.quiz.SECTOR[3]};
+        EXPECT_EQ(used, (std::set<int>{1, 2})) << c.type << ": a sector is used twice";
+        std::string code = c.type == 'R' ? "CV\t" : c.type == 'O' ? "CO\t" : "FTV\t";
+        for (int p = 1; p <= 3; ++p)
+            EXPECT_EQ(w.quiz.ALL[p].substr(6, code.size() + 3), code + c.type + " " + std::to_string(w.quiz.SECTOR[p]));
+        EXPECT_EQ(w.log_lines(), (std::vector<std::string>{c.log, "Sectors or Questions repeated in quiz 3"}));
+        EXPECT_EQ(w.con.screen().line(5), c.message);
+        EXPECT_EQ(w.con.screen().line(6), "    Sectors or questions will be repeated in quiz 3");
+        EXPECT_EQ(w.con.screen().line(3), "  Choosing Quiz 3");
+        // The type's count-downs were reset to the totals, then the third position took one.
+        SectorRow& left = c.type == 'R' ? w.sectors.RPS : c.type == 'O' ? w.sectors.OPS : w.sectors.FPS;
+        EXPECT_EQ(left[1] + left[2], 9) << c.type;
+        std::set<int> regular{w.quiz.SECTOR[4], w.quiz.SECTOR[5], w.quiz.SECTOR[6]};
+        EXPECT_EQ(regular.size(), 3u);
     }
-    EXPECT_EQ(w.log_lines(), (std::vector<std::string>{"CV Repeats begin quiz 3", "Sectors or Questions repeated in quiz 3"}));
-    EXPECT_EQ(w.con.screen().line(5), "    Due to sectoring restrictions we must begin CV Ref repeats in quiz 3");
-    EXPECT_EQ(w.con.screen().line(6), "    Sectors or questions will be repeated in quiz 3");
-    EXPECT_EQ(w.con.screen().line(3), "  Choosing Quiz 3");
-    // The type's count-downs were reset, then the third CV Ref was taken.
-    EXPECT_EQ(w.sectors.RPS[1] + w.sectors.RPS[2], 9);
 }
 
 TEST(Specialty, RepeatSectorClearsTheWorkAreaAtTheBottomRow) {
