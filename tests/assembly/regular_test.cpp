@@ -117,29 +117,24 @@ TEST(Regular, InterrogativeShareGivesExactlyTheWantedCount) {
 }
 
 TEST(Regular, ImpossibleShareIsGivenUpWithItsMessages) {
-    World w(uniform(10, {3, 0, 0, 0}));  // no interrogative question at all
-    w.style.IPC = 40;
-    w.prepare();
-    w.choose(1, all_n(10));
-    EXPECT_TRUE(w.at.ABAND3);
-    EXPECT_EQ(w.at.ABAND, 1);
-    EXPECT_EQ(w.at.OLDIPC, 40);
-    EXPECT_EQ(w.at.IPC, 50);
-    EXPECT_EQ(w.con.screen().line(5), "    **Some Sectors are out of Interrogative questions**");
-    EXPECT_EQ(w.con.screen().line(6), "    **Abandoning 40 Percent interrogatives on quiz 1**");
-    EXPECT_EQ(regular_sectors(w).size(), 10u);
-    w.choose(2, all_n(10));  // later quizzes run without a share
-    EXPECT_EQ(w.log_lines(), std::vector<std::string>{"Abandoning 40 Percent interrogatives on quiz 1"});
-}
-
-TEST(Regular, TooManyInterrogativesAreGivenUpWithTheOtherMessage) {
-    World w(uniform(10, {3, 0, 0, 0}));
-    w.set_interrogatives([](int, int) { return true; });
-    w.style.IPC = 40;
-    w.prepare();
-    w.choose(1, all_n(10));
-    EXPECT_EQ(w.con.screen().line(5), "    **Some Sectors are out of Noninterrogative questions**");
-    EXPECT_TRUE(w.at.ABAND3);
+    for (bool all_interrogative : {false, true}) {
+        World w(uniform(10, {3, 0, 0, 0}));
+        w.set_interrogatives([&](int, int) { return all_interrogative; });
+        w.style.IPC = 40;
+        w.prepare();
+        w.choose(1, all_n(10));
+        EXPECT_TRUE(w.at.ABAND3);
+        EXPECT_EQ(w.at.ABAND, 1);
+        EXPECT_EQ(w.at.OLDIPC, 40);
+        EXPECT_EQ(w.at.IPC, 50);
+        EXPECT_EQ(w.con.screen().line(5), all_interrogative
+                                              ? "    **Some Sectors are out of Noninterrogative questions**"
+                                              : "    **Some Sectors are out of Interrogative questions**");
+        EXPECT_EQ(w.con.screen().line(6), "    **Abandoning 40 Percent interrogatives on quiz 1**");
+        EXPECT_EQ(regular_sectors(w).size(), 10u);
+        w.choose(2, all_n(10));  // later quizzes run without a share
+        EXPECT_EQ(w.log_lines(), std::vector<std::string>{"Abandoning 40 Percent interrogatives on quiz 1"});
+    }
 }
 
 TEST(Regular, ShareOfFiftyLeavesTheMarksAlone) {

@@ -188,14 +188,6 @@ TEST(Specialty, RepeatPercentHundredKeepsMarksButCountsStillFall) {
     EXPECT_EQ(down, 2);
 }
 
-TEST(Specialty, MarksAboveFiftyAreShared) {
-    World w(uniform(2, {1, 0, 60, 0}));
-    w.prepare();
-    bool& m = spec_mark(w.at.REFERENCE, 2, 53);
-    EXPECT_EQ(&m, &w.at.REFERENCE[2][3]);
-    EXPECT_EQ(&reg_mark(w.at.REGQUESTION, 1, 250), &w.at.REGQUESTION[1][50]);
-}
-
 TEST(Specialty, ATypeWithNoQuestionInItsSectorsAbandonsTheRun) {
     World w(uniform(3, {2, 0, 0, 0}));
     w.style.RMAX = 1;
