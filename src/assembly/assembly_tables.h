@@ -1,0 +1,89 @@
+// The state of quiz assembly: which questions may still be drawn, what the quiz
+// being assembled takes from each sector, and the counters of the interrogative
+// share and of the specialty choosers.
+#pragma once
+#include <array>
+
+#include "bank/interrogative.h"
+#include "bank/tables.h"
+#include "editor/style.h"
+#include "sectors/sector_tables.h"
+
+namespace tv {
+
+constexpr int REG_MARKS = 100;   // marks per sector for regular questions
+constexpr int SPEC_MARKS = 50;   // marks per sector for each specialty type
+
+// Availability marks, sector 1-30 by question 1-100 (regular) or 1-50 (specialty);
+// true = the question may still be drawn. A question numbered above the table
+// shares the mark of its number reduced by 100 (or 50) as often as needed.
+using RegMarks = std::array<std::array<bool, REG_MARKS + 1>, MAX_SECTORS + 1>;
+using SpecMarks = std::array<std::array<bool, SPEC_MARKS + 1>, MAX_SECTORS + 1>;
+
+// Per sector (1-30) or per position (1-30); entry 31 always reads 0.
+using QuizRow = std::array<int, MAX_SECTORS + 2>;
+
+struct AssemblyTables {
+    RegMarks REGQUESTION{};
+    SpecMarks REFERENCE{}, ONLY{}, FINISH{}, SITUATION{};
+    InterrogativeMarks INT;  // filled by COUNTINT; every question of a sector
+
+    // Per quiz.
+    QuizRow RSECTOR{};  // by position: sector of its regular question
+    QuizRow PNUMBER{};  // by position: number of its regular question
+    QuizRow QN{};       // by sector: position of its regular question; 99 = none
+    QuizRow RNUMBER{};  // by sector: number of the regular question drawn from it
+    QuizRow NUMBER{};   // by sector: number of the question it gives to the quiz
+    QuizRow FLAG{};     // by sector: 1 = still free in this quiz
+    bool header_written = false;  // list header of this quiz
+
+    // Interrogative share.
+    int IPC = 50;        // percent wanted; 50 = no share (also after giving it up)
+    int INUM = 0;        // interrogatives wanted in this quiz
+    int ITOT = 0;        // interrogatives drawn
+    bool ABAND3 = false; // the share was given up...
+    int ABAND = 0;       // ...on this quiz...
+    int OLDIPC = 0;      // ...at this percentage
+
+    // Approval and specialty order.
+    int CHOICE = 0;
+    char ACCEPT = ' ';
+    bool EN = false;     // Esc at the approval prompt
+    char PRIORITY1 = 'F', PRIORITY2 = 'R';
+    int FDIF = 0, SDIF = 0, RDIF = 0, ODIF = 0;
+
+    // Specialty choosers.
+    int SECOND = 0;      // ordinal of the position among those of its type
+    int LAST = 99;       // sector of the previous CV Ref of this quiz
+    int LASTO = 99;      // sector of the previous CO Ref or FTV of this quiz
+    char FTCC = 'a', FTC2 = 'b', FTC3 = 'c', FTC4 = 'd', FTC5 = 'e';  // FTV kind history
+    int FTC = 0;         // FTV candidates rejected in the current call
+};
+
+// The quiz after which a kind of question must start repeating, and the values
+// the points had when the first quiz began (the length of a repeat cycle).
+struct RepeatPoints {
+    int FQUIZ = 0, RQUIZ = 0, OQUIZ = 0, SQUIZ = 0;
+    int MINQZ1 = 0, FQUIZ1 = 0, RQUIZ1 = 0, OQUIZ1 = 0, SQUIZ1 = 0;
+};
+
+// The mark of question k of sector s (k from 1; numbers above the table share).
+bool& reg_mark(RegMarks& marks, int s, int k);
+bool& spec_mark(SpecMarks& marks, int s, int k);
+// Whether question k of sector s is interrogative (false when no mark is known).
+bool interrogative(const AssemblyTables& at, int s, int k);
+
+// Specialty repeat points from the material's totals, each only when the style
+// allows its type (a point whose maximum is 0 keeps its value).
+void compute_repeat_points(RepeatPoints& points, const BankTables& bank, const Style& style);
+
+// Before the quizzes of a run: every question available again, and the sector
+// totals taken from the counts.
+void reset_availability(AssemblyTables& at, SectorTables& sectors);
+
+// Just before the first quiz: copies of the repeat points, the FTV kind history
+// and the interrogative share of the style; nothing given up yet.
+void start_quizzes(AssemblyTables& at, RepeatPoints& points, const SectorTables& sectors,
+                   const Style& style);
+
+}  // namespace tv

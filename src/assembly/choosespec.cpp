@@ -1,0 +1,438 @@
+// One quiz: CHOOSESPEC and the regular questions (CHOOSEQUE, CHOOSES).
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "assembly/assembly.h"
+#include "assembly/detail.h"
+
+namespace tv {
+
+namespace detail {
+
+void message_row(Assembly& a) {
+    advance_rset(a.con, a.RSET);
+    a.con.go(3, a.RSET);
+    a.con.clear_eol();
+}
+
+void choosing_quiz(Assembly& a) {
+    a.con.go(3, 3);
+    a.con.clear_eol();
+    a.con.writeln("Choosing Quiz " + std::to_string(a.quiz.Q2));
+    a.con.writeln();
+}
+
+int lines_before_sector(const SectorRow& totals, int s) {
+    int n = 0;
+    for (int t = 1; t < s && t <= MAX_SECTORS; ++t) n += totals[t];
+    return n;
+}
+
+}  // namespace detail
+
+using namespace detail;
+
+namespace {
+
+constexpr int SHARE_REPLACEMENTS = 32000;  // replacements before the share is given up
+constexpr int SECTOR_DRAWS = 30000;        // draws for a free sector
+constexpr const char* LIST_TITLES = "  Que Sec Num    Verse  Type  Question";
+
+std::string num(long n) { return std::to_string(n); }
+
+// n right-aligned in `width` columns (wider when it needs more).
+std::string field(long n, int width) {
+    std::string t = num(n);
+    return t.size() < static_cast<size_t>(width) ? std::string(width - t.size(), ' ') + t : t;
+}
+
+// Characters from..from+count-1 (from 1) of a line, fewer when it is shorter.
+std::string chars(const std::string& L, size_t from, size_t count) {
+    return from - 1 < L.size() ? L.substr(from - 1, count) : "";
+}
+
+int count_letter(const QuizTables& q, int SECTORS, char letter) {
+    int n = 0;
+    for (int p = 1; p <= SECTORS; ++p) n += typ_at(q, p) == letter;
+    return n;
+}
+
+// Step 2: regular repeats begin when the quiz passes MINQZ.
+void regular_repeats(Assembly& a) {
+    int Q2 = a.quiz.Q2;
+    if (Q2 <= a.sectors.MINQZ) return;
+    message_row(a);
+    a.con.write("  **Out of Regular Questions...Using Repeats beginning quiz " + num(Q2) + "**");
+    a.sectors.MINQZ += a.points.MINQZ1 - 1;
+    for (int s = 1; s <= MAX_SECTORS; ++s) {
+        a.at.REGQUESTION[s].fill(true);
+        a.sectors.QPS[s] = a.sectors.TQPS[s];
+    }
+    a.log.writeln("Regular Question Repeats begin quiz " + num(Q2));
+}
+
+// Step 3: the scarcest specialty type is chosen first.
+void specialty_order(Assembly& a) {
+    AssemblyTables& at = a.at;
+    const SectorTables& sec = a.sectors;
+    int RSECTORS = 0, SSECTORS = 0, FSECTORS = 0, OSECTORS = 0;
+    for (int s = 1; s <= sec.SECTORS; ++s) {
+        RSECTORS += sec.RPS[s] > 0;
+        SSECTORS += sec.SPS[s] > 0;
+        FSECTORS += sec.FPS[s] > 0;
+        OSECTORS += sec.OPS[s] > 0;
+    }
+    at.RDIF = RSECTORS - count_letter(a.quiz, sec.SECTORS, 'R');
+    at.FDIF = FSECTORS - count_letter(a.quiz, sec.SECTORS, 'F');
+    at.SDIF = SSECTORS - count_letter(a.quiz, sec.SECTORS, 'S');
+    at.ODIF = OSECTORS - count_letter(a.quiz, sec.SECTORS, 'O');
+
+    auto lowest = [](int x, int o1, int o2, int o3) { return x <= o1 && x <= o2 && x <= o3; };
+    if (lowest(at.FDIF, at.SDIF, at.RDIF, at.ODIF)) {
+        at.PRIORITY1 = 'F';
+        at.FDIF = 200;
+    } else if (lowest(at.SDIF, at.FDIF, at.RDIF, at.ODIF)) {
+        at.PRIORITY1 = 'S';
+        at.SDIF = 200;
+    } else if (lowest(at.RDIF, at.FDIF, at.SDIF, at.ODIF)) {
+        at.PRIORITY1 = 'R';
+        at.RDIF = 200;
+    } else {
+        at.PRIORITY1 = 'O';
+        at.ODIF = 200;
+    }
+    if (lowest(at.FDIF, at.SDIF, at.RDIF, at.ODIF) && at.PRIORITY1 != 'F')
+        at.PRIORITY2 = 'F';
+    else if (lowest(at.SDIF, at.FDIF, at.RDIF, at.ODIF) && at.PRIORITY1 != 'S')
+        at.PRIORITY2 = 'S';
+    else if (lowest(at.ODIF, at.FDIF, at.SDIF, at.RDIF) && at.PRIORITY1 != 'O')
+        at.PRIORITY2 = 'O';
+    else
+        at.PRIORITY2 = 'R';
+}
+
+// Step 5.2: the finders in priority order, each type once; SIT has none.
+void run_finders(Assembly& a) {
+    a.at.LAST = a.at.LASTO = 99;
+    bool ranF = false, ranR = false, ranO = false;
+    auto run = [&](char type) {
+        if (type == 'F' && !ranF) { ranF = true; FINDFTVS(a); }
+        if (type == 'R' && !ranR) { ranR = true; FINDREFS(a); }
+        if (type == 'O' && !ranO) { ranO = true; FINDONLYS(a); }
+    };
+    run(a.at.PRIORITY1);
+    run(a.at.PRIORITY2);
+    run('F');
+    run('R');
+    run('O');
+}
+
+bool is_special(char type) { return type == 'R' || type == 'O' || type == 'F'; }
+
+// Step 5.4: the approval screen; gives 'Y', 'N' or Esc.
+int approval(Assembly& a) {
+    Console& con = a.con;
+    con.clr();
+    con.writeln(LIST_TITLES);
+    con.writeln();
+    for (int p = 1; p <= a.sectors.SECTORS; ++p)
+        if (is_special(typ_at(a.quiz, p))) con.writeln(list_line(a.at, a.quiz, p));
+    con.writeln();
+    con.write("  Do you wish to accept this combination (y/n)? ");
+    int row = con.screen().row();
+    int answer;
+    for (;;) {
+        con.write_at(49, row, "  ");
+        con.go(49, row);
+        int k = con.read_key();
+        if (k == key::ESC) return key::ESC;
+        if (k == 'y' || k == 'Y') { answer = 'Y'; break; }
+        if (k == 'n' || k == 'N') { answer = 'N'; break; }
+    }
+    con.clr();
+    return answer;
+}
+
+// Step 5.5: a rejected combination gives its specialty questions back.
+void give_back(Assembly& a) {
+    AssemblyTables& at = a.at;
+    SectorTables& sec = a.sectors;
+    for (int p = 1; p <= sec.SECTORS; ++p) {
+        char type = typ_at(a.quiz, p);
+        int s = a.quiz.SECTOR[p];
+        if (!is_special(type) || !in_sectors(s)) continue;
+        if (type == 'R') {
+            ++sec.RPS[s];
+            spec_mark(at.REFERENCE, s, at.NUMBER[s]) = true;
+        } else if (type == 'O') {
+            ++sec.OPS[s];
+            spec_mark(at.ONLY, s, at.NUMBER[s]) = true;
+        } else {
+            ++sec.FPS[s];
+            spec_mark(at.FINISH, s, at.NUMBER[s]) = true;
+        }
+        at.FLAG[s] = 1;
+    }
+}
+
+// Step 5: specialty positions, approved when so asked. False after Esc.
+bool specialty_pass(Assembly& a) {
+    AssemblyTables& at = a.at;
+    for (;;) {
+        at.FLAG.fill(0);
+        for (int s = 1; s <= a.sectors.SECTORS; ++s) at.FLAG[s] = 1;
+        choosing_quiz(a);
+        run_finders(a);
+        if (!at.header_written) {
+            a.list.writeln(list_header(a.quiz.Q2));
+            a.list.writeln();
+            at.header_written = true;
+        }
+        int answer = a.V == 1 ? approval(a) : 'Y';
+        if (answer == key::ESC) {
+            at.EN = true;
+            return false;
+        }
+        at.ACCEPT = static_cast<char>(answer);
+        if (answer == 'Y') return true;
+        give_back(a);
+    }
+}
+
+// The share cannot be reached: say so, log it and run without a share from now on.
+void give_up_share(Assembly& a, bool too_many) {
+    AssemblyTables& at = a.at;
+    int Q2 = a.quiz.Q2;
+    message_row(a);
+    a.con.write(too_many ? "  **Some Sectors are out of Noninterrogative questions**"
+                         : "  **Some Sectors are out of Interrogative questions**");
+    message_row(a);
+    a.con.write("  **Abandoning " + num(at.IPC) + " Percent interrogatives on quiz " + num(Q2) + "**");
+    a.log.writeln("Abandoning " + num(at.IPC) + " Percent interrogatives on quiz " + num(Q2));
+    at.ABAND3 = true;
+    at.ABAND = Q2;
+    at.OLDIPC = at.IPC;
+    at.IPC = 50;
+    at.ITOT = at.INUM;
+}
+
+bool holds_interrogative(const Assembly& a, int p) {
+    return interrogative(a.at, a.at.RSECTOR[p], a.at.PNUMBER[p]);
+}
+
+// Step 8: replaces regular questions until the quiz holds INUM interrogatives:
+// interrogative ones when there are too many, others when there are too few.
+void share_loop(Assembly& a, bool too_many) {
+    AssemblyTables& at = a.at;
+    SectorTables& sec = a.sectors;
+    int SECTORS = sec.SECTORS;
+    auto wanted = [&](int p) { return typ_at(a.quiz, p) == 'n' && holds_interrogative(a, p) == too_many; };
+    int replacements = 0;
+    while (too_many ? at.ITOT > at.INUM : at.ITOT < at.INUM) {
+        bool candidate = false;
+        for (int p = 1; p <= SECTORS && !candidate; ++p) candidate = wanted(p);
+        if (replacements >= SHARE_REPLACEMENTS || !candidate) {
+            give_up_share(a, too_many);
+            return;
+        }
+        int p;
+        do p = a.rng.random(SECTORS) + 1; while (!wanted(p));
+        int s = at.RSECTOR[p];
+        if (too_many) --at.ITOT;
+        ++sec.QPS[s];
+        at.FLAG[s] = 1;
+        reg_mark(at.REGQUESTION, s, at.PNUMBER[p]) = true;
+        at.QN[s] = 99;
+        CHOOSEQUE(a, p);
+        ++replacements;
+    }
+}
+
+void interrogative_share(Assembly& a) {
+    if (a.at.IPC == 50) return;
+    if (a.at.ITOT > a.at.INUM) share_loop(a, true);
+    if (a.at.IPC != 50 && a.at.ITOT < a.at.INUM) share_loop(a, false);
+}
+
+// Step 9: the lines of the regular questions. Each position reads its own
+// question, so that a sector used twice in a quiz still gives both texts.
+void read_regular_texts(Assembly& a) {
+    AssemblyTables& at = a.at;
+    const SectorTables& sec = a.sectors;
+    for (int s = 1; s <= sec.SECTORS; ++s)
+        if (at.QN[s] <= 35) at.NUMBER[s] = at.RNUMBER[s];
+    for (int p = 1; p <= sec.SECTORS; ++p) {
+        if (typ_at(a.quiz, p) != 'n') continue;
+        int s = at.RSECTOR[p];
+        int line = a.bank.BEFORE + lines_before_sector(sec.TQPS, s) + at.PNUMBER[p];
+        a.quiz.ALL[p] = a.F3.line(line, 254);
+        a.quiz.RLBK[p] = convert2_local(a.quiz.ALL[p]);
+    }
+}
+
+// A sector whose questions are all used before the repeats begin (it gave two
+// questions to a quiz): its own questions start again.
+void sector_repeats(Assembly& a, int s) {
+    a.at.REGQUESTION[s].fill(true);
+    a.sectors.QPS[s] = a.sectors.TQPS[s];
+    a.log.writeln("Regular Question Repeats begin quiz " + num(a.quiz.Q2) + " sector " + num(s));
+}
+
+bool any_regular_left(Assembly& a, int s) {
+    int n = std::min(a.sectors.TQPS[s], REG_MARKS);
+    for (int k = 1; k <= n; ++k)
+        if (a.at.REGQUESTION[s][k]) return true;
+    return false;
+}
+
+[[noreturn]] void empty_sector(Assembly& a, int s) {
+    message_row(a);
+    a.con.write("  Sector " + num(s) + " holds no regular question. Press Return");
+    a.con.wait_enter();
+    throw RunAbandoned{"sector " + num(s) + " holds no regular question"};
+}
+
+}  // namespace
+
+char typ_at(const QuizTables& quiz, int p) {
+    return p >= 1 && p <= static_cast<int>(quiz.TYP.size()) ? quiz.TYP[p - 1] : 'n';
+}
+
+char convert2_local(std::string& ALLTEMP) {
+    if (ALLTEMP.size() < 2) return 'R';
+    char c1 = ALLTEMP[0], c2 = ALLTEMP[1];
+    int chapter = (c1 == '1' && c2 >= '7' && c2 <= '9') ? 10 + (c2 - '0')
+                : (c1 == '2' && (c2 == '0' || c2 == '1')) ? 20 + (c2 - '0')
+                : 0;
+    if (chapter == 0) return 'R';
+    ALLTEMP[0] = ' ';
+    ALLTEMP[1] = static_cast<char>('0' + chapter - 16);
+    return 'J';
+}
+
+std::string list_header(int Q2) {
+    std::string h = LIST_TITLES;
+    if (Q2 < 100) h += ' ';
+    if (Q2 < 10) h += ' ';
+    return h + std::string(27, ' ') + "Quiz " + num(Q2);
+}
+
+std::string list_line(const AssemblyTables& at, const QuizTables& quiz, int p) {
+    char type = typ_at(quiz, p);
+    if (type == 'S') return "";
+    int s = quiz.SECTOR[p];
+    const std::string& L = quiz.ALL[p];
+    std::string out = field(p, 4) + "." + field(s, 4) +
+                      field(s >= 0 && s <= MAX_SECTORS + 1 ? at.NUMBER[s] : 0, 4) + "  " +
+                      (quiz.RLBK[p] ? quiz.RLBK[p] : ' ') + " " + chars(L, 1, 5);
+    if (type == 'R' || type == 'O') {
+        out += "  " + chars(L, 7, 2) + "    ";
+        size_t i = 10;
+        for (; i < 50 && i <= L.size() && L[i - 1] != '\t'; ++i) out += L[i - 1];
+        if (i == 50) out += "...";
+    } else if (type == 'F') {
+        size_t tab1 = L.find('\t');
+        std::string rest = tab1 == std::string::npos ? "" : L.substr(tab1 + 1);
+        size_t tab2 = rest.find('\t');
+        std::string kind = rest.substr(0, tab2);
+        std::string text = tab2 == std::string::npos ? "" : rest.substr(tab2 + 1);
+        text = text.substr(0, text.find('\t'));
+        if (kind.size() < 6) kind.resize(6, ' ');
+        out += "  " + kind + (text.size() > 40 ? text.substr(0, 40) + "..." : text);
+    } else {
+        std::string text = chars(L, 7, 1);  // the first character is always taken
+        size_t i = 8;
+        for (; i <= 46 && i <= L.size() && L[i - 1] != '\t'; ++i) text += L[i - 1];
+        bool cut = i == 47 && i <= L.size() && L[i - 1] != '\t';
+        text += cut ? "..." : std::string(43 - text.size(), ' ');
+        out += std::string(8, ' ') + text;
+    }
+    return out;
+}
+
+SectorDraw CHOOSES(Assembly& a, int C1) {
+    SectorDraw d;
+    int SECTORS = a.sectors.SECTORS;
+    d.free = false;
+    for (int n = 0; n < SECTOR_DRAWS; ++n) {
+        d.s = a.rng.random(SECTORS) + 1;
+        if (a.at.FLAG[d.s] == 1) {
+            d.free = true;
+            break;
+        }
+    }
+    if (!d.free && a.style.SPMIN != 0) {
+        int Q2 = a.quiz.Q2;
+        a.log.writeln("Sectors repeat Quest " + num(C1) + " Quiz " + num(Q2));
+        message_row(a);
+        a.con.writeln("  << Sectors repeat Quiz " + num(Q2) + " **Check this quiz** >>");
+    }
+    a.quiz.SECTOR[C1] = d.s;
+    d.LDIF = std::abs(a.quiz.SECTOR[C1 - 1] - d.s);
+    d.NDIF = std::abs(a.quiz.SECTOR[C1 + 1] - d.s);
+    return d;
+}
+
+void CHOOSEQUE(Assembly& a, int C1) {
+    AssemblyTables& at = a.at;
+    SectorTables& sec = a.sectors;
+    a.rng.mix(a.clock.ticks_ms());
+    // Sectors far from the neighbours' first: more than 5 apart, then 4, ... 1.
+    SectorDraw d;
+    bool found = false;
+    for (int apart = 5; apart >= 1 && !found; --apart) {
+        for (int tries = 0; tries < 20 && !found; ++tries) {
+            d = CHOOSES(a, C1);
+            // Without a free sector no later draw can find one either.
+            found = (d.LDIF > apart && d.NDIF > apart) || !d.free;
+        }
+    }
+    if (!found) d = CHOOSES(a, C1);
+    int s = d.s;
+    at.QN[s] = C1;
+    if (sec.TQPS[s] < 1) empty_sector(a, s);
+    if (!any_regular_left(a, s)) sector_repeats(a, s);
+    int k;
+    do k = a.rng.random(sec.TQPS[s] + 1); while (k < 1 || !reg_mark(at.REGQUESTION, s, k));
+    at.FLAG[s] = 0;
+    if (a.rng.random(100) >= a.style.REPEATPCT && d.free) reg_mark(at.REGQUESTION, s, k) = false;
+    if (interrogative(at, s, k)) ++at.ITOT;
+    at.RNUMBER[s] = k;
+    at.RSECTOR[C1] = s;
+    at.PNUMBER[C1] = k;
+    --sec.QPS[s];
+}
+
+void CHOOSESPEC(Assembly& a, int Q2, const std::string& pattern) {
+    AssemblyTables& at = a.at;
+    QuizTables& quiz = a.quiz;
+    int SECTORS = a.sectors.SECTORS;
+    at.EN = false;
+    quiz.Q2 = Q2;
+    for (int p = 1; p <= MAX_POSITIONS; ++p) {
+        quiz.ALL[p] = "";
+        quiz.ALL2[p] = " ";
+        quiz.RLBK[p] = ' ';
+        quiz.SECTOR[p] = 99;
+        at.QN[p] = 99;
+    }
+    at.header_written = false;
+    regular_repeats(a);
+    quiz.TYP = pattern;
+    specialty_order(a);
+    if (!specialty_pass(a)) return;
+
+    at.INUM = count_letter(quiz, SECTORS, 'n') * at.IPC / 100;
+    if (a.V == 1) a.con.writeln("  Choosing Regular Questions for Quiz " + num(Q2));
+    at.ITOT = 0;
+    for (int p = 1; p <= SECTORS; ++p)
+        if (typ_at(quiz, p) == 'n') CHOOSEQUE(a, p);
+    interrogative_share(a);
+    read_regular_texts(a);
+
+    for (int p = 1; p <= SECTORS; ++p) a.list.writeln(list_line(at, quiz, p));
+    for (int p = SECTORS + 3; p <= 33; ++p) a.list.writeln();
+}
+
+}  // namespace tv

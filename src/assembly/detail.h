@@ -1,0 +1,19 @@
+// Helpers shared by the regular and the specialty choosers.
+#pragma once
+#include <string>
+
+#include "assembly/assembly.h"
+
+namespace tv::detail {
+
+// Advances the message row (clearing the work area when it runs out), goes to
+// column 3 of it and clears the rest of the row.
+void message_row(Assembly& a);
+// "Choosing Quiz n" at column 3, row 3, then an empty line.
+void choosing_quiz(Assembly& a);
+// Lines of a kind of question in the sectors before sector s.
+int lines_before_sector(const SectorRow& totals, int s);
+// Whether an index names a sector of the tables (1-30).
+inline bool in_sectors(int s) { return s >= 1 && s <= MAX_SECTORS; }
+
+}  // namespace tv::detail

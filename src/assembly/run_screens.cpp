@@ -1,0 +1,53 @@
+#include "assembly/run_screens.h"
+
+namespace tv {
+
+namespace {
+constexpr const char* AUTOMATIC = "Run specialty combinations automatically    ";
+constexpr const char* APPROVE = "Approve specialty combinations for each quiz";
+}  // namespace
+
+void APPROVESPEC(Console& con) {
+    con.write_at(16, 3, AUTOMATIC);
+    con.write_at(16, 4, APPROVE);
+    con.highlight();
+}
+
+int approval_menu(Console& con) {
+    con.clr();
+    int V = 1;
+    for (;;) {
+        APPROVESPEC(con);
+        if (V == 2) con.write_at(16, 4, APPROVE);
+        if (V == 1) con.write_at(16, 3, AUTOMATIC);
+        con.normal();
+        int k = con.read_key();
+        if (k == 'P') ++V;
+        if (k == 'H') --V;
+        if (V == 3) V = 1;
+        if (V == 0) V = 2;
+        if (k == key::ESC) throw RunAbandoned{"Esc on the approval menu"};
+        if (k == key::ENTER) break;
+    }
+    // The top line runs automatically (mode 2), the bottom line asks for each quiz (mode 1).
+    return V == 1 ? 2 : 1;
+}
+
+bool THANK(Console& con, const std::string& NAME4) {
+    con.clr();
+    for (const std::string& line :
+         {std::string("  Thank you for using Tallyvane 30.0"),
+          "  A list of questions and sectors used has been saved as " + NAME4 + ".inf",
+          "  Your output file has been saved in ASCII text file " + NAME4 + ".qui",
+          std::string("  Open in any Word Processor to Print"),
+          std::string("  Courier New Font and Narrow Margins Recommended")}) {
+        con.writeln(line);
+        con.writeln();
+    }
+    con.write_at(1, 15, "  Type P and press Return to print copies");
+    con.write_at(1, 13, "  Press Return to Continue ");
+    std::string answer = con.read_line();
+    return answer == "P" || answer == "p";
+}
+
+}  // namespace tv

@@ -1,0 +1,56 @@
+#include "bank/interrogative.h"
+
+#include <string>
+
+namespace tv {
+
+namespace {
+
+// Openings that make a question interrogative; exact text, case-sensitive.
+constexpr std::string_view OPENINGS[] = {
+    "Is ",
+    "Are ", "Can ", "Did ", "Was ", "Who ", "Who,", "Why ", "Why,", "How ", "How,",
+    "What ", "What,", "Whom ", "Will ", "Whom,", "When ", "When,", "Do we",
+    "Where ", "Where,", "Which ", "Which,", "Whose ", "Whose,"};
+
+// Openings that look like a question word but begin a clause; they always win.
+constexpr std::string_view EXCEPTIONS[] = {
+    "What I ", "When I ", "When a ",
+    "When he ", "When God", "When we ",
+    "When Gent", "When temp", "When you ", "When his ", "When Melc", "When the ",
+    "How much m", "How beauti", "How much l", "When this ", "When they ", "Where sin ",
+    "Where you ",
+    "How shall w", "When there ",
+    "When everyth", "Where these "};
+
+}  // namespace
+
+bool is_interrogative(std::string_view line) {
+    if (line.size() <= 6) return false;
+    std::string text(line.substr(6, 12));  // columns 7-18: the longest prefix compared
+    if (text[0] == 'w') text[0] = 'W';
+    auto opens = [&](std::string_view w) { return std::string_view(text).starts_with(w); };
+    bool mark = false;
+    for (auto w : OPENINGS)
+        if (opens(w)) mark = true;
+    for (auto w : EXCEPTIONS)
+        if (opens(w)) mark = false;
+    return mark;
+}
+
+InterrogativeMarks COUNTINT(Console& con, const QuestionFile& F3, int BEFORE, int SECTORS,
+                            const std::array<int, MAX_SECTORS + 1>& TQPS) {
+    con.go(3, 3);
+    con.write("Creating index of interrogatives...");
+    con.show();
+    InterrogativeMarks INT;
+    int line = BEFORE;  // lines passed over so far
+    for (int s = 1; s <= SECTORS && s <= MAX_SECTORS; ++s) {
+        int count = TQPS[s] > 0 ? TQPS[s] : 0;
+        INT[s].assign(count + 1, false);
+        for (int p = 1; p <= count; ++p) INT[s][p] = is_interrogative(F3.line(++line));
+    }
+    return INT;
+}
+
+}  // namespace tv
