@@ -71,10 +71,6 @@ std::string list_header(int Q2);
 // The list line of position p ("" for a SIT position).
 std::string list_line(const AssemblyTables& at, const QuizTables& quiz, int p);
 
-// Book letter of a question line, rewriting a James chapter (17-21) in columns 1-2
-// as its chapter within the book (" 1".." 5").
-char convert2_local(std::string& ALLTEMP);
-
 // The pattern letter of position p; a pattern shorter than the quiz gives regular positions.
 char typ_at(const QuizTables& quiz, int p);
 

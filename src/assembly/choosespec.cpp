@@ -5,6 +5,7 @@
 
 #include "assembly/assembly.h"
 #include "assembly/detail.h"
+#include "bank/bank.h"
 
 namespace tv {
 
@@ -267,7 +268,7 @@ void read_regular_texts(Assembly& a) {
         int s = at.RSECTOR[p];
         int line = a.bank.BEFORE + lines_before_sector(sec.TQPS, s) + at.PNUMBER[p];
         a.quiz.ALL[p] = a.F3.line(line, 254);
-        a.quiz.RLBK[p] = convert2_local(a.quiz.ALL[p]);
+        a.quiz.RLBK[p] = CONVERT2(a.quiz.ALL[p]);
     }
 }
 
@@ -297,18 +298,6 @@ bool any_regular_left(Assembly& a, int s) {
 
 char typ_at(const QuizTables& quiz, int p) {
     return p >= 1 && p <= static_cast<int>(quiz.TYP.size()) ? quiz.TYP[p - 1] : 'n';
-}
-
-char convert2_local(std::string& ALLTEMP) {
-    if (ALLTEMP.size() < 2) return 'R';
-    char c1 = ALLTEMP[0], c2 = ALLTEMP[1];
-    int chapter = (c1 == '1' && c2 >= '7' && c2 <= '9') ? 10 + (c2 - '0')
-                : (c1 == '2' && (c2 == '0' || c2 == '1')) ? 20 + (c2 - '0')
-                : 0;
-    if (chapter == 0) return 'R';
-    ALLTEMP[0] = ' ';
-    ALLTEMP[1] = static_cast<char>('0' + chapter - 16);
-    return 'J';
 }
 
 std::string list_header(int Q2) {

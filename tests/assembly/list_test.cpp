@@ -102,15 +102,3 @@ TEST(ListFile, ThirtyPositionsLeaveOneBlankLine) {
     EXPECT_EQ(text.substr(text.size() - 2), "\n\n");
 }
 
-TEST(ListFile, ConvertTurnsJamesChaptersIntoChaptersOfTheBook) {
-    struct Case {
-        std::string in, out;
-        char book;
-    } cases[] = {{"18:05\tx", " 2:05\tx", 'J'}, {"17: 1", " 1: 1", 'J'}, {"21:20", " 5:20", 'J'},
-                 {"16:27", "16:27", 'R'},    {" 9: 1", " 9: 1", 'R'}, {"1", "1", 'R'}};
-    for (auto c : cases) {
-        std::string line = c.in;
-        EXPECT_EQ(convert2_local(line), c.book) << c.in;
-        EXPECT_EQ(line, c.out);
-    }
-}
