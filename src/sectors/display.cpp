@@ -1,5 +1,7 @@
 #include "sectors/display.h"
 
+#include <algorithm>
+
 namespace tv {
 
 namespace {
@@ -24,11 +26,13 @@ std::string entry(const SectorTables& t, int s, bool right) {
 
 // The last sector always ends at the end of the material.
 void settle_last_sector(const Style& style, SectorTables& t) {
+    if (t.SECTORS < 1 || t.SECTORS > MAX_SECTORS) return;
     t.EC[t.SECTORS] = style.ECHAP;
     t.EV[t.SECTORS] = style.EVER;
 }
 
-int table_rows(const SectorTables& t) { return (t.SECTORS + 1) / 2; }
+int shown_sectors(const SectorTables& t) { return std::clamp(t.SECTORS, 0, MAX_SECTORS); }
+int table_rows(const SectorTables& t) { return (shown_sectors(t) + 1) / 2; }
 
 }  // namespace
 
@@ -41,7 +45,7 @@ std::vector<std::string> sector_table_lines(const SectorTables& t) {
     const int H = table_rows(t);
     for (int r = 1; r <= H; ++r) {
         std::string row = entry(t, r, false);
-        if (r + H <= t.SECTORS) row += entry(t, r + H, true);
+        if (r + H <= shown_sectors(t)) row += entry(t, r + H, true);
         lines.push_back(row);
     }
     return lines;
@@ -52,7 +56,7 @@ void DISPLAY(Console& con, const Style& style, BankTables& bank, SectorTables& t
     for (const std::string& line : sector_table_lines(t)) con.writeln(line);
     con.writeln();
     bank.RQUEST = bank.FQUEST = bank.OQUEST = bank.SQUEST = 0;
-    for (int s = 1; s <= t.SECTORS; ++s) {
+    for (int s = 1; s <= shown_sectors(t); ++s) {
         bank.RQUEST += t.RPS[s];
         bank.FQUEST += t.FPS[s];
         bank.OQUEST += t.OPS[s];

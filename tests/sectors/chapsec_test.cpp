@@ -56,16 +56,18 @@ TEST(Chapsec, ListsJamesAndTheSecondColumn) {
 TEST(Chapsec, LevelLLeavesOutChaptersAndSkipsThemWhenMoving) {
     Material m(6, 1, 12, 21, 7);
     m.style.LG = 'L';
-    ScriptFace face({DOWN});
+    ScriptFace face({DOWN, '0', UP, UP});
     Console con(face);
     chapsec_until_keys_run_out(m, con);
     EXPECT_EQ(con.screen().line(3), "  Choose questions per chapter.");
     EXPECT_EQ(con.screen().line(5), "  Rom.  6:   3");  // dealt 6, 8, 12, 6, 8, 12, 6
     EXPECT_EQ(con.screen().line(6), "");
-    EXPECT_EQ(con.screen().line(7), "  Rom.  8:   2");
+    EXPECT_EQ(con.screen().line(7), "  Rom.  8:   1");  // a 0 becomes 1 at this level
+    EXPECT_EQ(m.t.CS[8], 1);
     EXPECT_EQ(con.screen().line(8), "");
     EXPECT_EQ(con.screen().line(11), "  Rom. 12:   2");
-    EXPECT_EQ(con.screen().row(), 7);  // down from 6 lands on 8
+    // Down from 6 lands on 8, up from 8 on 6, and up from 6 wraps to 12.
+    EXPECT_EQ(con.screen().row(), 11);
 }
 
 TEST(Chapsec, ZerosGroupChaptersIntoSectorsOfEqualLength) {
