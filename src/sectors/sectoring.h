@@ -56,7 +56,7 @@ void sector_by_verse(Console& con, const Files& files, const std::string& F11,
 void sector_followup(Console& con, const Files& files, const std::string& F11,
                      const Style& style, BankTables& bank, SectorTables& t, int last_key);
 
-// Steps 9-11 of a run: checks and summary, repeat points, sectoring by SEC1, the
+// The sectoring step of a run: checks and summary, repeat points, sectoring by SEC1, the
 // follow-up, and the copy of the counts into the sector totals. SECTORS may come out
 // larger than the style's QMAX (chapter sectoring); SECTORS2 follows it.
 // The caller resets the availability marks of the assembly afterwards.
