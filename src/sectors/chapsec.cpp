@@ -1,0 +1,235 @@
+#include "sectors/chapsec.h"
+
+#include <algorithm>
+
+#include "sectors/count_file.h"
+#include "sectors/display.h"
+#include "sectors/sectoring.h"
+
+namespace tv {
+
+namespace {
+
+// At level L the chapters 7, 9-11 and 14-16 are left out of the material.
+bool left_out(const Style& st, int ch) {
+    return st.LG == 'L' && (ch == 7 || (ch >= 9 && ch <= 11) || (ch >= 14 && ch <= 16));
+}
+
+int chapters_of(const Style& st) { return st.ECHAP - st.BCHAP + 1; }
+
+// Entry Y (from 1) of the list: chapter BCHAP + Y - 1, in two columns.
+int entry_row(int Y) { return Y < 18 ? Y + 4 : Y - 13; }
+int entry_col(int Y) { return Y < 18 ? 3 : 40; }
+int count_col(int Y) { return entry_col(Y) + 10; }
+
+// The next listed entry in direction dir (+1 down, -1 up), wrapping at both ends.
+int move_entry(const Style& st, int Y, int dir) {
+    const int X = chapters_of(st);
+    for (int i = 0; i < X; ++i) {
+        Y += dir;
+        if (Y > X) Y = 1;
+        if (Y < 1) Y = X;
+        if (!left_out(st, st.BCHAP + Y - 1)) break;
+    }
+    return Y;
+}
+
+// Deals the sectors out over the chapters in turn, one at a time.
+void propose(const Style& st, SectorTables& t) {
+    int T = st.BCHAP;
+    for (int i = 0; i < t.SECTORS; ++i) {
+        for (int k = 0; k < chapters_of(st) && left_out(st, T); ++k) T = T < st.ECHAP ? T + 1 : st.BCHAP;
+        ++t.CS[T];
+        T = T < st.ECHAP ? T + 1 : st.BCHAP;
+    }
+}
+
+void show_list(Console& con, const Style& st, const SectorTables& t) {
+    for (int Y = 1; Y <= chapters_of(st); ++Y) {
+        const int ch = st.BCHAP + Y - 1;
+        if (left_out(st, ch)) continue;
+        con.go(entry_col(Y), entry_row(Y));
+        con.write(ch <= 16 ? "Rom. " : "Jam. ");
+        con.write_num(ch <= 16 ? ch : ch - 16, 2);
+        con.write(": ");
+        con.write_num(t.CS[ch], 3);
+        con.writeln();
+    }
+}
+
+bool is_count_key(int k) { return (k >= '0' && k <= '9') || k == ':'; }
+bool is_move_key(int k) { return k == 'H' || k == 'P'; }
+
+// Lets the user edit the counts until they add up to SECTORS.
+void edit_counts(Console& con, const Style& st, SectorTables& t) {
+    const int X = chapters_of(st);
+    int Y = left_out(st, st.BCHAP) ? move_entry(st, 1, +1) : 1;
+    for (;;) {
+        con.go(count_col(Y), entry_row(Y));
+        const int k = con.read_key();
+        if (is_move_key(k)) {
+            Y = move_entry(st, Y, k == 'P' ? +1 : -1);
+        } else if (is_count_key(k)) {
+            const int first = k - '0';
+            con.write("  ");
+            con.go(count_col(Y), entry_row(Y));
+            con.write(static_cast<char>(k));
+            int count = first, next;
+            do next = con.read_key();
+            while (!is_count_key(next) && !is_move_key(next));
+            if (is_count_key(next)) count = 10 * first + (next - '0');
+            if (count == 0 && (st.LG == 'L' || Y == X)) count = 1;
+            t.CS[st.BCHAP + Y - 1] = count;
+            con.go(count_col(Y), entry_row(Y));
+            con.write_num(count, 2);
+            if (is_move_key(next)) Y = move_entry(st, Y, next == 'P' ? +1 : -1);
+        } else if (k == key::ENTER) {
+            int sum = 0;
+            for (int ch = st.BCHAP; ch <= st.ECHAP; ++ch) sum += t.CS[ch];
+            if (sum == t.SECTORS) return;
+            con.go(40, 20);
+            con.write("Your total is ");
+            con.write_num(sum);
+            con.write(" questions                 ");
+            con.go(40, 21);
+            con.write("Total questions must equal ");
+            con.write_num(t.SECTORS);
+            con.write("          ");
+        }
+    }
+}
+
+}  // namespace
+
+void cut_chapters(const Style& st, SectorTables& t) {
+    auto EVS = [](int ch) { return VERSE_COUNT[ch]; };
+    int s = 0;
+    for (int T = st.BCHAP; T <= st.ECHAP && s < MAX_SECTORS; ++T) {
+        if (left_out(st, T)) continue;
+        const int n = t.CS[T];
+        if (n > 0) {
+            // A chapter of its own, cut into n runs of about equal length.
+            for (int r = 1; r <= n && s < MAX_SECTORS; ++r) {
+                ++s;
+                t.BC[s] = t.EC[s] = T;
+                int L = EVS(T) / n;
+                if (T == st.BCHAP && r == 1 && st.BVER > 1) L = (EVS(T) - st.BVER) / n;
+                if (T == st.ECHAP) L = st.EVER / n;
+                if (r > 1) L = (EVS(T) - t.EV[s - 1]) / (n - r + 1);
+                if (T == st.ECHAP && r > 1) L = (st.EVER - t.EV[s - 1]) / (n - r + 1);
+                t.BV[s] = s == 1 ? st.BVER : r == 1 ? 1 : t.EV[s - 1] + 1;
+                t.EV[s] = t.BV[s] + L - 1;
+                if (r == n) t.EV[s] = T == st.ECHAP ? st.EVER : EVS(T);
+            }
+        } else {
+            // A group: chapters T..G share the sectors of G, the next chapter with a count.
+            int G = T;
+            while (G < st.ECHAP && t.CS[G] == 0) ++G;
+            const int groupn = std::max(1, t.CS[G]);
+            int V = 0;
+            for (int c = T; c <= G; ++c) V += EVS(c);
+            const int L = V / groupn;
+            int c = T, v = s == 0 ? st.BVER : 1;
+            for (int r = 1; r < groupn && s < MAX_SECTORS; ++r) {
+                ++s;
+                t.BC[s] = c;
+                t.BV[s] = v;
+                int end = v + L - 1;
+                while (end > EVS(c) && c < G) end -= EVS(c++);
+                t.EC[s] = c;
+                t.EV[s] = end;
+                v = end + 1;
+                if (v > EVS(c) && c < G) c++, v = 1;
+            }
+            if (s < MAX_SECTORS) {
+                ++s;
+                t.BC[s] = c;
+                t.BV[s] = v;
+                t.EC[s] = G;
+                t.EV[s] = G == st.ECHAP ? st.EVER : EVS(G);
+            }
+            T = G;
+        }
+    }
+}
+
+void count_chapter_sectors(const Files& files, const std::string& F11, const Style& st,
+                           SectorTables& t) {
+    const int S = t.SECTORS;
+    for (SectorRow* row : {&t.QPS, &t.FPS, &t.RPS, &t.OPS, &t.SPS}) row->fill(0);
+    const int start = count_line_of(st.BCHAP, st.BVER);
+    const int end = count_line_of(st.ECHAP, st.EVER);
+    TextReader f11 = files.read(F11);
+    skip_to_line(f11, start);
+    t.EV[S] = st.EVER;
+    for (int s = 1; s <= S; ++s) {
+        // The lines of the sector's verses, within its chapters and the material. A
+        // sector whose end comes before its begin holds no verse. Left-out chapters
+        // between sectors are passed over.
+        const int first = std::max(count_line_of(t.BC[s], std::clamp(t.BV[s], 1, VERSES)), start);
+        const int last = std::min(count_line_of(t.EC[s], std::clamp(t.EV[s], 0, VERSES)), end);
+        if (first > last) continue;
+        skip_to_line(f11, first);
+        while (f11.line_no() <= last) READ11(f11, t, s);
+    }
+    for (int s = 1; s <= MAX_SECTORS; ++s) {
+        t.TQPS[s] = t.QPS[s];
+        t.TFPS[s] = t.FPS[s];
+        t.TRPS[s] = t.RPS[s];
+        t.TOPS[s] = t.OPS[s];
+        t.TSPS[s] = t.SPS[s];
+    }
+}
+
+int CHAPSEC(Console& con, const Files& files, const std::string& F11, const Style& style,
+            BankTables& bank, SectorTables& t) {
+    bool entered = false;
+    int QMAX = style.QMAX;
+    for (;;) {
+        con.clr();
+        if (!entered) t.CS.fill(0);
+        t.SECTORS = QMAX;
+        const int X = chapters_of(style);
+        if (X > t.SECTORS) {
+            // One sector per chapter at least: the rest of the run follows the raised count.
+            con.write("  We must reset the questions per packet to sector ");
+            con.write_num(X);
+            con.write(" chapters.");
+            con.wait_enter();
+            QMAX = t.SECTORS = X;
+            con.clr();
+        }
+        con.write("  Choose questions per chapter.");
+        if (style.LG != 'L') con.write(" Use zeros to group chapters.");
+        con.writeln();
+        if (!entered) {
+            propose(style, t);
+            entered = true;
+        }
+        show_list(con, style, t);
+        edit_counts(con, style, t);
+
+        cut_chapters(style, t);
+        count_chapter_sectors(files, F11, style, t);
+
+        con.clr();
+        con.writeln();
+        DISPLAY(con, style, bank, t);
+        t.MINQZ = 100;
+        for (int s = 1; s <= t.SECTORS; ++s) t.MINQZ = std::min(t.MINQZ, t.QPS[s]);
+        con.go(3, 3);
+        con.write("Your smallest sector has ");
+        con.write_num(t.MINQZ);
+        con.write(t.MINQZ == 1 ? " question. " : " regular questions. ");
+        int k = con.read_key();
+        if (k == 0) con.read_key();
+        if (k == key::ESC) continue;
+
+        TextWriter list = files.create(style.NAME4 + ".inf");
+        DISPLAYTOFILE(list, style, t);
+        list.close();
+        return k;
+    }
+}
+
+}  // namespace tv

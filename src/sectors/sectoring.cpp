@@ -1,0 +1,417 @@
+#include "sectors/sectoring.h"
+
+#include "sectors/chapsec.h"
+#include "sectors/count_file.h"
+#include "sectors/display.h"
+
+namespace tv {
+
+CountLine read_count_line(TextReader& f11) {
+    CountLine c;
+    c.CH = static_cast<int>(f11.read_int());
+    c.VS = static_cast<int>(f11.read_int());
+    c.A = static_cast<int>(f11.read_int());
+    c.B = static_cast<int>(f11.read_int());
+    c.C2 = static_cast<int>(f11.read_int());
+    c.D = static_cast<int>(f11.read_int());
+    c.SS = static_cast<int>(f11.read_int());
+    f11.skip_line();
+    return c;
+}
+
+CountLine READ11(TextReader& f11, SectorTables& t, int S) {
+    CountLine c = read_count_line(f11);
+    if (S >= 1 && S <= MAX_SECTORS) {
+        t.QPS[S] += c.A;
+        t.FPS[S] += c.B;
+        t.RPS[S] += c.C2;
+        t.OPS[S] += c.D;
+        t.SPS[S] += c.SS;
+    }
+    return c;
+}
+
+namespace {
+
+bool in_table(int X, int Y) { return X >= 1 && X <= CHAPTERS && Y >= 1 && Y <= VERSES; }
+int count_at(const VerseCounts& c, int X, int Y) { return in_table(X, Y) ? c[X][Y] : 0; }
+
+void add_specialty(SectorTables& t, int s, const CountLine& c) {
+    t.FPS[s] += c.B;
+    t.RPS[s] += c.C2;
+    t.OPS[s] += c.D;
+    t.SPS[s] += c.SS;
+}
+
+void clear_specialty(SectorTables& t) {
+    for (SectorRow* row : {&t.FPS, &t.RPS, &t.OPS, &t.SPS}) row->fill(0);
+}
+
+void copy_totals(SectorTables& t, int s) {
+    t.TQPS[s] = t.QPS[s];
+    t.TFPS[s] = t.FPS[s];
+    t.TRPS[s] = t.RPS[s];
+    t.TOPS[s] = t.OPS[s];
+    t.TSPS[s] = t.SPS[s];
+}
+
+// Takes one whole key: the first code, and for an extended key its scan code too.
+int take_key(Console& con) {
+    int k = con.read_key();
+    if (k == 0) con.read_key();
+    return k;
+}
+
+}  // namespace
+
+void SPECOUNT(const BankTables& bank, SectorTables& t, int X, int Y, int S) {
+    if (S < 1 || S > MAX_SECTORS) return;
+    t.FPS[S] += count_at(bank.FCOUNT, X, Y);
+    t.RPS[S] += count_at(bank.RCOUNT, X, Y);
+    t.OPS[S] += count_at(bank.OCOUNT, X, Y);
+    t.SPS[S] += count_at(bank.SCOUNT, X, Y);
+}
+
+// ---------------------------------------------------------------------------------
+// Checks and header
+
+void check_material(Console& con, const BankTables& bank, const SectorTables& t) {
+    // A single sector never lets either walk end, and the tables hold 30 sectors.
+    if (t.SECTORS < 2 || t.SECTORS > MAX_SECTORS) {
+        con.write("  A quiz of ");
+        con.write_num(t.SECTORS);
+        con.write(" questions cannot be sectored.");
+        con.writeln();
+        con.writeln();
+        con.write("  Change Questions per packet to a number from 2 to 30.");
+        con.writeln();
+        con.wait_enter();
+        throw RunAbandoned{"questions per quiz outside 2-30"};
+    }
+    if (bank.TQUEST < t.SECTORS) {
+        con.write("  There are only ");
+        con.write_num(bank.TQUEST);
+        con.write(" regular questions in this material.");
+        con.writeln();
+        con.writeln();
+        con.write("  Change Questions per packet to ");
+        con.write_num(bank.TQUEST);
+        con.write(" or less.");
+        con.writeln();
+        con.wait_enter();
+        throw RunAbandoned{"fewer regular questions than sectors"};
+    }
+    con.writeln("  A quiz will contain one question from each sector.");
+    con.write("  Regular Questions: ");
+    con.write_num(bank.TQUEST);
+    con.write("   FTV: ");
+    con.write_num(bank.FQUEST);
+    con.write("   CV Refs: ");
+    con.write_num(bank.RQUEST);
+    con.write("   CO Refs: ");
+    con.write_num(bank.OQUEST);
+    con.write("   SIT: ");
+    con.write_num(bank.SQUEST);
+    con.writeln();
+}
+
+void compute_repeat_points(const Style& style, const BankTables& bank, RepeatPoints& rp) {
+    if (style.FMAX >= 1) rp.FQUIZ = ((bank.FQUEST * 4) / style.FMAX) / 5;
+    if (style.SMAX >= 1) rp.SQUIZ = bank.SQUEST / style.SMAX;
+    if (style.OMAX >= 1) rp.OQUIZ = bank.OQUEST / style.OMAX;
+    if (style.RMAX >= 1) rp.RQUIZ = bank.RQUEST / style.RMAX;
+}
+
+// ---------------------------------------------------------------------------------
+// Sectoring by question
+
+void plan_sector_sizes(SectorTables& t, int TQUEST) {
+    const int S = t.SECTORS;
+    const int q = TQUEST / S;
+    for (int s = 1; s < S; ++s) t.QPS[s] = q;
+    // The share of the remainder decides which sectors get one question more or less.
+    const double f = static_cast<double>(TQUEST) / S - q;
+    int ADD = 0;
+    auto to_all = [&] {
+        for (int s = 1; s < S; ++s) ++t.QPS[s], ++ADD;
+    };
+    auto at_steps = [&](int delta, int step, int bound) {
+        for (int p = 1; p <= bound; p += step) t.QPS[p] += delta, ADD += delta;
+    };
+    if (f >= 0.875) {
+        to_all();
+        at_steps(-1, 7, 8 * ((S - 1) / 8));
+    } else if (f >= 0.75) {
+        to_all();
+        at_steps(-1, 4, 4 * ((S - 1) / 4));
+    } else if (f >= 0.5) {
+        at_steps(+1, 2, 2 * ((S - 1) / 2));
+    } else if (f >= 0.333) {
+        at_steps(+1, 3, 3 * ((S - 1) / 3));
+    } else if (f >= 0.25) {
+        at_steps(+1, 4, 3 * ((S - 1) / 4));
+    } else if (f >= 0.125) {
+        at_steps(+1, 8, 8 * ((S - 1) / 8));
+    }
+    t.QPS[S] = TQUEST - q * (S - 1) - ADD;
+}
+
+namespace {
+
+// Reads count lines up to the end of the material until one holds regular
+// questions. The lines passed over give their specialty counts to sector s, so that
+// every specialty question of the material belongs to exactly one sector.
+bool next_regular_verse(TextReader& f11, int end_line, SectorTables& t, int s, CountLine& cur) {
+    while (f11.line_no() <= end_line) {
+        CountLine c = read_count_line(f11);
+        if (c.A >= 1) {
+            cur = c;
+            return true;
+        }
+        add_specialty(t, s, c);
+    }
+    return false;
+}
+
+// Walks the regular questions of the material, closing each sector when it holds its
+// planned number. A sector that closes inside a verse shares it with the next one;
+// a verse's specialty counts go to the sector in which it is first reached.
+void walk_questions(const Files& files, const std::string& F11, const Style& st,
+                    SectorTables& t) {
+    const int S = t.SECTORS;
+    const int end_line = count_line_of(st.ECHAP, st.EVER);
+    TextReader f11 = files.read(F11);
+    skip_to_line(f11, count_line_of(st.BCHAP, st.BVER));
+
+    int s = 1;
+    CountLine cur;
+    if (!next_regular_verse(f11, end_line, t, s, cur))
+        throw IoError("sector the material with", F11, "no verse of the material holds a regular question");
+    t.BC[1] = cur.CH;
+    t.BV[1] = cur.VS;
+    add_specialty(t, 1, cur);
+    int used = 0, placed = 0;
+    do {
+        ++used;
+        ++placed;
+        if (placed == t.QPS[s]) {
+            t.EC[s] = cur.CH;
+            t.EV[s] = cur.VS;
+            ++s;
+            t.BC[s] = cur.CH;
+            t.BV[s] = cur.VS;
+            placed = 0;
+        }
+        if (used == cur.A) {
+            used = 0;
+            if (!next_regular_verse(f11, end_line, t, s, cur))
+                throw IoError("sector the material with", F11,
+                              "its verses hold fewer regular questions than the material's count",
+                              f11.line_no());
+            if (placed == 0) {
+                t.BC[s] = cur.CH;
+                t.BV[s] = cur.VS;
+            }
+            add_specialty(t, s, cur);
+        }
+    } while (s != S);
+
+    // The last sector runs to the end of the material; its specialty counts are those
+    // of every line after its first verse.
+    t.EC[S] = st.ECHAP;
+    t.EV[S] = st.EVER;
+    f11.rewind();
+    const int first = count_line_of(t.BC[S], t.BV[S]);
+    skip_to_line(f11, first + 1);
+    if (first < end_line)
+        while (f11.line_no() <= end_line) add_specialty(t, S, read_count_line(f11));
+}
+
+}  // namespace
+
+void RESECTOR(Console& con, const Files& files, const std::string& F11, const Style& style,
+              const BankTables& bank, SectorTables& t) {
+    t.MINQZ = bank.TQUEST / t.SECTORS;
+    con.writeln();
+    con.write_at(1, 6, "  The material will be sectored by individual questions.");
+    con.wait_enter();
+    con.go(1, 6);
+    con.clear_eol();
+    con.go(1, 5);
+
+    plan_sector_sizes(t, bank.TQUEST);
+    clear_specialty(t);
+    walk_questions(files, F11, style, t);
+    t.RES = true;
+}
+
+// ---------------------------------------------------------------------------------
+// Sectoring by verse
+
+namespace {
+
+struct Position {
+    int X, Y;  // chapter, verse
+};
+
+bool in_material(const Style& st, Position p) {
+    return p.X < st.ECHAP || (p.X == st.ECHAP && p.Y <= st.EVER);
+}
+
+// Adds the verse at p to sector s and moves on: verses of the chapter without
+// regular questions are passed over with their specialty counts added, however many
+// in a row; after the chapter's last verse the walk goes on at verse 1 of the next
+// chapter. With `end` given, the passing stops at the end of the material.
+void take_verse(const BankTables& bank, SectorTables& t, int s, Position& p, const Style* end) {
+    t.QPS[s] += count_at(bank.QCOUNT, p.X, p.Y);
+    SPECOUNT(bank, t, p.X, p.Y, s);
+    t.EC[s] = p.X;
+    t.EV[s] = p.Y;
+    ++p.Y;
+    const int last = p.X >= 1 && p.X <= CHAPTERS ? VERSE_COUNT[p.X] : 0;
+    while (p.Y <= last && count_at(bank.QCOUNT, p.X, p.Y) == 0 &&
+           (end == nullptr || in_material(*end, p))) {
+        SPECOUNT(bank, t, p.X, p.Y, s);
+        ++p.Y;
+    }
+    if (p.Y > last) {
+        ++p.X;
+        p.Y = 1;
+    }
+}
+
+// At level L a sector does not begin in chapters 7, 9 or 14.
+void skip_left_out_start(Position& p) {
+    if (p.X == 7) p = {8, 1};
+    if (p.X == 9) p = {12, 1};
+    if (p.X == 14) p = {17, 1};
+}
+
+// One attempt: sectors 1..C3-1 are filled to C1+1 regular questions, the others to
+// C1. It succeeds when material is left over after the last sector.
+bool verse_attempt(const Style& st, const BankTables& bank, SectorTables& t, int C1, int C3,
+                   Position& p) {
+    const int S = t.SECTORS;
+    for (SectorRow* row : {&t.QPS, &t.FPS, &t.RPS, &t.OPS, &t.SPS, &t.TQPS, &t.TFPS, &t.TRPS,
+                           &t.TOPS, &t.TSPS})
+        std::fill(row->begin() + 1, row->begin() + S + 1, 0);
+    p = {st.BCHAP, st.BVER};
+    for (int s = 1; s <= S; ++s) {
+        const int target = s < C3 ? C1 + 1 : C1;
+        if (st.LG == 'L') skip_left_out_start(p);
+        t.BC[s] = p.X;
+        t.BV[s] = p.Y;
+        do take_verse(bank, t, s, p, nullptr);
+        while (p.X <= CHAPTERS && t.QPS[s] < target);
+        copy_totals(t, s);
+        if (p.X > CHAPTERS) break;
+    }
+    return in_material(st, p);
+}
+
+}  // namespace
+
+void sector_by_verse(Console& con, const Files& files, const std::string& F11,
+                     const Style& style, BankTables& bank, SectorTables& t) {
+    const int S = t.SECTORS;
+    t.QPS.fill(0);
+    int C1 = bank.TQUEST / S + 1;
+    bool ok = false;
+    Position p{};
+    do {
+        --C1;
+        int C3 = S;
+        do {
+            --C3;
+            ok = verse_attempt(style, bank, t, C1, C3, p);
+        } while (!ok && C3 != 1 && C1 != -1);
+    } while (!ok && C1 != -1);
+
+    if (C1 == -1) {
+        RESECTOR(con, files, F11, style, bank, t);
+    } else {
+        // The rest of the material goes to the last sector, up to its end.
+        while (in_material(style, p)) take_verse(bank, t, S, p, &style);
+        t.MINQZ = C1;
+        t.RES = false;
+    }
+    DISPLAY(con, style, bank, t);
+}
+
+// ---------------------------------------------------------------------------------
+// After sectoring
+
+void sector_followup(Console& con, const Files& files, const std::string& F11,
+                     const Style& style, BankTables& bank, SectorTables& t, int last_key) {
+    if (last_key == key::ESC) throw RunAbandoned{"Esc after sectoring"};
+    if (t.MINQZ == 0) throw RunAbandoned{"a sector holds no regular question"};
+    if (t.MINQZ >= style.QNUM || t.MINQZ >= 12) return;
+
+    con.clr();
+    con.go(3, 3);
+    con.write("Regular question repeats will begin after quiz ");
+    con.write_num(t.MINQZ);
+    con.writeln();
+    if (t.RES) return;
+    con.write_at(3, 4, "Do you wish to resector? ");
+    const int k = take_key(con);
+    if (k >= 32 && k < 256) con.write(static_cast<char>(k));
+    if (k == 'Y' || k == 'y') {
+        RESECTOR(con, files, F11, style, bank, t);
+        DISPLAY(con, style, bank, t);
+        while (take_key(con) == key::BACKSPACE) {
+        }
+    } else {
+        con.wait_enter();
+    }
+}
+
+void sector_material(Console& con, const Files& files, const std::string& F11,
+                     const Style& style, BankTables& bank, SectorTables& t, RepeatPoints& rp) {
+    t = SectorTables{};
+    t.SECTORS = style.QMAX;
+    t.SECTORS2 = t.SECTORS;
+    con.clr();
+    check_material(con, bank, t);
+    compute_repeat_points(style, bank, rp);
+
+    int last_key = -1;
+    if (style.SEC1 == 'C') {
+        last_key = CHAPSEC(con, files, F11, style, bank, t);
+        t.RES = false;
+    } else if (style.SEC1 == 'Q') {
+        RESECTOR(con, files, F11, style, bank, t);
+        t.RES = true;
+        DISPLAY(con, style, bank, t);
+        con.wait_for_key();
+    } else {
+        sector_by_verse(con, files, F11, style, bank, t);
+        do last_key = take_key(con);
+        while (last_key == 191);
+    }
+    sector_followup(con, files, F11, style, bank, t, last_key);
+
+    con.clr();
+    for (int s = 1; s <= MAX_SECTORS; ++s) copy_totals(t, s);
+    // Every quiz has one position per sector, also when chapter sectoring raised them.
+    t.SECTORS2 = t.SECTORS;
+}
+
+// ---------------------------------------------------------------------------------
+// Repeat announcement
+
+void REPEATSECTOR(Console& con, int& RSET, int Q2, int SECTORS, TextWriter* log,
+                  std::span<int> FLAG) {
+    if (RSET >= 24) {
+        con.clr();
+        RSET = 5;
+    }
+    con.go(3, RSET);
+    con.clear_eol();
+    con.write("  Sectors or questions will be repeated in quiz ");
+    con.write_num(Q2);
+    if (log != nullptr) log->writeln("Sectors or Questions repeated in quiz " + std::to_string(Q2));
+    for (int s = 1; s <= SECTORS && s < static_cast<int>(FLAG.size()); ++s) FLAG[s] = 1;
+}
+
+}  // namespace tv

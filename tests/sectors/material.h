@@ -1,0 +1,83 @@
+// A question bank made up for a test: per-verse counts, the material of a style,
+// the verse count file written from the counts, and the material's totals.
+#pragma once
+#include <string>
+
+#include "bank/tables.h"
+#include "console/console.h"
+#include "editor/style.h"
+#include "sectors/sector_tables.h"
+#include "support/support.h"
+
+namespace tv::test {
+
+inline const std::string COUNT_FILE = "count.00A";
+
+struct Material {
+    TempDir dir;
+    BankTables bank;
+    Style style;
+    SectorTables t;
+
+    Material(int bchap, int bver, int echap, int ever, int sectors) {
+        style.BCHAP = bchap, style.BVER = bver, style.ECHAP = echap, style.EVER = ever;
+        style.QMAX = sectors;
+        style.NAME4 = "out";
+        t.SECTORS = sectors;
+    }
+    // Counts of one verse: regular, FTV, CV Ref, CO Ref, SIT.
+    Material& verse(int ch, int v, int q, int f = 0, int r = 0, int o = 0, int s = 0) {
+        bank.QCOUNT[ch][v] = q, bank.FCOUNT[ch][v] = f, bank.RCOUNT[ch][v] = r;
+        bank.OCOUNT[ch][v] = o, bank.SCOUNT[ch][v] = s;
+        return *this;
+    }
+    // Every verse of chapters a..b gets q regular questions.
+    Material& chapters(int a, int b, int q) {
+        for (int ch = a; ch <= b; ++ch)
+            for (int v = 1; v <= VERSE_COUNT[ch]; ++v) bank.QCOUNT[ch][v] = q;
+        return *this;
+    }
+    // Writes the 945-line count file and computes the totals of the material.
+    void done() {
+        std::string text;
+        for (int ch = 1; ch <= CHAPTERS; ++ch)
+            for (int v = 1; v <= VERSES; ++v)
+                text += std::to_string(ch) + " " + std::to_string(v) + " " +
+                        std::to_string(bank.QCOUNT[ch][v]) + " " + std::to_string(bank.FCOUNT[ch][v]) +
+                        " " + std::to_string(bank.RCOUNT[ch][v]) + " " +
+                        std::to_string(bank.OCOUNT[ch][v]) + " " + std::to_string(bank.SCOUNT[ch][v]) +
+                        "\n";
+        dir.write(COUNT_FILE, text);
+        bank.TQUEST = bank.FQUEST = bank.RQUEST = bank.OQUEST = bank.SQUEST = 0;
+        for (int ch = style.BCHAP; ch <= style.ECHAP; ++ch)
+            for (int v = 1; v <= VERSES; ++v) {
+                if ((ch == style.BCHAP && v < style.BVER) || (ch == style.ECHAP && v > style.EVER))
+                    continue;
+                bank.TQUEST += bank.QCOUNT[ch][v];
+                bank.FQUEST += bank.FCOUNT[ch][v];
+                bank.RQUEST += bank.RCOUNT[ch][v];
+                bank.OQUEST += bank.OCOUNT[ch][v];
+                bank.SQUEST += bank.SCOUNT[ch][v];
+            }
+    }
+    Files files() const { return dir.files(); }
+};
+
+// A sector as first and last chapter:verse with its regular count.
+struct Span {
+    int bc, bv, ec, ev, q;
+    bool operator==(const Span&) const = default;
+};
+inline std::ostream& operator<<(std::ostream& o, const Span& s) {
+    return o << s.bc << ":" << s.bv << "-" << s.ec << ":" << s.ev << " (" << s.q << ")";
+}
+inline std::vector<Span> spans(const SectorTables& t) {
+    std::vector<Span> out;
+    for (int s = 1; s <= t.SECTORS; ++s) out.push_back({t.BC[s], t.BV[s], t.EC[s], t.EV[s], t.QPS[s]});
+    return out;
+}
+inline std::vector<int> column(const SectorRow& row, int n) {
+    return std::vector<int>(row.begin() + 1, row.begin() + n + 1);
+}
+
+}  // namespace tv::test
