@@ -18,13 +18,6 @@ bool interrogative(const AssemblyTables& at, int s, int k) {
     return k < static_cast<int>(marks.size()) && marks[k];
 }
 
-void compute_repeat_points(RepeatPoints& points, const BankTables& bank, const Style& style) {
-    if (style.FMAX >= 1) points.FQUIZ = ((bank.FQUEST * 4) / style.FMAX) / 5;
-    if (style.SMAX >= 1) points.SQUIZ = bank.SQUEST / style.SMAX;
-    if (style.OMAX >= 1) points.OQUIZ = bank.OQUEST / style.OMAX;
-    if (style.RMAX >= 1) points.RQUIZ = bank.RQUEST / style.RMAX;
-}
-
 void reset_availability(AssemblyTables& at, SectorTables& sectors) {
     for (int s = 1; s <= MAX_SECTORS; ++s) {
         at.REGQUESTION[s].fill(true);

@@ -8,6 +8,7 @@
 #include "bank/tables.h"
 #include "editor/style.h"
 #include "sectors/sector_tables.h"
+#include "sectors/sectoring.h"
 
 namespace tv {
 
@@ -60,22 +61,11 @@ struct AssemblyTables {
     int FTC = 0;         // FTV candidates rejected in the current call
 };
 
-// The quiz after which a kind of question must start repeating, and the values
-// the points had when the first quiz began (the length of a repeat cycle).
-struct RepeatPoints {
-    int FQUIZ = 0, RQUIZ = 0, OQUIZ = 0, SQUIZ = 0;
-    int MINQZ1 = 0, FQUIZ1 = 0, RQUIZ1 = 0, OQUIZ1 = 0, SQUIZ1 = 0;
-};
-
 // The mark of question k of sector s (k from 1; numbers above the table share).
 bool& reg_mark(RegMarks& marks, int s, int k);
 bool& spec_mark(SpecMarks& marks, int s, int k);
 // Whether question k of sector s is interrogative (false when no mark is known).
 bool interrogative(const AssemblyTables& at, int s, int k);
-
-// Specialty repeat points from the material's totals, each only when the style
-// allows its type (a point whose maximum is 0 keeps its value).
-void compute_repeat_points(RepeatPoints& points, const BankTables& bank, const Style& style);
 
 // Before the quizzes of a run: every question available again, and the sector
 // totals taken from the counts.

@@ -215,16 +215,7 @@ void FINDONLYS(Assembly& a) { find(a, 'O', CHOOSEONLY); }
 void FINDFTVS(Assembly& a) { find(a, 'F', CHOOSEFIN); }
 
 void REPEATSECTOR(Assembly& a) {
-    if (a.RSET == 24) {
-        a.con.clr();
-        a.RSET = 5;
-    }
-    int Q2 = a.quiz.Q2;
-    a.con.go(3, a.RSET);
-    a.con.clear_eol();
-    a.con.write("  Sectors or questions will be repeated in quiz " + num(Q2));
-    a.log.writeln("Sectors or Questions repeated in quiz " + num(Q2));
-    for (int s = 1; s <= a.sectors.SECTORS; ++s) a.at.FLAG[s] = 1;
+    REPEATSECTOR(a.con, a.RSET, a.quiz.Q2, a.sectors.SECTORS, &a.log, a.at.FLAG);
 }
 
 }  // namespace tv

@@ -19,6 +19,9 @@ namespace tv {
 // value of an earlier run.
 struct RepeatPoints {
     int FQUIZ = 0, RQUIZ = 0, OQUIZ = 0, SQUIZ = 0;
+    // Their values, and the last quiz before regular repeats, as they stood before the
+    // first quiz of the run: assembly moves the points on from these.
+    int MINQZ1 = 0, FQUIZ1 = 0, RQUIZ1 = 0, OQUIZ1 = 0, SQUIZ1 = 0;
 };
 
 // One line of the verse count file: chapter, verse and the five counts.

@@ -89,7 +89,7 @@ public:
     // The driver's steps before the first quiz.
     void prepare() {
         reset_availability(at, sectors);
-        compute_repeat_points(points, bank, style);
+        compute_repeat_points(style, bank, points);
         if (style.IPC != 50) at.INT = COUNTINT(con, F3, bank.BEFORE, sectors.SECTORS, sectors.TQPS);
         start_quizzes(at, points, sectors, style);
     }
