@@ -49,6 +49,7 @@ struct AssemblyTables {
     // Approval and specialty order.
     int CHOICE = 0;
     char ACCEPT = ' ';
+    char I = ' ';        // the last key taken at the approval prompt, as typed
     bool EN = false;     // Esc at the approval prompt
     char PRIORITY1 = 'F', PRIORITY2 = 'R';
     int FDIF = 0, SDIF = 0, RDIF = 0, ODIF = 0;

@@ -147,6 +147,7 @@ int approval(Assembly& a) {
         con.write_at(49, row, "  ");
         con.go(49, row);
         int k = con.read_key();
+        a.at.I = static_cast<char>(k);
         if (k == key::ESC) return key::ESC;
         if (k == 'y' || k == 'Y') { answer = 'Y'; break; }
         if (k == 'n' || k == 'N') { answer = 'N'; break; }

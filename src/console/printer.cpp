@@ -11,8 +11,7 @@
 
 namespace tv {
 
-SystemPrinter::SystemPrinter(std::string fallback_file)
-    : fallback_(std::move(fallback_file)), use_lp_(lp_available()) {}
+SystemPrinter::SystemPrinter() : use_lp_(lp_available()) {}
 
 bool SystemPrinter::lp_available() {
     const char* path = std::getenv("PATH");
@@ -28,7 +27,10 @@ bool SystemPrinter::lp_available() {
     return false;
 }
 
-void SystemPrinter::begin_job() { job_.clear(); }
+void SystemPrinter::begin_job(const std::string& fallback_file) {
+    fallback_ = fallback_file;
+    job_.clear();
+}
 
 void SystemPrinter::print_line(const std::string& line) { job_ += line + "\n"; }
 
@@ -45,7 +47,5 @@ void SystemPrinter::end_job() {
     }
     job_.clear();
 }
-
-std::string SystemPrinter::destination() const { return use_lp_ ? "printer" : fallback_; }
 
 }  // namespace tv

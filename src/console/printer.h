@@ -8,22 +8,22 @@ namespace tv {
 class Printer {
 public:
     virtual ~Printer() = default;
-    virtual void begin_job() {}
+    // Starts a copy. `fallback_file`: where the copy goes when there is no printer.
+    virtual void begin_job(const std::string& fallback_file) { (void)fallback_file; }
     virtual void print_line(const std::string& line) = 0;
     virtual void end_job() {}
-    // Where the copies went, for the screen ("printer", or the file's name).
-    virtual std::string destination() const = 0;
+    // Whether copies go to a real printer (otherwise to the fallback file).
+    virtual bool has_printer() const = 0;
 };
 
 // Prints through `lp` when it is on the PATH; otherwise appends to a file.
 class SystemPrinter : public Printer {
 public:
-    // `fallback_file`: where copies go when there is no `lp`.
-    explicit SystemPrinter(std::string fallback_file);
-    void begin_job() override;
+    SystemPrinter();
+    void begin_job(const std::string& fallback_file) override;
     void print_line(const std::string& line) override;
     void end_job() override;
-    std::string destination() const override;
+    bool has_printer() const override { return use_lp_; }
     static bool lp_available();
 
 private:
@@ -37,7 +37,7 @@ class MemoryPrinter : public Printer {
 public:
     void print_line(const std::string& line) override { lines.push_back(line); }
     void end_job() override { ++jobs; }
-    std::string destination() const override { return "printer"; }
+    bool has_printer() const override { return true; }
     std::vector<std::string> lines;
     int jobs = 0;
 };

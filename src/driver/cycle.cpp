@@ -2,29 +2,24 @@
 
 #include <algorithm>
 
+#include "assembly/assembly.h"
+#include "assembly/run_screens.h"
 #include "bank/bank.h"
-#include "patterns/patterns.h"
+#include "bank/interrogative.h"
+#include "editor/checks.h"
 #include "editor/library.h"
+#include "output/packet.h"
+#include "patterns/patterns.h"
+#include "sectors/display.h"
+#include "sectors/sectoring.h"
 
 namespace tv {
-
-namespace {
-
-// Until sectoring joins the program a run ends after the summary of its material.
-void until_sectoring(Console& con) {
-    con.writeln();
-    con.writeln();
-    con.write("  Press Return to Continue ");
-    con.wait_enter();
-}
-
-}  // namespace
 
 int run_program(Console& con, const Files& files, Random& rng, Clock& clock, Printer& printer,
                 const std::string& path_list) {
     Run run;
     start_program(run, rng, clock);
-    while (run_cycle(run, con, files, rng, printer, path_list)) {
+    while (run_cycle(run, con, files, rng, clock, printer, path_list)) {
     }
     end_program(con);
     return 0;
@@ -33,11 +28,11 @@ int run_program(Console& con, const Files& files, Random& rng, Clock& clock, Pri
 void start_program(Run& run, Random& rng, Clock& clock) {
     rng.seed_with(clock.ticks_ms());
     run.S = run.NUM = run.FIX = 0;
-    run.ABAND3 = false;
+    run.at.ABAND3 = false;
 }
 
-bool run_cycle(Run& run, Console& con, const Files& files, Random& rng, [[maybe_unused]] Printer& printer,
-               const std::string& path_list) {
+bool run_cycle(Run& run, Console& con, const Files& files, Random& rng, Clock& clock,
+               Printer& printer, const std::string& path_list) {
     draw_banner(con, run);
     edit_styles(con, files, run);
     if (read_style_name(files, run)) return false;
@@ -47,9 +42,15 @@ bool run_cycle(Run& run, Console& con, const Files& files, Random& rng, [[maybe_
         make_run_patterns(con, files, rng, run);
         name_run_files(run);
         count_material(con, files, run, path_list);
-        check_material(con, run);
-        set_repeat_points(run);
-        until_sectoring(con);
+        make_sectors(con, files, run);
+        bool copies = false;
+        {
+            TextWriter packet = files.create(run.F8);  // step 12: the packet file, empty
+            check_specialties(con, run);
+            choose_approval(con, run);
+            copies = make_quizzes(con, files, rng, clock, run, packet);
+        }
+        if (copies) print_copies(con, files, printer, run);
     } catch (const RunAbandoned&) {
         // Back to the banner: the files of the run were closed on the way out.
     }
@@ -64,7 +65,7 @@ void end_program(Console& con) {
 }
 
 void draw_banner(Console& con, Run& run) {
-    run.ABAND3 = false;
+    run.at.ABAND3 = false;
     con.clear();
     run.RSET = 4;
     con.text_background(BLUE);
@@ -142,42 +143,133 @@ void count_material(Console& con, const Files& files, Run& run, const std::strin
     index_material(con, files, run.settings, run.names, run.bank, path_list);
 }
 
-void check_material(Console& con, Run& run) {
-    const BankTables& b = run.bank;
-    con.clr();
-    if (b.TQUEST < run.sectors.SECTORS) {
-        con.write("  There are only ");
-        con.write_num(b.TQUEST);
-        con.write(" regular questions in this material.");
-        con.writeln();
-        con.writeln();
-        con.write("  Change Questions per packet to ");
-        con.write_num(b.TQUEST);
-        con.write(" or less.");
-        con.writeln();
-        con.wait_enter();
-        throw RunAbandoned{"fewer regular questions than sectors"};
-    }
-    con.writeln("  A quiz will contain one question from each sector.");
-    con.write("  Regular Questions: ");
-    con.write_num(b.TQUEST);
-    con.write("   FTV: ");
-    con.write_num(b.FQUEST);
-    con.write("   CV Refs: ");
-    con.write_num(b.RQUEST);
-    con.write("   CO Refs: ");
-    con.write_num(b.OQUEST);
-    con.write("   SIT: ");
-    con.write_num(b.SQUEST);
+void make_sectors(Console& con, const Files& files, Run& run) {
+    sector_material(con, files, run.names.F11, run.settings, run.bank, run.sectors, run.points);
+    reset_availability(run.at, run.sectors);
 }
 
-void set_repeat_points(Run& run) {
+void check_specialties(Console& con, Run& run) {
     const Style& s = run.settings;
     const BankTables& b = run.bank;
-    if (s.FMAX >= 1) run.FQUIZ = ((b.FQUEST * 4) / s.FMAX) / 5;
-    if (s.SMAX >= 1) run.SQUIZ = b.SQUEST / s.SMAX;
-    if (s.OMAX >= 1) run.OQUIZ = b.OQUEST / s.OMAX;
-    if (s.RMAX >= 1) run.RQUIZ = b.RQUEST / s.RMAX;
+    if ((b.FQUEST == 0 && s.FMAX > 0) || (b.OQUEST == 0 && s.OMAX > 0) ||
+        (b.RQUEST == 0 && s.RMAX > 0) || (b.SQUEST == 0 && s.SMAX > 0)) {
+        SPECWARN(con);
+        throw RunAbandoned{"a specialty type of the style has no questions"};
+    }
+}
+
+void choose_approval(Console& con, Run& run) {
+    run.at.CHOICE = 0;
+    run.V = approval_menu(con);
+}
+
+namespace {
+
+// Step 15: the interrogative marks, the list file's head, the copies taken before
+// the first quiz, the FTV kinds of the material.
+void prepare_quizzes(Console& con, Run& run, const RunBank& bank, TextWriter& list) {
+    con.clr();
+    if (run.settings.IPC != 50)
+        run.at.INT = COUNTINT(con, bank.F3, run.bank.BEFORE, run.sectors.SECTORS, run.sectors.TQPS);
+    DISPLAYTOFILE(list, run.settings, run.sectors);
+    start_quizzes(run.at, run.points, run.sectors, run.settings);
+    FINTYPES(bank.F4, run.bank.FBEFORE, run.sectors.SECTORS, run.sectors.TFPS, run.bank);
+}
+
+// Step 17.1: the message log goes to the end of the list file. The copy reads a
+// line before it tests for the end, so an empty log still gives one empty line.
+void copy_log(const Files& files, const Run& run, TextWriter& list) {
+    TextReader log = files.read(run.F9);
+    do list.writeln(log.read_line(254));
+    while (!log.eof());
+}
+
+// Step 17.2: the notice that the interrogative share was given up.
+void show_abandoned_share(Console& con, Run& run) {
+    ++run.RSET;
+    if (run.RSET == 24) {
+        con.clr();
+        run.RSET = 5;
+    }
+    con.go(5, run.RSET);
+    con.normal();
+    con.clear_eol();
+    con.highlight();
+    con.write(std::to_string(run.at.OLDIPC) + " Percent interrogatives abandoned on quiz " +
+              std::to_string(run.at.ABAND));
+    con.normal();
+    con.wait_enter();
+}
+
+}  // namespace
+
+bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, Run& run,
+                  TextWriter& packet) {
+    RunBank bank{QuestionFile::load(files, run.names.F3), QuestionFile::load(files, run.names.F4),
+                 QuestionFile::load(files, run.names.F5), QuestionFile::load(files, run.names.F6)};
+    TextWriter log = files.create(run.F9);
+    TextWriter list = files.create(run.F10);
+    prepare_quizzes(con, run, bank, list);
+
+    Assembly a{con,      rng,      clock,    run.settings, run.bank, run.sectors, run.at, run.quiz,
+               bank.F3,  bank.F4,  bank.F5,  bank.F6,      list,     log,         run.RSET,
+               run.points, run.V};
+    for (run.Q2 = 1; run.Q2 <= run.QZ; ++run.Q2) {
+        run.at.EN = false;
+        CHOOSESPEC(a, run.Q2, run.PAT[run.Q2]);
+        OPUT(packet, run.settings, run.NAME, run.sectors.SECTORS, run.quiz, run.packet);
+    }
+
+    log.close();
+    copy_log(files, run, list);
+    if (run.at.ABAND3) show_abandoned_share(con, run);
+    if (run.RSET > 4) {
+        con.write_at(20, 3, " Quizzes Complete -- Press Return to Continue");
+        con.wait_enter();
+    }
+    packet.close();
+    list.close();
+    bool asked = THANK(con, run.settings.NAME4);
+    // Accepting the last quiz's combination with a capital Y also asks for copies.
+    return asked || (run.V == 1 && run.at.I == 'Y');
+}
+
+namespace {
+
+// A whole number typed on a line; asks again until it is one.
+int read_count(Console& con, const std::string& prompt) {
+    for (;;) {
+        con.write(prompt);
+        std::string line = con.read_line(6);
+        line.erase(0, line.find_first_not_of(' '));
+        line.erase(line.find_last_not_of(' ') + 1);
+        bool whole = !line.empty() && line.size() <= 4 &&
+                     std::all_of(line.begin(), line.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (whole) return std::stoi(line);
+    }
+}
+
+}  // namespace
+
+void print_copies(Console& con, const Files& files, Printer& printer, Run& run) {
+    con.writeln();
+    con.writeln();
+    run.C1 = read_count(con, "  How many copies? ");
+    con.writeln();
+    con.writeln("  Be sure printer is ready and press return");
+    con.wait_enter();
+    const std::string copy_file = run.settings.NAME4 + ".prn";
+    for (int x = 1; x <= run.C1; ++x) {
+        TextReader in = files.read(run.F8);
+        printer.begin_job(files.path(copy_file).string());
+        while (!in.eof()) printer.print_line(in.read_line(79));
+        printer.end_job();
+    }
+    if (run.C1 > 0 && !printer.has_printer()) {
+        con.writeln("  There is no printer here: the copies were added to the file " + copy_file);
+        con.write("  Press Return to Continue ");
+        con.wait_enter();
+    }
 }
 
 }  // namespace tv

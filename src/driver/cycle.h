@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 
+#include "bank/question_file.h"
 #include "bank/textfile.h"
 #include "console/console.h"
 #include "console/printer.h"
@@ -20,10 +21,15 @@ int run_program(Console& con, const Files& files, Random& rng, Clock& clock, Pri
 void start_program(Run& run, Random& rng, Clock& clock);
 // One cycle. Returns false when the hand-off holds "Exit". An abandoned run ends
 // the cycle early; the next one starts at the banner.
-bool run_cycle(Run& run, Console& con, const Files& files, Random& rng, Printer& printer,
-               const std::string& path_list);
+bool run_cycle(Run& run, Console& con, const Files& files, Random& rng, Clock& clock,
+               Printer& printer, const std::string& path_list);
 // Program end: white on black, screen cleared.
 void end_program(Console& con);
+
+// The question files of a run, read once.
+struct RunBank {
+    QuestionFile F3, F4, F5, F6;
+};
 
 // The steps of a cycle, in order.
 void draw_banner(Console& con, Run& run);                          // 1
@@ -34,8 +40,14 @@ void name_bank(Run& run);                                          // 5
 void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run);  // 6
 void name_run_files(Run& run);                                     // 7
 void count_material(Console& con, const Files& files, Run& run, const std::string& path_list);  // 8
-void check_material(Console& con, Run& run);                       // 9: too few questions, summary
-void set_repeat_points(Run& run);                                  // 9
+void make_sectors(Console& con, const Files& files, Run& run);    // 9-11
+void check_specialties(Console& con, Run& run);                    // 13
+void choose_approval(Console& con, Run& run);                      // 14
+// 15-17: prepares the quizzes, assembles and writes them, closes the run.
+// Returns whether printed copies were asked for.
+bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, Run& run,
+                  TextWriter& packet);
+void print_copies(Console& con, const Files& files, Printer& printer, Run& run);  // 18
 
 // The row 25 line of the banner.
 constexpr const char* ORGANISATION_LINE = "  Quiz packets for Romans and James";

@@ -16,7 +16,7 @@ int main() {
         Console con(face);
         SystemClock clock;
         Random rng(clock.ticks_ms());
-        SystemPrinter printer("printed-copies.txt");
+        SystemPrinter printer;
         Files files(".");
         const char* path = std::getenv("PATH");
         return run_program(con, files, rng, clock, printer, path ? path : "");

@@ -86,7 +86,7 @@ struct Devices {
     explicit Devices(std::vector<int> keys) : face(std::move(keys)) {}
     int run(const Files& files) { return run_program(con, files, rng, clock, printer, ""); }
     bool cycle(tv::Run& run, const Files& files) {
-        return run_cycle(run, con, files, rng, printer, "");
+        return run_cycle(run, con, files, rng, clock, printer, "");
     }
 };
 
@@ -96,7 +96,7 @@ TEST(Banner, RowsOneAndTwentyFiveInTheirColoursAndABlueBody) {
     Devices d({});
     tv::Run run;
     run.RSET = 17;
-    run.ABAND3 = true;
+    run.at.ABAND3 = true;
     draw_banner(d.con, run);
     const Screen& s = d.con.screen();
     EXPECT_EQ(s.text(1, 1, 80), "  Tallyvane 30.0" + std::string(40, ' ') + " Romans and James" +
@@ -123,7 +123,7 @@ TEST(Banner, RowsOneAndTwentyFiveInTheirColoursAndABlueBody) {
     EXPECT_EQ(s.fg(), YELLOW);
     EXPECT_EQ(s.bg(), BLUE);
     EXPECT_EQ(run.RSET, 4);
-    EXPECT_FALSE(run.ABAND3);
+    EXPECT_FALSE(run.at.ABAND3);
 }
 
 TEST(Cycle, ARunReadsTheStyleNamesItsFilesAndCountsTheMaterial) {
@@ -151,8 +151,8 @@ TEST(Cycle, ARunReadsTheStyleNamesItsFilesAndCountsTheMaterial) {
     EXPECT_EQ(run.bank.FQUEST, 2);
     EXPECT_EQ(run.bank.RQUEST, 1);
     EXPECT_EQ(run.bank.BEFORE, 2);
-    EXPECT_EQ(run.FQUIZ, 1);  // ((2 * 4) div 1) div 5
-    EXPECT_EQ(run.RQUIZ, 1);
+    EXPECT_EQ(run.points.FQUIZ, 1);  // ((2 * 4) div 1) div 5
+    EXPECT_EQ(run.points.RQUIZ, 1);
 
     const Screen& s = d.con.screen();
     EXPECT_EQ(s.line(3), "  A quiz will contain one question from each sector.");
@@ -171,7 +171,7 @@ TEST(Cycle, TooFewRegularQuestionsAbandonsTheRunBackToTheBanner) {
         EXPECT_EQ(s.line(3), "  There are only 3 regular questions in this material.");
         EXPECT_EQ(s.line(4), "");
         EXPECT_EQ(s.line(5), "  Change Questions per packet to 3 or less.");
-        EXPECT_EQ(run.FQUIZ, 0);  // the run ended before the repeat points
+        EXPECT_EQ(run.points.FQUIZ, 0);  // the run ended before the repeat points
     }
     // The whole program: the abandoned run gives the banner and the style menu again.
     Devices d(runs(1));
@@ -234,12 +234,12 @@ TEST(Cycle, ProgramLifetimeStateOutlivesARun) {
     Workspace ws;
     Devices two(runs(2));
     run.S = 3;
-    run.OQUIZ = 9;
+    run.points.OQUIZ = 9;
     run.RSET = 20;
     EXPECT_TRUE(two.cycle(run, ws.files));
     EXPECT_TRUE(two.cycle(run, ws.files));
     EXPECT_EQ(run.S, 3);
-    EXPECT_EQ(run.OQUIZ, 9);
+    EXPECT_EQ(run.points.OQUIZ, 9);
     EXPECT_EQ(run.RSET, 4);
     EXPECT_EQ(run.bank.TQUEST, 3);  // counted afresh, not added up
     EXPECT_EQ(run.bank.BEFORE, 2);
