@@ -341,15 +341,39 @@ std::string list_line(const AssemblyTables& at, const QuizTables& quiz, int p) {
     return out;
 }
 
+namespace {
+
+int free_sectors(const Assembly& a) {
+    int n = 0;
+    for (int s = 1; s <= a.sectors.SECTORS; ++s) n += a.at.FLAG[s] == 1;
+    return n;
+}
+
+// Whether some free sector lies more than `apart` from the sectors of both neighbours.
+bool any_sector_apart(const Assembly& a, int C1, int apart) {
+    for (int s = 1; s <= a.sectors.SECTORS; ++s)
+        if (a.at.FLAG[s] == 1 && std::abs(a.quiz.SECTOR[C1 - 1] - s) > apart &&
+            std::abs(a.quiz.SECTOR[C1 + 1] - s) > apart)
+            return true;
+    return false;
+}
+
+}  // namespace
+
 SectorDraw CHOOSES(Assembly& a, int C1) {
     SectorDraw d;
     int SECTORS = a.sectors.SECTORS;
     d.free = false;
-    for (int n = 0; n < SECTOR_DRAWS; ++n) {
+    if (free_sectors(a) == 0) {
+        // Every draw would fail: the last of them is as good as any one draw.
         d.s = a.rng.random(SECTORS) + 1;
-        if (a.at.FLAG[d.s] == 1) {
-            d.free = true;
-            break;
+    } else {
+        for (int n = 0; n < SECTOR_DRAWS; ++n) {
+            d.s = a.rng.random(SECTORS) + 1;
+            if (a.at.FLAG[d.s] == 1) {
+                d.free = true;
+                break;
+            }
         }
     }
     if (!d.free && a.style.SPMIN != 0) {
@@ -372,6 +396,8 @@ void CHOOSEQUE(Assembly& a, int C1) {
     SectorDraw d;
     bool found = false;
     for (int apart = 5; apart >= 1 && !found; --apart) {
+        // A series whose distance no free sector keeps cannot succeed: skip its draws.
+        if (free_sectors(a) > 0 && !any_sector_apart(a, C1, apart)) continue;
         for (int tries = 0; tries < 20 && !found; ++tries) {
             d = CHOOSES(a, C1);
             // Without a free sector no later draw can find one either.

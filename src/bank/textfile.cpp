@@ -1,5 +1,6 @@
 #include "bank/textfile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -26,14 +27,23 @@ void TextReader::take_line_end() {
 }
 
 std::string TextReader::read_text(size_t max) {
-    std::string s;
-    while (s.size() < max && !at_line_end()) s += data_[pos_++];
+    size_t end = data_.find('\n', pos_);
+    if (end == std::string::npos) end = data_.size();
+    if (end > pos_ && data_[end - 1] == '\r' && end < data_.size()) --end;  // CR of a CR LF
+    size_t n = std::min(max, end - pos_);
+    std::string s = data_.substr(pos_, n);
+    pos_ += n;
     return s;
 }
 
 void TextReader::skip_line() {
-    while (!at_line_end()) ++pos_;
-    take_line_end();
+    size_t end = data_.find('\n', pos_);
+    if (end == std::string::npos) {
+        pos_ = data_.size();
+        return;
+    }
+    pos_ = end + 1;
+    ++line_;
 }
 
 std::string TextReader::read_line(size_t max) {

@@ -39,13 +39,21 @@ uint64_t Random::next() {
     return result;
 }
 
+// Multiply-and-shift with rejection of the uneven low part: uniform, and without
+// a division on almost every draw.
 int Random::random(int n) {
     if (n <= 0) return 0;
-    uint64_t range = static_cast<uint64_t>(n);
-    uint64_t limit = UINT64_MAX - UINT64_MAX % range;  // reject the uneven tail
-    uint64_t x;
-    do x = next(); while (x >= limit);
-    return static_cast<int>(x % range);
+    const uint64_t range = static_cast<uint64_t>(n);
+    unsigned __int128 m = static_cast<unsigned __int128>(next()) * range;
+    uint64_t low = static_cast<uint64_t>(m);
+    if (low < range) {
+        const uint64_t threshold = (0 - range) % range;
+        while (low < threshold) {
+            m = static_cast<unsigned __int128>(next()) * range;
+            low = static_cast<uint64_t>(m);
+        }
+    }
+    return static_cast<int>(m >> 64);
 }
 
 uint64_t SystemClock::ticks_ms() {

@@ -35,6 +35,11 @@ bool run_cycle(Run& run, Console& con, const Files& files, Random& rng, Clock& c
                Printer& printer, const std::string& path_list) {
     draw_banner(con, run);
     edit_styles(con, files, run);
+    return run_style(run, con, files, rng, clock, printer, path_list);
+}
+
+bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& clock,
+               Printer& printer, const std::string& path_list) {
     if (read_style_name(files, run)) return false;
     try {
         read_run_style(files, run);

@@ -23,6 +23,10 @@ void start_program(Run& run, Random& rng, Clock& clock);
 // the cycle early; the next one starts at the banner.
 bool run_cycle(Run& run, Console& con, const Files& files, Random& rng, Clock& clock,
                Printer& printer, const std::string& path_list);
+// The run of the style named in the hand-off file (steps 3 to 18), as run_cycle
+// does after the editor. Returns false when the hand-off holds "Exit".
+bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& clock,
+               Printer& printer, const std::string& path_list);
 // Program end: white on black, screen cleared.
 void end_program(Console& con);
 

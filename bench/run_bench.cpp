@@ -1,0 +1,180 @@
+// Whole runs without a terminal: for the demo bank and a bank ten times its size,
+// 100 quizzes of 30 questions in each layout, from the index build to the packet and
+// the list. Each run is compared with its floor: reading every bank file once and
+// writing as many bytes as the run wrote. Each case runs in a child process so that
+// its peak memory is its own.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "console/console.h"
+#include "console/printer.h"
+#include "console/random.h"
+#include "driver/cycle.h"
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+const char* BANK_FILES[] = {"RJ.A", "FTV.00", "cv.b", "co.b"};
+
+// Answers every prompt with Enter: accept the patterns, keep the sectors, run the
+// specialty combinations automatically, leave the closing screen.
+class EnterFace : public tv::Face {
+public:
+    int wait_key(const tv::Screen&) override { return tv::key::ENTER; }
+    bool key_waiting(const tv::Screen&) override { return true; }
+};
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// A question file `times` as large: each verse's lines repeated, told apart by a
+// number at the end of the question, so every verse keeps its place in the order.
+std::string enlarge(const std::string& text, int times) {
+    std::istringstream in(text);
+    std::vector<std::string> verse;
+    std::string out, line, key;
+    auto flush = [&] {
+        for (int t = 0; t < times; ++t)
+            for (const auto& l : verse) out += l + (t ? " (" + std::to_string(t) + ")" : "") + "\n";
+        verse.clear();
+    };
+    while (std::getline(in, line)) {
+        std::string k = line.substr(0, 5);
+        if (k != key) flush();
+        key = k;
+        verse.push_back(line);
+    }
+    flush();
+    return out;
+}
+
+// Whole material, 30 questions a quiz, 100 quizzes, sectored by question, 40 percent
+// interrogatives, up to six specialty questions a quiz.
+std::string style(char layout) {
+    return std::string("F\n1 1\n21 20\nBench\n60\n") + layout +
+           "\n30\nA\n20\n40\nY\n100\nQ\n20\n6\n2\n2\n1\n2\n0\n2\n0\n0\n0\n100\n1\n30\nN\n"
+           "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAA\n";
+}
+
+struct Result {
+    double run_ms = 0, floor_ms = 0;
+    long bytes = 0, peak_kb = 0;
+};
+
+fs::path make_workspace(const std::string& name, int times, char layout) {
+    fs::path dir = fs::temp_directory_path() / ("tv-bench-" + name + "-" + layout + "-" +
+                                                 std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    for (const char* f : BANK_FILES) {
+        std::ofstream out(dir / f, std::ios::binary);
+        out << enlarge(slurp(fs::path(TV_SOURCE_DIR) / "examples/bank" / f), times);
+    }
+    std::ofstream(dir / "Bench.spe", std::ios::binary) << style(layout);
+    std::ofstream(dir / "Specs.lst", std::ios::binary) << "Bench\nEnter New Specs\n";
+    return dir;
+}
+
+double ms_since(Clock::time_point t0) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+}
+
+// One run of the style, from the hand-off on.
+Result measure(const fs::path& dir) {
+    tv::Files files(dir);
+    EnterFace face;
+    tv::Console con(face);
+    tv::Random rng(12345);
+    tv::FixedClock clock(1000, 1);
+    tv::MemoryPrinter printer;
+    tv::Run run;
+    tv::write_handoff(files, "Bench");
+    auto t0 = Clock::now();
+    tv::run_style(run, con, files, rng, clock, printer, "");
+    Result r;
+    r.run_ms = ms_since(t0);
+    for (const char* f : {"Bench.qui", "Bench.inf", "count.00A", "temp.txt", "pat.txt"})
+        if (fs::exists(dir / f)) r.bytes += static_cast<long>(fs::file_size(dir / f));
+
+    // The floor: read the bank once, write as many bytes.
+    t0 = Clock::now();
+    size_t read = 0;
+    for (const char* f : BANK_FILES) read += slurp(dir / f).size();
+    {
+        std::ofstream out(dir / "floor.out", std::ios::binary);
+        std::string block(4096, 'x');
+        for (long left = r.bytes; left > 0; left -= 4096) out.write(block.data(), std::min(left, 4096L));
+    }
+    r.floor_ms = ms_since(t0);
+    if (read == 0) r.floor_ms = 0;
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    r.peak_kb = u.ru_maxrss;
+    return r;
+}
+
+// Runs one case in a child process and reads its result back.
+Result run_case(const std::string& name, int times, char layout) {
+    fs::path dir = make_workspace(name, times, layout);
+    int fd[2];
+    if (pipe(fd) != 0) return {};
+    pid_t pid = fork();
+    if (pid == 0) {
+        close(fd[0]);
+        Result r{};
+        try {
+            r = measure(dir);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "%s %c: %s\n", name.c_str(), layout, e.what());
+        } catch (...) {
+            std::fprintf(stderr, "%s %c: the run was abandoned\n", name.c_str(), layout);
+        }
+        ssize_t ignored = write(fd[1], &r, sizeof r);
+        (void)ignored;
+        _exit(0);
+    }
+    close(fd[1]);
+    Result r{};
+    ssize_t got = read(fd[0], &r, sizeof r);
+    close(fd[0]);
+    waitpid(pid, nullptr, 0);
+    fs::remove_all(dir);
+    if (got != static_cast<ssize_t>(sizeof r)) return {};
+    return r;
+}
+
+}  // namespace
+
+int main() {
+    std::printf("%-6s %-6s %10s %10s %10s %8s %10s\n", "bank", "layout", "run ms", "floor ms",
+                "bytes", "ratio", "peak KiB");
+    const std::pair<const char*, int> banks[] = {{"demo", 1}, {"large", 10}};
+    for (auto [name, times] : banks)
+        for (char layout : {'P', 'C', 'T'}) {
+            Result best{};
+            for (int round = 0; round < 3; ++round) {
+                Result r = run_case(name, times, layout);
+                if (round == 0 || r.run_ms < best.run_ms) best = r;
+            }
+            double ratio = best.floor_ms > 0 ? best.run_ms / best.floor_ms : 0;
+            std::printf("%-6s %-6c %10.1f %10.2f %10ld %8.1f %10ld\n", name, layout, best.run_ms,
+                        best.floor_ms, best.bytes, ratio, best.peak_kb);
+        }
+    return 0;
+}
