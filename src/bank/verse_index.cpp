@@ -207,7 +207,9 @@ void index_material(Console& con, const Files& files, const Style& s, const Bank
         con.write_at(3, 4, "The verse index " + names.F11 +
                                " did not match the question files; it was rebuilt.");
         con.clear_eol();
-        con.show();
+        // The next step clears the screen: let the user read the note first.
+        con.write_at(3, 6, "Press Return to Continue ");
+        con.wait_enter();
         if (!load_index(files, names.F11, t))
             throw IoError("read", names.F11, "the verse index just written does not read back");
     }

@@ -1,5 +1,10 @@
 #include "editor/style.h"
 
+#include <algorithm>
+#include <cctype>
+
+#include "bank/tables.h"
+
 
 
 namespace tv {
@@ -48,28 +53,38 @@ Style to_absolute(const EditorStyle& e) {
 }
 
 Style read_style(TextReader& in) {
+    // Every one of the 29 lines must be there: a file cut short is named, not guessed at.
+    auto line = [&](int n) -> TextReader& {
+        if (in.eof())
+            throw IoError("read", in.name(), "the file ends before line " + std::to_string(n) +
+                                                 "; a style file has 29 lines", in.line_no());
+        return in;
+    };
     Style s;
-    s.LG = read_letter(in);
-    s.BCHAP = static_cast<int>(in.read_int());
+    s.LG = read_letter(line(1));
+    s.BCHAP = static_cast<int>(line(2).read_int());
     s.BVER = read_number(in);
-    s.ECHAP = static_cast<int>(in.read_int());
+    s.ECHAP = static_cast<int>(line(3).read_int());
     s.EVER = read_number(in);
-    s.NAME4 = in.read_line(14);
-    s.LPP = read_number(in);
-    s.OUT = read_letter(in);
-    s.QMAX = read_number(in);
-    s.REGLST = read_letter(in);
-    s.AB = read_number(in);
-    s.IPC = read_number(in);
-    s.INDX = read_letter(in);
-    s.QNUM = read_number(in);
-    s.SEC1 = read_letter(in);
-    s.REPEATPCT = read_number(in);
+    s.NAME4 = line(4).read_line(14);
+    s.LPP = read_number(line(5));
+    s.OUT = read_letter(line(6));
+    s.QMAX = read_number(line(7));
+    s.REGLST = read_letter(line(8));
+    s.AB = read_number(line(9));
+    s.IPC = read_number(line(10));
+    s.INDX = read_letter(line(11));
+    s.QNUM = read_number(line(12));
+    s.SEC1 = read_letter(line(13));
+    s.REPEATPCT = read_number(line(14));
+    int n = 15;
     for (int* v : {&s.SPMAX, &s.SPMIN, &s.FMAX, &s.FMIN, &s.RMAX, &s.RMIN, &s.OMAX, &s.OMIN,
                    &s.SMAX, &s.SMIN, &s.PRIMPCT, &s.SPEARLY, &s.SPLATE})
-        *v = read_number(in);
-    s.SETSPC = read_letter(in);
-    s.TYP = in.read_line(30);
+        *v = read_number(line(n++));
+    s.SETSPC = read_letter(line(28));
+    s.TYP = line(29).read_line(30);
+    // A position-type line cut short reads as regular positions at its end.
+    if (s.TYP.size() < 30) s.TYP.resize(30, 'n');
     return s;
 }
 
@@ -102,6 +117,78 @@ void write_style_head(TextWriter& out, const Style& s) {
 }
 
 void write_style_typ(TextWriter& out, const std::string& typ) { out.writeln(typ); }
+
+namespace {
+
+std::string range_problem(const std::string& label, int value, int low, int high) {
+    if (value >= low && value <= high) return "";
+    return label + " is " + std::to_string(value) + "; it must be " + std::to_string(low) +
+           " to " + std::to_string(high);
+}
+
+std::string letter_problem(const std::string& label, char value, const std::string& allowed) {
+    char up = static_cast<char>(std::toupper(static_cast<unsigned char>(value)));
+    if (allowed.find(up) != std::string::npos) return "";
+    std::string list;
+    for (char c : allowed) list += list.empty() ? std::string(1, c) : std::string(", ") + c;
+    return label + " is \"" + std::string(1, value) + "\"; it must be one of " + list;
+}
+
+std::string verse_problem(const std::string& label, int chapter, int verse) {
+    if (chapter < 1 || chapter > CHAPTERS)
+        return label + " chapter is " + std::to_string(chapter) + "; it must be 1 to 21 (James 1-5 are 17-21)";
+    return range_problem(label + " verse", verse, 1, VERSE_COUNT[chapter]);
+}
+
+bool primpct_allowed(int v) {
+    return (v >= 57 && v <= 60) || (v >= 68 && v <= 70) || (v >= 78 && v <= 80) ||
+           (v >= 88 && v <= 90) || (v >= 97 && v <= 100);
+}
+
+}  // namespace
+
+std::string setting_out_of_range(const Style& s) {
+    bool name_ok = !s.NAME4.empty() && std::all_of(s.NAME4.begin(), s.NAME4.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) != 0;
+    });
+    const std::string problems[] = {
+        verse_problem("Begin", s.BCHAP, s.BVER),
+        verse_problem("End", s.ECHAP, s.EVER),
+        s.BCHAP > s.ECHAP || (s.BCHAP == s.ECHAP && s.BVER > s.EVER)
+            ? "the material ends before it begins" : "",
+        name_ok ? "" : "Name of Output File \"" + s.NAME4 + "\" must be letters and digits",
+        range_problem("Lines/Pg", s.LPP, 18, 500),
+        letter_problem("Output (p/c/t)", s.OUT, "PCT"),
+        range_problem("Number of Questions per pack", s.QMAX, 2, 30),
+        letter_problem("Reg (a/b/c)", s.REGLST, "ABC"),
+        range_problem("A and B Questions begin on", s.AB, 1, 99),
+        range_problem("Pct Int", s.IPC, 0, 100),
+        letter_problem("Reindex (y/n)", s.INDX, "YN"),
+        range_problem("Number of Quizzes in this Run", s.QNUM, 1, 100),
+        letter_problem("Sector by Chp/Vrs/Que (c/v/q)", s.SEC1, "CVQ"),
+        range_problem("Percent Eligible for Repeats", s.REPEATPCT, 0, 100),
+        range_problem("Total Max", s.SPMAX, 0, 20),
+        range_problem("Total Min", s.SPMIN, 0, s.SPMAX),
+        range_problem("FTV Type Max", s.FMAX, 0, 10),
+        range_problem("FTV Type Min", s.FMIN, 0, s.FMAX),
+        range_problem("CV Ref Max", s.RMAX, 0, 10),
+        range_problem("CV Ref Min", s.RMIN, 0, s.RMAX),
+        range_problem("CO Ref Max", s.OMAX, 0, 10),
+        range_problem("CO Ref Min", s.OMIN, 0, s.OMAX),
+        range_problem("Situation Max", s.SMAX, 0, 10),
+        range_problem("Situation Min", s.SMIN, 0, s.SMAX),
+        primpct_allowed(s.PRIMPCT) ? "" : "Pct Prim FTV is " + std::to_string(s.PRIMPCT) +
+            "; it must be 57-60, 68-70, 78-80, 88-90 or 97-100",
+        range_problem("Specialties may appear (first)", s.SPEARLY, 1, 10),
+        range_problem("Specialties may appear (to)", s.SPLATE, std::max(s.SPEARLY, 1), 30),
+        letter_problem("Set Specialty Quest nos (y/n)", s.SETSPC, "YN"),
+        s.TYP.find_first_not_of("nAFROS") == std::string::npos
+            ? "" : "the position-type line \"" + s.TYP + "\" holds letters other than n, A, F, R, O, S",
+    };
+    for (const std::string& p : problems)
+        if (!p.empty()) return p;
+    return "";
+}
 
 std::string style_file_name(const std::string& name) { return (name + ".spe").substr(0, 14); }
 

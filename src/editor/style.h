@@ -52,6 +52,12 @@ EditorStyle READIN(const Files& files, const std::string& file_name);
 void write_style_head(TextWriter& out, const Style& s);
 void write_style_typ(TextWriter& out, const std::string& typ);
 
+// The first setting of a style that lies outside the values the form allows, told
+// with the form's label (e.g. "Lines/Pg is 7; it must be 18 to 500"); "" when every
+// setting is in range. A hand-edited file can hold anything; the run refuses such a
+// style rather than index a table outside its bounds.
+std::string setting_out_of_range(const Style& s);
+
 // The style file of a style name: the name plus ".spe", cut to 14 characters.
 std::string style_file_name(const std::string& name);
 

@@ -322,14 +322,17 @@ TEST(IndexMaterial, WithIndxNAStaleOrBrokenIndexIsRebuiltWithANote) {
     for (const std::string& old : stale) {
         BankRun run;
         write_small_bank(run.dir);
-            run.dir.write("count.58A", old);
+        run.dir.write("count.58A", old);
+        run.face.add({key::ENTER});  // the note waits for Return
         run.index('N');
+        EXPECT_EQ(run.face.left(), 0u);
         EXPECT_EQ(run.dir.read("count.58A"), small_bank_index());
         const Screen& s = run.con.screen();
         EXPECT_EQ(s.line(3), "  Sectoring material...") << test::dump(s);
         EXPECT_EQ(s.line(4),
                   "  The verse index count.58A did not match the question files; it was rebuilt.");
         EXPECT_EQ(s.at(3, 4).fg, YELLOW);
+        EXPECT_EQ(s.line(6), "  Press Return to Continue");
         EXPECT_EQ(run.t.QCOUNT[1][1], 2);
         EXPECT_EQ(run.t.TQUEST, 4);
     }
