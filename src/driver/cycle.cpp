@@ -184,7 +184,8 @@ void copy_log(const Files& files, const Run& run, TextWriter& list) {
     while (!log.eof());
 }
 
-// Step 17.2: the notice that the interrogative share was given up.
+}  // namespace
+
 void show_abandoned_share(Console& con, Run& run) {
     ++run.RSET;
     if (run.RSET == 24) {
@@ -200,8 +201,6 @@ void show_abandoned_share(Console& con, Run& run) {
     con.normal();
     con.wait_enter();
 }
-
-}  // namespace
 
 bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, Run& run,
                   TextWriter& packet) {
