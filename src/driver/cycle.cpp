@@ -162,6 +162,8 @@ void check_specialties(Console& con, Run& run) {
 void choose_approval(Console& con, Run& run) {
     run.at.CHOICE = 0;
     run.V = approval_menu(con);
+    // The menu's Enter is the last key taken; approval quiz by quiz replaces it.
+    run.at.I = static_cast<char>(key::ENTER);
 }
 
 namespace {
@@ -231,7 +233,7 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
     list.close();
     bool asked = THANK(con, run.settings.NAME4);
     // Accepting the last quiz's combination with a capital Y also asks for copies.
-    return asked || (run.V == 1 && run.at.I == 'Y');
+    return asked || run.at.I == 'Y';
 }
 
 namespace {

@@ -227,6 +227,10 @@ TEST(Copies, AcceptingTheLastQuizWithCapitalYAsksForCopies) {
         EXPECT_EQ(d.screen().line(16), last == 'Y' ? "  How many copies? 1" : "");
         EXPECT_EQ(d.printer.jobs, last == 'Y' ? 1 : 0);
         EXPECT_EQ(d.face.left(), last == 'Y' ? 0u : 3u);
+        // An automatic run after it asks for none.
+        Devices next(TO_SECTORS + AUTOMATIC);
+        EXPECT_TRUE(next.cycle(run, ws.files));
+        EXPECT_EQ(std::tuple(next.face.left(), next.printer.jobs), std::tuple(0u, 0));
     }
 }
 
