@@ -17,7 +17,8 @@ namespace {
 std::string bank_file(char kind, bool ftv_in_material) {
     std::string text;
     auto add = [&](int ch, int vs, const std::string& q) {
-        text += (ch < 10 ? " " : "") + std::to_string(ch) + (vs < 10 ? "  " : " ") + std::to_string(vs) + "\t" + q + "\n";
+        text += (ch < 10 ? " " : "") + std::to_string(ch) + (vs < 10 ? "  " : " ") +
+                std::to_string(vs) + "\t" + q + "\n";
     };
     for (int v = 1; v <= 12; ++v) {
         std::string n = std::to_string(v);
@@ -25,7 +26,8 @@ std::string bank_file(char kind, bool ftv_in_material) {
         if (kind == 'f' && ftv_in_material && v % 2 == 1) add(1, v, "F1V\tverse " + n);
         if (kind == 'r' && v % 4 == 2) add(1, v, "CV\twhat is verse " + n + "?\tanswer");
     }
-    add(2, 1, kind == 'q' ? "Who?\ta" : kind == 'f' ? "F1V\tlater" : kind == 'r' ? "CV\tlater\ta" : "CO\tlater\ta");
+    const std::string code = kind == 'q' ? "Who?" : kind == 'f' ? "F1V" : kind == 'r' ? "CV" : "CO";
+    add(2, 1, code + "\tlater\ta");
     return text;
 }
 
@@ -43,10 +45,12 @@ struct Workspace {
     Files files = dir.files();
     explicit Workspace(const Setup& s = {}) {
         dir.write("Specs.lst", s.name + "\nEnter New Specs\n");
-        dir.write(s.name + ".spe", "F\n1 1\n1 12\nSmallOut\n60\nP\n3\nA\n16\n" + std::to_string(s.IPC) +
-                                       "\nN\n" + std::to_string(s.QNUM) +
-                                       "\nV\n0\n2\n0\n1\n0\n1\n0\n0\n0\n0\n0\n58\n1\n3\nN\n" + std::string(30, 'n') + "\n");
-        for (auto [file, kind] : {std::pair{"RJ.A", 'q'}, {"FTV.58", 'f'}, {"cv.b", 'r'}, {"co.b", 'o'}})
+        dir.write(s.name + ".spe", "F\n1 1\n1 12\nSmallOut\n60\nP\n3\nA\n16\n" +
+                                       std::to_string(s.IPC) + "\nN\n" + std::to_string(s.QNUM) +
+                                       "\nV\n0\n2\n0\n1\n0\n1\n0\n0\n0\n0\n0\n58\n1\n3\nN\n" +
+                                       std::string(30, 'n') + "\n");
+        for (auto [file, kind] :
+             {std::pair{"RJ.A", 'q'}, {"FTV.58", 'f'}, {"cv.b", 'r'}, {"co.b", 'o'}})
             dir.write(file, bank_file(kind, s.ftv));
     }
     std::vector<std::string> lines(const std::string& name) const {
@@ -66,7 +70,9 @@ std::vector<int> operator+(std::vector<int> a, const std::vector<int>& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
-std::vector<int> operator+(std::vector<int> a, const std::string& typed) { return a + test::keys(typed); }
+std::vector<int> operator+(std::vector<int> a, const std::string& typed) {
+    return a + test::keys(typed);
+}
 
 // Up to the sector table: the first style on the menu, the form taken to its title
 // with Esc and accepted, the page of patterns accepted, a key on the sector table.
@@ -92,7 +98,8 @@ struct Devices {
 
 // The list file: the sector table in 34 lines, 33 lines per quiz, then the message log.
 constexpr size_t LIST_HEAD = 34, LIST_QUIZ = 33;
-const std::string LIST_TITLES = "  Que Sec Num    Verse  Type  Question                             Quiz ";
+const std::string LIST_TITLES =
+    "  Que Sec Num    Verse  Type  Question                             Quiz ";
 
 }  // namespace
 
@@ -106,7 +113,8 @@ TEST(Banner, RowsOneAndTwentyFiveInTheirColoursAndABlueBody) {
     EXPECT_EQ(s.line(1), "  Tallyvane 30.0" + std::string(40, ' ') + " Romans and James");
     EXPECT_EQ(s.line(25), ORGANISATION_LINE);
     // "  T" red, "allyvane" black, " 30.0" and the blanks red, " Romans and James" black.
-    for (auto [col, fg] : {std::pair{3, RED}, {4, BLACK}, {12, RED}, {56, RED}, {57, BLACK}, {80, BLACK}}) {
+    for (auto [col, fg] :
+         {std::pair{3, RED}, {4, BLACK}, {12, RED}, {56, RED}, {57, BLACK}, {80, BLACK}}) {
         EXPECT_EQ(s.at(col, 1).fg, fg) << col;
         EXPECT_EQ(s.at(col, 1).bg, WHITE) << col;
         EXPECT_EQ(s.at(col, 25).bg, WHITE) << col;
@@ -126,13 +134,15 @@ TEST(Run, AnAutomaticRunWritesThePacketAndTheListAndEndsOnTheClosingScreen) {
     EXPECT_EQ(std::tuple(run.V, run.RSET, d.printer.jobs), std::tuple(2, 4, 0));
     auto packet = ws.lines("SmallOut.qui");
     ASSERT_FALSE(packet.empty());
-    EXPECT_EQ(packet[0], "R 1:1 to R 1:12              Small Style Quizzing                Quiz Number 1");
+    EXPECT_EQ(packet[0],
+              "R 1:1 to R 1:12              Small Style Quizzing                Quiz Number 1");
     EXPECT_EQ(ws.count("SmallOut.qui", "Quiz Number"), 2);
     EXPECT_EQ(ws.count("SmallOut.qui", "Quiz Number 2"), 1);
     // The empty message log gives one empty line at the end of the list.
     auto list = ws.lines("SmallOut.inf");
     ASSERT_EQ(list.size(), LIST_HEAD + 2 * LIST_QUIZ + 1);
-    EXPECT_EQ(list[4], "   1 R  1: 1  1: 4   4   2   1   0   0    3 R  1: 8  1:12   5   2   1   0   0");
+    EXPECT_EQ(list[4],
+              "   1 R  1: 1  1: 4   4   2   1   0   0    3 R  1: 8  1:12   5   2   1   0   0");
     EXPECT_EQ(list[LIST_HEAD], LIST_TITLES + "1");
     EXPECT_EQ(list[LIST_HEAD + LIST_QUIZ], LIST_TITLES + "2");
     EXPECT_EQ(list.back(), "");
@@ -150,7 +160,8 @@ TEST(Run, MessagesDuringAssemblyEndInTheListAndPauseBeforeTheClosingScreen) {
         tv::Run run;
         EXPECT_THROW(d.cycle(run, ws.files), ScriptExhausted);  // at the pause
         EXPECT_EQ(d.screen().text(3, 20, 45), " Quizzes Complete -- Press Return to Continue");
-        EXPECT_EQ(d.screen().line(5), "    **Out of Regular Questions...Using Repeats beginning quiz 4**");
+        EXPECT_EQ(d.screen().line(5),
+                  "    **Out of Regular Questions...Using Repeats beginning quiz 4**");
     }
     Devices d(keys + "\r\r");
     tv::Run run;
@@ -160,7 +171,8 @@ TEST(Run, MessagesDuringAssemblyEndInTheListAndPauseBeforeTheClosingScreen) {
     const std::string log = ws.dir.read("temp.txt"), list = ws.dir.read("SmallOut.inf");
     ASSERT_EQ(log.substr(0, 38), "Regular Question Repeats begin quiz 4\n");
     EXPECT_EQ(list.substr(list.size() - log.size()), log);
-    EXPECT_EQ(ws.lines("SmallOut.inf").size(), LIST_HEAD + 6 * LIST_QUIZ + ws.lines("temp.txt").size());
+    EXPECT_EQ(ws.lines("SmallOut.inf").size(),
+              LIST_HEAD + 6 * LIST_QUIZ + ws.lines("temp.txt").size());
 }
 
 TEST(Run, TheInterrogativeShareGivenUpIsNoticedAtTheEnd) {
@@ -185,9 +197,11 @@ TEST(Run, TheInterrogativeShareGivenUpIsNoticedAtTheEnd) {
         const int at = RSET == 23 ? 5 : RSET + 1;
         const Screen& s = n.screen();
         EXPECT_EQ(r.RSET, at);
-        EXPECT_EQ(s.line(at), (RSET == 23 ? "    " : "x   ") + std::string("60 Percent interrogatives abandoned on quiz 7"));
+        EXPECT_EQ(s.line(at), (RSET == 23 ? "    " : "x   ") +
+                                  std::string("60 Percent interrogatives abandoned on quiz 7"));
         EXPECT_EQ(s.line(3), RSET == 23 ? "" : "x");
-        EXPECT_EQ(std::tuple(s.at(5, at).fg, s.at(5, at).bg, s.at(60, at).bg), std::tuple(WHITE, RED, BLUE));
+        EXPECT_EQ(std::tuple(s.at(5, at).fg, s.at(5, at).bg, s.at(60, at).bg),
+                  std::tuple(WHITE, RED, BLUE));
         EXPECT_EQ(n.face.left(), 0u);
     }
 }
@@ -240,7 +254,8 @@ TEST(Copies, POnTheClosingScreenAsksUntilAWholeNumberIsTyped) {
         int copies;
         std::vector<std::string> rows;  // from row 16
     } cases[] = {
-        {"abc\r2\r", 2, {"  How many copies? abc", "  How many copies? 2", "", "  Be sure printer is ready and press return"}},
+        {"abc\r2\r", 2, {"  How many copies? abc", "  How many copies? 2", "",
+          "  Be sure printer is ready and press return"}},
         {"0\r", 0, {"  How many copies? 0", "", "  Be sure printer is ready and press return"}},
     };
     for (const Case& c : cases) {
@@ -274,7 +289,8 @@ TEST(Copies, WithoutAPrinterTheCopiesGoToAFileAndTheScreenSaysSo) {
     EXPECT_EQ(d.face.left(), 0u);
     const std::string prn = (ws.dir.path() / "SmallOut.prn").string();
     EXPECT_EQ(printer.files, (std::vector<std::string>{prn, prn}));
-    EXPECT_EQ(d.screen().line(20), "  There is no printer here: the copies were added to the file SmallOut.prn");
+    EXPECT_EQ(d.screen().line(20),
+              "  There is no printer here: the copies were added to the file SmallOut.prn");
     EXPECT_EQ(d.screen().line(21), "  Press Return to Continue");
 }
 
@@ -293,7 +309,8 @@ TEST(Program, OnlyTheExactWordExitEndsTheProgram) {
     Devices d({ext(key::UP), key::ENTER});
     EXPECT_EQ(d.run(ws.files), 0);
     EXPECT_EQ(ws.dir.read("temp2.txt"), "Exit\n");
-    for (int r = 1; r <= 25; ++r) EXPECT_TRUE(d.screen().line(r).empty() && d.screen().at(80, r).bg == BLACK);
+    for (int r = 1; r <= 25; ++r)
+        EXPECT_TRUE(d.screen().line(r).empty() && d.screen().at(80, r).bg == BLACK);
     EXPECT_EQ(d.screen().fg(), WHITE);
 }
 
@@ -314,7 +331,8 @@ TEST(Program, ProgramLifetimeStateOutlivesARun) {
     run.bank.FQUEST = 99;
     EXPECT_TRUE(d.cycle(run, ws.files));
     EXPECT_EQ(d.face.left(), 0u);
-    EXPECT_EQ(std::tuple(run.S, run.points.OQUIZ, run.RSET, run.bank.TQUEST), std::tuple(3, 9, 4, 12));
+    EXPECT_EQ(std::tuple(run.S, run.points.OQUIZ, run.RSET, run.bank.TQUEST),
+              std::tuple(3, 9, 4, 12));
     EXPECT_EQ(run.points.FQUIZ, 4);  // ((6 * 4) div 1) div 5, from this run's count
     EXPECT_EQ(ws.count("SmallOut.qui", "Quiz Number"), 2);  // the packet made anew
 }
