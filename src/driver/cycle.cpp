@@ -123,12 +123,13 @@ void read_run_style(const Files& files, Run& run) {
 void name_bank(Run& run) { run.names = bank_names(run.settings); }
 
 void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run) {
-    run.QZ = run.settings.QNUM;
+    // A packet holds at most 100 quizzes; a style file edited by hand may ask for more.
+    run.QZ = std::min(run.settings.QNUM, MAX_QUIZZES);
     run.BACK = false;
     // Esc in the long review abandons the run (make_patterns throws RunAbandoned).
     std::vector<std::string> pat = make_patterns(con, files, rng, run.editor.style, run.QZ, run.patterns);
     run.BACK = run.patterns.BACK;
-    for (int q = 1; q <= std::min(run.QZ, MAX_QUIZZES); ++q)
+    for (int q = 1; q <= run.QZ; ++q)
         run.PAT[q] = q < static_cast<int>(pat.size()) ? pat[q] : std::string();
 }
 
@@ -166,6 +167,8 @@ void check_specialties(Console& con, Run& run) {
 void choose_approval(Console& con, Run& run) {
     run.at.CHOICE = 0;
     run.V = approval_menu(con);
+    // The menu's Enter is the last key taken; approval quiz by quiz replaces it.
+    run.at.I = static_cast<char>(key::ENTER);
 }
 
 namespace {
@@ -189,7 +192,8 @@ void copy_log(const Files& files, const Run& run, TextWriter& list) {
     while (!log.eof());
 }
 
-// Step 17.2: the notice that the interrogative share was given up.
+}  // namespace
+
 void show_abandoned_share(Console& con, Run& run) {
     ++run.RSET;
     if (run.RSET == 24) {
@@ -205,8 +209,6 @@ void show_abandoned_share(Console& con, Run& run) {
     con.normal();
     con.wait_enter();
 }
-
-}  // namespace
 
 bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, Run& run,
                   TextWriter& packet) {
@@ -236,7 +238,7 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
     list.close();
     bool asked = THANK(con, run.settings.NAME4);
     // Accepting the last quiz's combination with a capital Y also asks for copies.
-    return asked || (run.V == 1 && run.at.I == 'Y');
+    return asked || run.at.I == 'Y';
 }
 
 namespace {

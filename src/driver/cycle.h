@@ -51,6 +51,8 @@ void choose_approval(Console& con, Run& run);                      // 14
 // Returns whether printed copies were asked for.
 bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, Run& run,
                   TextWriter& packet);
+// 17.2: the notice that the interrogative share was given up, at the next message row.
+void show_abandoned_share(Console& con, Run& run);
 void print_copies(Console& con, const Files& files, Printer& printer, Run& run);  // 18
 
 // The row 25 line of the banner.

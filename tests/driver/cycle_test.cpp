@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <map>
+#include <sstream>
 
 #include "driver/cycle.h"
-#include "editor/library.h"
 #include "support/support.h"
 
 using namespace tv;
@@ -11,71 +10,77 @@ using tv::test::ext;
 
 namespace {
 
-// The keys of one run up to the material summary: choose the first style, take the
-// form to its title and accept it, accept the page of patterns, Return.
-const std::vector<int> ONE_RUN = {key::ENTER, key::ESC, key::ENTER, key::ENTER, key::ENTER};
-std::vector<int> runs(int n) {
-    std::vector<int> k;
-    for (int i = 0; i < n; ++i) k.insert(k.end(), ONE_RUN.begin(), ONE_RUN.end());
-    return k;
-}
-
-// Questions per verse of a small bank: regular 1:1 x2, 1:2, 1:3 x2, 2:1; FTV 1:2, 1:3;
-// CV Ref 1:3; CO Ref 2:1. The material 1:2-1:3 holds 3 regular, 2 FTV and 1 CV Ref
-// questions, with 2 regular questions before it.
-struct Verse {
-    int ch, vs, q, f, r, o;
-};
-const Verse BANK[] = {{1, 1, 2, 0, 0, 0}, {1, 2, 1, 1, 0, 0}, {1, 3, 2, 1, 1, 0}, {2, 1, 1, 0, 0, 1}};
-
-std::string question_file(char kind) {
+// A small bank on Romans 1:1-12: one regular question per verse, each opening like a
+// direct question ("Who"), an FTV question in every odd verse, a CV Ref in verses 2, 6
+// and 10, and one question of each kind at 2:1, outside the material. Sectoring by
+// verse gives 3 sectors of 4, 3 and 5 regular questions: repeats begin after quiz 3.
+std::string bank_file(char kind, bool ftv_in_material) {
     std::string text;
-    for (const auto& v : BANK) {
-        int n = kind == 'q' ? v.q : kind == 'f' ? v.f : kind == 'r' ? v.r : v.o;
-        for (int i = 0; i < n; ++i) {
-            char line[64];
-            std::snprintf(line, sizeof line, "%2d:%2d\t%s question %d\n", v.ch, v.vs,
-                          kind == 'f' ? "V " : "", i + 1);
-            text += line;
-        }
+    auto add = [&](int ch, int vs, const std::string& q) {
+        text += (ch < 10 ? " " : "") + std::to_string(ch) + (vs < 10 ? "  " : " ") +
+                std::to_string(vs) + "\t" + q + "\n";
+    };
+    for (int v = 1; v <= 12; ++v) {
+        std::string n = std::to_string(v);
+        if (kind == 'q') add(1, v, "Who spoke in verse " + n + "?\tanswer");
+        if (kind == 'f' && ftv_in_material && v % 2 == 1) add(1, v, "F1V\tverse " + n);
+        if (kind == 'r' && v % 4 == 2) add(1, v, "CV\twhat is verse " + n + "?\tanswer");
     }
+    const std::string code = kind == 'q' ? "Who?" : kind == 'f' ? "F1V" : kind == 'r' ? "CV" : "CO";
+    add(2, 1, code + "\tlater\ta");
     return text;
 }
 
-std::string count_file() {
-    std::string text;
-    for (int ch = 1; ch <= 21; ++ch)
-        for (int vs = 1; vs <= 45; ++vs) {
-            Verse c{ch, vs, 0, 0, 0, 0};
-            for (const auto& v : BANK)
-                if (v.ch == ch && v.vs == vs) c = v;
-            text += std::to_string(ch) + " " + std::to_string(vs) + " " + std::to_string(c.q) +
-                    " " + std::to_string(c.f) + " " + std::to_string(c.r) + " " +
-                    std::to_string(c.o) + " 0\n";
-        }
-    return text;
-}
+struct Setup {
+    std::string name = "Small";
+    int QNUM = 2;
+    int IPC = 50;
+    bool ftv = true;
+};
 
-// Material 1:2-1:3, QMAX questions per quiz, FMAX 1, RMAX 1, OMAX 0, no reindexing.
-std::string style(int QMAX) {
-    return "F\n1 2\n1 3\nSmallOut\n60\nP\n" + std::to_string(QMAX) +
-           "\nA\n16\n50\nN\n2\nV\n0\n2\n0\n1\n0\n1\n0\n0\n0\n0\n0\n58\n1\n3\nN\n"
-           "AAAnnnnnnnnnnnnnnnnnnnnnnnnnnn\n";
-}
-
+// The style: material 1:1-1:12, 3 questions per quiz, sectoring by verse, at most 2
+// specialties: FTV 0-1, CV Ref 0-1, none of CO Ref and SIT; output "SmallOut".
 struct Workspace {
     test::TempDir dir;
     Files files = dir.files();
-    explicit Workspace(const std::string& name = "Small", int QMAX = 3) {
-        dir.write("Specs.lst", name + "\nEnter New Specs\n");
-        dir.write(name + ".spe", style(QMAX));
-        dir.write("RJ.A", question_file('q'));
-        dir.write("FTV.58", question_file('f'));
-        dir.write("cv.b", question_file('r'));
-        dir.write("co.b", question_file('o'));
-        dir.write("count.58A", count_file());
+    explicit Workspace(const Setup& s = {}) {
+        dir.write("Specs.lst", s.name + "\nEnter New Specs\n");
+        dir.write(s.name + ".spe", "F\n1 1\n1 12\nSmallOut\n60\nP\n3\nA\n16\n" +
+                                       std::to_string(s.IPC) + "\nN\n" + std::to_string(s.QNUM) +
+                                       "\nV\n0\n2\n0\n1\n0\n1\n0\n0\n0\n0\n0\n58\n1\n3\nN\n" +
+                                       std::string(30, 'n') + "\n");
+        for (auto [file, kind] :
+             {std::pair{"RJ.A", 'q'}, {"FTV.58", 'f'}, {"cv.b", 'r'}, {"co.b", 'o'}})
+            dir.write(file, bank_file(kind, s.ftv));
+    }
+    std::vector<std::string> lines(const std::string& name) const {
+        std::vector<std::string> out;
+        std::istringstream in(dir.read(name));
+        for (std::string l; std::getline(in, l);) out.push_back(l);
+        return out;
+    }
+    int count(const std::string& name, const std::string& text) const {  // lines holding `text`
+        int n = 0;
+        for (const auto& l : lines(name)) n += l.find(text) != std::string::npos;
+        return n;
     }
 };
+
+std::vector<int> operator+(std::vector<int> a, const std::vector<int>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+std::vector<int> operator+(std::vector<int> a, const std::string& typed) {
+    return a + test::keys(typed);
+}
+
+// Up to the sector table: the first style on the menu, the form taken to its title
+// with Esc and accepted, the page of patterns accepted, a key on the sector table.
+const std::vector<int> TO_SECTORS = test::keys("\r\x1b\r\r\r");
+// The top line of the approval menu (automatic), Return on the closing screen.
+const std::string AUTOMATIC = "\r\r";
+// The bottom line of the approval menu: each quiz's combination is approved.
+const std::vector<int> BY_HAND = {ext(key::DOWN), key::ENTER};
 
 struct Devices {
     ScriptFace face;
@@ -85,10 +90,16 @@ struct Devices {
     MemoryPrinter printer;
     explicit Devices(std::vector<int> keys) : face(std::move(keys)) {}
     int run(const Files& files) { return run_program(con, files, rng, clock, printer, ""); }
-    bool cycle(tv::Run& run, const Files& files) {
-        return run_cycle(run, con, files, rng, clock, printer, "");
+    bool cycle(tv::Run& run, const Files& files, Printer* p = nullptr) {
+        return run_cycle(run, con, files, rng, clock, p ? *p : printer, "");
     }
+    const Screen& screen() const { return con.screen(); }
 };
+
+// The list file: the sector table in 34 lines, 33 lines per quiz, then the message log.
+constexpr size_t LIST_HEAD = 34, LIST_QUIZ = 33;
+const std::string LIST_TITLES =
+    "  Que Sec Num    Verse  Type  Question                             Quiz ";
 
 }  // namespace
 
@@ -98,130 +109,213 @@ TEST(Banner, RowsOneAndTwentyFiveInTheirColoursAndABlueBody) {
     run.RSET = 17;
     run.at.ABAND3 = true;
     draw_banner(d.con, run);
-    const Screen& s = d.con.screen();
-    EXPECT_EQ(s.text(1, 1, 80), "  Tallyvane 30.0" + std::string(40, ' ') + " Romans and James" +
-                                    std::string(7, ' '));
+    const Screen& s = d.screen();
+    EXPECT_EQ(s.line(1), "  Tallyvane 30.0" + std::string(40, ' ') + " Romans and James");
     EXPECT_EQ(s.line(25), ORGANISATION_LINE);
-    // Colours of row 1 by segment: "  T" red, "allyvane" black, " 30.0" and the blanks
-    // red, " Romans and James" black; white behind the whole row and row 25.
-    const std::pair<int, int> red_spans[] = {{1, 3}, {12, 56}};
-    for (int c = 1; c <= 80; ++c) {
-        bool red = false;
-        for (auto [from, to] : red_spans) red |= c >= from && c <= to;
-        EXPECT_EQ(s.at(c, 1).fg, red && c <= 73 ? RED : BLACK) << "column " << c;
-        EXPECT_EQ(s.at(c, 1).bg, WHITE) << "column " << c;
-        EXPECT_EQ(s.at(c, 25).bg, WHITE) << "column " << c;
+    // "  T" red, "allyvane" black, " 30.0" and the blanks red, " Romans and James" black.
+    for (auto [col, fg] :
+         {std::pair{3, RED}, {4, BLACK}, {12, RED}, {56, RED}, {57, BLACK}, {80, BLACK}}) {
+        EXPECT_EQ(s.at(col, 1).fg, fg) << col;
+        EXPECT_EQ(s.at(col, 1).bg, WHITE) << col;
+        EXPECT_EQ(s.at(col, 25).bg, WHITE) << col;
     }
-    EXPECT_EQ(s.at(3, 25).fg, BLACK);
-    for (int r = 2; r <= 24; ++r) {
-        EXPECT_EQ(s.line(r), "") << "row " << r;
-        EXPECT_EQ(s.at(1, r).bg, BLUE);
-        EXPECT_EQ(s.at(80, r).bg, BLUE);
-    }
-    EXPECT_EQ(s.col(), 1);
-    EXPECT_EQ(s.row(), 3);
-    EXPECT_EQ(s.fg(), YELLOW);
-    EXPECT_EQ(s.bg(), BLUE);
+    for (int r = 2; r <= 24; ++r) EXPECT_TRUE(s.line(r).empty() && s.at(80, r).bg == BLUE) << r;
+    EXPECT_EQ(std::tuple(s.col(), s.row(), s.fg(), s.bg()), std::tuple(1, 3, YELLOW, BLUE));
     EXPECT_EQ(run.RSET, 4);
     EXPECT_FALSE(run.at.ABAND3);
 }
 
-TEST(Cycle, ARunReadsTheStyleNamesItsFilesAndCountsTheMaterial) {
+TEST(Run, AnAutomaticRunWritesThePacketAndTheListAndEndsOnTheClosingScreen) {
     Workspace ws;
-    Devices d(runs(1));
+    Devices d(TO_SECTORS + AUTOMATIC);
+    tv::Run run;
+    EXPECT_TRUE(d.cycle(run, ws.files));
+    EXPECT_EQ(d.face.left(), 0u);  // no pause before the closing screen: no message was written
+    EXPECT_EQ(std::tuple(run.V, run.RSET, d.printer.jobs), std::tuple(2, 4, 0));
+    auto packet = ws.lines("SmallOut.qui");
+    ASSERT_FALSE(packet.empty());
+    EXPECT_EQ(packet[0],
+              "R 1:1 to R 1:12              Small Style Quizzing                Quiz Number 1");
+    EXPECT_EQ(ws.count("SmallOut.qui", "Quiz Number"), 2);
+    EXPECT_EQ(ws.count("SmallOut.qui", "Quiz Number 2"), 1);
+    // The empty message log gives one empty line at the end of the list.
+    auto list = ws.lines("SmallOut.inf");
+    ASSERT_EQ(list.size(), LIST_HEAD + 2 * LIST_QUIZ + 1);
+    EXPECT_EQ(list[4],
+              "   1 R  1: 1  1: 4   4   2   1   0   0    3 R  1: 8  1:12   5   2   1   0   0");
+    EXPECT_EQ(list[LIST_HEAD], LIST_TITLES + "1");
+    EXPECT_EQ(list[LIST_HEAD + LIST_QUIZ], LIST_TITLES + "2");
+    EXPECT_EQ(list.back(), "");
+    EXPECT_EQ(ws.dir.read("temp.txt"), "");
+    EXPECT_EQ(d.screen().line(3), "  Thank you for using Tallyvane 30.0");
+    EXPECT_EQ(d.screen().line(16), "");  // no copies asked for
+}
+
+TEST(Run, MessagesDuringAssemblyEndInTheListAndPauseBeforeTheClosingScreen) {
+    // Six quizzes: the repeat warning after sectoring (no resectoring), then repeats.
+    Workspace ws({.QNUM = 6});
+    const auto keys = TO_SECTORS + "n\r\r";
+    {
+        Devices d(keys);
+        tv::Run run;
+        EXPECT_THROW(d.cycle(run, ws.files), ScriptExhausted);  // at the pause
+        EXPECT_EQ(d.screen().text(3, 20, 45), " Quizzes Complete -- Press Return to Continue");
+        EXPECT_EQ(d.screen().line(5),
+                  "    **Out of Regular Questions...Using Repeats beginning quiz 4**");
+    }
+    Devices d(keys + "\r\r");
     tv::Run run;
     EXPECT_TRUE(d.cycle(run, ws.files));
     EXPECT_EQ(d.face.left(), 0u);
-
-    EXPECT_EQ(run.NAME, "Small");
-    EXPECT_EQ(run.settings.BVER, 2);
-    EXPECT_EQ(run.settings.QMAX, 3);
-    EXPECT_EQ(run.settings.TYP, "AAAnnnnnnnnnnnnnnnnnnnnnnnnnnn");
-    EXPECT_EQ(run.editor.style.NAME4, "SmallOut");
-    EXPECT_EQ(run.editor.style.PRIMPCT, 58);
-    EXPECT_EQ(run.names.F3, "RJ.A");
-    EXPECT_EQ(run.names.F11, "count.58A");
-    EXPECT_EQ(run.QZ, 2);
-    EXPECT_EQ(run.F8, "SmallOut.qui");
-    EXPECT_EQ(run.F9, "temp.txt");
-    EXPECT_EQ(run.F10, "SmallOut.inf");
-    EXPECT_EQ(run.sectors.SECTORS, 3);
-    EXPECT_EQ(run.sectors.SECTORS2, 3);
-    EXPECT_EQ(run.bank.TQUEST, 3);
-    EXPECT_EQ(run.bank.FQUEST, 2);
-    EXPECT_EQ(run.bank.RQUEST, 1);
-    EXPECT_EQ(run.bank.BEFORE, 2);
-    EXPECT_EQ(run.points.FQUIZ, 1);  // ((2 * 4) div 1) div 5
-    EXPECT_EQ(run.points.RQUIZ, 1);
-
-    const Screen& s = d.con.screen();
-    EXPECT_EQ(s.line(3), "  A quiz will contain one question from each sector.");
-    EXPECT_EQ(s.line(4), "  Regular Questions: 3   FTV: 2   CV Refs: 1   CO Refs: 0   SIT: 0");
-    EXPECT_EQ(s.text(1, 3, 9), "Tallyvane");
-    EXPECT_FALSE(ws.dir.exists("SmallOut.qui"));  // nothing of the run is written yet
+    EXPECT_EQ(ws.count("SmallOut.qui", "Quiz Number"), 6);
+    const std::string log = ws.dir.read("temp.txt"), list = ws.dir.read("SmallOut.inf");
+    ASSERT_EQ(log.substr(0, 38), "Regular Question Repeats begin quiz 4\n");
+    EXPECT_EQ(list.substr(list.size() - log.size()), log);
+    EXPECT_EQ(ws.lines("SmallOut.inf").size(),
+              LIST_HEAD + 6 * LIST_QUIZ + ws.lines("temp.txt").size());
 }
 
-TEST(Cycle, TooFewRegularQuestionsAbandonsTheRunBackToTheBanner) {
-    Workspace ws("Small", 4);
-    {
-        Devices d(runs(1));
+TEST(Run, TheInterrogativeShareGivenUpIsNoticedAtTheEnd) {
+    // No question without an interrogative opening: 0 percent is given up on quiz 1.
+    Workspace ws({.IPC = 0});
+    Devices d(TO_SECTORS + "\r");
+    tv::Run run;
+    EXPECT_THROW(d.cycle(run, ws.files), ScriptExhausted);  // waiting on the notice
+    EXPECT_EQ(ws.dir.read("temp.txt"), "Abandoning 0 Percent interrogatives on quiz 1\n");
+    EXPECT_EQ(d.screen().line(6), "    **Abandoning 0 Percent interrogatives on quiz 1**");
+    EXPECT_EQ(d.screen().line(7), "    0 Percent interrogatives abandoned on quiz 1");
+    EXPECT_EQ(d.screen().at(5, 7).bg, RED);
+
+    // At the next message row; after row 23 at row 5 of a cleared work area.
+    for (int RSET : {10, 23}) {
+        Devices n(test::keys("\r"));
+        tv::Run r;
+        r.RSET = RSET, r.at.OLDIPC = 60, r.at.ABAND = 7;
+        n.con.normal();
+        for (int row = 2; row <= 24; ++row) n.con.write_at(1, row, "x");
+        show_abandoned_share(n.con, r);
+        const int at = RSET == 23 ? 5 : RSET + 1;
+        const Screen& s = n.screen();
+        EXPECT_EQ(r.RSET, at);
+        EXPECT_EQ(s.line(at), (RSET == 23 ? "    " : "x   ") +
+                                  std::string("60 Percent interrogatives abandoned on quiz 7"));
+        EXPECT_EQ(s.line(3), RSET == 23 ? "" : "x");
+        EXPECT_EQ(std::tuple(s.at(5, at).fg, s.at(5, at).bg, s.at(60, at).bg),
+                  std::tuple(WHITE, RED, BLUE));
+        EXPECT_EQ(n.face.left(), 0u);
+    }
+}
+
+TEST(Run, EscOnTheApprovalMenuLeavesAnEmptyPacketAndNothingElse) {
+    Workspace ws;
+    Devices d(TO_SECTORS + std::vector<int>{ext(key::DOWN), key::ESC});
+    EXPECT_THROW(d.run(ws.files), ScriptExhausted);  // back on the style menu
+    EXPECT_EQ(d.screen().text(1, 3, 14), "Tallyvane 30.0");
+    EXPECT_EQ(d.screen().text(6, 33, 5), "Small");
+    EXPECT_EQ(ws.dir.read("SmallOut.qui"), "");
+    EXPECT_TRUE(ws.dir.exists("SmallOut.qui"));
+    EXPECT_FALSE(ws.dir.exists("SmallOut.inf") || ws.dir.exists("temp.txt"));
+}
+
+TEST(Run, ASpecialtyWithoutQuestionsInTheMaterialStopsTheRun) {
+    Workspace ws({.ftv = false});
+    Devices d(TO_SECTORS + "\r");
+    tv::Run run;
+    EXPECT_THROW(d.cycle(run, ws.files), ScriptExhausted);  // the warning takes two lines
+    EXPECT_EQ(d.screen().line(3), "  One specialty has zero questions.");
+    EXPECT_EQ(d.screen().line(7), "  Press return to continue.");
+    Devices again(TO_SECTORS + "\r\r");
+    EXPECT_TRUE(again.cycle(run, ws.files));
+    EXPECT_EQ(again.face.left(), 0u);
+    EXPECT_EQ(ws.dir.read("SmallOut.qui"), "");
+    EXPECT_FALSE(ws.dir.exists("SmallOut.inf"));
+}
+
+TEST(Copies, AcceptingTheLastQuizWithCapitalYAsksForCopies) {
+    for (int last : {'Y', 'y'}) {  // quiz 1 accepted with "y", quiz 2 with `last`
+        Workspace ws;
+        Devices d(TO_SECTORS + BY_HAND + std::vector<int>{'y', last, key::ENTER} + "1\r\r");
         tv::Run run;
         EXPECT_TRUE(d.cycle(run, ws.files));
-        const Screen& s = d.con.screen();
-        EXPECT_EQ(s.line(3), "  There are only 3 regular questions in this material.");
-        EXPECT_EQ(s.line(4), "");
-        EXPECT_EQ(s.line(5), "  Change Questions per packet to 3 or less.");
-        EXPECT_EQ(run.points.FQUIZ, 0);  // the run ended before the repeat points
+        EXPECT_EQ(run.V, 1);
+        EXPECT_EQ(d.screen().line(16), last == 'Y' ? "  How many copies? 1" : "");
+        EXPECT_EQ(d.printer.jobs, last == 'Y' ? 1 : 0);
+        EXPECT_EQ(d.face.left(), last == 'Y' ? 0u : 3u);
+        // An automatic run after it asks for none.
+        Devices next(TO_SECTORS + AUTOMATIC);
+        EXPECT_TRUE(next.cycle(run, ws.files));
+        EXPECT_EQ(std::tuple(next.face.left(), next.printer.jobs), std::tuple(0u, 0));
     }
-    // The whole program: the abandoned run gives the banner and the style menu again.
-    Devices d(runs(1));
-    EXPECT_THROW(d.run(ws.files), ScriptExhausted);
-    const Screen& s = d.con.screen();
-    EXPECT_EQ(s.text(1, 3, 9), "Tallyvane");
-    EXPECT_EQ(s.line(25), ORGANISATION_LINE);
-    EXPECT_EQ(s.text(6, 33, 15), "Small          ");
-    EXPECT_EQ(s.text(8, 33, 15), "Exit           ");
-    EXPECT_EQ(s.at(33, 6).bg, RED);
 }
 
-TEST(Cycle, OnlyTheExactWordExitEndsTheProgram) {
-    // Style names that only look like "Exit" are run like any other.
+TEST(Copies, POnTheClosingScreenAsksUntilAWholeNumberIsTyped) {
+    struct Case {
+        std::string typed;
+        int copies;
+        std::vector<std::string> rows;  // from row 16
+    } cases[] = {
+        {"abc\r2\r", 2, {"  How many copies? abc", "  How many copies? 2", "",
+          "  Be sure printer is ready and press return"}},
+        {"0\r", 0, {"  How many copies? 0", "", "  Be sure printer is ready and press return"}},
+    };
+    for (const Case& c : cases) {
+        Workspace ws;
+        Devices d(TO_SECTORS + "\rP\r" + c.typed + "\r");
+        tv::Run run;
+        EXPECT_TRUE(d.cycle(run, ws.files));
+        EXPECT_EQ(d.face.left(), 0u);
+        EXPECT_EQ(run.C1, c.copies);
+        for (size_t i = 0; i < c.rows.size(); ++i) EXPECT_EQ(d.screen().line(16 + i), c.rows[i]);
+        // Each copy is one pass over the packet file.
+        auto packet = ws.lines("SmallOut.qui");
+        EXPECT_EQ(d.printer.jobs, c.copies);
+        ASSERT_EQ(d.printer.lines.size(), c.copies * packet.size());
+        if (c.copies > 0) {
+            EXPECT_EQ(d.printer.lines.back(), packet.back());
+        }
+    }
+}
+
+TEST(Copies, WithoutAPrinterTheCopiesGoToAFileAndTheScreenSaysSo) {
+    struct NoPrinter : MemoryPrinter {
+        std::vector<std::string> files;
+        void begin_job(const std::string& f) override { files.push_back(f); }
+        bool has_printer() const override { return false; }
+    } printer;
+    Workspace ws;
+    Devices d(TO_SECTORS + "\rp\r2\r\r\r");
+    tv::Run run;
+    EXPECT_TRUE(d.cycle(run, ws.files, &printer));
+    EXPECT_EQ(d.face.left(), 0u);
+    const std::string prn = (ws.dir.path() / "SmallOut.prn").string();
+    EXPECT_EQ(printer.files, (std::vector<std::string>{prn, prn}));
+    EXPECT_EQ(d.screen().line(20),
+              "  There is no printer here: the copies were added to the file SmallOut.prn");
+    EXPECT_EQ(d.screen().line(21), "  Press Return to Continue");
+}
+
+TEST(Program, OnlyTheExactWordExitEndsTheProgram) {
+    // Names that only look like "Exit" are run like any other, back to the menu.
     for (std::string name : {"exit", "Exit ", "EXIT"}) {
-        Workspace ws(name);
-        Devices d(runs(1));
+        Workspace ws({.name = name});
+        Devices d(TO_SECTORS + AUTOMATIC);
         EXPECT_THROW(d.run(ws.files), ScriptExhausted) << name;
         EXPECT_EQ(ws.dir.read("temp2.txt"), name + "\n");
-        EXPECT_EQ(d.con.screen().text(6, 33, 15), (name + std::string(15, ' ')).substr(0, 15));
+        EXPECT_EQ(ws.count("SmallOut.qui", "Quiz Number"), 2) << name;
+        EXPECT_EQ(d.screen().text(6, 33, 15), (name + std::string(15, ' ')).substr(0, 15));
     }
-    for (const std::string handoff : {"exit", "Exit ", "Exit2", "EXIT"}) {
-        test::TempDir dir;
-        dir.write("temp2.txt", handoff + "\n");
-        tv::Run run;
-        EXPECT_FALSE(read_style_name(dir.files(), run)) << handoff;
-        EXPECT_EQ(run.NAME, handoff);
-    }
-    test::TempDir dir;
-    dir.write("temp2.txt", "Exit\n");
-    tv::Run run;
-    EXPECT_TRUE(read_style_name(dir.files(), run));
-}
-
-TEST(Cycle, ExitOnTheMenuEndsTheProgramWhiteOnBlack) {
+    // "Exit" on the menu: the end, white on black.
     Workspace ws;
     Devices d({ext(key::UP), key::ENTER});
     EXPECT_EQ(d.run(ws.files), 0);
     EXPECT_EQ(ws.dir.read("temp2.txt"), "Exit\n");
-    const Screen& s = d.con.screen();
-    for (int r = 1; r <= 25; ++r) {
-        EXPECT_EQ(s.line(r), "");
-        EXPECT_EQ(s.at(1, r).bg, BLACK);
-        EXPECT_EQ(s.at(80, r).bg, BLACK);
-    }
-    EXPECT_EQ(s.fg(), WHITE);
+    for (int r = 1; r <= 25; ++r)
+        EXPECT_TRUE(d.screen().line(r).empty() && d.screen().at(80, r).bg == BLACK);
+    EXPECT_EQ(d.screen().fg(), WHITE);
 }
 
-TEST(Cycle, ProgramLifetimeStateOutlivesARun) {
-    Devices d({});
+TEST(Program, ProgramLifetimeStateOutlivesARun) {
+    Devices d(TO_SECTORS + AUTOMATIC + TO_SECTORS + AUTOMATIC);
     tv::Run run;
     run.S = run.NUM = run.FIX = 5;
     start_program(run, d.rng, d.clock);
@@ -229,19 +323,31 @@ TEST(Cycle, ProgramLifetimeStateOutlivesARun) {
     Random same(1234);  // seeded from the clock's reading
     EXPECT_EQ(d.rng.next(), same.next());
 
-    // Two runs in a row: the second resets the run's own state, not the repeat point
-    // of a specialty the style does not use, nor S.
+    // Two runs: the second sets the run's own state again, but neither S nor the repeat
+    // point of CO Ref, whose maximum is 0.
     Workspace ws;
-    Devices two(runs(2));
-    run.S = 3;
-    run.points.OQUIZ = 9;
-    run.RSET = 20;
-    EXPECT_TRUE(two.cycle(run, ws.files));
-    EXPECT_TRUE(two.cycle(run, ws.files));
-    EXPECT_EQ(run.S, 3);
-    EXPECT_EQ(run.points.OQUIZ, 9);
-    EXPECT_EQ(run.RSET, 4);
-    EXPECT_EQ(run.bank.TQUEST, 3);  // counted afresh, not added up
-    EXPECT_EQ(run.bank.BEFORE, 2);
+    run.S = 3, run.points.OQUIZ = 9, run.RSET = 20;
+    EXPECT_TRUE(d.cycle(run, ws.files));
+    run.bank.FQUEST = 99;
+    EXPECT_TRUE(d.cycle(run, ws.files));
+    EXPECT_EQ(d.face.left(), 0u);
+    EXPECT_EQ(std::tuple(run.S, run.points.OQUIZ, run.RSET, run.bank.TQUEST),
+              std::tuple(3, 9, 4, 12));
+    EXPECT_EQ(run.points.FQUIZ, 4);  // ((6 * 4) div 1) div 5, from this run's count
+    EXPECT_EQ(ws.count("SmallOut.qui", "Quiz Number"), 2);  // the packet made anew
 }
 
+TEST(Program, AStyleAskingForMoreThanAHundredQuizzesGetsAHundred) {
+    // A style file edited by hand; the form keeps it as it is. Return on the form,
+    // 4 pages of patterns, the sector table, the repeat warning (twice), the approval
+    // menu, the pause and the closing screen.
+    Workspace ws({.QNUM = 101});
+    Devices d(test::keys("\r\x1b\r\r\r\r\r\r\r\r\r\r\r"));
+    tv::Run run;
+    EXPECT_TRUE(d.cycle(run, ws.files));
+    EXPECT_EQ(d.face.left(), 0u);
+    EXPECT_EQ(run.QZ, 100);
+    EXPECT_EQ(ws.lines("pat.txt").size(), 100u);
+    EXPECT_EQ(ws.count("SmallOut.qui", "Quiz Number"), 100);
+    EXPECT_EQ(ws.count("SmallOut.qui", "Quiz Number 100"), 1);
+}
