@@ -73,7 +73,8 @@ void Screen::writeln(std::string_view s) {
 
 std::string Screen::text(int row, int col, int len) const {
     std::string s;
-    for (int c = col; c < col + len && c <= COLS; ++c) s += at(c, row).ch;
+    if (row < 1 || row > ROWS) return s;
+    for (int c = std::max(col, 1); c < col + len && c <= COLS; ++c) s += at(c, row).ch;
     return s;
 }
 

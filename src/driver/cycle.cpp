@@ -42,7 +42,7 @@ bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& c
                Printer& printer, const std::string& path_list) {
     if (read_style_name(files, run)) return false;
     try {
-        read_run_style(files, run);
+        read_run_style(con, files, run);
         name_bank(run);
         make_run_patterns(con, files, rng, run);
         name_run_files(run);
@@ -109,15 +109,30 @@ bool read_style_name(const Files& files, Run& run) {
     return run.NAME == EXIT_NAME;
 }
 
-void read_run_style(const Files& files, Run& run) {
+void read_run_style(Console& con, const Files& files, Run& run) {
     TextReader in = files.read(run.NAME + ".spe");
     run.settings = read_style(in);
+    refuse_out_of_range(con, run);
     EditorStyle& shared = run.editor.style;
     shared.NAME4 = run.settings.NAME4;
     shared.REGLST = run.settings.REGLST;
     shared.SEC1 = run.settings.SEC1;
     shared.PRIMPCT = run.settings.PRIMPCT;
     shared.SETSPC = run.settings.SETSPC;
+}
+
+void refuse_out_of_range(Console& con, const Run& run) {
+    std::string problem = setting_out_of_range(run.settings);
+    if (problem.empty()) return;
+    con.clr();
+    con.highlight();
+    con.write_at(3, 3, " The style " + run.NAME + " cannot be run: ");
+    con.normal();
+    con.write_at(3, 5, problem + ".");
+    con.write_at(3, 7, "Correct it on the form, or in the file " + run.NAME + ".spe.");
+    con.write_at(3, 9, "Press Return to Continue ");
+    con.wait_enter();
+    throw RunAbandoned{"style setting out of range: " + problem};
 }
 
 void name_bank(Run& run) { run.names = bank_names(run.settings); }

@@ -39,7 +39,10 @@ struct RunBank {
 void draw_banner(Console& con, Run& run);                          // 1
 void edit_styles(Console& con, const Files& files, Run& run);      // 2: the style editor
 bool read_style_name(const Files& files, Run& run);                // 3: true on "Exit"
-void read_run_style(const Files& files, Run& run);                 // 4
+void read_run_style(Console& con, const Files& files, Run& run);                 // 4
+// A style whose settings lie outside the form's values is not run: the screen
+// names the setting, the run is abandoned.
+void refuse_out_of_range(Console& con, const Run& run);
 void name_bank(Run& run);                                          // 5
 void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run);  // 6
 void name_run_files(Run& run);                                     // 7

@@ -337,17 +337,18 @@ TEST(Program, ProgramLifetimeStateOutlivesARun) {
     EXPECT_EQ(ws.count("SmallOut.qui", "Quiz Number"), 2);  // the packet made anew
 }
 
-TEST(Program, AStyleAskingForMoreThanAHundredQuizzesGetsAHundred) {
-    // A style file edited by hand; the form keeps it as it is. Return on the form,
-    // 4 pages of patterns, the sector table, the repeat warning (twice), the approval
-    // menu, the pause and the closing screen.
+TEST(Program, AStyleWithASettingOutsideTheFormsValuesIsNotRun) {
+    // A style file edited by hand, which the form keeps as it is: Return on the form,
+    // then the refusal waits for Return and the run ends before its patterns.
     Workspace ws({.QNUM = 101});
-    Devices d(test::keys("\r\x1b\r\r\r\r\r\r\r\r\r\r\r"));
+    Devices d(test::keys("\r\x1b\r\r"));
     tv::Run run;
     EXPECT_TRUE(d.cycle(run, ws.files));
     EXPECT_EQ(d.face.left(), 0u);
-    EXPECT_EQ(run.QZ, 100);
-    EXPECT_EQ(ws.lines("pat.txt").size(), 100u);
-    EXPECT_EQ(ws.count("SmallOut.qui", "Quiz Number"), 100);
-    EXPECT_EQ(ws.count("SmallOut.qui", "Quiz Number 100"), 1);
+    const Screen& s = d.con.screen();
+    EXPECT_EQ(s.line(3), "   The style Small cannot be run:");
+    EXPECT_EQ(s.at(4, 3).bg, RED);
+    EXPECT_EQ(s.line(5), "  Number of Quizzes in this Run is 101; it must be 1 to 100.");
+    EXPECT_FALSE(ws.dir.exists("pat.txt"));
+    EXPECT_FALSE(ws.dir.exists("SmallOut.qui"));
 }

@@ -125,3 +125,57 @@ TEST(Handoff, HoldsOneNameAndReadsAtMost14Characters) {
     dir.write("temp2.txt", "ABCDEFGHIJKLMNOP\n");
     EXPECT_EQ(read_handoff(dir.files()), "ABCDEFGHIJKLMN");
 }
+
+TEST(StyleFile, AFileCutShortIsNamedWithTheLineItEndsBefore) {
+    std::string text = SAMPLE;
+    text.erase(text.rfind("N\n"));  // lines 28 and 29 gone
+    TextReader in("Cut.spe", text);
+    try {
+        read_style(in);
+        FAIL();
+    } catch (const IoError& e) {
+        EXPECT_EQ(e.file, "Cut.spe");
+        EXPECT_NE(std::string(e.what()).find("ends before line 28; a style file has 29 lines"),
+                  std::string::npos)
+            << e.what();
+    }
+    // A position-type line cut short reads as regular positions at its end.
+    std::string short_typ = SAMPLE;
+    short_typ.replace(short_typ.rfind('\n', short_typ.size() - 2) + 1, std::string::npos, "nnAAA\n");
+    TextReader in2("Short.spe", short_typ);
+    EXPECT_EQ(read_style(in2).TYP, "nnAAA" + std::string(25, 'n'));
+}
+
+TEST(StyleFile, SettingsOutsideTheFormsValuesAreNamed) {
+    TextReader in("s.spe", SAMPLE);
+    const Style good = read_style(in);
+    EXPECT_EQ(setting_out_of_range(good), "");
+    struct Case {
+        void (*edit)(Style&);
+        const char* problem;
+    } cases[] = {
+        {[](Style& s) { s.LPP = 7; }, "Lines/Pg is 7; it must be 18 to 500"},
+        {[](Style& s) { s.QMAX = 1; }, "Number of Questions per pack is 1; it must be 2 to 30"},
+        {[](Style& s) { s.QNUM = 0; }, "Number of Quizzes in this Run is 0; it must be 1 to 100"},
+        {[](Style& s) { s.BVER = 40; }, "Begin verse is 40; it must be 1 to 21"},
+        {[](Style& s) { s.ECHAP = 22; }, "End chapter is 22; it must be 1 to 21 (James 1-5 are 17-21)"},
+        {[](Style& s) { s.NAME4 = "../x"; }, "Name of Output File \"../x\" must be letters and digits"},
+        {[](Style& s) { s.SEC1 = 'X'; }, "Sector by Chp/Vrs/Que (c/v/q) is \"X\"; it must be one of C, V, Q"},
+        {[](Style& s) { s.FMIN = 4; }, "FTV Type Min is 4; it must be 0 to 3"},
+        {[](Style& s) { s.PRIMPCT = 85; }, "Pct Prim FTV is 85; it must be 57-60, 68-70, 78-80, 88-90 or 97-100"},
+        {[](Style& s) { s.SPLATE = 31; }, "Specialties may appear (to) is 31; it must be 3 to 30"},
+        {[](Style& s) { s.TYP[4] = 'x'; }, nullptr},
+    };
+    for (const Case& c : cases) {
+        Style s = good;
+        c.edit(s);
+        std::string problem = setting_out_of_range(s);
+        if (c.problem)
+            EXPECT_EQ(problem, c.problem);
+        else
+            EXPECT_NE(problem.find("position-type line"), std::string::npos) << problem;
+    }
+    Style lower = good;
+    lower.OUT = 'c';  // letters are taken in either case
+    EXPECT_EQ(setting_out_of_range(lower), "");
+}
