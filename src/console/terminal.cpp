@@ -3,6 +3,7 @@
 #include <curses.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -121,14 +122,45 @@ int TerminalFace::attribute(int fg, int bg) const {
 
 bool TerminalFace::too_small() { return LINES < Screen::ROWS || COLS < Screen::COLS; }
 
+std::vector<std::string> size_notice(int cols, int rows) {
+    const std::string sentences[] = {
+        "Tallyvane needs a terminal of at least 80 columns and 25 rows.",
+        "This one has " + std::to_string(cols) + " columns and " + std::to_string(rows) +
+            " rows. Please make it larger."};
+    const size_t width = static_cast<size_t>(std::max(cols, 1));
+    std::vector<std::string> lines;
+    for (const std::string& sentence : sentences) {
+        std::string line;
+        size_t from = 0;
+        while (from < sentence.size()) {
+            size_t end = sentence.find(' ', from);
+            if (end == std::string::npos) end = sentence.size();
+            std::string word = sentence.substr(from, end - from);
+            from = end + 1;
+            if (!line.empty() && line.size() + 1 + word.size() > width) {
+                lines.push_back(line);
+                line.clear();
+            }
+            // A word wider than the terminal is cut into pieces of its width.
+            while (word.size() > width) {
+                lines.push_back(word.substr(0, width));
+                word.erase(0, width);
+            }
+            line += (line.empty() ? "" : " ") + word;
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
 void TerminalFace::draw_size_notice() {
     erase();
     attrset(A_NORMAL);
-    std::string need = "Tallyvane needs a terminal of at least 80 columns and 25 rows.";
-    std::string have = "This one has " + std::to_string(COLS) + " columns and " +
-                       std::to_string(LINES) + " rows. Please make it larger.";
-    mvaddnstr(0, 0, need.c_str(), COLS);
-    mvaddnstr(1, 0, have.c_str(), COLS);
+    int row = 0;
+    for (const std::string& line : size_notice(COLS, LINES)) {
+        if (row >= LINES) break;
+        mvaddnstr(row++, 0, line.c_str(), COLS);
+    }
     refresh();
     notice_ = true;
 }

@@ -1,6 +1,8 @@
 // The real terminal: draws the screen model with curses and decodes its keys.
 #pragma once
 #include <csignal>
+#include <string>
+#include <vector>
 
 #include "console/console.h"
 
@@ -13,6 +15,10 @@ namespace tv {
 struct Interrupted {
     int signal;
 };
+
+// The notice shown while the terminal is smaller than 80x25, its words wrapped to
+// lines of at most `cols` characters so that a narrow terminal shows it whole.
+std::vector<std::string> size_notice(int cols, int rows);
 
 class TerminalFace : public Face {
 public:

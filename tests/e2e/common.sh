@@ -14,6 +14,7 @@ fi
 top=$(mktemp -d "${TMPDIR:-/tmp}/tv-e2e.XXXXXX")
 ws="$top/work"
 socket="tv-e2e-$$"
+unset TMUX
 tm() { tmux -L "$socket" -f /dev/null "$@"; }
 cleanup() {
   tm kill-server >/dev/null 2>&1
@@ -21,42 +22,149 @@ cleanup() {
 }
 trap cleanup EXIT
 
-screen() { tm capture-pane -p -t tv 2>/dev/null; }
-coloured_screen() { tm capture-pane -e -p -t tv 2>/dev/null; }
+screen() { tm capture-pane -p -t "$session" 2>/dev/null; }
+coloured_screen() { tm capture-pane -e -p -t "$session" 2>/dev/null; }
+# The cursor as "column,row", counted from 1 like the program's screens.
+cursor() { tm display -p -t "$session" '#{cursor_x} #{cursor_y}' 2>/dev/null | awk '{print $1 + 1 "," $2 + 1}'; }
 fail() {
   echo "FAIL: $*"
-  echo "---- screen ----"
+  echo "---- screen (cursor at $(cursor)) ----"
   screen
   echo "----------------"
   [ -s "$ws/stderr.txt" ] && { echo "---- program's error output ----"; cat "$ws/stderr.txt"; }
   exit 1
 }
-# wait_for COMMAND...: runs the command every 0.1 s until it succeeds, 5 s at most.
+# wait_for COMMAND...: runs the command every 0.05 s until it succeeds, 5 s at most
+# (or $patience tenths of a second).
 wait_for() {
   i=0
-  while [ $i -lt 50 ]; do
+  limit=$(( ${patience:-50} * 2 ))
+  while [ $i -lt $limit ]; do
     "$@" && return 0
-    sleep 0.1
+    sleep 0.05
     i=$((i + 1))
   done
   return 1
 }
 shows() { screen | grep -qF -- "$1"; }
 has_status() { [ -s "$ws/status" ]; }
-keys() { tm send-keys -t tv "$@"; }
+keys() { tm send-keys -t "$session" "$@"; }
+# Typed text, sent as it stands (no key names).
+type_text() { tm send-keys -t "$session" -l "$1"; }
 
-exit_highlighted() { coloured_screen | grep -q '41mExit'; }
+# expect TEXT [WHAT]: waits until TEXT is on the screen, or fails saying so.
+expect() {
+  wait_for shows "$1" || fail "expected \"$1\" on the screen${2:+ ($2)}"
+}
+# A menu entry or menu line drawn white on red, the program's highlight.
+highlighted() { coloured_screen | grep -q "41m$1"; }
+exit_highlighted() { highlighted Exit; }
+title_highlighted() { coloured_screen | grep -q '42mQuiz Configuration'; }
+cursor_at() { [ "$(cursor)" = "$1,$2" ]; }
+expect_cursor() {
+  wait_for cursor_at "$1" "$2" || fail "expected the cursor at column $1, row $2${3:+ ($3)}"
+}
 
 # The workspace: the installed style list and styles, the demo bank.
 prepare_workspace() {
   sh "$source_dir/tools/prepare-workspace.sh" "$ws" || fail "the workspace could not be prepared"
 }
-# The program started in the workspace; its exit status goes to "status", the
-# terminal settings before and after it to "stty.before" and "stty.after".
-start_program() {
-  tm new-session -d -s tv -x 80 -y 25 -c "$ws" \
-    "sh -c 'stty -g > stty.before; \"$program\" 2> stderr.txt; echo \$? > status; stty -g > stty.after'" \; \
+
+# The launcher started in the tmux pane: it notes the terminal settings before and
+# after the program, its PATH ("path"; $program_path when set), its process id
+# ("pid", the program execs in place of the inner shell) and its exit status ("status").
+# Like an interactive shell, it outlives a Ctrl-C typed to the program (the program
+# starts with the default actions, as a trapped signal is not passed on to it).
+write_launcher() {
+  cat > "$top/launch.sh" <<EOF
+${program_path:+PATH='$program_path'; export PATH}
+trap : INT QUIT
+stty -g > stty.before
+printf '%s\\n' "\$PATH" > path
+sh -c 'echo \$\$ > pid; exec "\$0"' "$program" 2> stderr.txt
+echo \$? > status
+stty -g > stty.after
+EOF
+}
+# new_session COLUMNS ROWS COMMAND: a fresh tmux session for each start of the
+# program; the one before is closed only once the new one holds the server (a server
+# left without sessions shuts down and would refuse the next one).
+runs=0
+session=tv0
+new_session() {
+  old=$session
+  runs=$((runs + 1))
+  session=tv$runs
+  tm new-session -d -s "$session" -x "$1" -y "$2" -c "$ws" "$3" \; \
     set-option -g remain-on-exit on || fail "tmux could not start"
-  wait_for shows "Tallyvane 30.0" || fail "no banner"
-  wait_for shows "Press Return to Choose a Quiz Style" || fail "no style menu"
+  tm kill-session -t "$old" >/dev/null 2>&1
+  return 0
+}
+# open_program [COLUMNS ROWS]: the program started in a fresh pane of that size
+# (80x25 by default); waits for nothing.
+open_program() {
+  write_launcher
+  rm -f "$ws/status" "$ws/pid" "$ws/stty.before" "$ws/stty.after"
+  new_session "${1:-80}" "${2:-25}" "sh $top/launch.sh"
+  wait_for test -s "$ws/pid" || fail "the program was not started"
+}
+# The program started in the workspace at 80x25, its style menu on the screen.
+start_program() {
+  open_program 80 25
+  expect "Tallyvane 30.0" "the banner"
+  expect "Press Return to Choose a Quiz Style" "the style menu"
+}
+program_pid() { cat "$ws/pid"; }
+
+# ended_with STATUS: the program ended with this exit status and gave the terminal
+# back with the settings it found.
+ended_with() {
+  patience=100 wait_for has_status || fail "the program did not end (expected exit status $1)"
+  status=$(cat "$ws/status")
+  [ "$status" = "$1" ] || fail "exit status $status, not $1"
+  wait_for test -s "$ws/stty.after" || fail "the terminal settings could not be read after the end"
+  cmp -s "$ws/stty.before" "$ws/stty.after" ||
+    fail "the terminal settings were not restored: before $(cat "$ws/stty.before"), after $(cat "$ws/stty.after")"
+  if shows "Tallyvane 30.0" || shows "Quiz packets for"; then
+    fail "the program's screen is still shown after the end"
+  fi
+}
+
+# choose_style NAME: moves the menu highlight down to NAME and opens its form.
+choose_style() {
+  moves=0
+  until highlighted "$1"; do
+    [ $moves -lt 18 ] || fail "\"$1\" was never highlighted on the style menu"
+    before=$(coloured_screen)
+    keys Down
+    wait_for screen_changed || fail "Down did not move the menu highlight"
+    moves=$((moves + 1))
+  done
+  keys Enter
+  expect "Quiz Configuration -- Press Return Here When Ready" "the form of \"$1\""
+}
+screen_changed() { [ "$(coloured_screen)" != "$before" ]; }
+# Esc takes the cursor to the title through the checks; Return there saves the style.
+accept_form() {
+  keys Escape
+  wait_for title_highlighted || fail "Esc did not highlight the title of the form"
+  keys Enter
+}
+# Waits for the end of the run's assembly and passes the closing screen's pause.
+# After the quizzes the program may first say "Quizzes Complete".
+expect_closing_screen() {
+  patience=200 wait_for closing_or_complete || fail "no closing screen after the quizzes"
+  if shows "Quizzes Complete -- Press Return to Continue"; then
+    keys Enter
+    expect "Thank you for using Tallyvane 30.0" "the closing screen"
+  fi
+}
+closing_or_complete() { shows "Thank you for using Tallyvane 30.0" || shows "Quizzes Complete"; }
+
+# same_file ACTUAL EXPECTED WHAT: the files are equal, or the difference is shown.
+same_file() {
+  cmp -s "$1" "$2" && return 0
+  echo "---- difference, expected (<) and written (>) ----"
+  diff "$2" "$1" | head -40
+  fail "$3"
 }
