@@ -239,6 +239,10 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
     for (run.Q2 = 1; run.Q2 <= run.QZ; ++run.Q2) {
         run.at.EN = false;
         CHOOSESPEC(a, run.Q2, run.PAT[run.Q2]);
+        // Esc at the approval prompt leaves the quiz without its regular questions:
+        // rather than write such a quiz, the run stops there, as Esc stops it on the
+        // approval menu. The quizzes before it stay in the packet.
+        if (run.at.EN) throw RunAbandoned{"Esc at the approval prompt of quiz " + std::to_string(run.Q2)};
         OPUT(packet, run.settings, run.NAME, run.sectors.SECTORS, run.quiz, run.packet);
     }
 

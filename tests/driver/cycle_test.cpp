@@ -217,6 +217,23 @@ TEST(Run, EscOnTheApprovalMenuLeavesAnEmptyPacketAndNothingElse) {
     EXPECT_FALSE(ws.dir.exists("SmallOut.inf") || ws.dir.exists("temp.txt"));
 }
 
+// Esc at a quiz's approval prompt would leave that quiz without its regular
+// questions; the run stops instead, with the quizzes accepted before it in the packet.
+TEST(Run, EscAtTheApprovalPromptStopsTheRunBeforeThatQuiz) {
+    for (size_t accepted : {0u, 1u}) {
+        Workspace ws;
+        Devices d(TO_SECTORS + BY_HAND + std::vector<int>(accepted, 'y') + std::vector<int>{key::ESC});
+        EXPECT_THROW(d.run(ws.files), ScriptExhausted);  // back on the style menu
+        EXPECT_EQ(d.screen().text(3, 13, 14), "Press Return t") << accepted;
+        EXPECT_EQ(ws.count("SmallOut.qui", "Quiz Number"), static_cast<int>(accepted));
+        // Every position written holds its question and verse.
+        for (const auto& line : ws.lines("SmallOut.qui")) {
+            if (line.size() > 10 && line.substr(8, 2) == ". ")
+                EXPECT_EQ(line.substr(71), "R  1:" + line.substr(76)) << line;
+        }
+    }
+}
+
 TEST(Run, ASpecialtyWithoutQuestionsInTheMaterialStopsTheRun) {
     Workspace ws({.ftv = false});
     Devices d(TO_SECTORS + "\r");

@@ -4,7 +4,8 @@
 # combination of quiz 1 is rejected with n (after a key the prompt ignores), the
 # new one is accepted with y and must be the one the list file holds for quiz 1;
 # quizzes 2-9 are accepted with y, quiz 10 with a capital Y, which asks for copies
-# after the closing screen: 0 copies print nothing.
+# after the closing screen: 0 copies print nothing. A second run by hand is
+# stopped with Esc at the first prompt: back to the menu with an empty packet.
 # Usage: approve_each.sh PROGRAM SOURCE_DIR
 . "$(dirname "$0")/common.sh"
 
@@ -66,7 +67,19 @@ expect "Be sure printer is ready and press return"
 keys Enter
 expect "Press Return to Choose a Quiz Style" "the style menu after 0 copies"
 [ -e "$ws/RomIntro.prn" ] && fail "0 copies wrote the copy file RomIntro.prn"
+
+# Esc at an approval prompt stops the run: back to the menu, no quiz written.
+choose_style Practice
+accept_form
+expect "Press Enter to accept all patterns" "the pattern review"
+keys Enter
+expect "Sc From    To" "the sector table"
+keys Enter Down Enter
+expect "$prompt" "the combination of quiz 1 in the second run"
+keys Escape
+expect "Press Return to Choose a Quiz Style" "the style menu after Esc at the approval prompt"
+[ -s "$ws/RomIntro.qui" ] && fail "Esc at the first approval prompt left quizzes in RomIntro.qui"
 keys Up Enter
 ended_with 0
-echo "PASS: quiz 1's combination rejected with n and the next accepted with y is the one listed; 10 quizzes approved; a capital Y on the last asked for copies, 0 printed nothing"
+echo "PASS: quiz 1's combination rejected with n and the next accepted with y is the one listed; 10 quizzes approved; a capital Y on the last asked for copies, 0 printed nothing; Esc at a prompt stopped the next run"
 exit 0
