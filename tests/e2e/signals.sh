@@ -2,12 +2,14 @@
 # Signals in the middle of a run end the program and give the terminal back:
 #   SIGTERM on the pattern review of "Practice": exit status 143;
 #   SIGHUP on the approval menu, after the sector table: exit status 129;
-#   Ctrl-C typed on the configuration form: exit status 130.
+#   Ctrl-C typed on the configuration form: exit status 130;
+#   Ctrl-Z suspends the program to the shell, fg resumes it.
 # Each time the terminal settings are those found before the program and its
 # screen is gone; the style list and the style file are untouched.
 # Usage: signals.sh PROGRAM SOURCE_DIR
 . "$(dirname "$0")/common.sh"
 
+suspended() { ps -o stat= -p "$(program_pid)" | grep -q '^T'; }
 untouched() {
   same_file "$ws/Specs.lst" "$source_dir/data/Specs.lst" "Specs.lst changed by a run ended by $1"
   same_file "$ws/Practice.spe" "$source_dir/data/Practice.spe" "Practice.spe changed by a run ended by $1"
@@ -44,5 +46,30 @@ expect "Begin:    R  Chapter:  3" "the begin chapter typed on the form"
 keys C-c
 ended_with 130
 untouched Ctrl-C
-echo "PASS: SIGTERM on the pattern review (143), SIGHUP on the approval menu (129), Ctrl-C on the form (130): each time the terminal was restored"
+# Ctrl-Z from a shell with job control: the shell is back with the terminal in its
+# usual modes; fg brings the menu back as it was left.
+rm -f "$ws/status" "$ws/pid" "$ws/stty.before" "$ws/stty.after" "$ws/stty.txt"
+new_session 80 25 "sh -i"
+type_text "sh $top/launch.sh"
+keys Enter
+expect "Press Return to Choose a Quiz Style" "the style menu, started from the shell"
+keys Down
+wait_for highlighted League || fail "Down did not highlight League"
+keys C-z
+wait_for suspended || fail "Ctrl-Z did not suspend the program"
+wait_for eval '! shows "Press Return to Choose"' || fail "the program's screen is still shown while it is suspended"
+type_text "stty -a > stty.txt"
+keys Enter
+wait_for test -s "$ws/stty.txt" || fail "the shell did not take a command while the program was suspended"
+for mode in icanon echo isig icrnl opost; do
+  tr ' ;' '\n\n' < "$ws/stty.txt" | grep -qx -- "$mode" ||
+    fail "while the program is suspended the terminal is without $mode: $(cat "$ws/stty.txt")"
+done
+type_text fg
+keys Enter
+expect "Press Return to Choose a Quiz Style" "the style menu after fg"
+wait_for highlighted League || fail "the menu did not come back as it was left"
+keys Up Up Enter
+ended_with 0
+echo "PASS: SIGTERM on the pattern review (143), SIGHUP on the approval menu (129), Ctrl-C on the form (130): each time the terminal was restored; Ctrl-Z and fg gave the shell and the menu back"
 exit 0
