@@ -21,6 +21,8 @@ cleanup() {
   rm -rf "$top"
 }
 trap cleanup EXIT
+# Stopped by CTest's time limit or a closed pipe: still close tmux and the files.
+trap 'exit 1' INT TERM HUP PIPE
 
 screen() { tm capture-pane -p -t "$session" 2>/dev/null; }
 coloured_screen() { tm capture-pane -e -p -t "$session" 2>/dev/null; }
