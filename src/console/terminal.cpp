@@ -112,7 +112,9 @@ void TerminalFace::restore() {
 }
 
 int TerminalFace::attribute(int fg, int bg) const {
-    if (!has_colors()) return (bg == RED || bg == WHITE || bg == LIGHTGRAY) ? A_REVERSE : A_NORMAL;
+    // Without colours every background but the screen's own blue (or black) is a
+    // highlight, shown in reverse video.
+    if (!has_colors()) return (bg != BLUE && bg != BLACK) ? A_REVERSE : A_NORMAL;
     if (fg == bg) fg ^= 1;  // the cell is drawn as a blank
     if (sixteen_) return COLOR_PAIR(bg * 16 + fg);
     int attr = COLOR_PAIR((bg & 7) * 8 + (fg & 7));

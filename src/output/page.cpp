@@ -176,7 +176,9 @@ void page_layout(Job& job) {
     for (int X = 1; X <= job.SECTORS; ++X) {
         job.out.writeln();
         entry(job, X);
-        job.st.LINES += 1;
+        // The empty line and the question's first line: counting the empty line only
+        // let a page run past its Lines/Pg by a line for every question on it.
+        job.st.LINES += 2;
         if (X == job.SECTORS) break;
         const char next = job.type_of(X + 1);
         if (job.st.LINES > LPP - 6 || (job.st.LINES > LPP - 10 && (next == 'F' || next == 'S')))

@@ -228,8 +228,9 @@ TEST(Run, EscAtTheApprovalPromptStopsTheRunBeforeThatQuiz) {
         EXPECT_EQ(ws.count("SmallOut.qui", "Quiz Number"), static_cast<int>(accepted));
         // Every position written holds its question and verse.
         for (const auto& line : ws.lines("SmallOut.qui")) {
-            if (line.size() > 10 && line.substr(8, 2) == ". ")
+            if (line.size() > 10 && line.substr(8, 2) == ". ") {
                 EXPECT_EQ(line.substr(71), "R  1:" + line.substr(76)) << line;
+            }
         }
     }
 }

@@ -19,7 +19,9 @@
 //    regular 1:19: "?" beyond 66, first line ends at the blank at position 66.
 //  - continuation lines: 15 blanks, at most 55 more; the FTV text stops at
 //    position 508 ("...through Jesus"), the cut of its second part.
-//  - LPP 40: LINES is 36 > 34 after position 7, so page 2 starts there: form
+//  - LPP 40: every position counts its empty line, first line and continuation
+//    lines; LINES is 34 after position 5, not above 34 but above 30 with the SIT
+//    of position 6 next, so page 2 starts there (page 1 holds 32 lines): form
 //    feed, "Page 2", "Quiz " in 73-77, "7" in 78; closing form feed, no line end.
 // card.qui
 //  - title card 18 lines; every card 18 lines, the long FTV card 36.

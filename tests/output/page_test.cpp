@@ -110,19 +110,20 @@ TEST(PageLayout, PageBreaks) {
         std::vector<int> lines;  // continuation lines of each regular position
         std::vector<int> first_positions;  // of page 2, 3, ...
     };
+    // Every position counts its empty line, its first line and its continuation lines.
     const Case cases[] = {
-        // 7 + 8 x 6 = 55 after position 6.
-        {"above 54", "nnnnnnnn", {7, 7, 7, 7, 7, 7, 7, 7}, {7}},
-        {"54 is not above", "nnnnnnn", {7, 7, 7, 7, 7, 6, 7}, {}},
-        // 7 + 10 x 4 + 4 = 51 after position 5.
-        {"51 before FTV", "nnnnnF", {9, 9, 9, 9, 3, 0}, {6}},
-        {"51 before SIT", "nnnnnS", {9, 9, 9, 9, 3, 0}, {6}},
-        {"51 before CV Ref", "nnnnnR", {9, 9, 9, 9, 3, 0}, {}},
-        {"51 before regular", "nnnnnn", {9, 9, 9, 9, 3, 0}, {}},
-        {"50 before FTV", "nnnnnF", {9, 9, 9, 9, 2, 0}, {}},
+        // 7 + 6 x 8 = 55 after position 6.
+        {"above 54", "nnnnnnnn", {6, 6, 6, 6, 6, 6, 6, 6}, {7}},
+        {"54 is not above", "nnnnnnn", {6, 6, 6, 6, 6, 5, 6}, {}},
+        // 7 + 4 x 10 + 4 = 51 after position 5.
+        {"51 before FTV", "nnnnnF", {8, 8, 8, 8, 2, 0}, {6}},
+        {"51 before SIT", "nnnnnS", {8, 8, 8, 8, 2, 0}, {6}},
+        {"51 before CV Ref", "nnnnnR", {8, 8, 8, 8, 2, 0}, {}},
+        {"51 before regular", "nnnnnn", {8, 8, 8, 8, 2, 0}, {}},
+        {"50 before FTV", "nnnnnF", {8, 8, 8, 8, 1, 0}, {}},
         {"not after the last", "nnnnn", {9, 9, 9, 9, 9}, {}},
-        // 57 after position 5; page 2 counts from 4: 64 after position 11.
-        {"second page", std::string(12, 'n'), std::vector<int>(12, 9), {6, 12}},
+        // 62 after position 5; page 2 counts from 4: 59 after position 10.
+        {"second page", std::string(12, 'n'), std::vector<int>(12, 9), {6, 11}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.why);
@@ -130,6 +131,7 @@ TEST(PageLayout, PageBreaks) {
         const QuizTables q = quiz_of(c.types, c.lines);
         const auto p = pages(test::write_quiz(page_style(60), q, c.types.size(), "Example", &st));
         ASSERT_EQ(p.size(), c.first_positions.size() + 1);
+        for (const auto& page : p) EXPECT_LE(test::lines_of(page).size(), 60u);  // within Lines/Pg
         EXPECT_EQ(st.PAGE, static_cast<int>(p.size()));
         for (size_t i = 0; i < c.first_positions.size(); ++i) {
             const auto lines = test::lines_of(p[i + 1]);
