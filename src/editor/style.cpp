@@ -129,9 +129,14 @@ std::string range_problem(const std::string& label, int value, int low, int high
 std::string letter_problem(const std::string& label, char value, const std::string& allowed) {
     char up = static_cast<char>(std::toupper(static_cast<unsigned char>(value)));
     if (allowed.find(up) != std::string::npos) return "";
-    std::string list;
-    for (char c : allowed) list += list.empty() ? std::string(1, c) : std::string(", ") + c;
-    return label + " is \"" + std::string(1, value) + "\"; it must be one of " + list;
+    std::string text = label + " is \"";
+    text += value;
+    text += "\"; it must be one of ";
+    for (size_t i = 0; i < allowed.size(); ++i) {
+        if (i > 0) text += ", ";
+        text += allowed[i];
+    }
+    return text;
 }
 
 std::string verse_problem(const std::string& label, int chapter, int verse) {
