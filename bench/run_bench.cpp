@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -159,9 +160,21 @@ Result run_case(const std::string& name, int times, char layout) {
     return r;
 }
 
+// With arguments, `run_bench BANK LAYOUT N` (BANK demo or large), the one case is run
+// N times in this process and its mean time printed: a steady load for a profiler.
+int profile_case(const std::string& name, char layout, int times) {
+    fs::path dir = make_workspace(name, name == "large" ? 10 : 1, layout);
+    double total = 0;
+    for (int i = 0; i < times; ++i) total += measure(dir).run_ms;
+    fs::remove_all(dir);
+    std::printf("%s %c: %d runs, %.2f ms a run\n", name.c_str(), layout, times, total / times);
+    return 0;
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    if (argc == 4) return profile_case(argv[1], argv[2][0], std::atoi(argv[3]));
     std::printf("%-6s %-6s %10s %10s %10s %8s %10s\n", "bank", "layout", "run ms", "floor ms",
                 "bytes", "ratio", "peak KiB");
     const std::pair<const char*, int> banks[] = {{"demo", 1}, {"large", 10}};

@@ -6,6 +6,7 @@
 #include "assembly/assembly.h"
 #include "assembly/detail.h"
 #include "bank/bank.h"
+#include "console/draws.h"
 
 namespace tv {
 
@@ -238,8 +239,8 @@ void share_loop(Assembly& a, bool too_many) {
             give_up_share(a, too_many);
             return;
         }
-        int p;
-        do p = a.rng.random(SECTORS) + 1; while (!wanted(p));
+        // Drawing positions until one is wanted ends on each wanted position alike.
+        int p = draw_among(a.rng, 1, SECTORS, wanted);
         int s = at.RSECTOR[p];
         if (too_many) --at.ITOT;
         ++sec.QPS[s];
@@ -363,19 +364,15 @@ bool any_sector_apart(const Assembly& a, int C1, int apart) {
 SectorDraw CHOOSES(Assembly& a, int C1) {
     SectorDraw d;
     int SECTORS = a.sectors.SECTORS;
-    d.free = false;
-    if (free_sectors(a) == 0) {
-        // Every draw would fail: the last of them is as good as any one draw.
-        d.s = a.rng.random(SECTORS) + 1;
-    } else {
-        for (int n = 0; n < SECTOR_DRAWS; ++n) {
-            d.s = a.rng.random(SECTORS) + 1;
-            if (a.at.FLAG[d.s] == 1) {
-                d.free = true;
-                break;
-            }
-        }
-    }
+    // Drawing sectors until a free one comes up, at most 30000 times, finds one with
+    // the chance that one of 30000 draws hits a free sector, and then each free
+    // sector alike; when none comes up, the last draw is each of the others alike.
+    auto is_free = [&](int s) { return a.at.FLAG[s] == 1; };
+    d.free = hit_within(a.rng, SECTORS, free_sectors(a), SECTOR_DRAWS);
+    if (d.free)
+        d.s = draw_among(a.rng, 1, SECTORS, is_free);
+    else
+        d.s = draw_among(a.rng, 1, SECTORS, [&](int s) { return !is_free(s); });
     if (!d.free && a.style.SPMIN != 0) {
         int Q2 = a.quiz.Q2;
         a.log.writeln("Sectors repeat Quest " + num(C1) + " Quiz " + num(Q2));
@@ -409,8 +406,9 @@ void CHOOSEQUE(Assembly& a, int C1) {
     at.QN[s] = C1;
     if (sec.TQPS[s] < 1) empty_sector(a, s);
     if (!any_regular_left(a, s)) sector_repeats(a, s);
-    int k;
-    do k = a.rng.random(sec.TQPS[s] + 1); while (k < 1 || !reg_mark(at.REGQUESTION, s, k));
+    // Drawing below TQPS + 1 until a question 1..TQPS whose mark is set comes up
+    // ends on each of them alike.
+    int k = draw_among(a.rng, 1, sec.TQPS[s], [&](int k) { return reg_mark(at.REGQUESTION, s, k); });
     at.FLAG[s] = 0;
     if (a.rng.random(100) >= a.style.REPEATPCT && d.free) reg_mark(at.REGQUESTION, s, k) = false;
     if (interrogative(at, s, k)) ++at.ITOT;

@@ -4,8 +4,10 @@
 // last one dealt; a candidate with more neighbouring specialties of one type than
 // the pattern kept so far is dropped.
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
+#include "console/draws.h"
 #include "patterns/patterns.h"
 
 namespace tv {
@@ -39,13 +41,23 @@ int favour_midpoint(DrawSource& rnd, int max, int min) {
     return v;
 }
 
-// An undealt card: indices below Z + 1 until one is not 0 and not yet dealt.
-int pick_card(const Patterns& P, DrawSource& rnd) {
-    int i;
-    do i = rnd.random(P.Z + 1);
-    while (i == 0 || P.FLAG[i]);
-    return i;
-}
+// Cards of the deck not yet dealt (all of them, or the regular ones), in deck
+// order. Drawing indices below Z + 1 until one names such a card (0 names none)
+// takes each of them alike: pick() makes that choice with one draw.
+struct UndealtCards {
+    std::array<int, PATTERN_LENGTH + 2> card;
+    int count;
+
+    UndealtCards(const Patterns& P, bool regular_only) {
+        int n = 0;
+        for (int i = 1; i <= P.Z; ++i) {
+            card[n] = i;  // kept when undealt (and regular)
+            n += !P.FLAG[i] && (!regular_only || P.DB[i] == 'n');
+        }
+        count = n;
+    }
+    int pick(DrawSource& rnd) const { return count > 0 ? card[rnd.random(count)] : 0; }
+};
 
 // After a regular card: whether an extra regular card is to follow, by the
 // spacing D of the specialties over the window.
@@ -67,16 +79,6 @@ bool extra_card_due(const Patterns& P, DrawSource& rnd) {
     return drawn && P.K < r.cap && P.Z - P.SPECS > r.more_than && !P.LU;
 }
 
-// An undealt regular card for the extra slot, or 0: at most 100 draws, and only
-// a card found within the first 99 is taken.
-int find_extra_card(const Patterns& P, DrawSource& rnd) {
-    for (int t = 1; t <= 100; ++t) {
-        int i = rnd.random(P.Z + 1);
-        if (i != 0 && !P.FLAG[i] && P.DB[i] == 'n') return t <= 99 ? i : 0;
-    }
-    return 0;
-}
-
 // Reverses the window: position X of SPEARLY..SPLATE takes the letter of
 // position SPEARLY + SPLATE - X. (Taking position SPLATE - X + 1 instead is a
 // reversal only for a window from position 1: for a later window it moves letters
@@ -94,6 +96,18 @@ std::string range_text(const char* name, int min, int max) {
 }
 
 }  // namespace
+
+int pick_card(const Patterns& P, DrawSource& rnd) { return UndealtCards(P, false).pick(rnd); }
+
+int find_extra_card(const Patterns& P, DrawSource& rnd) {
+    // The search draws indices below Z + 1, at most 100 times, until one names an
+    // undealt regular card, and takes it only when found within the first 99 draws:
+    // it succeeds when one of 99 draws hits such a card, and then takes each of
+    // them alike. Both are decided directly.
+    const UndealtCards regular(P, true);
+    if (!hit_within(rnd, P.Z + 1, regular.count, 99)) return 0;
+    return regular.pick(rnd);
+}
 
 int fixed_SPECS(const EditorStyle& s) { return s.FMAX + s.RMAX + s.OMAX + s.SMAX; }
 
@@ -194,9 +208,10 @@ void make_candidate(Patterns& P, DrawSource& rnd) {
         ++dealt;
     };
     while (dealt < P.Z) {
-        int card = pick_card(P, rnd);
+        const UndealtCards undealt(P, false);  // the same for the six draws of this card
+        int card = undealt.pick(rnd);
         for (int i = 0; i < 5; ++i) {
-            int other = pick_card(P, rnd);
+            int other = undealt.pick(rnd);
             if (std::abs(other - P.LAST) > std::abs(card - P.LAST)) card = other;
         }
         deal(card);
