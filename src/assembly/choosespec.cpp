@@ -283,10 +283,22 @@ void sector_repeats(Assembly& a, int s) {
 }
 
 bool any_regular_left(Assembly& a, int s) {
-    int n = std::min(a.sectors.TQPS[s], REG_MARKS);
-    for (int k = 1; k <= n; ++k)
-        if (a.at.REGQUESTION[s][k]) return true;
-    return false;
+    const auto& marks = a.at.REGQUESTION[s];
+    auto end = marks.begin() + 1 + std::min(a.sectors.TQPS[s], REG_MARKS);
+    return std::find(marks.begin() + 1, end, true) != end;
+}
+
+// The question draw: numbers below TQPS + 1 until one names a question whose mark
+// is set (the sector holds one). That ends on each such question 1..TQPS alike, so
+// one is drawn among them at once. Numbers above 100 share the marks of 1..100.
+int draw_question(Assembly& a, int s) {
+    int TQPS = a.sectors.TQPS[s];
+    const auto& marks = a.at.REGQUESTION[s];
+    if (TQPS > REG_MARKS)
+        return draw_among(a.rng, 1, TQPS, [&](int k) { return reg_mark(a.at.REGQUESTION, s, k); });
+    int j = a.rng.random(static_cast<int>(std::count(marks.begin() + 1, marks.begin() + 1 + TQPS, true)));
+    for (int k = 1;; ++k)
+        if (marks[k] && j-- == 0) return k;
 }
 
 [[noreturn]] void empty_sector(Assembly& a, int s) {
@@ -344,19 +356,16 @@ std::string list_line(const AssemblyTables& at, const QuizTables& quiz, int p) {
 
 namespace {
 
-int free_sectors(const Assembly& a) {
-    int n = 0;
-    for (int s = 1; s <= a.sectors.SECTORS; ++s) n += a.at.FLAG[s] == 1;
-    return n;
-}
-
-// Whether some free sector lies more than `apart` from the sectors of both neighbours.
-bool any_sector_apart(const Assembly& a, int C1, int apart) {
+// How far the free sector farthest from the sectors of both neighbours of C1 lies
+// from the nearer of them: some free sector lies more than `apart` from both
+// exactly when this is above `apart`. -1 when no sector is free.
+int farthest_free_sector(const Assembly& a, int C1) {
+    int farthest = -1;
     for (int s = 1; s <= a.sectors.SECTORS; ++s)
-        if (a.at.FLAG[s] == 1 && std::abs(a.quiz.SECTOR[C1 - 1] - s) > apart &&
-            std::abs(a.quiz.SECTOR[C1 + 1] - s) > apart)
-            return true;
-    return false;
+        if (a.at.FLAG[s] == 1)
+            farthest = std::max(farthest, std::min(std::abs(a.quiz.SECTOR[C1 - 1] - s),
+                                                   std::abs(a.quiz.SECTOR[C1 + 1] - s)));
+    return farthest;
 }
 
 }  // namespace
@@ -367,12 +376,12 @@ SectorDraw CHOOSES(Assembly& a, int C1) {
     // Drawing sectors until a free one comes up, at most 30000 times, finds one with
     // the chance that one of 30000 draws hits a free sector, and then each free
     // sector alike; when none comes up, the last draw is each of the others alike.
-    auto is_free = [&](int s) { return a.at.FLAG[s] == 1; };
-    d.free = hit_within(a.rng, SECTORS, free_sectors(a), SECTOR_DRAWS);
+    const UsableValues free_list(1, SECTORS, [&](int s) { return a.at.FLAG[s] == 1; });
+    d.free = hit_within(a.rng, SECTORS, free_list.count(), SECTOR_DRAWS);
     if (d.free)
-        d.s = draw_among(a.rng, 1, SECTORS, is_free);
+        d.s = free_list.pick(a.rng);
     else
-        d.s = draw_among(a.rng, 1, SECTORS, [&](int s) { return !is_free(s); });
+        d.s = UsableValues(1, SECTORS, [&](int s) { return a.at.FLAG[s] != 1; }).pick(a.rng);
     if (!d.free && a.style.SPMIN != 0) {
         int Q2 = a.quiz.Q2;
         a.log.writeln("Sectors repeat Quest " + num(C1) + " Quiz " + num(Q2));
@@ -392,9 +401,11 @@ void CHOOSEQUE(Assembly& a, int C1) {
     // Sectors far from the neighbours' first: more than 5 apart, then 4, ... 1.
     SectorDraw d;
     bool found = false;
+    // The draws below change neither FLAG nor the neighbours' sectors.
+    const int farthest = farthest_free_sector(a, C1);
     for (int apart = 5; apart >= 1 && !found; --apart) {
         // A series whose distance no free sector keeps cannot succeed: skip its draws.
-        if (free_sectors(a) > 0 && !any_sector_apart(a, C1, apart)) continue;
+        if (farthest >= 0 && farthest <= apart) continue;
         for (int tries = 0; tries < 20 && !found; ++tries) {
             d = CHOOSES(a, C1);
             // Without a free sector no later draw can find one either.
@@ -406,9 +417,7 @@ void CHOOSEQUE(Assembly& a, int C1) {
     at.QN[s] = C1;
     if (sec.TQPS[s] < 1) empty_sector(a, s);
     if (!any_regular_left(a, s)) sector_repeats(a, s);
-    // Drawing below TQPS + 1 until a question 1..TQPS whose mark is set comes up
-    // ends on each of them alike.
-    int k = draw_among(a.rng, 1, sec.TQPS[s], [&](int k) { return reg_mark(at.REGQUESTION, s, k); });
+    int k = draw_question(a, s);
     at.FLAG[s] = 0;
     if (a.rng.random(100) >= a.style.REPEATPCT && d.free) reg_mark(at.REGQUESTION, s, k) = false;
     if (interrogative(at, s, k)) ++at.ITOT;

@@ -4,7 +4,6 @@
 // last one dealt; a candidate with more neighbouring specialties of one type than
 // the pattern kept so far is dropped.
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 
 #include "console/draws.h"
@@ -41,23 +40,15 @@ int favour_midpoint(DrawSource& rnd, int max, int min) {
     return v;
 }
 
-// Cards of the deck not yet dealt (all of them, or the regular ones), in deck
-// order. Drawing indices below Z + 1 until one names such a card (0 names none)
-// takes each of them alike: pick() makes that choice with one draw.
-struct UndealtCards {
-    std::array<int, PATTERN_LENGTH + 2> card;
-    int count;
-
-    UndealtCards(const Patterns& P, bool regular_only) {
-        int n = 0;
-        for (int i = 1; i <= P.Z; ++i) {
-            card[n] = i;  // kept when undealt (and regular)
-            n += !P.FLAG[i] && (!regular_only || P.DB[i] == 'n');
-        }
-        count = n;
-    }
-    int pick(DrawSource& rnd) const { return count > 0 ? card[rnd.random(count)] : 0; }
-};
+// The undealt cards of the deck, or the undealt regular ones. Drawing indices
+// below Z + 1 until one names such a card (0 names none) takes each of them alike,
+// which is the one draw of UsableValues::pick.
+UsableValues undealt_cards(const Patterns& P) {
+    return UsableValues(1, P.Z, [&](int i) { return !P.FLAG[i]; });
+}
+UsableValues undealt_regular_cards(const Patterns& P) {
+    return UsableValues(1, P.Z, [&](int i) { return !P.FLAG[i] && P.DB[i] == 'n'; });
+}
 
 // After a regular card: whether an extra regular card is to follow, by the
 // spacing D of the specialties over the window.
@@ -97,15 +88,15 @@ std::string range_text(const char* name, int min, int max) {
 
 }  // namespace
 
-int pick_card(const Patterns& P, DrawSource& rnd) { return UndealtCards(P, false).pick(rnd); }
+int pick_card(const Patterns& P, DrawSource& rnd) { return undealt_cards(P).pick(rnd); }
 
 int find_extra_card(const Patterns& P, DrawSource& rnd) {
     // The search draws indices below Z + 1, at most 100 times, until one names an
     // undealt regular card, and takes it only when found within the first 99 draws:
     // it succeeds when one of 99 draws hits such a card, and then takes each of
     // them alike. Both are decided directly.
-    const UndealtCards regular(P, true);
-    if (!hit_within(rnd, P.Z + 1, regular.count, 99)) return 0;
+    const UsableValues regular = undealt_regular_cards(P);
+    if (!hit_within(rnd, P.Z + 1, regular.count(), 99)) return 0;
     return regular.pick(rnd);
 }
 
@@ -208,7 +199,7 @@ void make_candidate(Patterns& P, DrawSource& rnd) {
         ++dealt;
     };
     while (dealt < P.Z) {
-        const UndealtCards undealt(P, false);  // the same for the six draws of this card
+        const UsableValues undealt = undealt_cards(P);  // the same for the six draws of a card
         int card = undealt.pick(rnd);
         for (int i = 0; i < 5; ++i) {
             int other = undealt.pick(rnd);

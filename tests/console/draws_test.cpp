@@ -33,12 +33,17 @@ bool odd(int v) { return v % 2 != 0; }
 
 }  // namespace
 
-TEST(DrawAmong, FirstDrawIsKeptWhenUsableElseOneDrawAmongTheUsable) {
-    Script kept{{{10, 4}}};  // values 3..12: 3 + 4 = 7 is odd
+// Values 3..12: ten values, so two plain draws (one per eight values, and one).
+TEST(DrawAmong, PlainDrawsAreKeptWhenUsableElseOneDrawAmongTheUsable) {
+    Script kept{{{10, 4}}};  // 3 + 4 = 7 is odd
     EXPECT_EQ(draw_among(kept, 3, 12, odd), 7);
     EXPECT_TRUE(kept.done());
 
-    Script missed{{{10, 5}, {5, 3}}};  // 8 is even; the odd values 3 5 7 9 11: the fourth
+    Script second{{{10, 5}, {10, 2}}};  // 8 is even, 5 is odd
+    EXPECT_EQ(draw_among(second, 3, 12, odd), 5);
+    EXPECT_TRUE(second.done());
+
+    Script missed{{{10, 5}, {10, 1}, {5, 3}}};  // 8 and 4 are even; of 3 5 7 9 11 the fourth
     EXPECT_EQ(draw_among(missed, 3, 12, odd), 9);
     EXPECT_TRUE(missed.done());
 
@@ -99,4 +104,21 @@ TEST(HitWithin, HitsAsOftenAsTheDrawsOneByOne) {
         EXPECT_NEAR(static_cast<double>(hit) / tries, p, 5 * sd) << c.n << " " << c.draws;
         EXPECT_NEAR(static_cast<double>(loop_hit) / tries, p, 5 * sd) << c.n << " " << c.draws;
     }
+}
+
+TEST(UsableValues, ListsTheUsableValuesAndPicksOneWithOneDraw) {
+    const tv::UsableValues odd_ones(3, 12, odd);
+    EXPECT_EQ(odd_ones.count(), 5);
+    Script third{{{5, 2}}};
+    EXPECT_EQ(odd_ones.pick(third), 7);
+    EXPECT_TRUE(third.done());
+
+    const tv::UsableValues none(1, 30, [](int) { return false; });
+    Script no_draw;
+    EXPECT_EQ(none.pick(no_draw), 0);
+
+    Random r(8);
+    std::array<int, 13> seen{};
+    for (int i = 0; i < 25000; ++i) ++seen[odd_ones.pick(r)];
+    for (int v : {3, 5, 7, 9, 11}) EXPECT_NEAR(seen[v], 5000, 350) << v;  // standard deviation 63
 }
