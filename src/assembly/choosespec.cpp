@@ -1,6 +1,8 @@
 // One quiz: CHOOSESPEC and the regular questions (CHOOSEQUE, CHOOSES).
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "assembly/assembly.h"
@@ -288,17 +290,39 @@ bool any_regular_left(Assembly& a, int s) {
     return std::find(marks.begin() + 1, end, true) != end;
 }
 
+// How many of the n marks from `first` on are set, counted eight at a time.
+int marks_set(const bool* first, int n) {
+    int set = 0;
+    for (; n >= 8; n -= 8, first += 8) {
+        uint64_t eight;
+        std::memcpy(&eight, first, 8);  // eight marks of 0 or 1: their sum is the top byte
+        set += static_cast<int>((eight * 0x0101010101010101ull) >> 56);
+    }
+    for (; n > 0; --n) set += *first++;
+    return set;
+}
+
 // The question draw: numbers below TQPS + 1 until one names a question whose mark
-// is set (the sector holds one). That ends on each such question 1..TQPS alike, so
-// one is drawn among them at once. Numbers above 100 share the marks of 1..100.
+// is set (the sector holds one). The first number is drawn as the loop draws it;
+// after a miss the loop ends on each such question 1..TQPS alike, so one is drawn
+// among them at once. Numbers above 100 share the marks of 1..100.
 int draw_question(Assembly& a, int s) {
     int TQPS = a.sectors.TQPS[s];
     const auto& marks = a.at.REGQUESTION[s];
     if (TQPS > REG_MARKS)
         return draw_among(a.rng, 1, TQPS, [&](int k) { return reg_mark(a.at.REGQUESTION, s, k); });
-    int j = a.rng.random(static_cast<int>(std::count(marks.begin() + 1, marks.begin() + 1 + TQPS, true)));
-    for (int k = 1;; ++k)
-        if (marks[k] && j-- == 0) return k;
+    int first = a.rng.random(TQPS + 1);
+    if (first >= 1 && marks[first]) return first;
+    int available = marks_set(&marks[1], TQPS);
+    if (available == 0) return 1;  // not reached: the sector's questions were started again
+    int j = a.rng.random(available);  // the j-th (from 0) question with its mark set
+    int k = 1;
+    for (int in_eight; (in_eight = marks_set(&marks[k], std::min(8, TQPS - k + 1))) <= j; k += 8)
+        j -= in_eight;  // passes eight marks at a time
+    for (;; ++k) {
+        j -= marks[k];
+        if (j < 0) return k;
+    }
 }
 
 [[noreturn]] void empty_sector(Assembly& a, int s) {
@@ -361,10 +385,10 @@ namespace {
 // exactly when this is above `apart`. -1 when no sector is free.
 int farthest_free_sector(const Assembly& a, int C1) {
     int farthest = -1;
-    for (int s = 1; s <= a.sectors.SECTORS; ++s)
-        if (a.at.FLAG[s] == 1)
-            farthest = std::max(farthest, std::min(std::abs(a.quiz.SECTOR[C1 - 1] - s),
-                                                   std::abs(a.quiz.SECTOR[C1 + 1] - s)));
+    for (int s = 1; s <= a.sectors.SECTORS; ++s) {
+        int apart = std::min(std::abs(a.quiz.SECTOR[C1 - 1] - s), std::abs(a.quiz.SECTOR[C1 + 1] - s));
+        farthest = std::max(farthest, a.at.FLAG[s] == 1 ? apart : -1);
+    }
     return farthest;
 }
 

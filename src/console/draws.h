@@ -56,9 +56,11 @@ int draw_among(Source& rnd, int from, int to, Ok ok) {
     int usable = 0;
     for (int v = from; v <= to; ++v) usable += ok(v) ? 1 : 0;
     if (usable == 0) return from - 1;
-    int j = rnd.random(usable);
-    for (int v = from;; ++v)
-        if (ok(v) && j-- == 0) return v;
+    int j = rnd.random(usable);  // the j-th (from 0) usable value
+    for (int v = from;; ++v) {
+        j -= ok(v) ? 1 : 0;
+        if (j < 0) return v;
+    }
 }
 
 // Whether at least one of `draws` draws below n lands on one of `hits` of the n

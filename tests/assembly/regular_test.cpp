@@ -214,3 +214,30 @@ TEST(Regular, SectorAndQuestionDrawsTakeEachUsableOneAlike) {
             EXPECT_EQ(questions[k], 0) << k;
     }
 }
+
+// The marks are counted eight at a time: available questions on both sides of
+// those groups, and in the short group at the end, are each drawn alike.
+TEST(Regular, QuestionDrawOverManyMarksTakesEachAvailableOneAlike) {
+    World w(uniform(3, {60, 0, 0, 0}), 2, 5);
+    w.style.REPEATPCT = 100;
+    w.prepare();
+    w.quiz.Q2 = 1;
+    w.quiz.TYP = "nnn";
+    Assembly a = w.assembly();
+    const std::set<int> available = {1, 8, 9, 41, 57, 60};
+    w.at.REGQUESTION[2].fill(false);
+    for (int k : available) w.at.REGQUESTION[2][k] = true;
+    std::array<int, 61> seen{};
+    const int draws = 12000;
+    for (int i = 0; i < draws; ++i) {
+        w.at.FLAG = {0, 0, 1, 0};  // sector 2 alone is free
+        CHOOSEQUE(a, 2);
+        ++seen[w.at.PNUMBER[2]];
+    }
+    for (int k = 1; k <= 60; ++k) {
+        if (available.count(k))
+            EXPECT_NEAR(seen[k], draws / 6, 250) << k;  // standard deviation 41
+        else
+            EXPECT_EQ(seen[k], 0) << k;
+    }
+}
