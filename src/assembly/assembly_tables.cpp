@@ -2,22 +2,6 @@
 
 namespace tv {
 
-namespace {
-// Question numbers from 1; numbers above `size` fold back onto 1..size.
-int fold(int k, int size) { return k < 1 ? 1 : (k - 1) % size + 1; }
-int sector_index(int s) { return s < 1 ? 0 : s > MAX_SECTORS ? 0 : s; }
-}  // namespace
-
-bool& reg_mark(RegMarks& marks, int s, int k) { return marks[sector_index(s)][fold(k, REG_MARKS)]; }
-
-bool& spec_mark(SpecMarks& marks, int s, int k) { return marks[sector_index(s)][fold(k, SPEC_MARKS)]; }
-
-bool interrogative(const AssemblyTables& at, int s, int k) {
-    if (s < 1 || s > MAX_SECTORS || k < 1) return false;
-    const auto& marks = at.INT[s];
-    return k < static_cast<int>(marks.size()) && marks[k];
-}
-
 void reset_availability(AssemblyTables& at, SectorTables& sectors) {
     for (int s = 1; s <= MAX_SECTORS; ++s) {
         at.REGQUESTION[s].fill(true);

@@ -62,11 +62,26 @@ struct AssemblyTables {
     int FTC = 0;         // FTV candidates rejected in the current call
 };
 
+namespace detail {
+// Question numbers from 1; numbers above `size` fold back onto 1..size.
+inline int fold(int k, int size) { return k < 1 ? 1 : (k - 1) % size + 1; }
+inline int sector_index(int s) { return s < 1 ? 0 : s > MAX_SECTORS ? 0 : s; }
+}  // namespace detail
+
 // The mark of question k of sector s (k from 1; numbers above the table share).
-bool& reg_mark(RegMarks& marks, int s, int k);
-bool& spec_mark(SpecMarks& marks, int s, int k);
+// Inline: the draws look at every mark of a sector.
+inline bool& reg_mark(RegMarks& marks, int s, int k) {
+    return marks[detail::sector_index(s)][detail::fold(k, REG_MARKS)];
+}
+inline bool& spec_mark(SpecMarks& marks, int s, int k) {
+    return marks[detail::sector_index(s)][detail::fold(k, SPEC_MARKS)];
+}
 // Whether question k of sector s is interrogative (false when no mark is known).
-bool interrogative(const AssemblyTables& at, int s, int k);
+inline bool interrogative(const AssemblyTables& at, int s, int k) {
+    if (s < 1 || s > MAX_SECTORS || k < 1) return false;
+    const auto& marks = at.INT[s];
+    return k < static_cast<int>(marks.size()) && marks[k];
+}
 
 // Before the quizzes of a run: every question available again, and the sector
 // totals taken from the counts.

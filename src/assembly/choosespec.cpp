@@ -1,11 +1,14 @@
 // One quiz: CHOOSESPEC and the regular questions (CHOOSEQUE, CHOOSES).
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "assembly/assembly.h"
 #include "assembly/detail.h"
 #include "bank/bank.h"
+#include "console/draws.h"
 
 namespace tv {
 
@@ -238,8 +241,8 @@ void share_loop(Assembly& a, bool too_many) {
             give_up_share(a, too_many);
             return;
         }
-        int p;
-        do p = a.rng.random(SECTORS) + 1; while (!wanted(p));
+        // Drawing positions until one is wanted ends on each wanted position alike.
+        int p = draw_among(a.rng, 1, SECTORS, wanted);
         int s = at.RSECTOR[p];
         if (too_many) --at.ITOT;
         ++sec.QPS[s];
@@ -282,10 +285,44 @@ void sector_repeats(Assembly& a, int s) {
 }
 
 bool any_regular_left(Assembly& a, int s) {
-    int n = std::min(a.sectors.TQPS[s], REG_MARKS);
-    for (int k = 1; k <= n; ++k)
-        if (a.at.REGQUESTION[s][k]) return true;
-    return false;
+    const auto& marks = a.at.REGQUESTION[s];
+    auto end = marks.begin() + 1 + std::min(a.sectors.TQPS[s], REG_MARKS);
+    return std::find(marks.begin() + 1, end, true) != end;
+}
+
+// How many of the n marks from `first` on are set, counted eight at a time.
+int marks_set(const bool* first, int n) {
+    int set = 0;
+    for (; n >= 8; n -= 8, first += 8) {
+        uint64_t eight;
+        std::memcpy(&eight, first, 8);  // eight marks of 0 or 1: their sum is the top byte
+        set += static_cast<int>((eight * 0x0101010101010101ull) >> 56);
+    }
+    for (; n > 0; --n) set += *first++;
+    return set;
+}
+
+// The question draw: numbers below TQPS + 1 until one names a question whose mark
+// is set (the sector holds one). The first number is drawn as the loop draws it;
+// after a miss the loop ends on each such question 1..TQPS alike, so one is drawn
+// among them at once. Numbers above 100 share the marks of 1..100.
+int draw_question(Assembly& a, int s) {
+    int TQPS = a.sectors.TQPS[s];
+    const auto& marks = a.at.REGQUESTION[s];
+    if (TQPS > REG_MARKS)
+        return draw_among(a.rng, 1, TQPS, [&](int k) { return reg_mark(a.at.REGQUESTION, s, k); });
+    int first = a.rng.random(TQPS + 1);
+    if (first >= 1 && marks[first]) return first;
+    int available = marks_set(&marks[1], TQPS);
+    if (available == 0) return 1;  // not reached: the sector's questions were started again
+    int j = a.rng.random(available);  // the j-th (from 0) question with its mark set
+    int k = 1;
+    for (int in_eight; (in_eight = marks_set(&marks[k], std::min(8, TQPS - k + 1))) <= j; k += 8)
+        j -= in_eight;  // passes eight marks at a time
+    for (;; ++k) {
+        j -= marks[k];
+        if (j < 0) return k;
+    }
 }
 
 [[noreturn]] void empty_sector(Assembly& a, int s) {
@@ -343,19 +380,16 @@ std::string list_line(const AssemblyTables& at, const QuizTables& quiz, int p) {
 
 namespace {
 
-int free_sectors(const Assembly& a) {
-    int n = 0;
-    for (int s = 1; s <= a.sectors.SECTORS; ++s) n += a.at.FLAG[s] == 1;
-    return n;
-}
-
-// Whether some free sector lies more than `apart` from the sectors of both neighbours.
-bool any_sector_apart(const Assembly& a, int C1, int apart) {
-    for (int s = 1; s <= a.sectors.SECTORS; ++s)
-        if (a.at.FLAG[s] == 1 && std::abs(a.quiz.SECTOR[C1 - 1] - s) > apart &&
-            std::abs(a.quiz.SECTOR[C1 + 1] - s) > apart)
-            return true;
-    return false;
+// How far the free sector farthest from the sectors of both neighbours of C1 lies
+// from the nearer of them: some free sector lies more than `apart` from both
+// exactly when this is above `apart`. -1 when no sector is free.
+int farthest_free_sector(const Assembly& a, int C1) {
+    int farthest = -1;
+    for (int s = 1; s <= a.sectors.SECTORS; ++s) {
+        int apart = std::min(std::abs(a.quiz.SECTOR[C1 - 1] - s), std::abs(a.quiz.SECTOR[C1 + 1] - s));
+        farthest = std::max(farthest, a.at.FLAG[s] == 1 ? apart : -1);
+    }
+    return farthest;
 }
 
 }  // namespace
@@ -363,19 +397,15 @@ bool any_sector_apart(const Assembly& a, int C1, int apart) {
 SectorDraw CHOOSES(Assembly& a, int C1) {
     SectorDraw d;
     int SECTORS = a.sectors.SECTORS;
-    d.free = false;
-    if (free_sectors(a) == 0) {
-        // Every draw would fail: the last of them is as good as any one draw.
-        d.s = a.rng.random(SECTORS) + 1;
-    } else {
-        for (int n = 0; n < SECTOR_DRAWS; ++n) {
-            d.s = a.rng.random(SECTORS) + 1;
-            if (a.at.FLAG[d.s] == 1) {
-                d.free = true;
-                break;
-            }
-        }
-    }
+    // Drawing sectors until a free one comes up, at most 30000 times, finds one with
+    // the chance that one of 30000 draws hits a free sector, and then each free
+    // sector alike; when none comes up, the last draw is each of the others alike.
+    const UsableValues free_list(1, SECTORS, [&](int s) { return a.at.FLAG[s] == 1; });
+    d.free = hit_within(a.rng, SECTORS, free_list.count(), SECTOR_DRAWS);
+    if (d.free)
+        d.s = free_list.pick(a.rng);
+    else
+        d.s = UsableValues(1, SECTORS, [&](int s) { return a.at.FLAG[s] != 1; }).pick(a.rng);
     if (!d.free && a.style.SPMIN != 0) {
         int Q2 = a.quiz.Q2;
         a.log.writeln("Sectors repeat Quest " + num(C1) + " Quiz " + num(Q2));
@@ -395,9 +425,11 @@ void CHOOSEQUE(Assembly& a, int C1) {
     // Sectors far from the neighbours' first: more than 5 apart, then 4, ... 1.
     SectorDraw d;
     bool found = false;
+    // The draws below change neither FLAG nor the neighbours' sectors.
+    const int farthest = farthest_free_sector(a, C1);
     for (int apart = 5; apart >= 1 && !found; --apart) {
         // A series whose distance no free sector keeps cannot succeed: skip its draws.
-        if (free_sectors(a) > 0 && !any_sector_apart(a, C1, apart)) continue;
+        if (farthest >= 0 && farthest <= apart) continue;
         for (int tries = 0; tries < 20 && !found; ++tries) {
             d = CHOOSES(a, C1);
             // Without a free sector no later draw can find one either.
@@ -409,8 +441,7 @@ void CHOOSEQUE(Assembly& a, int C1) {
     at.QN[s] = C1;
     if (sec.TQPS[s] < 1) empty_sector(a, s);
     if (!any_regular_left(a, s)) sector_repeats(a, s);
-    int k;
-    do k = a.rng.random(sec.TQPS[s] + 1); while (k < 1 || !reg_mark(at.REGQUESTION, s, k));
+    int k = draw_question(a, s);
     at.FLAG[s] = 0;
     if (a.rng.random(100) >= a.style.REPEATPCT && d.free) reg_mark(at.REGQUESTION, s, k) = false;
     if (interrogative(at, s, k)) ++at.ITOT;

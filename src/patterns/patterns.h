@@ -86,6 +86,11 @@ int count_specialties(const std::string& pattern);
 void draw_counts(Patterns& P, const EditorStyle& s, DrawSource& rnd);
 // The deck: specialty cards in one of three orders, then regular cards; sets Z.
 void lay_deck(Patterns& P, DrawSource& rnd);
+// An undealt card of 1..Z, each alike; 0 when every card is dealt.
+int pick_card(const Patterns& P, DrawSource& rnd);
+// The card for an extra regular slot: as drawing indices below Z + 1 at most 100
+// times for an undealt regular card and taking one found within 99 draws; 0 if none.
+int find_extra_card(const Patterns& P, DrawSource& rnd);
 // One candidate: deal the deck into the window, count its repeats, keep it or
 // the pattern kept before, maybe mirror it; leaves the result in TYP and TYP2.
 void make_candidate(Patterns& P, DrawSource& rnd);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "console/draws.h"
 #include "patterns/patterns.h"
 
 namespace tv {
@@ -39,12 +40,14 @@ int favour_midpoint(DrawSource& rnd, int max, int min) {
     return v;
 }
 
-// An undealt card: indices below Z + 1 until one is not 0 and not yet dealt.
-int pick_card(const Patterns& P, DrawSource& rnd) {
-    int i;
-    do i = rnd.random(P.Z + 1);
-    while (i == 0 || P.FLAG[i]);
-    return i;
+// The undealt cards of the deck, or the undealt regular ones. Drawing indices
+// below Z + 1 until one names such a card (0 names none) takes each of them alike,
+// which is the one draw of UsableValues::pick.
+UsableValues undealt_cards(const Patterns& P) {
+    return UsableValues(1, P.Z, [&](int i) { return !P.FLAG[i]; });
+}
+UsableValues undealt_regular_cards(const Patterns& P) {
+    return UsableValues(1, P.Z, [&](int i) { return !P.FLAG[i] && P.DB[i] == 'n'; });
 }
 
 // After a regular card: whether an extra regular card is to follow, by the
@@ -67,16 +70,6 @@ bool extra_card_due(const Patterns& P, DrawSource& rnd) {
     return drawn && P.K < r.cap && P.Z - P.SPECS > r.more_than && !P.LU;
 }
 
-// An undealt regular card for the extra slot, or 0: at most 100 draws, and only
-// a card found within the first 99 is taken.
-int find_extra_card(const Patterns& P, DrawSource& rnd) {
-    for (int t = 1; t <= 100; ++t) {
-        int i = rnd.random(P.Z + 1);
-        if (i != 0 && !P.FLAG[i] && P.DB[i] == 'n') return t <= 99 ? i : 0;
-    }
-    return 0;
-}
-
 // Reverses the window: position X of SPEARLY..SPLATE takes the letter of
 // position SPEARLY + SPLATE - X. (Taking position SPLATE - X + 1 instead is a
 // reversal only for a window from position 1: for a later window it moves letters
@@ -94,6 +87,18 @@ std::string range_text(const char* name, int min, int max) {
 }
 
 }  // namespace
+
+int pick_card(const Patterns& P, DrawSource& rnd) { return undealt_cards(P).pick(rnd); }
+
+int find_extra_card(const Patterns& P, DrawSource& rnd) {
+    // The search draws indices below Z + 1, at most 100 times, until one names an
+    // undealt regular card, and takes it only when found within the first 99 draws:
+    // it succeeds when one of 99 draws hits such a card, and then takes each of
+    // them alike. Both are decided directly.
+    const UsableValues regular = undealt_regular_cards(P);
+    if (!hit_within(rnd, P.Z + 1, regular.count(), 99)) return 0;
+    return regular.pick(rnd);
+}
 
 int fixed_SPECS(const EditorStyle& s) { return s.FMAX + s.RMAX + s.OMAX + s.SMAX; }
 
@@ -194,9 +199,10 @@ void make_candidate(Patterns& P, DrawSource& rnd) {
         ++dealt;
     };
     while (dealt < P.Z) {
-        int card = pick_card(P, rnd);
+        const UsableValues undealt = undealt_cards(P);  // the same for the six draws of a card
+        int card = undealt.pick(rnd);
         for (int i = 0; i < 5; ++i) {
-            int other = pick_card(P, rnd);
+            int other = undealt.pick(rnd);
             if (std::abs(other - P.LAST) > std::abs(card - P.LAST)) card = other;
         }
         deal(card);

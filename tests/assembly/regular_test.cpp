@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <set>
 
 #include "world.h"
@@ -173,4 +174,70 @@ TEST(Regular, NoFreeSectorTakesAUsedOneWithTheMessageWhenSpecialtiesAreRequired)
     EXPECT_TRUE(w.at.REGQUESTION[s][w.at.RNUMBER[s]]) << "a question of a repeated sector stays available";
     EXPECT_EQ(w.con.screen().line(5), "    << Sectors repeat Quiz 4 **Check this quiz** >>");
     EXPECT_EQ(w.log_lines(), std::vector<std::string>{"Sectors repeat Quest 2 Quiz 4"});
+}
+
+// The sector draw stands for drawing sectors until a free one comes up (at most
+// 30000 times), the question draw for drawing numbers until an available question
+// comes up: each free sector, and each available question, equally often.
+TEST(Regular, SectorAndQuestionDrawsTakeEachUsableOneAlike) {
+    World w(uniform(6, {12, 0, 0, 0}), 2, 99);
+    w.style.REPEATPCT = 100;  // the drawn question stays available
+    w.prepare();
+    w.quiz.Q2 = 1;
+    w.quiz.TYP = "nnnnnn";
+    Assembly a = w.assembly();
+    const int draws = 12000;
+
+    std::array<int, 8> sectors{};
+    w.at.FLAG = {0, 0, 1, 0, 0, 1, 0, 0};  // sectors 2 and 5 free
+    for (int i = 0; i < draws; ++i) {
+        SectorDraw d = CHOOSES(a, 3);
+        EXPECT_TRUE(d.free);
+        ++sectors[d.s];
+    }
+    EXPECT_EQ(sectors[2] + sectors[5], draws);
+    EXPECT_NEAR(sectors[2], draws / 2, 300);  // standard deviation 55
+
+    std::array<int, 14> questions{};
+    w.at.REGQUESTION[4].fill(false);
+    for (int k : {3, 7, 12}) w.at.REGQUESTION[4][k] = true;
+    for (int i = 0; i < draws; ++i) {
+        w.at.FLAG = {0, 0, 0, 0, 1, 0, 0, 0};  // sector 4 alone is free
+        CHOOSEQUE(a, 1);
+        ASSERT_EQ(w.at.RSECTOR[1], 4);
+        ++questions[w.at.PNUMBER[1]];
+    }
+    for (int k = 1; k <= 12; ++k) {
+        if (k == 3 || k == 7 || k == 12)
+            EXPECT_NEAR(questions[k], draws / 3, 300) << k;  // standard deviation 52
+        else
+            EXPECT_EQ(questions[k], 0) << k;
+    }
+}
+
+// The marks are counted eight at a time: available questions on both sides of
+// those groups, and in the short group at the end, are each drawn alike.
+TEST(Regular, QuestionDrawOverManyMarksTakesEachAvailableOneAlike) {
+    World w(uniform(3, {60, 0, 0, 0}), 2, 5);
+    w.style.REPEATPCT = 100;
+    w.prepare();
+    w.quiz.Q2 = 1;
+    w.quiz.TYP = "nnn";
+    Assembly a = w.assembly();
+    const std::set<int> available = {1, 8, 9, 41, 57, 60};
+    w.at.REGQUESTION[2].fill(false);
+    for (int k : available) w.at.REGQUESTION[2][k] = true;
+    std::array<int, 61> seen{};
+    const int draws = 12000;
+    for (int i = 0; i < draws; ++i) {
+        w.at.FLAG = {0, 0, 1, 0};  // sector 2 alone is free
+        CHOOSEQUE(a, 2);
+        ++seen[w.at.PNUMBER[2]];
+    }
+    for (int k = 1; k <= 60; ++k) {
+        if (available.count(k))
+            EXPECT_NEAR(seen[k], draws / 6, 250) << k;  // standard deviation 41
+        else
+            EXPECT_EQ(seen[k], 0) << k;
+    }
 }

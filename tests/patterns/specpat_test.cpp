@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <utility>
 
 #include "patterns/patterns.h"
@@ -73,25 +75,41 @@ TEST(LayDeck, ThreeOrdersAndTheCardsInUse) {
 // One candidate worked through by hand. Window 3-9, one FTV and one CV Ref:
 // D = (9 - 3) / 2 = 3, so after a regular card an extra one follows when a draw
 // below 7 is below 5, K is below 8 and no extra card came last.
+// A card is picked by a draw below the number of undealt cards: draw j takes the
+// (j+1)-th undealt card in deck order. The extra-card search first decides whether
+// one of 99 draws below Z + 1 = 8 would hit one of the R undealt regular cards:
+// in blocks of 10 draws (8^10 = 1073741824 is the largest power within a draw),
+// a block missing when its one draw below 8^10 falls below (8 - R)^10.
 namespace {
+
+constexpr int BLOCK_OF_TEN = 1073741824;  // 8^10
 
 void script_hand_candidate(ScriptedDraws& d) {
     d.add(2, 1);                                   // deck order F, R: cards F R n n n n n
     d.add(5, 3), d.add(2, 0), d.add(3, 1), d.add(10, 6), d.add(3, 2);  // LAST = 6
-    // Card 1: 0 is no card; 4 held (2 from LAST); 1 is farther (5); 7, 2, [0] 1, 5 are not.
-    d.add(8, {0, 4, 1, 7, 2, 0, 1, 5});            // deal card 1, F, at position 3
-    // Card 2: 1 is dealt; 3 held (LAST 1); 7 is farther; 6, 2, 4, 5 are not.
-    d.add(8, {1, 3, 7, 6, 2, 4, 5});               // card 7, n, at position 4
+    // Card 1 of 7 (LAST 6): all undealt, draw j is card j+1. 4 held (2 from LAST);
+    // 1 is farther (5); 7, 2, 1 (as far) and 5 are not.
+    d.add(7, {3, 0, 6, 1, 0, 4});                  // deal card 1, F, at position 3
+    // Card 2 (LAST 1): undealt 2-7, draw j is card j+2. 3 held; 7 is farther (6);
+    // 6, 2, 4, 5 are not.
+    d.add(6, {1, 5, 4, 0, 2, 3});                  // card 7, n, at position 4
     d.add(7, 4);                                   // extra card due (4 < 5)
-    d.add(8, {2, 7, 5});                           // R is no regular card, 7 is dealt: 5, position 5
-    // Card 3 (LAST 5): 2 held; 6, 3, [1 dealt] 4, 2, 6 are not farther.
-    d.add(8, {2, 6, 3, 1, 4, 2, 6});               // card 2, R, at position 6
-    // Card 4 (LAST 2): 3 held; 6 is farther; 4, 3, 4 and 6 (as far) are not.
-    d.add(8, {3, 6, 4, 3, 4, 6});                  // card 6, n, at position 7
+    // Regular undealt: 3 4 5 6, R = 4: a block misses below 4^10 = 1048576; the
+    // least value that hits is 1048576 itself. Then card 5, the third of the four.
+    d.add(BLOCK_OF_TEN, 1048576);
+    d.add(4, 2);                                   // extra card 5 at position 5
+    // Card 3 (LAST 5): undealt 2 3 4 6. 2 held (3 from LAST); 6, 3, 4, 2, 6 are not farther.
+    d.add(4, {0, 3, 1, 2, 0, 3});                  // card 2, R, at position 6
+    // Card 4 (LAST 2): undealt 3 4 6. 3 held; 6 is farther (4); 4, 3, 4, 6 (as far) are not.
+    d.add(3, {0, 2, 1, 0, 1, 2});                  // card 6, n, at position 7
     d.add(7, 5);                                   // no extra card (5 is not below 5)
-    d.add(8, {3, 4, 3, 4, 3, 4});                  // card 3, n, at position 8
+    // Card 5 (LAST 6): undealt 3 4. 4 held (2 from LAST); 3 is farther (3); then 4, 3, 4, 3 are not.
+    d.add(2, {1, 0, 1, 0, 1, 0});                  // card 3, n, at position 8
     d.add(7, 0);                                   // extra card due
-    d.add(8, 4);                                   // card 4, n, at position 9: 7 cards dealt
+    // Regular undealt: card 4 alone, R = 1: a block misses below 7^10 = 282475249.
+    d.add(BLOCK_OF_TEN, 282475248);                // draws 1-10 all miss
+    d.add(BLOCK_OF_TEN, 282475249);                // draws 11-20 hit
+    d.add(1, 0);                                   // card 4, n, at position 9: 7 cards dealt
     d.add(10, 7);                                  // 7 > 5: mirror
 }
 
@@ -143,24 +161,28 @@ TEST(MakeCandidate, HandWorkedDealWithARepeatIsDropped) {
     EXPECT_EQ(P.PREV, 'R');
 }
 
-// Window 1-5 with one FTV: D = 4, so the extra-card draw always succeeds, but a
-// card found only on the 100th try is not taken, and no search follows an extra card.
-TEST(MakeCandidate, ExtraCardSearchStopsAfterNinetyNineDraws) {
+// Window 1-5 with one FTV: D = 4, so the extra-card draw always succeeds. The
+// search decides 99 draws below Z + 1 = 6 in nine blocks of 11 (6^11 = 362797056);
+// when all nine miss no card is taken and nothing more is drawn. No search follows
+// an extra card.
+TEST(MakeCandidate, ExtraCardSearchGivesUpAfterNinetyNineDraws) {
+    constexpr int BLOCK_OF_ELEVEN = 362797056;
     ScriptedDraws d;
     Patterns P;
     P.SPECS = 1, P.FTVS = 1, P.SPEARLY = 1, P.SPLATE = 5, P.WLAST = 90;
     d.add(2, 1);
     lay_deck(P, d);                                // F n n n n
     d.add(5, 0), d.add(2, 0), d.add(3, 0), d.add(3, 0);  // LAST = 0
-    d.add(6, {2, 2, 2, 2, 2, 2});                  // card 2 at position 1
+    d.add(5, {1, 1, 1, 1, 1, 1});                  // card 2 at position 1
     d.add(7, 6);
-    for (int i = 0; i < 99; ++i) d.add(6, 0);
-    d.add(6, 3);                                   // the 100th draw: not taken
-    d.add(6, {1, 1, 1, 1, 1, 1});                  // F at position 2
-    d.add(6, {3, 3, 3, 3, 3, 3});                  // card 3 at position 3
+    // Regular undealt 3 4 5, R = 3: a block misses below 3^11 = 177147.
+    for (int block = 0; block < 9; ++block) d.add(BLOCK_OF_ELEVEN, 177146);
+    d.add(4, {0, 0, 0, 0, 0, 0});                  // undealt 1 3 4 5: F at position 2
+    d.add(3, {0, 0, 0, 0, 0, 0});                  // undealt 3 4 5: card 3 at position 3
     d.add(7, 0);
-    d.add(6, 4);                                   // extra card 4 at position 4
-    d.add(6, {5, 5, 5, 5, 5, 5});                  // card 5 at position 5
+    d.add(BLOCK_OF_ELEVEN, 4194304);               // R = 2: 4^11 = 4194304 is the least hit
+    d.add(2, 0);                                   // extra card 4 at position 4
+    d.add(1, {0, 0, 0, 0, 0, 0});                  // card 5 at position 5
     d.add(7, 3);                                   // drawn, but an extra card came last
     d.add(10, 5);                                  // no mirror
     make_candidate(P, d);
@@ -168,6 +190,66 @@ TEST(MakeCandidate, ExtraCardSearchStopsAfterNinetyNineDraws) {
     EXPECT_EQ(P.TYP, n30("nFnnn"));
     EXPECT_EQ(P.K, 1);
     EXPECT_EQ(P.W, 0);
+}
+
+// A deck of 12 with cards 2, 5, 6 and 11 dealt and cards 1, 3 and 9 specialties.
+Patterns part_dealt_deck() {
+    Patterns P;
+    P.Z = 12;
+    P.DB.fill('n');
+    P.DB[1] = 'F', P.DB[3] = 'R', P.DB[9] = 'O';
+    for (int c : {2, 5, 6, 11}) P.FLAG[c] = true;
+    return P;
+}
+
+// The pick stands for drawing indices below Z + 1 until one names an undealt
+// card: every undealt card equally often, a dealt card or index 0 never.
+TEST(PickCard, EachUndealtCardAlike) {
+    Patterns P = part_dealt_deck();
+    Random r(77);
+    GeneratorDraws g(r);
+    std::array<int, 14> seen{};
+    const int picks = 80000;
+    for (int i = 0; i < picks; ++i) ++seen[pick_card(P, g)];
+    // 8 undealt cards: 10000 each, standard deviation sqrt(80000 / 8 * 7 / 8) = 94.
+    for (int c = 0; c <= 13; ++c) {
+        bool undealt = c >= 1 && c <= 12 && !P.FLAG[c];
+        if (undealt)
+            EXPECT_NEAR(seen[c], picks / 8, 450) << "card " << c;
+        else
+            EXPECT_EQ(seen[c], 0) << "card " << c;
+    }
+    for (int c = 1; c <= 12; ++c) P.FLAG[c] = true;
+    EXPECT_EQ(pick_card(P, g), 0);
+}
+
+// The search succeeds as often as one of 99 draws below Z + 1 hits an undealt
+// regular card, 1 - (1 - R / (Z + 1))^99, and takes each such card alike.
+TEST(FindExtraCard, SucceedsAsOftenAsNinetyNineDrawsAndTakesEachCardAlike) {
+    Patterns P = part_dealt_deck();
+    P.Z = 30;
+    for (int c = 13; c <= 30; ++c) P.FLAG[c] = true;  // undealt regular: 4 7 8 10 12
+    Random r(2024);
+    GeneratorDraws g(r);
+    std::array<int, 31> seen{};
+    const int searches = 20000;
+    for (int i = 0; i < searches; ++i) ++seen[find_extra_card(P, g)];
+    EXPECT_EQ(seen[0], 0);  // 1 - (26/31)^99 misses about once in 37 million
+    for (int c : {4, 7, 8, 10, 12}) EXPECT_NEAR(seen[c], searches / 5, 300) << "card " << c;
+
+    for (int c : {4, 7, 8, 10}) P.FLAG[c] = true;  // card 12 alone: 1 - (30/31)^99 = 0.9611
+    const int tries = 100000;
+    int found = 0;
+    for (int i = 0; i < tries; ++i) {
+        int c = find_extra_card(P, g);
+        ASSERT_TRUE(c == 0 || c == 12) << c;
+        found += c == 12;
+    }
+    double p = 1 - std::pow(30.0 / 31.0, 99);
+    EXPECT_NEAR(static_cast<double>(found) / tries, p, 0.003);  // 5 standard deviations
+
+    P.FLAG[12] = true;
+    EXPECT_EQ(find_extra_card(P, g), 0);  // no regular card left: no search at all
 }
 
 // Styles that the form admits, drawn at random: every pattern holds the drawn
