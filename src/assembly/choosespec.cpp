@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <cstring>
 #include <string>
 
@@ -226,18 +227,40 @@ bool holds_interrogative(const Assembly& a, int p) {
     return interrogative(a.at, a.at.RSECTOR[p], a.at.PNUMBER[p]);
 }
 
+// Whether a replacement can never change the share. With no free sector, a
+// replaced position draws again from its own sector, which keeps the question given
+// back and so never starts its repeats: when none of these sectors has a question of
+// the kind wanted still available, every further replacement draws the same kind.
+bool share_cannot_change(Assembly& a, bool too_many, const std::function<bool(int)>& wanted) {
+    AssemblyTables& at = a.at;
+    const int SECTORS = a.sectors.SECTORS;
+    for (int t = 1; t <= SECTORS; ++t)
+        if (at.FLAG[t] == 1) return false;
+    for (int p = 1; p <= SECTORS; ++p) {
+        if (!wanted(p)) continue;
+        int s = at.RSECTOR[p];
+        for (int k = 1; k <= a.sectors.TQPS[s]; ++k)
+            if (reg_mark(at.REGQUESTION, s, k) && interrogative(at, s, k) != too_many) return false;
+    }
+    return true;
+}
+
 // Step 8: replaces regular questions until the quiz holds INUM interrogatives:
 // interrogative ones when there are too many, others when there are too few.
+// The replacements stop after 32000, or as soon as they can no longer succeed.
 void share_loop(Assembly& a, bool too_many) {
     AssemblyTables& at = a.at;
     SectorTables& sec = a.sectors;
     int SECTORS = sec.SECTORS;
-    auto wanted = [&](int p) { return typ_at(a.quiz, p) == 'n' && holds_interrogative(a, p) == too_many; };
+    std::function<bool(int)> wanted = [&](int p) {
+        return typ_at(a.quiz, p) == 'n' && holds_interrogative(a, p) == too_many;
+    };
     int replacements = 0;
     while (too_many ? at.ITOT > at.INUM : at.ITOT < at.INUM) {
         bool candidate = false;
         for (int p = 1; p <= SECTORS && !candidate; ++p) candidate = wanted(p);
-        if (replacements >= SHARE_REPLACEMENTS || !candidate) {
+        if (replacements >= SHARE_REPLACEMENTS || !candidate ||
+            share_cannot_change(a, too_many, wanted)) {
             give_up_share(a, too_many);
             return;
         }

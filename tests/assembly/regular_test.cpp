@@ -124,6 +124,9 @@ TEST(Regular, ImpossibleShareIsGivenUpWithItsMessages) {
         w.style.IPC = 40;
         w.prepare();
         w.choose(1, all_n(10));
+        // Every sector holds questions of one kind only: no replacement can help, so
+        // none is tried (each regular question reads the clock once, step 3).
+        EXPECT_EQ(w.clock.ticks_ms(), 1000u + 3 * 10);
         EXPECT_TRUE(w.at.ABAND3);
         EXPECT_EQ(w.at.ABAND, 1);
         EXPECT_EQ(w.at.OLDIPC, 40);
