@@ -75,9 +75,6 @@ struct Patterns {
 // the type maxima.
 void check_specialty_settings(const EditorStyle& s);
 
-// The number of specialty questions of a fixed pattern, as the specialty type
-// screen sets it: the sum of the type maxima.
-int fixed_SPECS(const EditorStyle& s);
 // Positions 1-30 of a pattern that hold a specialty letter.
 int count_specialties(const std::string& pattern);
 

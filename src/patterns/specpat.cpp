@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "console/draws.h"
+#include "editor/setspec.h"
 #include "patterns/patterns.h"
 
 namespace tv {
@@ -100,8 +101,6 @@ int find_extra_card(const Patterns& P, DrawSource& rnd) {
     return regular.pick(rnd);
 }
 
-int fixed_SPECS(const EditorStyle& s) { return s.FMAX + s.RMAX + s.OMAX + s.SMAX; }
-
 int count_specialties(const std::string& pattern) {
     int n = 0;
     for (int p = 1; p <= PATTERN_LENGTH && p <= static_cast<int>(pattern.size()); ++p)
@@ -111,7 +110,7 @@ int count_specialties(const std::string& pattern) {
 
 void check_specialty_settings(const EditorStyle& s) {
     if (s.SETSPC != 'N') {
-        int held = count_specialties(fixed_pattern(s)), specs = fixed_SPECS(s);
+        int held = count_specialties(fixed_pattern(s)), specs = SPECS(s);
         if (held != specs)
             throw PatternError("The specialty positions set by hand hold " + std::to_string(held) +
                                " questions, but the type maxima add up to " +
@@ -238,7 +237,7 @@ void make_candidate(Patterns& P, DrawSource& rnd) {
 std::string SPECPAT(Patterns& P, const EditorStyle& s, DrawSource& rnd) {
     check_specialty_settings(s);
     if (s.SETSPC != 'N') {
-        P.SPECS = fixed_SPECS(s);
+        P.SPECS = SPECS(s);
         P.TYP = fixed_pattern(s);
         return P.TYP;  // its letter count was checked above
     }
