@@ -116,18 +116,18 @@ struct OldWalk {
     SectorTables t;
 
     int q(int X, int Y) const { return X >= 1 && X <= 21 && Y >= 1 && Y <= 45 ? b.QCOUNT[X][Y] : 0; }
-    void spec(int X, int Y, int s) {
+    void add_specialties(int X, int Y, int s) {
         if (X < 1 || X > 21 || Y < 1 || Y > 45) return;
         t.FPS[s] += b.FCOUNT[X][Y], t.RPS[s] += b.RCOUNT[X][Y];
         t.OPS[s] += b.OCOUNT[X][Y], t.SPS[s] += b.SCOUNT[X][Y];
     }
     void take(int s, int& X, int& Y) {
         t.QPS[s] += q(X, Y);
-        spec(X, Y, s);
+        add_specialties(X, Y, s);
         t.EC[s] = X, t.EV[s] = Y;
         ++Y;
         for (int k = 0; k < 4 && q(X, Y) == 0; ++k) {
-            spec(X, Y, s);
+            add_specialties(X, Y, s);
             if (++Y >= 45) break;
         }
         if (q(X, Y) == 0) ++X, Y = 1;
