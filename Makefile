@@ -51,7 +51,8 @@ bench: deps
 	@sh bench/run.sh $(BUILD)
 
 # Each target starts from its seeds in fuzz/corpus, copied into the build folder
-# (where the corpus grows from run to run); findings go to $(FUZZ_BUILD)/artifacts.
+# (where the corpus grows from run to run), with its dictionary fuzz/<target>.dict
+# when there is one; findings go to $(FUZZ_BUILD)/artifacts.
 fuzz:
 	@command -v clang++ >/dev/null 2>&1 || { echo "make fuzz needs clang++ with libFuzzer"; exit 1; }
 	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTV_FUZZ=ON -DTV_TESTS=OFF >/dev/null
@@ -60,7 +61,8 @@ fuzz:
 	@failed=""; for t in $(FUZZ_TARGETS); do \
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$t && cp -n fuzz/corpus/$$t/* $(FUZZ_BUILD)/corpus/$$t/ && \
 	  echo "== $$t ($(FUZZ_SECONDS) s)" && \
-	  $(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  dict=""; [ -f fuzz/$$t.dict ] && dict="-dict=fuzz/$$t.dict"; \
+	  $(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $$dict \
 	    -artifact_prefix=$(FUZZ_BUILD)/artifacts/$$t- $(FUZZ_BUILD)/corpus/$$t || failed="$$failed $$t"; \
 	done; \
 	if [ -n "$$failed" ]; then echo "Findings of:$$failed (see $(FUZZ_BUILD)/artifacts)"; exit 1; fi
