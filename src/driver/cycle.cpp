@@ -118,7 +118,9 @@ void read_run_style(const Files& files, Run& run) {
 void name_bank(Run& run) { run.names = bank_names(run.settings); }
 
 void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run) {
-    run.QZ = run.settings.QNUM;
+    // A packet holds at most 100 quizzes (PAT has room for no more), whatever a style
+    // file edited by hand asks for.
+    run.QZ = std::min(run.settings.QNUM, MAX_QUIZZES);
     run.BACK = false;
     // Esc in the long review abandons the run (make_patterns throws RunAbandoned).
     std::vector<std::string> pat = make_patterns(con, files, rng, run.editor.style, run.QZ, run.patterns);

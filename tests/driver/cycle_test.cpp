@@ -56,10 +56,11 @@ std::string count_file() {
     return text;
 }
 
-// Material 1:2-1:3, QMAX questions per quiz, FMAX 1, RMAX 1, OMAX 0, no reindexing.
-std::string style(int QMAX) {
-    return "F\n1 2\n1 3\nSmallOut\n60\nP\n" + std::to_string(QMAX) +
-           "\nA\n16\n50\nN\n2\nV\n0\n2\n0\n1\n0\n1\n0\n0\n0\n0\n0\n58\n1\n3\nN\n"
+// Material 1:2-1:3, QMAX questions per quiz, QNUM quizzes, FMAX 1, RMAX 1, OMAX 0, no
+// reindexing.
+std::string style(int QMAX, int QNUM = 2) {
+    return "F\n1 2\n1 3\nSmallOut\n60\nP\n" + std::to_string(QMAX) + "\nA\n16\n50\nN\n" +
+           std::to_string(QNUM) + "\nV\n0\n2\n0\n1\n0\n1\n0\n0\n0\n0\n0\n58\n1\n3\nN\n"
            "AAAnnnnnnnnnnnnnnnnnnnnnnnnnnn\n";
 }
 
@@ -159,6 +160,27 @@ TEST(Cycle, ARunReadsTheStyleNamesItsFilesAndCountsTheMaterial) {
     EXPECT_EQ(s.line(4), "  Regular Questions: 3   FTV: 2   CV Refs: 1   CO Refs: 0   SIT: 0");
     EXPECT_EQ(s.text(1, 3, 9), "Tallyvane");
     EXPECT_FALSE(ws.dir.exists("SmallOut.qui"));  // nothing of the run is written yet
+}
+
+// A style file edited by hand may ask for more quizzes than a packet holds: the run
+// makes the 100 a packet can take (every one with its pattern).
+TEST(Cycle, AStyleAskingForMoreThan100QuizzesMakes100) {
+    for (int QNUM : {100, 101, 999}) {
+        Workspace ws;
+        ws.dir.write("Small.spe", style(3, QNUM));
+        Devices d(std::vector<int>(20, key::ENTER));  // accepts every page of patterns
+        tv::Run run;
+        run.NAME = "Small";
+        read_run_style(ws.files, run);
+        make_run_patterns(d.con, ws.files, d.rng, run);
+        EXPECT_EQ(run.QZ, 100) << QNUM;
+        TextReader pat = ws.files.read("pat.txt");
+        for (int q = 1; q <= 100; ++q) {
+            EXPECT_EQ(run.PAT[q], pat.read_line()) << QNUM << " quiz " << q;
+            EXPECT_EQ(run.PAT[q].size(), 30u) << QNUM << " quiz " << q;
+        }
+        EXPECT_TRUE(pat.eof()) << QNUM;
+    }
 }
 
 TEST(Cycle, TooFewRegularQuestionsAbandonsTheRunBackToTheBanner) {
