@@ -14,8 +14,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "output/packet.h"
 #include "bank/bank.h"
+#include "output/packet.h"
 #include "fuzz_support.h"
 
 using namespace tv;
@@ -37,7 +37,7 @@ std::vector<int> numbers(std::string_view line, size_t n) {
     return out;
 }
 
-int count_lines(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
+long count_lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
 
 }  // namespace
 
