@@ -6,6 +6,7 @@ BUILD      ?= build
 TEST_BUILD ?= build-test
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+FUZZ_TIMEOUT ?= 30
 FUZZ_TARGETS := fuzz_question_line fuzz_count_questions fuzz_load_index fuzz_style fuzz_packet
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES   := g++ cmake make libncurses-dev libgtest-dev tmux
@@ -52,7 +53,8 @@ bench: deps
 
 # Each target starts from its seeds in fuzz/corpus, copied into the build folder
 # (where the corpus grows from run to run), with its dictionary fuzz/<target>.dict
-# when there is one; findings go to $(FUZZ_BUILD)/artifacts.
+# when there is one; an input running longer than FUZZ_TIMEOUT seconds counts as a
+# hang. Findings go to $(FUZZ_BUILD)/artifacts.
 fuzz:
 	@command -v clang++ >/dev/null 2>&1 || { echo "make fuzz needs clang++ with libFuzzer"; exit 1; }
 	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTV_FUZZ=ON -DTV_TESTS=OFF >/dev/null
@@ -62,7 +64,8 @@ fuzz:
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$t && cp -n fuzz/corpus/$$t/* $(FUZZ_BUILD)/corpus/$$t/ && \
 	  echo "== $$t ($(FUZZ_SECONDS) s)" && \
 	  dict=""; [ -f fuzz/$$t.dict ] && dict="-dict=fuzz/$$t.dict"; \
-	  $(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $$dict \
+	  $(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=$(FUZZ_TIMEOUT) \
+	    -print_final_stats=1 $$dict \
 	    -artifact_prefix=$(FUZZ_BUILD)/artifacts/$$t- $(FUZZ_BUILD)/corpus/$$t || failed="$$failed $$t"; \
 	done; \
 	if [ -n "$$failed" ]; then echo "Findings of:$$failed (see $(FUZZ_BUILD)/artifacts)"; exit 1; fi
