@@ -61,8 +61,9 @@ fuzz:
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
 	@mkdir -p $(FUZZ_BUILD)/artifacts
 	@failed=""; for t in $(FUZZ_TARGETS); do \
-	  mkdir -p $(FUZZ_BUILD)/corpus/$$t && cp -n fuzz/corpus/$$t/* $(FUZZ_BUILD)/corpus/$$t/ && \
-	  echo "== $$t ($(FUZZ_SECONDS) s)" && \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
+	  cp -n fuzz/corpus/$$t/* $(FUZZ_BUILD)/corpus/$$t/ 2>/dev/null || true; \
+	  echo "== $$t ($(FUZZ_SECONDS) s)"; \
 	  dict=""; [ -f fuzz/$$t.dict ] && dict="-dict=fuzz/$$t.dict"; \
 	  $(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=$(FUZZ_TIMEOUT) \
 	    -print_final_stats=1 $$dict \
