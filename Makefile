@@ -1,13 +1,18 @@
 # make run   builds if needed and starts the program in the demo workspace ./demo
 # make test  builds with the sanitizers and runs every test
 # make bench runs the benchmarks
+# make fuzz  builds the fuzz targets with clang and runs each for FUZZ_SECONDS
 BUILD      ?= build
 TEST_BUILD ?= build-test
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TIMEOUT ?= 30
+FUZZ_TARGETS := fuzz_question_line fuzz_count_questions fuzz_load_index fuzz_style fuzz_packet
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES   := g++ cmake make libncurses-dev libgtest-dev tmux
 MAKEFLAGS  += --no-print-directory
 
-.PHONY: all run test deps build build-test bench install clean
+.PHONY: all run test deps build build-test bench fuzz install clean
 
 all: build
 
@@ -46,8 +51,28 @@ bench: deps
 	@cmake --build $(BUILD) -j $(JOBS)
 	@sh bench/run.sh $(BUILD)
 
+# Each target starts from its seeds in fuzz/corpus, copied into the build folder
+# (where the corpus grows from run to run), with its dictionary fuzz/<target>.dict
+# when there is one; an input running longer than FUZZ_TIMEOUT seconds counts as a
+# hang. Findings go to $(FUZZ_BUILD)/artifacts.
+fuzz:
+	@command -v clang++ >/dev/null 2>&1 || { echo "make fuzz needs clang++ with libFuzzer"; exit 1; }
+	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTV_FUZZ=ON -DTV_TESTS=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
+	@mkdir -p $(FUZZ_BUILD)/artifacts
+	@failed=""; for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
+	  cp -n fuzz/corpus/$$t/* $(FUZZ_BUILD)/corpus/$$t/ 2>/dev/null || true; \
+	  echo "== $$t ($(FUZZ_SECONDS) s)"; \
+	  dict=""; [ -f fuzz/$$t.dict ] && dict="-dict=fuzz/$$t.dict"; \
+	  $(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=$(FUZZ_TIMEOUT) \
+	    -print_final_stats=1 $$dict \
+	    -artifact_prefix=$(FUZZ_BUILD)/artifacts/$$t- $(FUZZ_BUILD)/corpus/$$t || failed="$$failed $$t"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "Findings of:$$failed (see $(FUZZ_BUILD)/artifacts)"; exit 1; fi
+
 install: build
 	@cmake --install $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD)

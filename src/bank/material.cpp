@@ -52,16 +52,19 @@ void count_material(const Style& s, BankTables& t) {
     t.SQUEST = t.SBEFORE = t.BEFORE = t.FBEFORE = t.RBEFORE = t.OBEFORE = 0;
     t.TQUEST = t.FQUEST = t.RQUEST = t.OQUEST = 0;
 
+    // The loops start inside the tables: a hand-edited style may begin the material
+    // at a chapter or verse far below 1, which counts nothing there.
+    const int first_verse = std::max(s.BVER, 1);
     for (int CH = 1; CH < s.BCHAP && CH <= CHAPTERS; ++CH)
         for (int V = 1; V <= VERSES; ++V) BCOUNT(t, CH, V);
     for (int V = 1; V < s.BVER && V <= VERSES; ++V) BCOUNT(t, s.BCHAP, V);
 
     if (s.BCHAP == s.ECHAP) {
-        for (int V = s.BVER; V <= s.EVER && V <= VERSES; ++V) TCOUNT(t, s.BCHAP, V);
+        for (int V = first_verse; V <= s.EVER && V <= VERSES; ++V) TCOUNT(t, s.BCHAP, V);
         return;
     }
-    for (int V = s.BVER; V <= VERSES; ++V) TCOUNT(t, s.BCHAP, V);
-    for (int CH = s.BCHAP + 1; CH < s.ECHAP && CH <= CHAPTERS; ++CH)
+    for (int V = first_verse; V <= VERSES; ++V) TCOUNT(t, s.BCHAP, V);
+    for (int CH = std::max(s.BCHAP + 1, 1); CH < s.ECHAP && CH <= CHAPTERS; ++CH)
         for (int V = 1; V <= VERSES; ++V) TCOUNT(t, CH, V);
     for (int V = 1; V <= s.EVER && V <= VERSES; ++V) TCOUNT(t, s.ECHAP, V);
 }

@@ -1,5 +1,6 @@
 // The verse index: counting the question files per verse, writing the count file,
 // reading it back, and the material step of a run that ties them together.
+#include <algorithm>
 #include <filesystem>
 
 #include "bank/bank.h"
@@ -58,7 +59,8 @@ QuestionRef read_question_ref(const std::string& line) {
         return r;
     }
     // Column 3 is a separator; the verse is the next number, ended by a blank or a TAB.
-    size_t p = 3;
+    // A line may end before column 4.
+    size_t p = std::min<size_t>(3, line.size());
     while (p < line.size() && is_blank(line[p])) ++p;
     const size_t start = p;
     while (p < line.size() && !is_blank(line[p])) ++p;

@@ -125,9 +125,12 @@ int PRIM(int v) {
 int failing_check(const EditorStyle& s) {
     bool by_hand = s.SETSPC == 'Y';
     int begin = s.BCHAP + s.ADDB, end = s.ECHAP + s.ADDE;
+    // A style file edited by hand may hold numbers of up to nine digits: the sums of
+    // four of them are taken wide enough.
+    using Wide = long long;
     const bool fails[] = {
-        s.FMIN + s.RMIN + s.OMIN + s.SMIN > s.SPMIN,
-        s.FMAX + s.RMAX + s.OMAX + s.SMAX < s.SPMAX,
+        Wide{s.FMIN} + s.RMIN + s.OMIN + s.SMIN > s.SPMIN,
+        Wide{s.FMAX} + s.RMAX + s.OMAX + s.SMAX < s.SPMAX,
         s.SPLATE > s.QMAX,
         s.SPLATE - s.SPEARLY + 1 < s.SPMAX,
         by_hand && s.FMIN != s.FMAX,

@@ -104,6 +104,28 @@ TEST(CountMaterial, SettingsOutsideTheTablesCountNothingThere) {
     EXPECT_EQ(t.BEFORE, 20 * 45 + 39);
 }
 
+// A hand-edited style may begin the material far below chapter or verse 1: only the
+// verses of the tables count, and the count ends at once.
+TEST(CountMaterial, AMaterialBeginningFarBelowTheTablesCountsFromTheirStart) {
+    constexpr int FAR = -999999999;
+    struct Case {
+        Style s;
+        int TQUEST, BEFORE;
+    };
+    const Case cases[] = {
+        {material(3, FAR, 3, 12), 12, 2 * 45},  // verses 1-12 of chapter 3
+        {material(1, FAR, 2, 3), 45 + 3, 0},    // chapter 1, verses 1-3 of chapter 2
+        {material(FAR, 5, 2, 10), 45 + 10, 0},  // chapter 1, verses 1-10 of chapter 2
+        {material(FAR, FAR, FAR, FAR), 0, 0},
+    };
+    for (const Case& c : cases) {
+        BankTables t = every_verse_counted();
+        count_material(c.s, t);
+        EXPECT_EQ(t.TQUEST, c.TQUEST) << c.s.BCHAP << ":" << c.s.BVER << "-" << c.s.ECHAP << ":" << c.s.EVER;
+        EXPECT_EQ(t.BEFORE, c.BEFORE) << c.s.BCHAP << ":" << c.s.BVER;
+    }
+}
+
 TEST(Convert2, JamesChaptersBecomeChaptersOfTheBook) {
     struct Case {
         std::string line, want;

@@ -140,6 +140,9 @@ TEST(BuildIndex, LinesOutsideTheFormatAreReportedWithFileAndLine) {
         {"FTV.58", " 2  0\tq\n", "cannot index \"FTV.58\" (line 1): verse 0 is outside 1-45"},
         {"cv.b", ok + " 2 5x\tq\n", "cannot index \"cv.b\" (line 2): the verse field \"5x\" is not a number"},
         {"cv.b", " 2 \n", "cannot index \"cv.b\" (line 1): the line has no verse number"},
+        // A line that ends right after the chapter field.
+        {"cv.b", ok + " 2\n", "cannot index \"cv.b\" (line 2): the line has no verse number"},
+        {"RJ.A", ok + "12", "cannot index \"RJ.A\" (line 2): the line has no verse number"},
         {"co.b", ok + "\n" + ok, "cannot index \"co.b\" (line 2): the line is empty"},
         {"co.b", " 2  3\tq\n 2  1\tq\n",
          "cannot index \"co.b\" (line 2): chapter 2 verse 1 comes after chapter 2 verse 3: the lines "

@@ -76,6 +76,30 @@ TEST(Checks, EachCheckFailingAloneShowsTheErrorUntilReturnAndSendsTheCursorToIts
     }
 }
 
+// Numbers of up to nine digits, as a style file edited by hand may hold them: the
+// sums of four limits do not overflow, and huge values count as what they are.
+TEST(Checks, HandEditedHugeLimitsAreComparedWithoutOverflow) {
+    constexpr int HUGE = 999999999;
+    struct Case {
+        const char* what;
+        std::function<void(EditorStyle&)> change;
+        int number;
+    };
+    const Case cases[] = {
+        {"Min of each type above the total Min",
+         [](EditorStyle& s) { s.FMIN = s.RMIN = s.OMIN = s.SMIN = s.SPMIN = HUGE; }, 1},
+        {"Max of each type far above the total Max",
+         [](EditorStyle& s) { s.FMAX = s.RMAX = s.OMAX = s.SMAX = HUGE; }, 0},
+        {"total Max above the Max of the types",
+         [](EditorStyle& s) { s.FMAX = s.RMAX = s.OMAX = s.SMAX = -HUGE; }, 2},
+    };
+    for (const Case& c : cases) {
+        Editor ed = sample_editor();
+        c.change(ed.style);
+        EXPECT_EQ(failing_check(ed.style), c.number) << c.what;
+    }
+}
+
 TEST(Checks, AStyleThatFailsCanNeitherBeAcceptedNorLeft) {
     Editor ed = sample_editor();
     ed.style.SPLATE = 25;

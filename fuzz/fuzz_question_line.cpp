@@ -1,0 +1,49 @@
+// The readers of a single question line: the chapter and verse it belongs to, the
+// interrogative test, the book letter (CONVERT2) and the FTV type (FINTYPES), on
+// every line of the input as a question file gives them.
+#include <cstdint>
+
+#include "bank/bank.h"
+#include "bank/interrogative.h"
+#include "fuzz_support.h"
+
+using namespace tv;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    TextReader in("fuzz.q", std::string(fuzz::as_text(data, size)));
+    std::vector<std::string> lines;
+    while (!in.eof()) lines.push_back(in.read_line(std::string::npos));
+
+    for (const std::string& line : lines) {
+        const QuestionRef r = read_question_ref(line);
+        if (r.problem.empty()) {
+            if (r.chapter < 1 || r.chapter > CHAPTERS || r.verse < 1 || r.verse > VERSES)
+                fuzz::fail("a line taken as " + std::to_string(r.chapter) + ":" +
+                           std::to_string(r.verse) + " without a problem");
+        } else if (r.verse != 0 && (r.verse < 1 || r.verse > VERSES)) {
+            fuzz::fail("a refused line keeps verse " + std::to_string(r.verse));
+        }
+
+        is_interrogative(line);
+
+        std::string first = line.substr(0, 254);  // what assembly keeps of a line
+        const std::string before = first;
+        const char book = CONVERT2(first);
+        if (book != 'R' && book != 'J') fuzz::fail("CONVERT2 gave a book other than R or J");
+        if (first.size() != before.size() ||
+            (first.size() > 2 && first.compare(2, std::string::npos, before, 2) != 0))
+            fuzz::fail("CONVERT2 changed more than the chapter columns");
+    }
+
+    // The FTV types of all the lines as one sector, after none and after one line.
+    const QuestionFile file("fuzz.q", lines);
+    std::array<int, MAX_SECTORS + 1> TFPS{};
+    TFPS[1] = file.size();
+    BankTables t;
+    for (int before = 0; before <= 1; ++before) {
+        FINTYPES(file, before, 1, TFPS, t);
+        if (static_cast<int>(t.FTYPE[1].size()) != file.size() + 1)
+            fuzz::fail("FINTYPES gave the wrong number of types");
+    }
+    return 0;
+}
