@@ -4,6 +4,8 @@
 #include <map>
 
 #include "bank/bank.h"
+#include "bank/interrogative.h"
+#include "bank/question_file.h"
 #include "support/support.h"
 
 using namespace tv;
@@ -339,4 +341,17 @@ TEST(IndexMaterial, WithIndxNAStaleOrBrokenIndexIsRebuiltWithANote) {
         EXPECT_EQ(run.t.QCOUNT[1][1], 2);
         EXPECT_EQ(run.t.TQUEST, 4);
     }
+}
+
+// Bytes above 127 (accented letters, UTF-8 dashes) are question text like any other:
+// the index counts the lines and the texts come back as they were.
+TEST(BuildIndex, BytesAbove127AreTextLikeAnyOther) {
+    BankRun run;
+    write_small_bank(run.dir);
+    const std::string odd = " 9  5\t\xc9sa\xef" "e \xe2\x80\x94 qui? \xff\tr\xe9" "ponse";
+    run.dir.write("RJ.A", " 1  1\tWho wrote?\n" + odd + "\n");
+    build_index(run.con, run.dir.files(), NAMES, run.t);
+    EXPECT_EQ(run.t.QCOUNT[9][5], 1);
+    EXPECT_EQ(QuestionFile::load(run.dir.files(), "RJ.A").line(2), odd);
+    EXPECT_FALSE(is_interrogative(odd));
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "driver/cycle.h"
@@ -369,4 +370,28 @@ TEST(Program, AStyleWithASettingOutsideTheFormsValuesIsNotRun) {
     EXPECT_EQ(s.line(5), "  Number of Quizzes in this Run is 101; it must be 1 to 100.");
     EXPECT_FALSE(ws.dir.exists("pat.txt"));
     EXPECT_FALSE(ws.dir.exists("SmallOut.qui"));
+}
+
+// A full disk while the run writes its packet or its list ends the program with an
+// I/O error naming the file; the style list and the style written before stay whole.
+TEST(Run, AFullDiskEndsTheRunWithAnIoErrorAndKeepsTheSavedFiles) {
+    for (const char* full : {"SmallOut.qui", "SmallOut.inf"}) {
+        Workspace ws;
+        std::filesystem::create_symlink("/dev/full", ws.dir.path() / full);
+        const std::string list = ws.dir.read("Specs.lst");
+        Devices d(TO_SECTORS + AUTOMATIC);
+        tv::Run run;
+        try {
+            d.cycle(run, ws.files);
+            ADD_FAILURE() << "no error for " << full;
+        } catch (const IoError& e) {
+            EXPECT_EQ(e.file, full);
+            EXPECT_NE(std::string(e.what()).find("No space left on device"), std::string::npos)
+                << e.what();
+        }
+        EXPECT_EQ(ws.dir.read("Specs.lst"), list) << full;
+        // The style as the form saved it, whole.
+        TextReader saved = ws.files.read("Small.spe");
+        EXPECT_EQ(read_style(saved).TYP, "AAA" + std::string(27, 'n')) << full;
+    }
 }
