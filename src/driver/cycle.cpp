@@ -157,10 +157,7 @@ void name_run_files(Run& run) {
 void count_material(Console& con, const Files& files, Run& run, const std::string& path_list) {
     run.sectors.SECTORS = run.settings.QMAX;
     run.sectors.SECTORS2 = run.sectors.SECTORS;
-    BankTables& b = run.bank;
-    b.BEFORE = b.FBEFORE = b.RBEFORE = b.OBEFORE = b.SBEFORE = 0;
-    b.TQUEST = 0;
-    con.clr();
+    // The bank's step sets every table and total to 0 and clears the work area first.
     index_material(con, files, run.settings, run.names, run.bank, path_list);
 }
 
