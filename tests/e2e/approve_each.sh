@@ -16,13 +16,7 @@ combination_changed() { [ "$(combination)" != "$first" ] && shows "$prompt"; }
 
 prepare_workspace
 start_program
-choose_style Practice
-accept_form
-expect "Press Enter to accept all patterns" "the pattern review"
-keys Enter
-expect "Sc From    To" "the sector table"
-keys Enter
-expect "Run specialty combinations automatically" "the approval menu"
+to_approval_menu Practice
 keys Down
 wait_for highlighted "Approve specialty combinations for each quiz" || fail "Down did not highlight the approval line"
 keys Enter

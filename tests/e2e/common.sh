@@ -132,8 +132,8 @@ ended_with() {
   fi
 }
 
-# choose_style NAME: moves the menu highlight down to NAME and opens its form.
-choose_style() {
+# move_to_entry NAME: moves the menu highlight down until NAME is highlighted.
+move_to_entry() {
   moves=0
   until highlighted "$1"; do
     [ $moves -lt 18 ] || fail "\"$1\" was never highlighted on the style menu"
@@ -142,8 +142,25 @@ choose_style() {
     wait_for screen_changed || fail "Down did not move the menu highlight"
     moves=$((moves + 1))
   done
+}
+
+# choose_style NAME: moves the menu highlight down to NAME and opens its form.
+choose_style() {
+  move_to_entry "$1"
   keys Enter
   expect "Quiz Configuration -- Press Return Here When Ready" "the form of \"$1\""
+}
+
+# to_approval_menu NAME: runs the style NAME as it stands up to the approval menu
+# (form accepted, one page of patterns, a key on the sector table).
+to_approval_menu() {
+  choose_style "$1"
+  accept_form
+  expect "Press Enter to accept all patterns" "the pattern review"
+  keys Enter
+  expect "Sc From    To" "the sector table"
+  keys Enter
+  expect "Run specialty combinations automatically" "the approval menu"
 }
 screen_changed() { [ "$(coloured_screen)" != "$before" ]; }
 # Esc takes the cursor to the title through the checks; Return there saves the style.

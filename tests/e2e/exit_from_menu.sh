@@ -15,15 +15,7 @@ start_program
 wait_for shows "Enter New Specs" || fail "no \"Enter New Specs\" on the menu"
 exit_highlighted && fail "\"Exit\" is highlighted before any key"
 
-screen_changed() { [ "$(coloured_screen)" != "$before" ]; }
-moves=0
-until exit_highlighted; do
-  [ $moves -lt 18 ] || fail "\"Exit\" was never highlighted after $moves Down keys"
-  before=$(coloured_screen)
-  keys Down
-  wait_for screen_changed || fail "Down did not move the highlight"
-  moves=$((moves + 1))
-done
+move_to_entry Exit
 
 keys Enter
 wait_for has_status || fail "the program did not end after Enter on \"Exit\""

@@ -26,13 +26,7 @@ ended_with 143
 untouched SIGTERM
 
 start_program
-choose_style Practice
-accept_form
-expect "Press Enter to accept all patterns" "the pattern review"
-keys Enter
-expect "Sc From    To" "the sector table"
-keys Enter
-expect "Run specialty combinations automatically" "the approval menu"
+to_approval_menu Practice
 kill -HUP "$(program_pid)" || fail "SIGHUP could not be sent"
 ended_with 129
 untouched SIGHUP
