@@ -151,11 +151,16 @@ choose_style() {
   expect "Quiz Configuration -- Press Return Here When Ready" "the form of \"$1\""
 }
 
-# to_approval_menu NAME: runs the style NAME as it stands up to the approval menu
-# (form accepted, one page of patterns, a key on the sector table).
+# to_approval_menu NAME: runs the style NAME as it stands up to the approval menu.
 to_approval_menu() {
   choose_style "$1"
   accept_form
+  form_to_approval_menu
+}
+
+# form_to_approval_menu: from an accepted form to the approval menu (one page of
+# patterns, a key on the sector table).
+form_to_approval_menu() {
   expect "Press Enter to accept all patterns" "the pattern review"
   keys Enter
   expect "Sc From    To" "the sector table"

@@ -23,11 +23,7 @@ choose_style Practice
 keys Down Down Down Down t
 expect "Output (p/c/t):  T" "the tab layout chosen on the form"
 accept_form
-expect "Press Enter to accept all patterns" "the pattern review"
-keys Enter
-expect "Sc From    To" "the sector table"
-keys Enter
-expect "Run specialty combinations automatically" "the approval menu"
+form_to_approval_menu
 keys Enter
 expect_closing_screen
 expect "Type P and press Return to print copies"
