@@ -63,7 +63,8 @@ int count_letter(const QuizTables& q, int SECTORS, char letter) {
     return n;
 }
 
-// Step 2: regular repeats begin when the quiz passes MINQZ.
+// Step 2 of a quiz (docs/how-it-works.md 7.1): regular repeats begin when the quiz
+// passes MINQZ.
 void regular_repeats(Assembly& a) {
     int Q2 = a.quiz.Q2;
     if (Q2 <= a.sectors.MINQZ) return;
@@ -77,7 +78,8 @@ void regular_repeats(Assembly& a) {
     a.log.writeln("Regular Question Repeats begin quiz " + num(Q2));
 }
 
-// Step 3: the scarcest specialty type is chosen first.
+// Step 3 of a quiz (docs/how-it-works.md 7.1, 7.3): the scarcest specialty type is
+// chosen first.
 void specialty_order(Assembly& a) {
     AssemblyTables& at = a.at;
     const SectorTables& sec = a.sectors;
@@ -117,7 +119,8 @@ void specialty_order(Assembly& a) {
         at.PRIORITY2 = 'R';
 }
 
-// Step 5.2: the finders in priority order, each type once; SIT has none.
+// Step 4.2 of a quiz (docs/how-it-works.md 7.1): the finders in priority order, each
+// type once; SIT has none.
 void run_finders(Assembly& a) {
     a.at.LAST = a.at.LASTO = 99;
     bool ranF = false, ranR = false, ranO = false;
@@ -135,7 +138,8 @@ void run_finders(Assembly& a) {
 
 bool is_special(char type) { return type == 'R' || type == 'O' || type == 'F'; }
 
-// Step 5.4: the approval screen; gives 'Y', 'N' or Esc.
+// Step 4.4 of a quiz (docs/how-it-works.md 7.1): the approval screen; gives 'Y', 'N'
+// or Esc.
 int approval(Assembly& a) {
     Console& con = a.con;
     con.clr();
@@ -160,7 +164,8 @@ int approval(Assembly& a) {
     return answer;
 }
 
-// Step 5.5: a rejected combination gives its specialty questions back.
+// Step 4.5 of a quiz (docs/how-it-works.md 7.1): a rejected combination gives its
+// specialty questions back.
 void give_back(Assembly& a) {
     AssemblyTables& at = a.at;
     SectorTables& sec = a.sectors;
@@ -182,7 +187,8 @@ void give_back(Assembly& a) {
     }
 }
 
-// Step 5: specialty positions, approved when so asked. False after Esc.
+// Step 4 of a quiz (docs/how-it-works.md 7.1): specialty positions, approved when so
+// asked. False after Esc.
 bool specialty_pass(Assembly& a) {
     AssemblyTables& at = a.at;
     for (;;) {
@@ -245,8 +251,9 @@ bool share_cannot_change(Assembly& a, bool too_many, const std::function<bool(in
     return true;
 }
 
-// Step 8: replaces regular questions until the quiz holds INUM interrogatives:
-// interrogative ones when there are too many, others when there are too few.
+// Step 7 of a quiz (docs/how-it-works.md 7.1, 7.6): replaces regular questions until
+// the quiz holds INUM interrogatives: interrogative ones when there are too many,
+// others when there are too few.
 // The replacements stop after 32000, or as soon as they can no longer succeed.
 void share_loop(Assembly& a, bool too_many) {
     AssemblyTables& at = a.at;
@@ -283,8 +290,9 @@ void interrogative_share(Assembly& a) {
     if (a.at.IPC != 50 && a.at.ITOT < a.at.INUM) share_loop(a, false);
 }
 
-// Step 9: the lines of the regular questions. Each position reads its own
-// question, so that a sector used twice in a quiz still gives both texts.
+// Step 8 of a quiz (docs/how-it-works.md 7.1): the lines of the regular questions.
+// Each position reads its own question, so that a sector used twice in a quiz still
+// gives both texts.
 void read_regular_texts(Assembly& a) {
     AssemblyTables& at = a.at;
     const SectorTables& sec = a.sectors;

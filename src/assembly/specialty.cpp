@@ -101,7 +101,8 @@ struct Choice {
     int s, k;
 };
 
-// Steps 1-4: a free sector with an unused question of the type.
+// Steps 1-4 of a specialty choice (docs/how-it-works.md 7.4): a free sector with an
+// unused question of the type.
 Choice draw(Assembly& a, const SpecialtyKind& kind) {
     SectorTables& sec = a.sectors;
     AssemblyTables& at = a.at;
@@ -147,7 +148,8 @@ char ftv_kind(const BankTables& bank, int s, int k) {
     return bank.FTYPE[s][k];
 }
 
-// K1, K3: whether the FTV candidate's kind may follow the last ones.
+// K1, K3 (docs/how-it-works.md 7.4): whether the FTV candidate's kind may follow the
+// last ones.
 bool accept_kind(Assembly& a, int s, int k) {
     AssemblyTables& at = a.at;
     at.FTCC = ftv_kind(a.bank, s, k);
@@ -179,7 +181,8 @@ void choose(Assembly& a, const SpecialtyKind& kind, int C1) {
         --PS[c.s];
         at.*kind.last = c.s;
         if (kind.letter != 'F' || accept_kind(a, c.s, c.k)) break;
-        // K2: the kind follows too closely on the last ones; undo and choose again.
+        // K2 (docs/how-it-works.md 7.4): the kind follows too closely on the last ones;
+        // undo and choose again.
         at.FLAG[c.s] = 1;
         mark(a, kind, c.s, c.k) = true;
         ++PS[c.s];

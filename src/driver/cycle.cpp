@@ -50,7 +50,8 @@ bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& c
         make_sectors(con, files, run);
         bool copies = false;
         {
-            TextWriter packet = files.create(run.F8);  // step 12: the packet file, empty
+            // Step 12 (docs/how-it-works.md 3.2): the packet file, empty.
+            TextWriter packet = files.create(run.F8);
             check_specialties(con, run);
             choose_approval(con, run);
             copies = make_quizzes(con, files, rng, clock, run, packet);
@@ -185,8 +186,8 @@ void choose_approval(Console& con, Run& run) {
 
 namespace {
 
-// Step 15: the interrogative marks, the list file's head, the copies taken before
-// the first quiz, the FTV kinds of the material.
+// Step 15 of a run (docs/how-it-works.md 3.2): the interrogative marks, the list
+// file's head, the copies taken before the first quiz, the FTV kinds of the material.
 void prepare_quizzes(Console& con, Run& run, const RunBank& bank, TextWriter& list) {
     con.clr();
     if (run.settings.IPC != 50)
@@ -196,8 +197,9 @@ void prepare_quizzes(Console& con, Run& run, const RunBank& bank, TextWriter& li
     FINTYPES(bank.F4, run.bank.FBEFORE, run.sectors.SECTORS, run.sectors.TFPS, run.bank);
 }
 
-// Step 17.1: the message log goes to the end of the list file. The copy reads a
-// line before it tests for the end, so an empty log still gives one empty line.
+// Step 17.1 of a run (docs/how-it-works.md 3.2): the message log goes to the end of
+// the list file. The copy reads a line before it tests for the end, so an empty log
+// still gives one empty line.
 void copy_log(const Files& files, const Run& run, TextWriter& list) {
     TextReader log = files.read(run.F9);
     do list.writeln(log.read_line(254));

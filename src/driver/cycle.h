@@ -23,8 +23,9 @@ void start_program(Run& run, Random& rng, Clock& clock);
 // the cycle early; the next one starts at the banner.
 bool run_cycle(Run& run, Console& con, const Files& files, Random& rng, Clock& clock,
                Printer& printer, const std::string& path_list);
-// The run of the style named in the hand-off file (steps 3 to 18), as run_cycle
-// does after the editor. Returns false when the hand-off holds "Exit".
+// The run of the style named in the hand-off file (Steps 3 to 18 of
+// docs/how-it-works.md 3.2), as run_cycle does after the editor. Returns false when
+// the hand-off holds "Exit".
 bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& clock,
                Printer& printer, const std::string& path_list);
 // Program end: white on black, screen cleared.
@@ -35,7 +36,7 @@ struct RunBank {
     QuestionFile F3, F4, F5, F6;
 };
 
-// The steps of a cycle, in order.
+// The steps of a cycle, in order, numbered as in docs/how-it-works.md 3.2.
 void draw_banner(Console& con, Run& run);                          // 1
 void edit_styles(Console& con, const Files& files, Run& run);      // 2: the style editor
 bool read_style_name(const Files& files, Run& run);                // 3: true on "Exit"

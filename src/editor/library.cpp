@@ -26,7 +26,8 @@ void draw_entry(Console& con, const Editor& ed, int k) {
     con.write_at(MENU_COL, k + MENU_TOP, text);
 }
 
-// Steps 1-7 of the menu: the heading, the list (its last 17 lines) and "Exit".
+// Steps 1-7 of the menu (docs/how-it-works.md 9.1): the heading, the list (its last
+// 17 lines) and "Exit".
 void draw_menu(Console& con, const Files& files, Editor& ed) {
     con.normal();
     con.clr();
@@ -44,7 +45,8 @@ void draw_menu(Console& con, const Files& files, Editor& ed) {
 
 enum class MenuChoice { chosen, remove };
 
-// Step 8: moves the highlight until Return, or Shift-D on a style name.
+// Step 8 of the menu (docs/how-it-works.md 9.1): moves the highlight until Return, or
+// Shift-D on a style name.
 MenuChoice choose_entry(Console& con, Editor& ed) {
     const int last = ed.SHOWN + 1;
     for (;;) {

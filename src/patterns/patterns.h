@@ -78,7 +78,8 @@ void check_specialty_settings(const EditorStyle& s);
 // Positions 1-30 of a pattern that hold a specialty letter.
 int count_specialties(const std::string& pattern);
 
-// The steps of SPECPAT, exposed so that each can be checked on its own.
+// The steps of SPECPAT (docs/how-it-works.md 6.2-6.6), exposed so that each can be
+// checked on its own.
 // Counts: SPECS, then FTVS, REFS, ONLYS, SITS until they add up to SPECS.
 void draw_counts(Patterns& P, const EditorStyle& s, DrawSource& rnd);
 // The deck: specialty cards in one of three orders, then regular cards; sets Z.
