@@ -10,6 +10,7 @@
 #include "assembly/detail.h"
 #include "bank/bank.h"
 #include "console/draws.h"
+#include "console/printable.h"
 
 namespace tv {
 
@@ -146,7 +147,7 @@ int approval(Assembly& a) {
     con.writeln(LIST_TITLES);
     con.writeln();
     for (int p = 1; p <= a.sectors.SECTORS; ++p)
-        if (is_special(typ_at(a.quiz, p))) con.writeln(list_line(a.at, a.quiz, p));
+        if (is_special(typ_at(a.quiz, p))) con.writeln(printable(list_line(a.at, a.quiz, p)));
     con.writeln();
     con.write("  Do you wish to accept this combination (y/n)? ");
     int row = con.screen().row();

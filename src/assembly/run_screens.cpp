@@ -21,13 +21,13 @@ int approval_menu(Console& con) {
         if (V == 2) con.write_at(16, 4, APPROVE);
         if (V == 1) con.write_at(16, 3, AUTOMATIC);
         con.normal();
-        int k = con.read_key();
-        if (k == 'P') ++V;
-        if (k == 'H') --V;
+        const Key k = con.read();
+        if (k.is(key::DOWN)) ++V;
+        if (k.is(key::UP)) --V;
         if (V == 3) V = 1;
         if (V == 0) V = 2;
-        if (k == key::ESC) throw RunAbandoned{"Esc on the approval menu"};
-        if (k == key::ENTER) break;
+        if (k.typed(key::ESC)) throw RunAbandoned{"Esc on the approval menu"};
+        if (k.typed(key::ENTER)) break;
     }
     // The top line runs automatically (mode 2), the bottom line asks for each quiz (mode 1).
     return V == 1 ? 2 : 1;

@@ -41,6 +41,19 @@ std::string place(int chapter, int verse) {
 
 }  // namespace
 
+namespace {
+
+// A number written in two columns: a digit, after a blank or a digit.
+bool two_columns(const std::string& field) {
+    return field.size() == 2 && is_digit(field[1]) && (field[0] == ' ' || is_digit(field[0]));
+}
+
+int two_column_value(const std::string& field) {
+    return field[1] - '0' + (field[0] == ' ' ? 0 : 10 * (field[0] - '0'));
+}
+
+}  // namespace
+
 QuestionRef read_question_ref(const std::string& line) {
     QuestionRef r;
     if (is_empty_line(line)) {
@@ -49,35 +62,34 @@ QuestionRef read_question_ref(const std::string& line) {
     }
     // Columns 1-2: the chapter, a blank or a zero before a single digit.
     const std::string field = line.substr(0, 2);
-    if (field.size() < 2 || !is_digit(field[1]) || !(field[0] == ' ' || is_digit(field[0]))) {
+    if (!two_columns(field)) {
         r.problem = "the chapter field \"" + field + "\" is not a number";
         return r;
     }
-    r.chapter = field[1] - '0' + (field[0] == ' ' ? 0 : 10 * (field[0] - '0'));
+    r.chapter = two_column_value(field);
     if (r.chapter < 1 || r.chapter > CHAPTERS) {
         r.problem = "chapter " + std::to_string(r.chapter) + " is outside 1-" + std::to_string(CHAPTERS);
         return r;
     }
-    // Column 3 is a separator; the verse is the next number, ended by a blank or a TAB.
-    // A line may end before column 4.
-    size_t p = std::min<size_t>(3, line.size());
-    while (p < line.size() && is_blank(line[p])) ++p;
-    const size_t start = p;
-    while (p < line.size() && !is_blank(line[p])) ++p;
-    const std::string verse = line.substr(start, p - start);
-    if (verse.empty()) {
+    // Column 3 is a separator, whatever it holds. Columns 4-5: the verse, written as
+    // the chapter is; then a blank, a TAB or the end of the line. A verse in other
+    // columns would shift the question text, so it is refused, not guessed.
+    const std::string verse = line.size() > 3 ? line.substr(3, 2) : "";
+    if (is_empty_line(verse)) {
         r.problem = "the line has no verse number";
         return r;
     }
-    for (char c : verse) {
-        if (!is_digit(c)) {
-            r.problem = "the verse field \"" + verse + "\" is not a number";
-            return r;
-        }
+    if (!two_columns(verse)) {
+        r.problem = "the verse field \"" + verse + "\" is not a number";
+        return r;
     }
-    r.verse = verse.size() > 4 ? 9999 : std::stoi(verse);
+    if (line.size() > 5 && !is_blank(line[5])) {
+        r.problem = "the verse field \"" + line.substr(3, 3) + "\" is wider than columns 4-5";
+        return r;
+    }
+    r.verse = two_column_value(verse);
     if (r.verse < 1 || r.verse > VERSES) {
-        r.problem = "verse " + verse + " is outside 1-" + std::to_string(VERSES);
+        r.problem = "verse " + std::to_string(r.verse) + " is outside 1-" + std::to_string(VERSES);
         r.verse = 0;
     }
     return r;

@@ -20,6 +20,12 @@ int Console::read_key() {
     return k;
 }
 
+Key Console::read() {
+    int k = read_key();
+    if (k != 0) return {k, false};
+    return {read_key(), true};
+}
+
 void Console::wait_for_key() {
     if (!ahead_.empty()) return;
     int k = face_.wait_key(screen_);

@@ -21,6 +21,19 @@ constexpr int UP = 72, DOWN = 80, LEFT = 75, RIGHT = 77, HOME = 71, END = 79, PG
 constexpr int EXT = 0x100;
 }  // namespace key
 
+// One key as a screen acts on it: the character of a typed key, or the scan code of
+// an extended key with `extended` set. The Up arrow (0, then 72) and a typed "H"
+// (72) differ only in `extended`, so a screen that takes letters as text tells them
+// apart here.
+struct Key {
+    int code = 0;
+    bool extended = false;
+    // The extended key with this scan code (key::UP...): the real key, never a letter.
+    bool is(int scan) const { return extended && code == scan; }
+    // This typed character (Enter, Esc and Backspace are typed characters too).
+    bool typed(int c) const { return !extended && code == c; }
+};
+
 // Where keys come from and where the screen is shown: the real terminal or a test script.
 class Face {
 public:
@@ -71,6 +84,8 @@ public:
 
     // One key code: extended keys give 0 and then their scan code on the next call.
     int read_key();
+    // One key: the 0 of an extended key is taken with its scan code.
+    Key read();
     // Whether a key is waiting, without taking it.
     bool key_pressed();
     // Waits until a key is pressed but leaves it to be read by the next prompt.

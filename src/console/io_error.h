@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "console/printable.h"
+
 namespace tv {
 
 struct IoError : std::runtime_error {
@@ -17,13 +19,14 @@ struct IoError : std::runtime_error {
     int line;
 
     // e.g. cannot open "RJ.A" for reading: No such file or directory
+    // The file name and the reason may hold bytes of a file: they are shown printably.
     static std::string describe(const std::string& op, const std::string& file,
                                 const std::string& reason, int line,
                                 const std::string& qualifier = "") {
-        std::string s = "cannot " + op + " \"" + file + "\"";
+        std::string s = "cannot " + op + " \"" + printable(file) + "\"";
         if (!qualifier.empty()) s += " " + qualifier;
         if (line > 0) s += " (line " + std::to_string(line) + ")";
-        return s + ": " + reason;
+        return s + ": " + printable(reason);
     }
 };
 

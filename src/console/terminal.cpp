@@ -1,6 +1,7 @@
 #include "console/terminal.h"
 
 #include <curses.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -52,9 +53,16 @@ int decode(int ch) {
     return -1;  // other curses keys play no part
 }
 
+// Whether standard input has ended: the terminal hung up or the descriptor is gone.
+// A key wait that sees this would otherwise wait for ever, at full speed.
+bool input_ended() {
+    pollfd in{STDIN_FILENO, POLLIN, 0};
+    return poll(&in, 1, 0) == 1 && (in.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
 }  // namespace
 
-TerminalFace::TerminalFace() {
+TerminalFace::TerminalFace(bool colour) {
     struct sigaction sa {};
     sa.sa_handler = on_stop_signal;
     sigemptyset(&sa.sa_mask);
@@ -73,7 +81,8 @@ TerminalFace::TerminalFace() {
     noecho();
     keypad(stdscr, TRUE);
     nonl();
-    if (has_colors()) {
+    colour_ = colour && has_colors();
+    if (colour_) {
         start_color();
         // One pair per (fg,bg) with fg != bg, numbered bg * 16 + fg: 1..254, all within
         // the 255 pairs a character's attribute can name. A cell whose text has the
@@ -114,7 +123,7 @@ void TerminalFace::restore() {
 int TerminalFace::attribute(int fg, int bg) const {
     // Without colours every background but the screen's own blue (or black) is a
     // highlight, shown in reverse video.
-    if (!has_colors()) return (bg != BLUE && bg != BLACK) ? A_REVERSE : A_NORMAL;
+    if (!colour_) return (bg != BLUE && bg != BLACK) ? A_REVERSE : A_NORMAL;
     if (fg == bg) fg ^= 1;  // the cell is drawn as a blank
     if (sixteen_) return COLOR_PAIR(bg * 16 + fg);
     int attr = COLOR_PAIR((bg & 7) * 8 + (fg & 7));
@@ -122,13 +131,16 @@ int TerminalFace::attribute(int fg, int bg) const {
     return attr;
 }
 
-bool TerminalFace::too_small() { return LINES < Screen::ROWS || COLS < Screen::COLS; }
+bool TerminalFace::too_small() { return LINES < MIN_ROWS || COLS < MIN_COLS; }
 
 std::vector<std::string> size_notice(int cols, int rows) {
     const std::string sentences[] = {
-        "Tallyvane needs a terminal of at least 80 columns and 25 rows.",
+        "Tallyvane needs a terminal of at least " + std::to_string(MIN_COLS) + " columns and " +
+            std::to_string(MIN_ROWS) + " rows.",
         "This one has " + std::to_string(cols) + " columns and " + std::to_string(rows) +
-            " rows. Please make it larger."};
+            " rows. Please make the window larger: drag its edge, or choose a larger size in "
+            "the terminal menu.",
+        "Ctrl-C leaves the program."};
     const size_t width = static_cast<size_t>(std::max(cols, 1));
     std::vector<std::string> lines;
     for (const std::string& sentence : sentences) {
@@ -177,12 +189,20 @@ void TerminalFace::draw(const Screen& screen, bool force) {
         force = true;
         clear();
     }
+    // A terminal of 24 rows shows rows 1-24 of the screen, or rows 2-25 while the
+    // cursor is on row 25 (a prompt on the bottom row must be seen).
+    const int top = LINES < Screen::ROWS && screen.row() == Screen::ROWS ? 2 : 1;
+    if (top != top_) {
+        top_ = top;
+        force = true;
+    }
+    const int bottom = std::min(Screen::ROWS, top + LINES - 1);
     if (!force && shown_ && screen.version() == drawn_version_) {
-        move(screen.row() - 1, screen.col() - 1);
+        move(screen.row() - top, screen.col() - 1);
         refresh();
         return;
     }
-    for (int r = 1; r <= Screen::ROWS; ++r)
+    for (int r = top; r <= bottom; ++r)
         for (int c = 1; c <= Screen::COLS; ++c) {
             const Cell& cell = screen.at(c, r);
             Cell& old = drawn_[(r - 1) * Screen::COLS + (c - 1)];
@@ -191,15 +211,17 @@ void TerminalFace::draw(const Screen& screen, bool force) {
             unsigned char ch = static_cast<unsigned char>(cell.ch);
             if (ch < 32 || ch > 126) ch = ch == 0 ? ' ' : '?';
             if (cell.fg == cell.bg) ch = ' ';
-            // The bottom-right cell cannot be written with the cursor advancing past it.
-            if (r == Screen::ROWS && c == Screen::COLS)
-                mvinsch(r - 1, c - 1, ch | attribute(cell.fg, cell.bg));
+            // The terminal's bottom-right cell cannot be written with the cursor
+            // advancing past it.
+            const int y = r - top, x = c - 1;
+            if (y == LINES - 1 && x == COLS - 1)
+                mvinsch(y, x, ch | attribute(cell.fg, cell.bg));
             else
-                mvaddch(r - 1, c - 1, ch | attribute(cell.fg, cell.bg));
+                mvaddch(y, x, ch | attribute(cell.fg, cell.bg));
         }
     shown_ = true;
     drawn_version_ = screen.version();
-    move(screen.row() - 1, screen.col() - 1);
+    move(screen.row() - top, screen.col() - 1);
     refresh();
 }
 
@@ -217,6 +239,7 @@ int TerminalFace::next_key(const Screen& screen, bool wait) {
         if (g_stop_signal != 0) throw Interrupted{g_stop_signal};
         int ch = getch();
         if (ch == ERR) {
+            if (input_ended()) throw InputEnded{};
             if (!wait) return -1;
             continue;
         }

@@ -1,6 +1,8 @@
 // The real terminal: draws the screen model with curses and decodes its keys.
 #pragma once
+#include <array>
 #include <csignal>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,14 +18,28 @@ struct Interrupted {
     int signal;
 };
 
-// The notice shown while the terminal is smaller than 80x25, its words wrapped to
+// Thrown from a key wait when the terminal's input has ended (the terminal is gone):
+// no key can come any more.
+struct InputEnded {};
+
+// The smallest terminal the program draws in: the 80x25 screen shows whole from 25
+// rows; with 24 rows it shows rows 1-24, or rows 2-25 while the cursor is on row 25.
+constexpr int MIN_COLS = 80, MIN_ROWS = 24;
+
+// Why the program cannot take over the terminal, "" when it can: standard input and
+// output must both be terminals, and `term` (the TERM variable, may be null) must
+// name a terminal that can put the cursor anywhere on the screen.
+std::string terminal_unusable(const char* term);
+
+// The notice shown while the terminal is smaller than 80x24, its words wrapped to
 // lines of at most `cols` characters so that a narrow terminal shows it whole.
 std::vector<std::string> size_notice(int cols, int rows);
 
 class TerminalFace : public Face {
 public:
-    // Takes over the terminal (curses mode, signal handlers).
-    TerminalFace();
+    // Takes over the terminal (curses mode, signal handlers). Without `colour` (the
+    // user set NO_COLOR) the screen is drawn as on a terminal without colours.
+    explicit TerminalFace(bool colour);
     // Gives the terminal back in the state it was found.
     ~TerminalFace() override;
     TerminalFace(const TerminalFace&) = delete;
@@ -45,7 +61,9 @@ private:
 
     ::screen* screen_ = nullptr;
     bool active_ = false;
+    bool colour_ = false;
     bool sixteen_ = false;
+    int top_ = 1;  // the screen row drawn on the terminal's first row
     bool shown_ = false;
     bool notice_ = false;
     std::array<Cell, Screen::COLS * Screen::ROWS> drawn_{};

@@ -6,6 +6,7 @@
 #include "assembly/run_screens.h"
 #include "bank/bank.h"
 #include "bank/interrogative.h"
+#include "console/printable.h"
 #include "editor/checks.h"
 #include "editor/library.h"
 #include "output/packet.h"
@@ -127,10 +128,10 @@ void refuse_out_of_range(Console& con, const Run& run) {
     if (problem.empty()) return;
     con.clr();
     con.highlight();
-    con.write_at(3, 3, " The style " + run.NAME + " cannot be run: ");
+    con.write_at(3, 3, " The style " + printable(run.NAME) + " cannot be run: ");
     con.normal();
-    con.write_at(3, 5, problem + ".");
-    con.write_at(3, 7, "Correct it on the form, or in the file " + run.NAME + ".spe.");
+    con.write_at(3, 5, printable(problem) + ".");
+    con.write_at(3, 7, "Correct it on the form, or in the file " + printable(run.NAME) + ".spe.");
     con.write_at(3, 9, "Press Return to Continue ");
     con.wait_enter();
     throw RunAbandoned{"style setting out of range: " + problem};
@@ -284,17 +285,29 @@ void print_copies(Console& con, const Files& files, Printer& printer, Run& run) 
     con.writeln("  Be sure printer is ready and press return");
     con.wait_enter();
     const std::string copy_file = run.settings.NAME4 + ".prn";
+    int refused = 0;  // copies the printer refused, which went to the copy file
+    std::string why;
     for (int x = 1; x <= run.C1; ++x) {
         TextReader in = files.read(run.F8);
         printer.begin_job(files.path(copy_file).string());
         while (!in.eof()) printer.print_line(in.read_line(79));
-        printer.end_job();
+        if (std::string problem = printer.end_job(); !problem.empty()) {
+            ++refused;
+            why = problem;
+        }
     }
     if (run.C1 > 0 && !printer.has_printer()) {
         con.writeln("  There is no printer here: the copies were added to the file " + copy_file);
-        con.write("  Press Return to Continue ");
-        con.wait_enter();
+    } else if (refused > 0) {
+        con.writeln("  The printer command failed:");
+        con.writeln("  " + printable(why).substr(0, Screen::COLS - 4));
+        con.writeln("  " + std::to_string(refused) + (refused == 1 ? " copy was" : " copies were") +
+                    " added to the file " + copy_file + " instead");
+    } else {
+        return;
     }
+    con.write("  Press Return to Continue ");
+    con.wait_enter();
 }
 
 }  // namespace tv

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string>
 
+#include "console/printable.h"
 #include "editor/checks.h"
 
 namespace tv {
@@ -76,7 +77,7 @@ const std::array<std::array<Move, 5>, FIELD_COUNT> NAV = {{
      m(F::StyleName)},
     {m(F::BeginVerse), m(F::StyleName), m(F::EndChapter), m(F::SectorBy, F::None),
      m(F::StyleName)},
-    // Left in a name is the letter K, handled by the name entry.
+    // Left plays no part in a name: every letter typed there is text.
     {m(F::EndChapter), m(F::OutputFile), DASH, m(F::Repeats), m(F::OutputFile)},
     {m(F::StyleName), m(F::Output), DASH, m(F::TotalMin, F::FtvMin), m(F::Output)},
     {m(F::OutputFile), m(F::QuestionsPerPack), DASH, m(F::Output), m(F::Output)},
@@ -109,7 +110,7 @@ const std::array<std::array<Move, 5>, FIELD_COUNT> NAV = {{
     {m(F::Reg), m(F::BeginChapter), m(F::Reindex), DASH, m(F::BeginChapter)},
 }};
 
-// The column of a navigation key in the table, -1 for other keys.
+// The column of a navigation code in the table, -1 for other codes.
 int nav_index(int k) {
     switch (k) {
     case key::UP: return 0;
@@ -120,6 +121,16 @@ int nav_index(int k) {
     default: return -1;
     }
 }
+
+// The navigation code of a key: the scan code of a real arrow key, Enter, or -1
+// for any other key. A typed "H", "P", "K" or "M" is a letter, never an arrow.
+int nav_code(Key k) {
+    if (k.typed(key::ENTER)) return key::ENTER;
+    if (k.extended && nav_index(k.code) >= 0) return k.code;
+    return -1;
+}
+
+bool typed_digit(Key k, int lowest) { return !k.extended && k.code >= '0' + lowest && k.code <= '9'; }
 
 struct TextRow {
     int row;
@@ -190,7 +201,7 @@ char accepted_letter(Field f, int k) {
         return c > 0 && c < 256 && set.find(char(c)) != std::string_view::npos;
     };
     switch (f) {
-    case F::Output: return in(k, "cptCT") ? char(std::toupper(k)) : 0;
+    case F::Output: return in(k, "cptCPT") ? char(std::toupper(k)) : 0;
     case F::Reindex:
     case F::SetSpecialty: return in(k, "ynYN") ? char(std::toupper(k)) : 0;
     case F::SectorBy: return in(k, "cvqCVQ") ? char(std::toupper(k)) : 0;
@@ -203,16 +214,16 @@ Field visit_book(Form& fm, Field f) {
     const FieldInfo& fi = info(f);
     for (;;) {
         fm.con.go(fi.col, fi.row);
-        int k = fm.con.read_key();
-        if (k == key::ESC) return F::Title;
-        if (k == 'R' || k == 'r' || k == 'J' || k == 'j') {
+        const Key k = fm.con.read();
+        if (k.typed(key::ESC)) return F::Title;
+        if (k.typed('R') || k.typed('r') || k.typed('J') || k.typed('j')) {
             if (f == F::BeginBook)
-                SETBBK(fm.con, fm.ed.style, fm.EVS, k);
+                SETBBK(fm.con, fm.ed.style, fm.EVS, k.code);
             else
-                SETEBK(fm.con, fm.ed.style, fm.EVS, k);
+                SETEBK(fm.con, fm.ed.style, fm.EVS, k.code);
             continue;
         }
-        Field t = nav_target(f, k, false);
+        Field t = nav_target(f, nav_code(k), false);
         if (t != F::None) return t;
     }
 }
@@ -221,59 +232,59 @@ Field visit_letter(Form& fm, Field f) {
     const FieldInfo& fi = info(f);
     for (;;) {
         fm.con.go(fi.col, fi.row);
-        int k = fm.con.read_key();
-        if (k == key::ESC) return F::Title;
-        if (char c = accepted_letter(f, k)) {
+        const Key k = fm.con.read();
+        if (k.typed(key::ESC)) return F::Title;
+        if (char c = k.extended ? 0 : accepted_letter(f, k.code)) {
             fm.ed.style.*fi.letter = c;
             value_colours(fm.con);
             fm.con.write(c);
             continue;
         }
-        Field t = nav_target(f, k, false);
+        Field t = nav_target(f, nav_code(k), false);
         if (t != F::None) return t;
     }
 }
 
 // Reads the next key of a number entry: Esc, a digit or a navigation key.
-int entry_key(Console& con) {
+Key entry_key(Console& con) {
     for (;;) {
-        int k = con.read_key();
-        if (k == key::ESC || (k >= '0' && k <= '9') || nav_index(k) >= 0) return k;
+        const Key k = con.read();
+        if (k.typed(key::ESC) || typed_digit(k, 0) || nav_code(k) >= 0) return k;
     }
 }
 
 Field visit_number(Form& fm, Field f) {
     Console& con = fm.con;
     const FieldInfo& fi = info(f);
-    int k;
+    Key k;
     for (;;) {
         con.go(fi.col, fi.row);
-        k = con.read_key();
-        if (k == key::ESC) return F::Title;
-        if (k >= '0' + fi.first_digit && k <= '9') break;
-        Field t = nav_target(f, k, false);
+        k = con.read();
+        if (k.typed(key::ESC)) return F::Title;
+        if (typed_digit(k, fi.first_digit)) break;
+        Field t = nav_target(f, nav_code(k), false);
         if (t != F::None) return t;
     }
     const int old = fm.ed.style.*fi.number;
     value_colours(con);
     con.write_at(fi.col, fi.row, std::string(fi.width, ' '));
     con.go(fi.col, fi.row);
-    con.write(char(k));
-    int value = k - '0';
+    con.write(char(k.code));
+    int value = k.code - '0';
     int end_key = 0;  // the navigation key that ended the entry, 0 for a digit
     bool chapter = f == F::BeginChapter || f == F::EndChapter;
     for (int digits = 1; digits < fi.width && !(chapter && value >= 3); ++digits) {
         k = entry_key(con);
-        if (k == key::ESC) {
+        if (k.typed(key::ESC)) {
             write_value(con, fi.col, fi.row, old, fi.width);
             return F::Title;
         }
-        if (nav_index(k) >= 0) {
-            end_key = k;
+        if (nav_code(k) >= 0) {
+            end_key = nav_code(k);
             break;
         }
-        value = value * 10 + (k - '0');
-        if (digits + 1 < fi.width) con.write(char(k));
+        value = value * 10 + (k.code - '0');
+        if (digits + 1 < fi.width) con.write(char(k.code));
     }
     store(fm, f, value);
     write_value(con, fi.col, fi.row, fm.ed.style.*fi.number, fi.width);
@@ -282,8 +293,16 @@ Field visit_number(Form& fm, Field f) {
     return t == F::None ? f : t;
 }
 
-bool name_char(int k) {
-    return (k >= 'A' && k <= 'Z') || (k >= 'a' && k <= 'z') || (k >= '1' && k <= '9');
+// A typed letter or a digit 1-9, every capital included.
+bool name_char(Key k) {
+    const int c = k.code;
+    return !k.extended && ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '1' && c <= '9'));
+}
+
+// Up, Down, Right and Return move on from a name; Left plays no part there.
+bool leaves_name(Key k) {
+    const int nav = nav_code(k);
+    return nav >= 0 && nav != key::LEFT;
 }
 
 Field visit_name(Form& fm, Field f) {
@@ -291,30 +310,29 @@ Field visit_name(Form& fm, Field f) {
     const FieldInfo& fi = info(f);
     std::string& name = name_of(fm.ed, f);
     show_field(con, fm.ed, f);
-    int k;
+    Key k;
     for (;;) {
         con.go(fi.col, fi.row);
-        k = con.read_key();
-        if (k == key::ESC) return F::Title;
-        if (k == key::UP || k == key::DOWN || k == key::RIGHT || k == key::ENTER)
-            return nav_target(f, k, false);
+        k = con.read();
+        if (k.typed(key::ESC)) return F::Title;
+        if (leaves_name(k)) return nav_target(f, nav_code(k), false);
         if (name_char(k)) break;
     }
-    if (k >= 'a' && k <= 'z') k = std::toupper(k);
     std::string typed;
     value_colours(con);
     con.write_at(fi.col, fi.row, std::string(std::max<size_t>(NAME_WIDTH, name.size()), ' '));
     for (;;) {
-        typed += char(k);
-        con.write_at(fi.col - 1 + int(typed.size()), fi.row, std::string(1, char(k)));
-        k = con.read_key();
+        const char c = char(typed.empty() ? std::toupper(k.code) : k.code);
+        typed += c;
+        con.write_at(fi.col - 1 + int(typed.size()), fi.row, std::string(1, c));
+        k = con.read();
         if (typed.size() == NAME_WIDTH) break;
-        while (!(name_char(k) || k == key::ENTER)) k = con.read_key();
-        if (k == 'H' || k == 'P' || k == 'M' || k == key::ENTER) break;
+        while (!(name_char(k) || leaves_name(k))) k = con.read();
+        if (leaves_name(k)) break;
     }
     name = typed;
     if (typed.size() == NAME_WIDTH) return f == F::StyleName ? F::OutputFile : F::Output;
-    return nav_target(f, k, true);
+    return nav_target(f, nav_code(k), true);
 }
 
 Field visit(Form& fm, Field f) {
@@ -333,13 +351,50 @@ int title_line(Console& con) {
     con.go(TITLE_COL, TITLE_ROW);
     QCON(con);
     for (;;) {
-        int k = con.read_key();
-        if (k == key::ENTER || k == key::ESC) return k;
-        if (k == key::DOWN) {
+        const Key k = con.read();
+        if (k.typed(key::ENTER) || k.typed(key::ESC)) return k.code;
+        if (k.is(key::DOWN)) {
             QCON2(con);
-            return k;
+            return key::DOWN;
         }
     }
+}
+
+// The field of a setting outside the form's values; None for the position-type line.
+Field field_of(const SettingProblem& p) {
+    if (p.output_name) return F::OutputFile;
+    for (int i = 0; i < FIELD_COUNT; ++i) {
+        const FieldInfo& fi = info(static_cast<Field>(i));
+        if ((p.number && fi.number == p.number) || (p.letter && fi.letter == p.letter))
+            return static_cast<Field>(i);
+    }
+    return F::None;
+}
+
+// A value the form could not have stored (a style file edited by hand) must be
+// corrected before the style is accepted, as a run would refuse it: the problem is
+// shown on the title row until Return, and the field of the setting is returned.
+// None when every value is in range.
+Field range_check(Console& con, const EditorStyle& s) {
+    for (const SettingProblem& p : settings_out_of_range(to_absolute(s))) {
+        const Field f = field_of(p);
+        if (f == F::None) continue;
+        con.highlight();
+        con.go(1, TITLE_ROW);
+        con.clear_eol();
+        con.write_at(3, TITLE_ROW, printable(p.text) + ".");
+        con.write_at(3, TITLE_ROW + 2, "Press Return to go to the setting ");
+        while (!con.read().typed(key::ENTER)) {
+        }
+        con.normal();
+        for (int row : {TITLE_ROW, TITLE_ROW + 2}) {
+            con.go(1, row);
+            con.clear_eol();
+        }
+        QCON2(con);
+        return f;
+    }
+    return F::None;
 }
 
 }  // namespace
@@ -375,7 +430,8 @@ void show_field(Console& con, const Editor& ed, Field f) {
     case Kind::Number: write_value(con, fi.col, fi.row, s.*fi.number, fi.width); break;
     case Kind::Letter: con.write_at(fi.col - 1, fi.row, std::string(" ") + s.*fi.letter); break;
     case Kind::Name: {
-        const std::string& name = f == F::StyleName ? ed.NAME1 : s.NAME4;
+        // A name read from a file may hold any byte: it is shown printably.
+        const std::string name = printable(f == F::StyleName ? ed.NAME1 : s.NAME4);
         con.write_at(fi.col, fi.row, std::string(std::max<size_t>(NAME_WIDTH, name.size()), ' '));
         con.write_at(fi.col, fi.row, name);
         break;
@@ -418,6 +474,8 @@ bool run_form(Console& con, Editor& ed, Field start) {
         if (next == F::Title) {
             if (ERRMESS(con, ed.style)) {
                 next = check_field(failing_check(ed.style));
+            } else if (Field bad = range_check(con, ed.style); bad != F::None) {
+                next = bad;
             } else {
                 int k = title_line(con);
                 if (k == key::ENTER) return true;
@@ -434,11 +492,19 @@ bool run_form(Console& con, Editor& ed, Field start) {
     }
 }
 
-bool edit_form(Console& con, Editor& ed) {
+namespace {
+
+bool draw_and_edit(Console& con, Editor& ed, Field start) {
     con.normal();
     con.clr();
     OVRLAY(con, ed);
-    return run_form(con, ed, F::BeginChapter);
+    return run_form(con, ed, start);
 }
+
+}  // namespace
+
+bool edit_form(Console& con, Editor& ed) { return draw_and_edit(con, ed, F::BeginChapter); }
+
+bool resume_form(Console& con, Editor& ed) { return draw_and_edit(con, ed, F::SetSpecialty); }
 
 }  // namespace tv

@@ -70,5 +70,7 @@ bool run_form(Console& con, Editor& ed, Field start);
 // cleared in blue first) and edits it from the begin chapter. True: accepted,
 // the caller saves. False: discarded (Esc on the title line), record restored.
 bool edit_form(Console& con, Editor& ed);
+// Draws the form again as it was left and edits it from "Set Specialty Quest nos".
+bool resume_form(Console& con, Editor& ed);
 
 }  // namespace tv

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "bank/tables.h"
+#include "console/printable.h"
 #include "editor/form.h"
 #include "editor/setspec.h"
 
@@ -21,7 +22,8 @@ IoError workspace_error(const std::string& file) {
 
 // Entry k at its row, filled with blanks to 15 columns, in the current colours.
 void draw_entry(Console& con, const Editor& ed, int k) {
-    std::string text = ed.FIL[k];
+    // The names come from the style list, a file: shown printably.
+    std::string text = printable(ed.FIL[k]);
     if (text.size() < ENTRY_WIDTH) text.resize(ENTRY_WIDTH, ' ');
     con.write_at(MENU_COL, k + MENU_TOP, text);
 }
@@ -56,18 +58,16 @@ MenuChoice choose_entry(Console& con, Editor& ed) {
         draw_entry(con, ed, ed.CUR);
         con.normal();
         ed.PREV = ed.CUR;
-        int k = con.read_key();
-        // Of an extended key only the arrows count: F10 shares its scan code with
-        // "D" and must not remove a style.
-        bool extended = k == 0;
-        if (extended) k = con.read_key();
-        if (k == 'H' || (!extended && k == '8')) {
+        // Of the extended keys only the arrows count: F10 shares its scan code with
+        // "D" and must not remove a style, and a typed "H" or "P" is no arrow.
+        const Key k = con.read();
+        if (k.is(key::UP) || k.typed('8')) {
             if (--ed.CUR < 1) ed.CUR = last;
-        } else if (k == 'P' || (!extended && k == '2')) {
+        } else if (k.is(key::DOWN) || k.typed('2')) {
             if (++ed.CUR > last) ed.CUR = 1;
-        } else if (!extended && k == 'D' && ed.CUR < ed.SHOWN && ed.FIL[ed.CUR] != NEW_ENTRY) {
+        } else if (k.typed('D') && ed.CUR < ed.SHOWN && ed.FIL[ed.CUR] != NEW_ENTRY) {
             return MenuChoice::remove;
-        } else if (!extended && k == key::ENTER) {
+        } else if (k.typed(key::ENTER)) {
             return MenuChoice::chosen;
         }
     }
@@ -134,18 +134,19 @@ void CHECKNEW(Console& con, const Files& files, Editor& ed) {
     con.clr();
 }
 
-void settle_typ(Console& con, Editor& ed) {
+bool settle_typ(Console& con, Editor& ed) {
     EditorStyle& s = ed.style;
-    if (s.SETSPC == 'Y') {
-        SETSPEC(con, s);
-        return;
-    }
+    if (s.SETSPC == 'Y') return SETSPEC(con, s);
     s.TYP.assign(MAX_POSITIONS, 'n');
     for (int p = std::max(s.SPEARLY, 1); p <= std::min(s.SPLATE, MAX_POSITIONS); ++p)
         s.TYP[p - 1] = 'A';
+    return true;
 }
 
-void OUTFILE(Console& con, const Files& files, Editor& ed) {
+bool OUTFILE(Console& con, const Files& files, Editor& ed) {
+    con.normal();
+    // The position types are settled first, so that leaving their screen saves nothing.
+    if (!settle_typ(con, ed)) return false;
     const std::string& name = ed.NAME1;
     std::vector<std::string> listed = read_list(files, 14);
     if (std::find(listed.begin(), listed.end(), name) == listed.end() && name != NEW_STYLE) {
@@ -155,21 +156,20 @@ void OUTFILE(Console& con, const Files& files, Editor& ed) {
     }
     TextWriter out = files.replace_safely(style_file_name(name));
     write_style_head(out, to_absolute(ed.style));
-    con.normal();
-    settle_typ(con, ed);
     write_style_typ(out, ed.style.TYP);
     out.close();
     write_handoff(files, name);
+    return true;
 }
 
 void SPECS2(Console& con, const Files& files, Editor& ed) {
     for (;;) {
         if (!TOPMENU(con, files, ed)) return;
         CHECKNEW(con, files, ed);
-        if (edit_form(con, ed)) {
-            OUTFILE(con, files, ed);
-            return;
-        }
+        bool accepted = edit_form(con, ed);
+        // Esc on the specialty type screen goes back to the form, at its own field.
+        while (accepted && !OUTFILE(con, files, ed)) accepted = resume_form(con, ed);
+        if (accepted) return;
     }
 }
 

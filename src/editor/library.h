@@ -27,13 +27,15 @@ bool TOPMENU(Console& con, const Files& files, Editor& ed);
 // new-style template. Sets NAME1 and SPECFILE and reads the style into ed.style.
 void CHECKNEW(Console& con, const Files& files, Editor& ed);
 
-// Saves the style named NAME1: adds a new name to the list, writes the style file,
-// settles and writes the position-type line, writes the hand-off file.
-void OUTFILE(Console& con, const Files& files, Editor& ed);
+// Saves the style named NAME1: settles the position-type line, adds a new name to the
+// list, writes the style file and the hand-off file. Returns false, having written
+// nothing, when the user left the specialty type screen with Esc.
+bool OUTFILE(Console& con, const Files& files, Editor& ed);
 
 // Settles TYP before it is written: with SETSPC "Y" the specialty type screen sets
 // the position types by hand; otherwise "n" everywhere and "A" from SPEARLY to SPLATE.
-void settle_typ(Console& con, Editor& ed);
+// False when the user left the specialty type screen with Esc.
+bool settle_typ(Console& con, Editor& ed);
 
 // Every line of the style list, each cut to `width` characters, blank lines left out.
 // An empty list reads as the single line "Enter New Specs". A missing list is an

@@ -27,7 +27,8 @@ std::string digit_cell(int d) { return " " + std::to_string(d); }
 
 int SPECS(const Style& s) { return s.FMAX + s.RMAX + s.OMAX + s.SMAX; }
 
-void SETSPEC(Console& con, EditorStyle& s) {
+bool SETSPEC(Console& con, EditorStyle& s) {
+    const std::string stored = s.TYP;
     std::string& TYP = s.TYP;
     // A short stored line (hand-edited file) is read as regular positions.
     TYP.resize(MAX_POSITIONS, 'n');
@@ -46,6 +47,7 @@ void SETSPEC(Console& con, EditorStyle& s) {
                            std::to_string(s.RMAX) + " CV Ref (R)   " + std::to_string(s.OMAX) +
                            " CO Ref (O)   and " + std::to_string(s.SMAX) + " SIT (S).");
     con.write_at(1, 8, "    Press Enter when Finished");
+    con.write_at(1, 9, "    Esc goes back to the form without saving");
     std::string tens(margin, ' '), units(margin, ' ');
     for (int p = first; p <= last; ++p) {
         tens += p >= 10 ? digit_cell(p / 10) : "  ";
@@ -71,11 +73,17 @@ void SETSPEC(Console& con, EditorStyle& s) {
     int p = first;
     for (;;) {
         con.go(margin + 2 + 2 * (p - first), 12);
-        int k = letter_key(con.read_key());
-        if (k == key::LEFT) {
+        const Key typed = con.read();
+        // Letters are typed keys only: Ins and Del share their scan codes with R and S.
+        const int k = typed.extended ? -1 : letter_key(typed.code);
+        if (typed.is(key::LEFT)) {
             p = p <= first ? last : p - 1;
-        } else if (k == key::RIGHT) {
+        } else if (typed.is(key::RIGHT)) {
             p = p >= last ? first : p + 1;
+        } else if (k == key::ESC) {
+            TYP = stored;
+            con.normal();
+            return false;
         } else if (k == key::ENTER) {
             if (count[0] + count[1] + count[2] + count[3] == s.SPMAX) break;
         } else if (window && (type_of(k) >= 0 || k == ' ')) {
@@ -94,6 +102,7 @@ void SETSPEC(Console& con, EditorStyle& s) {
         }
     }
     con.normal();
+    return true;
 }
 
 }  // namespace tv

@@ -11,8 +11,10 @@ namespace tv {
 int SPECS(const Style& s);
 
 // Draws the screen, cleans the stored TYP line and lets the user place the letters.
-// Returns (in yellow on blue) when Return is pressed with exactly SPMAX letters
-// placed; changes nothing of the record but TYP.
-void SETSPEC(Console& con, EditorStyle& s);
+// Returns true (in yellow on blue) when Return is pressed with exactly SPMAX letters
+// placed; changes nothing of the record but TYP. Esc leaves at any time: it returns
+// false with TYP as it was, so that a placement that cannot be completed never
+// holds the user on this screen.
+bool SETSPEC(Console& con, EditorStyle& s);
 
 }  // namespace tv

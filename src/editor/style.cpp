@@ -152,47 +152,63 @@ bool primpct_allowed(int v) {
 
 }  // namespace
 
-std::string setting_out_of_range(const Style& s) {
+std::vector<SettingProblem> settings_out_of_range(const Style& s) {
     bool name_ok = !s.NAME4.empty() && std::all_of(s.NAME4.begin(), s.NAME4.end(), [](char c) {
         return std::isalnum(static_cast<unsigned char>(c)) != 0;
     });
-    const std::string problems[] = {
-        verse_problem("Begin", s.BCHAP, s.BVER),
-        verse_problem("End", s.ECHAP, s.EVER),
-        s.BCHAP > s.ECHAP || (s.BCHAP == s.ECHAP && s.BVER > s.EVER)
-            ? "the material ends before it begins" : "",
-        name_ok ? "" : "Name of Output File \"" + s.NAME4 + "\" must be letters and digits",
-        range_problem("Lines/Pg", s.LPP, 18, 500),
-        letter_problem("Output (p/c/t)", s.OUT, "PCT"),
-        range_problem("Number of Questions per pack", s.QMAX, 2, 30),
-        letter_problem("Reg (a/b/c)", s.REGLST, "ABC"),
-        range_problem("A and B Questions begin on", s.AB, 1, 99),
-        range_problem("Pct Int", s.IPC, 0, 100),
-        letter_problem("Reindex (y/n)", s.INDX, "YN"),
-        range_problem("Number of Quizzes in this Run", s.QNUM, 1, 100),
-        letter_problem("Sector by Chp/Vrs/Que (c/v/q)", s.SEC1, "CVQ"),
-        range_problem("Percent Eligible for Repeats", s.REPEATPCT, 0, 100),
-        range_problem("Total Max", s.SPMAX, 0, 20),
-        range_problem("Total Min", s.SPMIN, 0, s.SPMAX),
-        range_problem("FTV Type Max", s.FMAX, 0, 10),
-        range_problem("FTV Type Min", s.FMIN, 0, s.FMAX),
-        range_problem("CV Ref Max", s.RMAX, 0, 10),
-        range_problem("CV Ref Min", s.RMIN, 0, s.RMAX),
-        range_problem("CO Ref Max", s.OMAX, 0, 10),
-        range_problem("CO Ref Min", s.OMIN, 0, s.OMAX),
-        range_problem("Situation Max", s.SMAX, 0, 10),
-        range_problem("Situation Min", s.SMIN, 0, s.SMAX),
-        primpct_allowed(s.PRIMPCT) ? "" : "Pct Prim FTV is " + std::to_string(s.PRIMPCT) +
-            "; it must be 57-60, 68-70, 78-80, 88-90 or 97-100",
-        range_problem("Specialties may appear (first)", s.SPEARLY, 1, 10),
-        range_problem("Specialties may appear (to)", s.SPLATE, std::max(s.SPEARLY, 1), 30),
-        letter_problem("Set Specialty Quest nos (y/n)", s.SETSPC, "YN"),
-        s.TYP.find_first_not_of("nAFROS") == std::string::npos
-            ? "" : "the position-type line \"" + s.TYP + "\" holds letters other than n, A, F, R, O, S",
+    using P = SettingProblem;
+    const auto number = [](std::string text, int Style::*n) { return P{std::move(text), n}; };
+    const auto letter = [](std::string text, char Style::*l) { return P{std::move(text), nullptr, l}; };
+    const bool chapter_ok = s.BCHAP >= 1 && s.BCHAP <= CHAPTERS;
+    const P problems[] = {
+        number(verse_problem("Begin", s.BCHAP, s.BVER), chapter_ok ? &Style::BVER : &Style::BCHAP),
+        number(verse_problem("End", s.ECHAP, s.EVER),
+               s.ECHAP >= 1 && s.ECHAP <= CHAPTERS ? &Style::EVER : &Style::ECHAP),
+        number(s.BCHAP > s.ECHAP || (s.BCHAP == s.ECHAP && s.BVER > s.EVER)
+                   ? "the material ends before it begins" : "",
+               &Style::BCHAP),
+        P{name_ok ? "" : "Name of Output File \"" + s.NAME4 + "\" must be letters and digits",
+          nullptr, nullptr, true},
+        number(range_problem("Lines/Pg", s.LPP, 18, 500), &Style::LPP),
+        letter(letter_problem("Output (p/c/t)", s.OUT, "PCT"), &Style::OUT),
+        number(range_problem("Number of Questions per pack", s.QMAX, 2, 30), &Style::QMAX),
+        letter(letter_problem("Reg (a/b/c)", s.REGLST, "ABC"), &Style::REGLST),
+        number(range_problem("A and B Questions begin on", s.AB, 1, 99), &Style::AB),
+        number(range_problem("Pct Int", s.IPC, 0, 100), &Style::IPC),
+        letter(letter_problem("Reindex (y/n)", s.INDX, "YN"), &Style::INDX),
+        number(range_problem("Number of Quizzes in this Run", s.QNUM, 1, 100), &Style::QNUM),
+        letter(letter_problem("Sector by Chp/Vrs/Que (c/v/q)", s.SEC1, "CVQ"), &Style::SEC1),
+        number(range_problem("Percent Eligible for Repeats", s.REPEATPCT, 0, 100), &Style::REPEATPCT),
+        number(range_problem("Total Max", s.SPMAX, 0, 20), &Style::SPMAX),
+        number(range_problem("Total Min", s.SPMIN, 0, s.SPMAX), &Style::SPMIN),
+        number(range_problem("FTV Type Max", s.FMAX, 0, 10), &Style::FMAX),
+        number(range_problem("FTV Type Min", s.FMIN, 0, s.FMAX), &Style::FMIN),
+        number(range_problem("CV Ref Max", s.RMAX, 0, 10), &Style::RMAX),
+        number(range_problem("CV Ref Min", s.RMIN, 0, s.RMAX), &Style::RMIN),
+        number(range_problem("CO Ref Max", s.OMAX, 0, 10), &Style::OMAX),
+        number(range_problem("CO Ref Min", s.OMIN, 0, s.OMAX), &Style::OMIN),
+        number(range_problem("Situation Max", s.SMAX, 0, 10), &Style::SMAX),
+        number(range_problem("Situation Min", s.SMIN, 0, s.SMAX), &Style::SMIN),
+        number(primpct_allowed(s.PRIMPCT) ? "" : "Pct Prim FTV is " + std::to_string(s.PRIMPCT) +
+                   "; it must be 57-60, 68-70, 78-80, 88-90 or 97-100",
+               &Style::PRIMPCT),
+        number(range_problem("Specialties may appear (first)", s.SPEARLY, 1, 10), &Style::SPEARLY),
+        number(range_problem("Specialties may appear (to)", s.SPLATE, std::max(s.SPEARLY, 1), 30),
+               &Style::SPLATE),
+        letter(letter_problem("Set Specialty Quest nos (y/n)", s.SETSPC, "YN"), &Style::SETSPC),
+        // The position-type line has no field: saving a style writes it anew.
+        P{s.TYP.find_first_not_of("nAFROS") == std::string::npos
+              ? "" : "the position-type line \"" + s.TYP + "\" holds letters other than n, A, F, R, O, S"},
     };
-    for (const std::string& p : problems)
-        if (!p.empty()) return p;
-    return "";
+    std::vector<P> found;
+    for (const P& p : problems)
+        if (!p.text.empty()) found.push_back(p);
+    return found;
+}
+
+std::string setting_out_of_range(const Style& s) {
+    const std::vector<SettingProblem> found = settings_out_of_range(s);
+    return found.empty() ? "" : found.front().text;
 }
 
 std::string style_file_name(const std::string& name) { return (name + ".spe").substr(0, 14); }

@@ -2,6 +2,7 @@
 // hand-off file "temp2.txt" through which the editor names the style to run.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "bank/textfile.h"
 
@@ -57,6 +58,17 @@ void write_style_typ(TextWriter& out, const std::string& typ);
 // setting is in range. A hand-edited file can hold anything; the run refuses such a
 // style rather than index a table outside its bounds.
 std::string setting_out_of_range(const Style& s);
+
+// A setting outside the form's values: what is wrong, and the setting (a number, a
+// letter, or the output name), so that the form can put the cursor on its field.
+struct SettingProblem {
+    std::string text;
+    int Style::*number = nullptr;
+    char Style::*letter = nullptr;
+    bool output_name = false;
+};
+// Every setting outside the form's values, in file order; empty when all are in range.
+std::vector<SettingProblem> settings_out_of_range(const Style& s);
 
 // The style file of a style name: the name plus ".spe", cut to 14 characters.
 std::string style_file_name(const std::string& name);

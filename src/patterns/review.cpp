@@ -88,7 +88,9 @@ struct Review {
         draw_head();
         draw_page();
         for (;;) {
-            int code = con.read_key();
+            // Arrows are told from the typed letters of their scan codes.
+            const Key k = con.read();
+            const int code = k.extended ? key::EXT + k.code : k.code;
             int TEMP = C3;
             switch (code) {
             case key::ESC:
@@ -104,12 +106,12 @@ struct Review {
                 draw_page();
                 TEMP = C3;
                 break;
-            case key::UP: --C3; break;
-            case key::DOWN: ++C3; break;
-            case key::LEFT:
+            case key::EXT + key::UP: --C3; break;
+            case key::EXT + key::DOWN: ++C3; break;
+            case key::EXT + key::LEFT:
                 if (!wide && C3 > 15) C3 -= 15;
                 break;
-            case key::RIGHT:
+            case key::EXT + key::RIGHT:
                 if (!wide && C3 < 16 && C3 + 15 <= E) C3 += 15;
                 break;
             case ' ':

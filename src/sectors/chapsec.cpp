@@ -57,8 +57,9 @@ void show_list(Console& con, const Style& st, const SectorTables& t) {
     }
 }
 
-bool is_count_key(int k) { return (k >= '0' && k <= '9') || k == ':'; }
-bool is_move_key(int k) { return k == 'H' || k == 'P'; }
+bool is_count_key(Key k) { return !k.extended && ((k.code >= '0' && k.code <= '9') || k.code == ':'); }
+bool is_move_key(Key k) { return k.is(key::UP) || k.is(key::DOWN); }
+int move_step(Key k) { return k.is(key::DOWN) ? +1 : -1; }
 
 // Lets the user edit the counts until they add up to SECTORS.
 void edit_counts(Console& con, const Style& st, SectorTables& t) {
@@ -66,24 +67,25 @@ void edit_counts(Console& con, const Style& st, SectorTables& t) {
     int Y = left_out(st, st.BCHAP) ? move_entry(st, 1, +1) : 1;
     for (;;) {
         con.go(count_col(Y), entry_row(Y));
-        const int k = con.read_key();
+        const Key k = con.read();
         if (is_move_key(k)) {
-            Y = move_entry(st, Y, k == 'P' ? +1 : -1);
+            Y = move_entry(st, Y, move_step(k));
         } else if (is_count_key(k)) {
-            const int first = k - '0';
+            const int first = k.code - '0';
             con.write("  ");
             con.go(count_col(Y), entry_row(Y));
-            con.write(static_cast<char>(k));
-            int count = first, next;
-            do next = con.read_key();
+            con.write(static_cast<char>(k.code));
+            int count = first;
+            Key next;
+            do next = con.read();
             while (!is_count_key(next) && !is_move_key(next));
-            if (is_count_key(next)) count = 10 * first + (next - '0');
+            if (is_count_key(next)) count = 10 * first + (next.code - '0');
             if (count == 0 && (st.LG == 'L' || Y == X)) count = 1;
             t.CS[st.BCHAP + Y - 1] = count;
             con.go(count_col(Y), entry_row(Y));
             con.write_num(count, 2);
-            if (is_move_key(next)) Y = move_entry(st, Y, next == 'P' ? +1 : -1);
-        } else if (k == key::ENTER) {
+            if (is_move_key(next)) Y = move_entry(st, Y, move_step(next));
+        } else if (k.typed(key::ENTER)) {
             int sum = 0;
             for (int ch = st.BCHAP; ch <= st.ECHAP; ++ch) sum += t.CS[ch];
             if (sum == t.SECTORS) return;

@@ -357,12 +357,13 @@ TEST(Program, ProgramLifetimeStateOutlivesARun) {
 }
 
 TEST(Program, AStyleWithASettingOutsideTheFormsValuesIsNotRun) {
-    // A style file edited by hand, which the form keeps as it is: Return on the form,
-    // then the refusal waits for Return and the run ends before its patterns.
+    // A style file edited by hand and named in the hand-off file (the form would not
+    // let it go): the refusal waits for Return and the run ends before its patterns.
     Workspace ws({.QNUM = 101});
-    Devices d(test::keys("\r\x1b\r\r"));
+    ws.dir.write("temp2.txt", "Small\n");
+    Devices d(test::keys("\r"));
     tv::Run run;
-    EXPECT_TRUE(d.cycle(run, ws.files));
+    EXPECT_TRUE(run_style(run, d.con, ws.files, d.rng, d.clock, d.printer, ""));
     EXPECT_EQ(d.face.left(), 0u);
     const Screen& s = d.con.screen();
     EXPECT_EQ(s.line(3), "   The style Small cannot be run:");

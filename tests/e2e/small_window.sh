@@ -1,13 +1,13 @@
 #!/bin/sh
-# A window too small for the program's 80x25 screen: started at 60x20 the program
+# A window too small for the program's screen: started at 60x20 the program
 # shows its notice, whole, and takes no key; at 70x25 the notice names the new size;
 # at 80x25 the style menu appears as it was, and the program works. Made smaller
-# again (80x24) in the middle of the work, the notice comes back and keys are not
+# again (80x23) in the middle of the work, the notice comes back and keys are not
 # taken; back at 80x25 the menu is as it was left. "Exit" ends with status 0.
 # Usage: small_window.sh PROGRAM SOURCE_DIR
 . "$(dirname "$0")/common.sh"
 
-need="Tallyvane needs a terminal of at least 80 columns and 25 rows."
+need="Tallyvane needs a terminal of at least 80 columns and 24 rows."
 # notice_shown: every word of the notice is on the screen (it may be wrapped).
 notice_shown() {
   words=$(screen | tr -s ' \n' '  ')
@@ -35,8 +35,8 @@ wait_for highlighted Practice || fail "keys pressed during the notice moved the 
 # The program works: Down moves the highlight.
 keys Down
 wait_for highlighted League || fail "Down did not highlight League after the resize"
-resize 80 24
-expect "80 columns and 24 rows" "the notice when the window shrinks to 80x24"
+resize 80 23
+expect "80 columns and 23 rows" "the notice when the window shrinks to 80x23"
 keys_during_notice Enter
 resize 80 25
 expect "Press Return to Choose a Quiz Style" "the style menu back at 80x25"
@@ -50,5 +50,5 @@ keys Escape
 expect "Press Return to Choose a Quiz Style" "the menu after Esc on the title"
 keys Up Enter
 ended_with 0
-echo "PASS: the notice at 60x20, 70x25 and 80x24 took no key; at 80x25 the menu came back as left and the program ran to Exit with status 0"
+echo "PASS: the notice at 60x20, 70x25 and 80x23 took no key; at 80x25 the menu came back as left and the program ran to Exit with status 0"
 exit 0

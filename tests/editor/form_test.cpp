@@ -189,15 +189,21 @@ TEST(FormNames, TypedNamesAndTheirEndingKeys) {
     EXPECT_EQ(home.text(27, 10, 10), "Home      ");
     EXPECT_EQ(home.cursor(), pos(Field::OutputFile));
 
-    FormSession up;  // capital H first is Up: to the end chapter, name kept
-    up.run({'H'}, Field::StyleName);
+    FormSession up;  // Up first: to the end chapter, name kept
+    up.run({UP}, Field::StyleName);
     EXPECT_EQ(up.ed.NAME1, "Quiz");
     EXPECT_EQ(up.cursor(), pos(Field::EndChapter));
 
-    FormSession k;  // the Left key is the letter K; capital M ends the entry (Right)
-    k.run({'a', LEFT, 'b', 'M'}, Field::StyleName);
-    EXPECT_EQ(k.ed.NAME1, "AKb");
-    EXPECT_EQ(k.cursor(), pos(Field::Repeats));
+    FormSession caps;  // every capital is a letter, the ones sharing an arrow's code too
+    caps.run({'m', 'y', 'P', 'a', 'c', 'k', 'H', 'K', 'M', RET}, Field::OutputFile);
+    EXPECT_EQ(caps.ed.style.NAME4, "MyPackHKM");
+    EXPECT_EQ(caps.ed.style.OUT, 'P');
+    EXPECT_EQ(caps.cursor(), pos(Field::Output));
+
+    FormSession left;  // the Left key types nothing; Right ends the entry
+    left.run({LEFT, 'a', LEFT, 'b', RIGHT}, Field::StyleName);
+    EXPECT_EQ(left.ed.NAME1, "Ab");
+    EXPECT_EQ(left.cursor(), pos(Field::Repeats));
 
     FormSession ten;  // ten characters, then any key moves on and is not stored
     ten.run({'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h', 'i', 'j', 'P'}, Field::StyleName);
@@ -221,9 +227,9 @@ TEST(FormLetters, OutputRegAndOtherLetterFields) {
     EXPECT_EQ(f.ed.style.OUT, 'P');
     EXPECT_EQ(f.at(36, 14), (Cell{'P', LIGHTRED, BLACK}));
     EXPECT_EQ(f.cursor(), pos(Field::Output));
-    FormSession down;  // capital P is Down, C and T are taken, x ignored
-    down.run({'x', 'T', 'P'}, Field::Output);
-    EXPECT_EQ(down.ed.style.OUT, 'T');
+    FormSession down;  // C, P and T are taken, x ignored; the Down key moves on
+    down.run({'x', 'T', 'P', 'H', DOWN}, Field::Output);
+    EXPECT_EQ(down.ed.style.OUT, 'P');
     EXPECT_EQ(down.cursor(), pos(Field::QuestionsPerPack));
 
     struct Case {

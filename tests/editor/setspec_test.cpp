@@ -72,7 +72,7 @@ TEST(SetSpec, ShortWindowLayoutAndWrap) {
     EXPECT_EQ(f.screen().line(11), std::string(35, ' ') + " 5 6 7 8 9");
     EXPECT_EQ(f.cursor(), (std::pair{37, 12}));
     SpecSession g(hand_set());
-    g.run({LEFT, RIGHT, RIGHT, 'M'});  // M is Right as well
+    g.run({LEFT, RIGHT, RIGHT, 'M', RIGHT});  // a typed M is no arrow
     EXPECT_EQ(g.cursor(), (std::pair{41, 12}));
     SpecSession h(hand_set());
     h.run({LEFT});

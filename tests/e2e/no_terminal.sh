@@ -1,0 +1,52 @@
+#!/bin/sh
+# The program needs a terminal that can place the cursor, on both its input and its
+# output. Without one (input from /dev/null, output to a file, TERM=dumb, no TERM)
+# it must say so in one line on its error output and end at once with status 1,
+# before it draws anything; under the sanitizers that line is all it writes. Then
+# the smallest usable terminal, 80x24, with NO_COLOR set: the menu is shown without
+# colours and the program leaves normally.
+# Usage: no_terminal.sh PROGRAM SOURCE_DIR
+. "$(dirname "$0")/common.sh"
+
+prepare_workspace
+
+# refused WHAT REASON: the run just made ended with status 1, wrote nothing to its
+# output and exactly one line, naming REASON, to its error output.
+refused() {
+  [ "$(cat "$top/status")" = 1 ] || fail "$1: exit status $(cat "$top/status"), not 1"
+  [ ! -s "$top/out" ] || fail "$1: the program wrote to its output: $(head -c 200 "$top/out")"
+  [ "$(wc -l < "$top/err")" = 1 ] || fail "$1: not one line of error output: $(cat "$top/err")"
+  grep -q "^tallyvane: .*$2" "$top/err" || fail "$1: the error line does not say \"$2\": $(cat "$top/err")"
+}
+
+# Without tmux: input from /dev/null. A program that waited for keys would run
+# into the time limit (status 124).
+(cd "$ws" && timeout 10 "$program" < /dev/null > "$top/out" 2> "$top/err"; echo $? > "$top/status")
+refused "input from /dev/null" "standard input is not a terminal"
+
+# In a tmux pane, so that the input is a terminal.
+in_pane() {
+  rm -f "$top/status" "$top/out" "$top/err"
+  new_session 80 25 "$1 2> '$top/err'; echo \$? > '$top/status'"
+  patience=100 wait_for test -s "$top/status" || fail "$2: the program did not end"
+}
+in_pane "'$program' > '$top/out'" "output to a file"
+refused "output to a file" "standard output is not a terminal"
+in_pane "TERM=dumb '$program'" "TERM=dumb"
+refused "TERM=dumb" "cannot move the cursor"
+in_pane "env -u TERM '$program'" "no TERM"
+refused "no TERM" "TERM is not set"
+
+# 80x24 with NO_COLOR: rows 1-24 of the screen are shown, in no colour.
+printf '#!/bin/sh\nNO_COLOR=1 exec "%s"\n' "$program" > "$top/no_color.sh"
+chmod +x "$top/no_color.sh"
+program="$top/no_color.sh"
+open_program 80 24
+expect "Tallyvane 30.0" "the banner on row 1 of an 80x24 window"
+expect "Press Return to Choose a Quiz Style" "the style menu at 80x24"
+shows "columns and" && fail "the size notice is shown at 80x24"
+coloured_screen | grep -q '\[[0-9;]*4[0-7]m' && fail "NO_COLOR is set, yet the screen has background colours"
+keys Up Enter
+ended_with 0
+echo "PASS: /dev/null input, output to a file, TERM=dumb and no TERM each refused in one line with status 1; 80x24 with NO_COLOR works without colours"
+exit 0

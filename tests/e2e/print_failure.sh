@@ -1,0 +1,72 @@
+#!/bin/sh
+# Printed copies through a print command that fails: the `lp` on the PATH closes its
+# input unread, says why on its error output and ends with status 1, as a spooler
+# without a default printer does. The style "Season" (100 quizzes) makes a packet far
+# larger than a pipe holds, so writing it to that `lp` fails. The program must say on
+# the screen that printing failed and why, put both copies in Season.prn as when
+# there is no printer, go on to the style menu and end normally.
+# Usage: print_failure.sh PROGRAM SOURCE_DIR
+. "$(dirname "$0")/common.sh"
+
+mkdir -p "$top/bin"
+for tool in sh stty; do
+  ln -s "$(command -v $tool)" "$top/bin/$tool" || fail "no $tool for the test's PATH"
+done
+cat > "$top/bin/lp" <<LP
+#!/bin/sh
+exec 0<&-
+echo started >> "$top/lp-runs"
+echo "lp: Error - no default destination" >&2
+exit 1
+LP
+chmod +x "$top/bin/lp"
+program_path="$top/bin"
+review_or_table() { shows "accept all patterns" || shows "Sc From    To"; }
+
+prepare_workspace
+start_program
+choose_style Season
+accept_form
+pages=0
+while ! shows "Sc From    To"; do
+  [ $pages -lt 6 ] || fail "the pattern review did not end after $pages pages"
+  patience=200 wait_for review_or_table || fail "neither the pattern review nor the sector table"
+  shows "Sc From    To" && break
+  before=$(coloured_screen)
+  keys Enter
+  wait_for screen_changed || fail "Enter did not turn the page of the pattern review"
+  pages=$((pages + 1))
+done
+keys Enter
+# Season's material is short for 100 quizzes: no resectoring.
+expect "Do you wish to resector?" "the warning of early repeats"
+type_text n
+keys Enter
+expect "Run specialty combinations automatically" "the approval menu"
+keys Enter
+expect_closing_screen
+expect "Type P and press Return to print copies"
+type_text P
+keys Enter
+expect "How many copies?"
+type_text 2
+keys Enter
+expect "Be sure printer is ready and press return"
+keys Enter
+patience=200 wait_for shows "The printer command failed" ||
+  fail "no word on the screen that the printer command failed"
+expect "lp ended with status 1 (lp: Error - no default destination)" "the reason lp gave"
+expect "2 copies were added to the file Season.prn instead"
+[ "$(wc -l < "$top/lp-runs")" = 2 ] || fail "lp was not tried once for each copy"
+keys Enter
+expect "Press Return to Choose a Quiz Style" "the style menu after the failed printing"
+
+qui="$ws/Season.qui"
+[ "$(wc -c < "$qui")" -gt 200000 ] || fail "the packet is too small to fill the pipe to lp"
+{ cut -c 1-79 "$qui"; cut -c 1-79 "$qui"; } > "$top/expected.prn"
+same_file "$ws/Season.prn" "$top/expected.prn" "Season.prn does not hold the two copies"
+
+keys Up Enter
+ended_with 0
+echo "PASS: an lp that failed unread: the screen said why, both copies went to Season.prn, the program went on and ended with status 0"
+exit 0
