@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "console/screen.h"
 
 using tv::KeyHint;
@@ -28,44 +26,18 @@ TEST(KeyLine, TextStopsAtRow24AndScrollsRowsTwoToTwentyFourBelowTheTitle) {
     s.write("wrapped");  // wrapping past column 80 of row 24 scrolls as well
     EXPECT_EQ(std::tuple(s.text(23, 75), s.line(24), s.row()), std::tuple("wrappe", "d", 24));
     EXPECT_EQ(s.line(25), " Return Go on");
+    EXPECT_EQ(std::tuple(s.at(2, 25).fg, s.at(9, 25).fg, s.at(80, 25).bg),
+              std::tuple(tv::RED, tv::BLACK, tv::WHITE));
+
+    // Keys wider than the row are cut at column 80.
+    const std::string wide(90, 'x');
+    const KeyHint long_keys[] = {{"Esc", wide}};
+    s.set_keys(long_keys);
+    EXPECT_EQ(s.line(25), " Esc " + wide.substr(0, 75));
 
     // Clearing the screen gives row 25 back to the text.
     s.clear();
     s.go(1, 25);
     s.write("free");
     EXPECT_EQ(std::tuple(s.line(25), s.has_key_line()), std::tuple("free", false));
-}
-
-TEST(KeyLine, KeysInRedActionsInBlackOnWhiteAndTheNoteOnlyWhereItFits) {
-    const std::string note = "Quiz packets for Romans and James", wide(90, 'x');
-    struct Case {
-        const char* what;
-        std::vector<KeyHint> keys;
-        std::string line;
-    } cases[] = {
-        {"three blanks before the note: it fits",
-         {{"Up/Down", "Move"}, {"Return", "Choose"}, {"Shift-D", "Delete"}},
-         " Up/Down Move  Return Choose  Shift-D Delete   " + note},
-        {"one column more: the note gives way",
-         {{"Up/Down", "Move"}, {"Return", "Choose"}, {"Shift-D", "Delete!"}},
-         " Up/Down Move  Return Choose  Shift-D Delete!"},
-        {"no keys: the note alone, at the right end", {}, std::string(47, ' ') + note},
-        {"plain text without a key", {{"", "Quiz 3 of 10"}, {"Y", "Accept"}},
-         " Quiz 3 of 10  Y Accept" + std::string(24, ' ') + note},
-        {"keys wider than the row are cut at column 80",
-         {{"Esc", wide}},
-         " Esc " + std::string(75, 'x')},
-    };
-    for (const Case& c : cases) {
-        Screen s;
-        s.set_key_note("  " + note + " ");
-        s.set_keys(c.keys);
-        EXPECT_EQ(s.line(25), c.line) << c.what;
-        for (int col = 1; col <= Screen::COLS; ++col) EXPECT_EQ(s.at(col, 25).bg, tv::WHITE) << c.what;
-    }
-    Screen s;
-    const KeyHint keys[] = {{"Esc", "Stop"}};
-    s.set_keys(keys);
-    EXPECT_EQ(std::tuple(s.at(2, 25).fg, s.at(4, 25).fg, s.at(6, 25).fg),
-              std::tuple(tv::RED, tv::RED, tv::BLACK));
 }

@@ -37,10 +37,10 @@ const std::string TITLE = " Return Save and run  Esc Menu, unsaved  Down Back to
 const std::string APPROVAL_MENU = " Up/Down Move  Return Choose  Esc Stop the run";
 const std::string CLOSING = with_note(" Return Style menu  P, Return Print copies");
 
-// Two runs and the way out. "Keys" (Romans 1:1-6 in 5 sectors by verse, 3 quizzes,
+// A run and the way out. The style (Romans 1:1-6 in 5 sectors by verse, 3 quizzes,
 // positions set by hand, an FTV range the checks refuse) passes the error on the
 // form, every screen of a run sectored by verse, the resector question and the
-// approval of each quiz; "Chapters" the chapter list and its table.
+// approval of each quiz.
 const std::vector<Step> WALK = {
     {RET, "menu", MENU},
     {ESC, "form", FIELDS},
@@ -62,30 +62,19 @@ const std::vector<Step> WALK = {
     {'y', "approval prompt", " Quiz 3 of 3  Y Accept  N Draw again  Esc Stop the run"},
     {RET, "quizzes complete, a prompt that names its key", with_note("")},
     {RET, "closing screen", CLOSING},
-    {ext(key::DOWN), "menu", MENU},
-    {RET, "menu", MENU},
-    {ESC, "form", FIELDS},
-    {RET, "form title", TITLE},
-    {RET, "pattern review", " Arrows Move  Space Reshuffle  Return Accept the page"},
-    {RET, "chapter list", " Up/Down Move  0-9 : Sectors of the chapter (: is 10)  Return Done"},
-    {RET, "chapter table", with_note(" Return Go on  Esc Change the counts")},
-    {RET, "approval menu", APPROVAL_MENU},
-    {RET, "closing screen", CLOSING},
     {ext(key::UP), "menu", MENU},
     {RET, "menu", MENU},
 };
 
 }  // namespace
 
-TEST(KeyLine, EveryScreenOfTwoRunsShowsTheKeysItTakes) {
+TEST(KeyLine, EveryScreenOfARunShowsTheKeysItTakes) {
     test::TempDir dir;
     test::copy_from_source("examples/bank", dir.path());
-    dir.write("Specs.lst", "Keys\nChapters\nEnter New Specs\n");
+    dir.write("Specs.lst", "Keys\nEnter New Specs\n");
     // Keys: two specialties set by hand, FTV 0-1 (which the checks refuse), CV Ref 1-1.
     dir.write("Keys.spe", "F\n1 1\n1 6\nKeysOut\n60\nP\n5\nA\n16\n50\nY\n3\nV\n0\n2\n2\n1\n0\n1\n1\n"
                           "0\n0\n0\n0\n58\n1\n5\nY\nFR" + std::string(28, 'n') + "\n");
-    dir.write("Chapters.spe", "F\n1 1\n2 29\nChapOut\n60\nP\n4\nA\n16\n50\nY\n2\nC\n0\n2\n0\n1\n0\n1\n"
-                              "0\n0\n0\n0\n0\n58\n1\n4\nN\n" + std::string(30, 'n') + "\n");
     std::vector<int> keys;
     for (const Step& s : WALK) keys.push_back(s.key);
     KeyLineFace face(keys);
