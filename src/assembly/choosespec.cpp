@@ -140,7 +140,8 @@ int approval(Assembly& a) {
     Console& con = a.con;
     con.clr();
     const std::string which = "Quiz " + num(a.quiz.Q2) + " of " + num(a.style.QNUM);
-    const KeyHint keys[] = {{"", which}, {"Y", "Accept"}, {"N", "Draw again"}, {"Esc", "Stop the run"}};
+    const KeyHint keys[] = {
+        {"", which}, {"Y", "Accept"}, {"N", "Draw again"}, {"Esc", "Stop the run"}};
     con.keys(keys);
     con.writeln(LIST_TITLES);
     con.writeln();

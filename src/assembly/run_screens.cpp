@@ -5,7 +5,8 @@ namespace tv {
 namespace {
 constexpr const char* AUTOMATIC = "Run specialty combinations automatically    ";
 constexpr const char* APPROVE = "Approve specialty combinations for each quiz";
-constexpr KeyHint MENU_KEYS[] = {{"Up/Down", "Move"}, {"Return", "Choose"}, {"Esc", "Stop the run"}};
+constexpr KeyHint MENU_KEYS[] = {
+    {"Up/Down", "Move"}, {"Return", "Choose"}, {"Esc", "Stop the run"}};
 constexpr KeyHint CLOSING_KEYS[] = {{"Return", "Style menu"}, {"P, Return", "Print copies"}};
 }  // namespace
 

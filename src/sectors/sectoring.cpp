@@ -57,7 +57,8 @@ void copy_totals(SectorTables& t, int s) {
 
 constexpr KeyHint GO_ON_KEYS[] = {{"Return", "Go on"}};
 constexpr KeyHint TABLE_KEYS[] = {{"Return", "Go on"}, {"Esc", "Stop the run"}};
-constexpr KeyHint RESECTOR_KEYS[] = {{"Y", "Sector by question"}, {"N, Return", "Keep these sectors"}};
+constexpr KeyHint RESECTOR_KEYS[] = {
+    {"Y", "Sector by question"}, {"N, Return", "Keep these sectors"}};
 
 // Takes one whole key: the first code, and for an extended key its scan code too.
 int take_key(Console& con) {
