@@ -144,6 +144,10 @@ bool is_special(char type) { return type == 'R' || type == 'O' || type == 'F'; }
 int approval(Assembly& a) {
     Console& con = a.con;
     con.clr();
+    const std::string which = "Quiz " + num(a.quiz.Q2) + " of " + num(a.style.QNUM);
+    const KeyHint keys[] = {
+        {"", which}, {"Y", "Accept"}, {"N", "Draw again"}, {"Esc", "Stop the run"}};
+    con.keys(keys);
     con.writeln(LIST_TITLES);
     con.writeln();
     for (int p = 1; p <= a.sectors.SECTORS; ++p)

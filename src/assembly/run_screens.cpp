@@ -5,6 +5,9 @@ namespace tv {
 namespace {
 constexpr const char* AUTOMATIC = "Run specialty combinations automatically    ";
 constexpr const char* APPROVE = "Approve specialty combinations for each quiz";
+constexpr KeyHint MENU_KEYS[] = {
+    {"Up/Down", "Move"}, {"Return", "Choose"}, {"Esc", "Stop the run"}};
+constexpr KeyHint CLOSING_KEYS[] = {{"Return", "Style menu"}, {"P, Return", "Print copies"}};
 }  // namespace
 
 void APPROVESPEC(Console& con) {
@@ -15,6 +18,7 @@ void APPROVESPEC(Console& con) {
 
 int approval_menu(Console& con) {
     con.clr();
+    con.keys(MENU_KEYS);
     int V = 1;
     for (;;) {
         APPROVESPEC(con);
@@ -35,6 +39,7 @@ int approval_menu(Console& con) {
 
 bool THANK(Console& con, const std::string& NAME4) {
     con.clr();
+    con.keys(CLOSING_KEYS);
     for (const std::string& line :
          {std::string("  Thank you for using Tallyvane 30.0"),
           "  A list of questions and sectors used has been saved as " + NAME4 + ".inf",

@@ -71,6 +71,7 @@ void Console::clr() {
         clear_eol();
     }
     go(1, 3);
+    if (screen_.has_key_line()) keys({});
 }
 
 int advance_rset(Console& con, int& RSET) {

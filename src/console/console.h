@@ -114,8 +114,13 @@ public:
     void normal() { text_color(YELLOW); text_background(BLUE); }
     // Highlight: white on red.
     void highlight() { text_color(WHITE); text_background(RED); }
-    // Clears rows 2-24 in the current background; cursor to column 1, row 3.
+    // Clears rows 2-24 in the current background; cursor to column 1, row 3. Under a
+    // key line the keys of the screen before go too: each screen names its own.
     void clr();
+    // Shows the keys of the screen on row 25, the key line (Screen::set_keys).
+    void keys(std::span<const KeyHint> hints) { screen_.set_keys(hints); }
+    // Text kept at the right end of the key line where the keys leave room.
+    void key_note(std::string_view note) { screen_.set_key_note(note); }
 
 private:
     Face& face_;

@@ -3,6 +3,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,16 +22,24 @@ struct Cell {
     bool operator==(const Cell&) const = default;
 };
 
+// One entry of the key line: a key and what it does on the screen shown ("Return",
+// "Choose"). An entry without a key is plain text, such as "Quiz 3 of 10".
+struct KeyHint {
+    std::string_view key, action;
+};
+
 class Screen {
 public:
     static constexpr int COLS = 80;
     static constexpr int ROWS = 25;
 
-    // Clears the whole screen in the current background; cursor to (1,1).
+    // Clears the whole screen in the current background; cursor to (1,1). The key
+    // line goes too: row 25 is text again.
     void clear();
     // Clears from the cursor to the end of its row in the current background.
     void clear_eol();
-    // Moves the cursor; columns 1-80, rows 1-25. Positions outside are ignored.
+    // Moves the cursor; columns 1-80, rows 1-25 (1-24 under a key line). Positions
+    // outside are ignored.
     void go(int col, int row);
     void text_color(int c) { fg_ = static_cast<uint8_t>(c & 15); }
     void text_background(int c) { bg_ = static_cast<uint8_t>(c & 15); }
@@ -41,6 +50,15 @@ public:
     void write_num(long n, int width = 0);
     // Ends the line: cursor to column 1 of the next row (scrolling at the bottom).
     void writeln(std::string_view s = "");
+
+    // Makes row 25 the key line and shows these keys on it: key names in red, what
+    // they do in black, on white. From then on the text ends at row 24: a line end
+    // on row 24 leaves the cursor below it, and the next character written scrolls
+    // rows 2-24 up first, so that the title row and the key line stay.
+    void set_keys(std::span<const KeyHint> keys);
+    // Text kept at the right end of the key line wherever the keys leave room for it.
+    void set_key_note(std::string_view note);
+    bool has_key_line() const { return key_line_; }
 
     int col() const { return col_; }
     int row() const { return row_; }
@@ -61,11 +79,17 @@ private:
     void put(char c);
     void line_feed();
     void scroll_up();
+    // The last row that text may use.
+    int bottom() const { return key_line_ ? ROWS - 1 : ROWS; }
+    // The cursor waits below the text, on the key line's row.
+    bool below_text() const { return key_line_ && row_ == ROWS; }
 
     std::array<Cell, COLS * ROWS> cells_{};
     int col_ = 1, row_ = 1;
     uint8_t fg_ = LIGHTGRAY, bg_ = BLACK;
     uint64_t version_ = 0;
+    bool key_line_ = false;
+    std::string key_note_;
 };
 
 }  // namespace tv

@@ -98,6 +98,8 @@ void draw_banner(Console& con, Run& run) {
     con.clear_eol();
     con.text_color(BLACK);
     con.write(ORGANISATION_LINE);
+    // The line stays on the key line of the screens that leave room for it.
+    con.key_note(ORGANISATION_LINE);
     con.text_background(BLUE);
     con.text_color(YELLOW);
     con.go(1, 3);
@@ -278,6 +280,7 @@ int read_count(Console& con, const std::string& prompt) {
 }  // namespace
 
 void print_copies(Console& con, const Files& files, Printer& printer, Run& run) {
+    con.keys({});  // the prompts say what to type
     con.writeln();
     con.writeln();
     run.C1 = read_count(con, "  How many copies? ");

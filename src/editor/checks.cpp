@@ -155,6 +155,8 @@ Field check_field(int n) {
 
 bool ERRMESS(Console& con, const EditorStyle& s) {
     if (failing_check(s) == 0) return false;
+    constexpr KeyHint ERROR_KEYS[] = {{"Return", "Go to the field in error"}};
+    con.keys(ERROR_KEYS);
     con.highlight();
     con.write_at(TITLE_COL, TITLE_ROW, ERROR_TEXT);
     value_colours(con);

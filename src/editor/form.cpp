@@ -14,6 +14,10 @@ namespace {
 using F = Field;
 
 constexpr int NAME_WIDTH = 10;
+constexpr KeyHint FIELD_KEYS[] = {
+    {"Arrows/Return", "Move"}, {"", "Type over a value"}, {"Esc", "To the title"}};
+constexpr KeyHint TITLE_KEYS[] = {
+    {"Return", "Save and run"}, {"Esc", "Menu, unsaved"}, {"Down", "Back to the fields"}};
 
 FieldInfo number(int col, int row, int width, int first, int Style::*n) {
     return {col, row, Kind::Number, width, first, n, nullptr};
@@ -348,6 +352,7 @@ Field visit(Form& fm, Field f) {
 // The title line, reached with the checks passed: Return accepts, Esc discards,
 // Down goes back to the form. Returns the key.
 int title_line(Console& con) {
+    con.keys(TITLE_KEYS);
     con.go(TITLE_COL, TITLE_ROW);
     QCON(con);
     for (;;) {
@@ -470,6 +475,7 @@ bool run_form(Console& con, Editor& ed, Field start) {
     EVSET(fm.EVS);
     Field f = start;
     for (;;) {
+        con.keys(FIELD_KEYS);
         Field next = visit(fm, f);
         if (next == F::Title) {
             if (ERRMESS(con, ed.style)) {

@@ -12,6 +12,7 @@ namespace tv {
 namespace {
 
 constexpr int MENU_COL = 33, MENU_TOP = 5, ENTRY_WIDTH = 15;
+constexpr KeyHint MENU_KEYS[] = {{"Up/Down", "Move"}, {"Return", "Choose"}, {"Shift-D", "Delete"}};
 
 IoError workspace_error(const std::string& file) {
     return IoError("open", file,
@@ -42,6 +43,7 @@ void draw_menu(Console& con, const Files& files, Editor& ed) {
     for (int k = 1; k <= ed.SHOWN; ++k) ed.FIL[k] = ed.LIST[n - ed.SHOWN + k - 1];
     ed.FIL[ed.SHOWN + 1] = EXIT_NAME;
     for (int k = 1; k <= ed.SHOWN + 1; ++k) draw_entry(con, ed, k);
+    con.keys(MENU_KEYS);
     ed.CUR = ed.PREV = 1;
 }
 

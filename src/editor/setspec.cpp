@@ -11,6 +11,8 @@ namespace tv {
 namespace {
 
 constexpr std::string_view TYPES = "FROS";
+constexpr KeyHint KEYS[] = {
+    {"Left/Right", "Move"}, {"F R O S", "Set the type"}, {"Space", "Clear"}, {"Return", "Done"}};
 
 // 0-3 for F, R, O, S; -1 for any other letter.
 int type_of(int c) {
@@ -70,6 +72,7 @@ bool SETSPEC(Console& con, EditorStyle& s) {
     for (int p = first; p <= last; ++p)
         con.write(TYP[p - 1] == 'n' ? std::string("  ") : std::string(" ") + TYP[p - 1]);
 
+    con.keys(KEYS);
     int p = first;
     for (;;) {
         con.go(margin + 2 + 2 * (p - first), 12);

@@ -19,6 +19,11 @@ constexpr const char* SECOND_RULER = "5   10   15   20   25   30";
 constexpr const char* RULER75 =
     "        5   10   15   20   25   30   35   40   45   50   55   60   65   70   75";
 constexpr int WIDE_LENGTH = 75;
+constexpr KeyHint KEYS[] = {
+    {"Arrows", "Move"}, {"Space", "Reshuffle"}, {"Return", "Accept the page"}};
+// Esc on the wide review stops the run; on the narrow one it acts as Return.
+constexpr KeyHint WIDE_KEYS[] = {{"Arrows", "Move"}, {"Space", "Reshuffle"},
+                                 {"Return", "Accept the page"}, {"Esc", "Stop the run"}};
 
 struct Review {
     Console& con;
@@ -64,6 +69,10 @@ struct Review {
     void draw_head() {
         con.normal();
         con.clr();
+        if (wide)
+            con.keys(WIDE_KEYS);
+        else
+            con.keys(KEYS);
         con.go(2, 3);
         con.write(RESHUFFLE_TEXT);
         con.go(1, 5);

@@ -10,6 +10,10 @@ namespace tv {
 
 namespace {
 
+constexpr KeyHint LIST_KEYS[] = {
+    {"Up/Down", "Move"}, {"0-9 :", "Sectors of the chapter (: is 10)"}, {"Return", "Done"}};
+constexpr KeyHint TABLE_KEYS[] = {{"Return", "Go on"}, {"Esc", "Change the counts"}};
+
 // At level L the chapters 7, 9-11 and 14-16 are left out of the material.
 bool left_out(const Style& st, int ch) {
     return st.LG == 'L' && (ch == 7 || (ch >= 9 && ch <= 11) || (ch >= 14 && ch <= 16));
@@ -209,6 +213,7 @@ int CHAPSEC(Console& con, const Files& files, const std::string& F11, const Styl
             entered = true;
         }
         show_list(con, style, t);
+        con.keys(LIST_KEYS);
         edit_counts(con, style, t);
 
         cut_chapters(style, t);
@@ -223,6 +228,7 @@ int CHAPSEC(Console& con, const Files& files, const std::string& F11, const Styl
         con.write("Your smallest sector has ");
         con.write_num(t.MINQZ);
         con.write(t.MINQZ == 1 ? " question. " : " regular questions. ");
+        con.keys(TABLE_KEYS);
         int k = con.read_key();
         if (k == 0) con.read_key();
         if (k == key::ESC) continue;

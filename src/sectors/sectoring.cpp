@@ -55,6 +55,11 @@ void copy_totals(SectorTables& t, int s) {
     t.TSPS[s] = t.SPS[s];
 }
 
+constexpr KeyHint GO_ON_KEYS[] = {{"Return", "Go on"}};
+constexpr KeyHint TABLE_KEYS[] = {{"Return", "Go on"}, {"Esc", "Stop the run"}};
+constexpr KeyHint RESECTOR_KEYS[] = {
+    {"Y", "Sector by question"}, {"N, Return", "Keep these sectors"}};
+
 // Takes one whole key: the first code, and for an extended key its scan code too.
 int take_key(Console& con) {
     int k = con.read_key();
@@ -234,6 +239,7 @@ void RESECTOR(Console& con, const Files& files, const std::string& F11, const St
     t.MINQZ = bank.TQUEST / t.SECTORS;
     con.writeln();
     con.write_at(1, 6, "  The material will be sectored by individual questions.");
+    con.keys(GO_ON_KEYS);  // and on the table that follows, unless its caller says more
     con.wait_enter();
     con.go(1, 6);
     con.clear_eol();
@@ -354,6 +360,7 @@ void sector_followup(Console& con, const Files& files, const std::string& F11,
     con.writeln();
     if (t.RES) return;
     con.write_at(3, 4, "Do you wish to resector? ");
+    con.keys(RESECTOR_KEYS);
     const int k = take_key(con);
     if (k >= 32 && k < 256) con.write(static_cast<char>(k));
     if (k == 'Y' || k == 'y') {
@@ -383,9 +390,11 @@ void sector_material(Console& con, const Files& files, const std::string& F11,
         RESECTOR(con, files, F11, style, bank, t);
         t.RES = true;
         DISPLAY(con, style, bank, t);
+        con.keys(TABLE_KEYS);
         con.wait_for_key();
     } else {
         sector_by_verse(con, files, F11, style, bank, t);
+        con.keys(TABLE_KEYS);
         do last_key = take_key(con);
         while (last_key == 191);
     }
