@@ -1,5 +1,6 @@
-// A failed file operation. It ends the program: the terminal is restored and one
-// line names the operation, the file and the reason.
+// A failed file operation, naming the operation, the file, the line and the reason.
+// During a run it is shown on the screen and the cycle goes back to the style menu;
+// at start-up it is one line on stderr before the screen is taken over.
 #pragma once
 #include <stdexcept>
 #include <string>
@@ -16,14 +17,32 @@ struct IoError : std::runtime_error {
     std::string operation, file, reason;
     int line;
 
-    // e.g. cannot open "RJ.A" for reading: No such file or directory
+    // e.g. cannot open "RJ.A" for reading: No such file or directory. Control bytes
+    // of a file name or of a field quoted in the reason are shown as \xNN, so that
+    // a NUL or an escape sequence can neither cut the message short nor reach the
+    // terminal.
     static std::string describe(const std::string& op, const std::string& file,
                                 const std::string& reason, int line,
                                 const std::string& qualifier = "") {
-        std::string s = "cannot " + op + " \"" + file + "\"";
+        std::string s = "cannot " + op + " \"" + printable(file) + "\"";
         if (!qualifier.empty()) s += " " + qualifier;
         if (line > 0) s += " (line " + std::to_string(line) + ")";
-        return s + ": " + reason;
+        return s + ": " + printable(reason);
+    }
+
+    static std::string printable(const std::string& text) {
+        constexpr char HEX[] = "0123456789ABCDEF";
+        std::string out;
+        for (unsigned char c : text) {
+            if (c >= 0x20 && c != 0x7F) {
+                out += static_cast<char>(c);
+            } else {
+                out += "\\x";
+                out += HEX[c >> 4];
+                out += HEX[c & 15];
+            }
+        }
+        return out;
     }
 };
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "bank/workspace_lock.h"
 #include "console/io_error.h"
 #include "console/printer.h"
 #include "console/random.h"
@@ -12,12 +13,14 @@
 int main() {
     using namespace tv;
     try {
+        // Before the screen is taken over, so that a second copy can say why it stops.
+        Files files(".");
+        WorkspaceLock lock(files);
         TerminalFace face;
         Console con(face);
         SystemClock clock;
         Random rng(clock.ticks_ms());
         SystemPrinter printer;
-        Files files(".");
         const char* path = std::getenv("PATH");
         return run_program(con, files, rng, clock, printer, path ? path : "");
     } catch (const IoError& e) {
