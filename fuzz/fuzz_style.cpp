@@ -3,9 +3,9 @@
 // names and the run's own file names from it, the editor's cross-field check of
 // the settings, and the material counted over the demo bank's verse index.
 // Properties: the editor's form converts back to the same settings, and a style
-// written out by the editor reads back to the same settings. (A text or letter
-// field ending in CRs is the one exception: its last CR, written before the line
-// end, reads back as part of a CR LF line end. The comparison leaves them out.)
+// written out by the editor reads back to the same settings. (A letter field that
+// is a CR is the one exception: written before the line end, it reads back as part
+// of a CR LF line end. The comparison takes it as a blank.)
 #include <cstdint>
 
 #include "bank/bank.h"
@@ -47,10 +47,8 @@ bool same(const Style& a, const Style& b) {
            a.SPLATE == b.SPLATE;
 }
 
-// The settings with trailing CRs left out of the texts and a CR letter as a blank.
+// The settings with a CR letter as a blank.
 Style plain(Style s) {
-    for (std::string* text : {&s.NAME4, &s.TYP})
-        while (!text->empty() && text->back() == '\r') text->pop_back();
     for (char* letter : {&s.LG, &s.OUT, &s.REGLST, &s.INDX, &s.SEC1, &s.SETSPC})
         if (*letter == '\r') *letter = ' ';
     return s;

@@ -1,12 +1,35 @@
 #include "bank/textfile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace tv {
+
+namespace {
+
+// What a path that is not a regular file is, for the message that refuses it.
+std::string kind_of(mode_t mode) {
+    if (S_ISDIR(mode)) return "it is a folder, not a file";
+    if (S_ISFIFO(mode)) return "it is a pipe (FIFO), not a regular file";
+    if (S_ISSOCK(mode)) return "it is a socket, not a regular file";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device, not a regular file";
+    return "it is not a regular file";
+}
+
+// Closes a descriptor on every way out.
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+}  // namespace
 
 TextReader::TextReader(std::string name, std::string content)
     : name_(std::move(name)), data_(std::move(content)) {}
@@ -88,14 +111,29 @@ long TextReader::read_int() {
 TextWriter::TextWriter(std::filesystem::path path, std::string name, Mode mode)
     : path_(std::move(path)), name_(std::move(name)) {
     const char* how = mode == Mode::append ? "ab" : "wb";
+    const char* op = mode == Mode::append ? "open" : "create";
+    const std::string qualifier = mode == Mode::append ? "for appending" : "";
+    struct stat st {};
+    const bool exists = ::stat(path_.c_str(), &st) == 0;
+    // Opening a pipe would wait for a reader forever; a socket takes no file.
+    if (exists && (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)))
+        throw IoError(op, name_, kind_of(st.st_mode), 0, qualifier);
     std::filesystem::path target = path_;
     if (mode == Mode::replace_safely) {
-        temp_ = path_;
-        temp_ += ".tmp~";
+        // A file the user made read-only is not to be replaced behind their back.
+        if (exists && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0)
+            throw IoError("replace", name_, "the file is read-only; it was left as it is");
+        temp_ = side_file(path_);
         target = temp_;
     }
+    errno = 0;
     file_ = std::fopen(target.c_str(), how);
-    if (!file_) fail(mode == Mode::append ? "open" : "create", mode == Mode::append ? "for appending" : "");
+    if (!file_) fail(op, qualifier);
+    // The new text keeps the permissions of the file it replaces.
+    struct stat side {};
+    if (mode == Mode::replace_safely && exists && S_ISREG(st.st_mode) &&
+        ::fstat(::fileno(file_), &side) == 0 && S_ISREG(side.st_mode))
+        (void)::fchmod(::fileno(file_), st.st_mode & 07777);
 }
 
 TextWriter::TextWriter(TextWriter&& o) noexcept
@@ -154,8 +192,9 @@ void TextWriter::close() {
         std::error_code ec;
         std::filesystem::rename(temp_, path_, ec);
         if (ec) {
+            const std::string reason = ec.message();  // before the clean-up below resets ec
             std::filesystem::remove(temp_, ec);
-            throw IoError("replace", name_, ec.message());
+            throw IoError("replace", name_, reason);
         }
         temp_.clear();
     }
@@ -167,12 +206,37 @@ bool Files::exists(const std::string& name) const {
 }
 
 TextReader Files::read(const std::string& name) const {
-    std::ifstream in(path(name), std::ios::binary);
-    if (!in) throw IoError("open", name, std::strerror(errno), 0, "for reading");
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) throw IoError("read", name, std::strerror(errno));
-    return TextReader(name, content.str());
+    // O_NONBLOCK: opening a pipe must not wait for a writer; it is refused below.
+    Descriptor in{::open(path(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    if (in.fd < 0) {
+        const int err = errno;
+        throw IoError("open", name, std::strerror(err), 0, "for reading");
+    }
+    struct stat st {};
+    if (::fstat(in.fd, &st) != 0) {
+        const int err = errno;
+        throw IoError("open", name, std::strerror(err), 0, "for reading");
+    }
+    if (!S_ISREG(st.st_mode)) throw IoError("open", name, kind_of(st.st_mode), 0, "for reading");
+    const std::string too_large =
+        "the file is larger than " + std::to_string(MAX_FILE_SIZE >> 20) + " MiB, far beyond any file of the program";
+    if (st.st_size > static_cast<off_t>(MAX_FILE_SIZE)) throw IoError("read", name, too_large);
+    std::string content;
+    content.reserve(static_cast<size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(in.fd, buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            throw IoError("read", name, std::strerror(err));
+        }
+        content.append(buffer, static_cast<size_t>(n));
+        // A file that grows while it is read is bounded too.
+        if (content.size() > MAX_FILE_SIZE) throw IoError("read", name, too_large);
+    }
+    return TextReader(name, std::move(content));
 }
 
 TextWriter Files::create(const std::string& name) const {
@@ -185,6 +249,22 @@ TextWriter Files::append(const std::string& name) const {
 
 TextWriter Files::replace_safely(const std::string& name) const {
     return TextWriter(path(name), name, TextWriter::Mode::replace_safely);
+}
+
+std::filesystem::path side_file(const std::filesystem::path& file) {
+    std::filesystem::path side = file;
+    side += SIDE_SUFFIX;
+    return side;
+}
+
+void remove_side_files(const Files& files) {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(files.dir(), ec)) {
+        const std::string name = entry.path().filename().string();
+        const std::string suffix = SIDE_SUFFIX;
+        if (name.size() > suffix.size() && name.ends_with(suffix) && !entry.is_directory(ec))
+            std::filesystem::remove(entry.path(), ec);
+    }
 }
 
 }  // namespace tv

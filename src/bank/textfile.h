@@ -74,6 +74,10 @@ private:
     FILE* file_ = nullptr;
 };
 
+// Files read are regular files of at most this size: far above any real bank, and a
+// bound that keeps a device or a runaway file from filling the memory.
+constexpr size_t MAX_FILE_SIZE = size_t{256} << 20;
+
 // The working folder: every file the program reads or writes is named relative to it.
 class Files {
 public:
@@ -82,18 +86,27 @@ public:
     std::filesystem::path path(const std::string& name) const { return dir_ / name; }
     bool exists(const std::string& name) const;
 
-    // Opens a file for reading (the whole file is read at once).
+    // Opens a file for reading (the whole file is read at once). Anything but a regular
+    // file of at most MAX_FILE_SIZE bytes is an IoError saying what it is.
     TextReader read(const std::string& name) const;
-    // Creates a file or replaces it, empty.
+    // Creates a file or replaces it, empty. A pipe or socket of that name is refused.
     TextWriter create(const std::string& name) const;
     // Opens a file to add lines at its end (creating it when missing).
     TextWriter append(const std::string& name) const;
-    // Replaces a file that holds the user's work: the new text goes to a temporary file
-    // that is renamed over the old one on close(), so a failure never leaves it half written.
+    // Replaces a file that holds the user's work: the new text goes to a side file that
+    // is renamed over the old one on close(), so a failure never leaves it half written.
+    // A read-only file is refused and left as it is.
     TextWriter replace_safely(const std::string& name) const;
 
 private:
     std::filesystem::path dir_;
 };
+
+// The side file that holds a file's new text until it is renamed into place.
+constexpr const char* SIDE_SUFFIX = ".tv-new";
+std::filesystem::path side_file(const std::filesystem::path& file);
+// Removes the side files a killed run left in the folder. Only one copy of the
+// program works in a folder at a time, so none of them is in use.
+void remove_side_files(const Files& files);
 
 }  // namespace tv

@@ -126,9 +126,11 @@ void count_file(const Files& files, const std::string& name, VerseCounts& table)
     }
 }
 
+// Every count of every verse, SIT included: the bank has no SIT file, so a kept
+// index must hold 0 there as a built one does.
 bool same_counts(const BankTables& a, const BankTables& b) {
     return a.QCOUNT == b.QCOUNT && a.FCOUNT == b.FCOUNT && a.RCOUNT == b.RCOUNT &&
-           a.OCOUNT == b.OCOUNT;
+           a.OCOUNT == b.OCOUNT && a.SCOUNT == b.SCOUNT;
 }
 
 void show_sectoring(Console& con) {

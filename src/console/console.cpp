@@ -74,6 +74,29 @@ void Console::clr() {
     if (screen_.has_key_line()) keys({});
 }
 
+void show_file_problem(Console& con, const std::string& message) {
+    constexpr int COL = 3, WIDTH = 76, FIRST_ROW = 5, LAST_ROW = 21;
+    con.normal();
+    con.clr();
+    int row = FIRST_ROW;
+    std::string rest = message;
+    while (!rest.empty() && row <= LAST_ROW) {
+        size_t cut = rest.size();
+        if (cut > WIDTH) {
+            cut = rest.rfind(' ', WIDTH);
+            if (cut == std::string::npos || cut == 0) cut = WIDTH;
+        }
+        con.highlight();
+        con.write_at(COL, row++, " " + rest.substr(0, cut) + " ");
+        rest.erase(0, cut);
+        rest.erase(0, rest.find_first_not_of(' ') == std::string::npos ? rest.size()
+                                                                        : rest.find_first_not_of(' '));
+    }
+    con.normal();
+    con.write_at(COL, row + 1, "Press Return to go back to the style menu ");
+    con.wait_enter();
+}
+
 int advance_rset(Console& con, int& RSET) {
     ++RSET;
     if (RSET >= 24) {

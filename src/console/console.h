@@ -128,6 +128,12 @@ private:
     std::deque<int> ahead_;  // codes already taken from the face, not yet read
 };
 
+// A file problem during the cycle (a file missing, malformed or not writable): the work
+// area is cleared and the message, which names the file, the line and the reason, is
+// shown white on red from row 5, broken at blanks to fit; then the user presses Return
+// to go back to the style menu.
+void show_file_problem(Console& con, const std::string& message);
+
 // Progress messages during sectoring follow-up and assembly go to column 3 of row
 // RSET. RSET is advanced before each message; when it reaches 24 the work area is
 // cleared and row 5 is used. Returns the new RSET.

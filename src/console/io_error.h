@@ -1,5 +1,6 @@
-// A failed file operation. It ends the program: the terminal is restored and one
-// line names the operation, the file and the reason.
+// A failed file operation, naming the operation, the file, the line and the reason.
+// During a run it is shown on the screen and the cycle goes back to the style menu;
+// at start-up it is one line on stderr before the screen is taken over.
 #pragma once
 #include <stdexcept>
 #include <string>

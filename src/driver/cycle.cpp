@@ -1,6 +1,7 @@
 #include "driver/cycle.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "assembly/assembly.h"
 #include "assembly/run_screens.h"
@@ -43,23 +44,30 @@ bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& c
                Printer& printer, const std::string& path_list) {
     if (read_style_name(files, run)) return false;
     try {
+        remove_side_files(files);
         read_run_style(con, files, run);
         name_bank(run);
+        const RunBank bank = load_bank(files, run.names);
         make_run_patterns(con, files, rng, run);
         name_run_files(run);
         count_material(con, files, run, path_list);
         make_sectors(con, files, run);
         bool copies = false;
         {
-            // Step 12 (docs/how-it-works.md 3.2): the packet file, empty.
-            TextWriter packet = files.create(run.F8);
+            // Step 12 (docs/how-it-works.md 3.2): the packet is written to a side file;
+            // the packet of the run before stays in place until this one is done.
+            TextWriter packet = files.replace_safely(run.F8);
             check_specialties(con, run);
             choose_approval(con, run);
-            copies = make_quizzes(con, files, rng, clock, run, packet);
+            copies = make_quizzes(con, files, rng, clock, run, bank, packet);
         }
         if (copies) print_copies(con, files, printer, run);
     } catch (const RunAbandoned&) {
         // Back to the banner: the files of the run were closed on the way out.
+    } catch (const IoError& e) {
+        // A file of the run is missing, malformed or cannot be written: the run ends
+        // here and the files saved before it stay as they were.
+        show_file_problem(con, e.what());
     }
     return true;
 }
@@ -114,7 +122,7 @@ bool read_style_name(const Files& files, Run& run) {
 }
 
 void read_run_style(Console& con, const Files& files, Run& run) {
-    TextReader in = files.read(run.NAME + ".spe");
+    TextReader in = files.read(style_file_name(run.NAME));
     run.settings = read_style(in);
     refuse_out_of_range(con, run);
     EditorStyle& shared = run.editor.style;
@@ -140,6 +148,16 @@ void refuse_out_of_range(Console& con, const Run& run) {
 }
 
 void name_bank(Run& run) { run.names = bank_names(run.settings); }
+
+RunBank load_bank(const Files& files, const BankNames& names) {
+    RunBank bank{QuestionFile::load(files, names.F3), QuestionFile::load(files, names.F4),
+                 QuestionFile::load(files, names.F5), QuestionFile::load(files, names.F6)};
+    // A count file that is there must be a readable file; a missing one is built.
+    std::error_code ec;
+    if (std::filesystem::exists(std::filesystem::symlink_status(files.path(names.F11), ec)))
+        (void)files.read(names.F11);
+    return bank;
+}
 
 void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run) {
     // A packet holds at most 100 quizzes; a style file edited by hand may ask for more.
@@ -228,24 +246,34 @@ void show_abandoned_share(Console& con, Run& run) {
 }
 
 bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, Run& run,
-                  TextWriter& packet) {
-    RunBank bank{QuestionFile::load(files, run.names.F3), QuestionFile::load(files, run.names.F4),
-                 QuestionFile::load(files, run.names.F5), QuestionFile::load(files, run.names.F6)};
+                  const RunBank& bank, TextWriter& packet) {
     TextWriter log = files.create(run.F9);
-    TextWriter list = files.create(run.F10);
+    TextWriter list = files.replace_safely(run.F10);
     prepare_quizzes(con, run, bank, list);
 
     Assembly a{con,      rng,      clock,    run.settings, run.bank, run.sectors, run.at, run.quiz,
                bank.F3,  bank.F4,  bank.F5,  bank.F6,      list,     log,         run.RSET,
                run.points, run.V};
-    for (run.Q2 = 1; run.Q2 <= run.QZ; ++run.Q2) {
-        run.at.EN = false;
-        CHOOSESPEC(a, run.Q2, run.PAT[run.Q2]);
-        // Esc at the approval prompt leaves the quiz without its regular questions:
-        // rather than write such a quiz, the run stops there, as Esc stops it on the
-        // approval menu. The quizzes before it stay in the packet.
-        if (run.at.EN) throw RunAbandoned{"Esc at the approval prompt of quiz " + std::to_string(run.Q2)};
-        OPUT(packet, run.settings, run.NAME, run.sectors.SECTORS, run.quiz, run.packet);
+    try {
+        for (run.Q2 = 1; run.Q2 <= run.QZ; ++run.Q2) {
+            run.at.EN = false;
+            CHOOSESPEC(a, run.Q2, run.PAT[run.Q2]);
+            // Esc at the approval prompt leaves the quiz without its regular questions:
+            // rather than write such a quiz, the run stops there, as Esc stops it on the
+            // approval menu.
+            if (run.at.EN) throw RunAbandoned{"Esc at the approval prompt of quiz " + std::to_string(run.Q2)};
+            OPUT(packet, run.settings, run.NAME, run.sectors.SECTORS, run.quiz, run.packet);
+        }
+    } catch (const RunAbandoned&) {
+        // The quizzes written before the stop are kept, with their list; a run stopped
+        // before its first quiz leaves the packet and list of the run before.
+        if (run.Q2 > 1) {
+            log.close();
+            copy_log(files, run, list);
+            packet.close();
+            list.close();
+        }
+        throw;
     }
 
     log.close();
@@ -271,8 +299,10 @@ int read_count(Console& con, const std::string& prompt) {
         std::string line = con.read_line(6);
         line.erase(0, line.find_first_not_of(' '));
         line.erase(line.find_last_not_of(' ') + 1);
-        bool whole = !line.empty() && line.size() <= 4 &&
-                     std::all_of(line.begin(), line.end(), [](char c) { return c >= '0' && c <= '9'; });
+        // A sign is taken: 0 or less prints nothing.
+        const size_t digits = !line.empty() && line[0] == '-' ? 1 : 0;
+        bool whole = line.size() > digits && line.size() - digits <= 4 &&
+                     std::all_of(line.begin() + digits, line.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (whole) return std::stoi(line);
     }
 }

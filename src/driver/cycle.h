@@ -45,16 +45,21 @@ void read_run_style(Console& con, const Files& files, Run& run);                
 // names the setting, the run is abandoned.
 void refuse_out_of_range(Console& con, const Run& run);
 void name_bank(Run& run);                                          // 5
+// The question files of the style, read and checked as soon as their names are
+// known; a verse count file that exists is checked to be a readable file.
+RunBank load_bank(const Files& files, const BankNames& names);
 void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run);  // 6
 void name_run_files(Run& run);                                     // 7
 void count_material(Console& con, const Files& files, Run& run, const std::string& path_list);  // 8
 void make_sectors(Console& con, const Files& files, Run& run);    // 9-11
 void check_specialties(Console& con, Run& run);                    // 13
 void choose_approval(Console& con, Run& run);                      // 14
-// 15-17: prepares the quizzes, assembles and writes them, closes the run.
+// 15-17: prepares the quizzes, assembles and writes them, closes the run. The packet
+// and the list are put in place when the run ends, also when it stops after some
+// quizzes; a run stopped before its first quiz leaves those of the run before.
 // Returns whether printed copies were asked for.
 bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, Run& run,
-                  TextWriter& packet);
+                  const RunBank& bank, TextWriter& packet);
 // 17.2: the notice that the interrogative share was given up, at the next message row.
 void show_abandoned_share(Console& con, Run& run);
 void print_copies(Console& con, const Files& files, Printer& printer, Run& run);  // 18

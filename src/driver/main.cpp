@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "bank/workspace_lock.h"
 #include "console/io_error.h"
 #include "console/printable.h"
 #include "console/printer.h"
@@ -27,12 +28,14 @@ int main() {
     }
     const char* no_color = std::getenv("NO_COLOR");
     try {
+        // Before the screen is taken over, so that a second copy can say why it stops.
+        Files files(".");
+        WorkspaceLock lock(files);
         TerminalFace face(!(no_color && *no_color));
         Console con(face);
         SystemClock clock;
         Random rng(clock.ticks_ms());
         SystemPrinter printer(path_list);
-        Files files(".");
         return run_program(con, files, rng, clock, printer, path_list);
     } catch (const IoError& e) {
         // The terminal was given back when the face went out of scope.

@@ -1,6 +1,7 @@
 #include "editor/library.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "bank/tables.h"
 #include "console/printable.h"
@@ -75,20 +76,23 @@ MenuChoice choose_entry(Console& con, Editor& ed) {
     }
 }
 
-// Shift-D: the name leaves the list (every line of it); its style file stays.
+// Shift-D: the highlighted line leaves the list, and only that line: a name listed
+// twice keeps its other line. The style file stays.
 void remove_entry(const Files& files, const Editor& ed) {
     const int offset = static_cast<int>(ed.LIST.size()) - ed.SHOWN;
-    const std::string name = ed.LIST[offset + ed.CUR - 1];
-    std::vector<std::string> names;
-    for (const auto& line : ed.LIST)
-        if (line != name) names.push_back(line);
+    std::vector<std::string> names = ed.LIST;
+    names.erase(names.begin() + (offset + ed.CUR - 1));
     write_list(files, names);
 }
 
 }  // namespace
 
 std::vector<std::string> read_list(const Files& files, size_t width) {
-    if (!files.exists(LIST_FILE)) throw workspace_error(LIST_FILE);
+    // Only a list that is not there at all gets the note on what a workspace needs;
+    // anything else (a folder, a pipe, no permission) is told as it is.
+    std::error_code ec;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(files.path(LIST_FILE), ec)))
+        throw workspace_error(LIST_FILE);
     TextReader in = files.read(LIST_FILE);
     std::vector<std::string> lines;
     while (!in.eof()) {
@@ -101,13 +105,8 @@ std::vector<std::string> read_list(const Files& files, size_t width) {
 
 void write_list(const Files& files, const std::vector<std::string>& names) {
     TextWriter out = files.replace_safely(LIST_FILE);
-    std::vector<std::string> written;
-    for (const auto& name : names) {
-        if (name.empty() || name == NEW_ENTRY) continue;
-        if (std::find(written.begin(), written.end(), name) != written.end()) continue;
-        out.writeln(name);
-        written.push_back(name);
-    }
+    for (const auto& name : names)
+        if (!name.empty() && name != NEW_ENTRY) out.writeln(name);
     out.writeln(NEW_ENTRY);
     out.close();
 }
@@ -128,9 +127,11 @@ bool TOPMENU(Console& con, const Files& files, Editor& ed) {
 
 void CHECKNEW(Console& con, const Files& files, Editor& ed) {
     if (ed.FIL[ed.CUR] == NEW_ENTRY) ed.FIL[ed.CUR] = NEW_STYLE;
-    ed.NAME1 = ed.FIL[ed.CUR].substr(0, 14);
     ed.SPECFILE = style_file_name(ed.FIL[ed.CUR]);
-    if (ed.FIL[ed.CUR] == NEW_STYLE && !files.exists(ed.SPECFILE))
+    ed.NAME1 = ed.FIL[ed.CUR];
+    std::error_code ec;
+    if (ed.FIL[ed.CUR] == NEW_STYLE &&
+        !std::filesystem::exists(std::filesystem::symlink_status(files.path(ed.SPECFILE), ec)))
         throw workspace_error(ed.SPECFILE);
     ed.style = READIN(files, ed.SPECFILE);
     con.clr();
@@ -150,16 +151,17 @@ bool OUTFILE(Console& con, const Files& files, Editor& ed) {
     // The position types are settled first, so that leaving their screen saves nothing.
     if (!settle_typ(con, ed)) return false;
     const std::string& name = ed.NAME1;
-    std::vector<std::string> listed = read_list(files, 14);
-    if (std::find(listed.begin(), listed.end(), name) == listed.end() && name != NEW_STYLE) {
-        std::vector<std::string> names = read_list(files);
-        names.push_back(name);
-        write_list(files, names);
-    }
+    // The style file is whole on disk before the list names it: a kill or a full disk
+    // on the way leaves no listed style without its file.
     TextWriter out = files.replace_safely(style_file_name(name));
     write_style_head(out, to_absolute(ed.style));
     write_style_typ(out, ed.style.TYP);
     out.close();
+    std::vector<std::string> names = read_list(files);
+    if (std::find(names.begin(), names.end(), name) == names.end() && name != NEW_STYLE) {
+        names.push_back(name);
+        write_list(files, names);
+    }
     write_handoff(files, name);
     return true;
 }
@@ -167,11 +169,17 @@ bool OUTFILE(Console& con, const Files& files, Editor& ed) {
 void SPECS2(Console& con, const Files& files, Editor& ed) {
     for (;;) {
         if (!TOPMENU(con, files, ed)) return;
-        CHECKNEW(con, files, ed);
-        bool accepted = edit_form(con, ed);
-        // Esc on the specialty type screen goes back to the form, at its own field.
-        while (accepted && !OUTFILE(con, files, ed)) accepted = resume_form(con, ed);
-        if (accepted) return;
+        // A style that cannot be loaded or saved is told on the screen; the menu stays
+        // usable (Shift-D can take a broken entry off the list).
+        try {
+            CHECKNEW(con, files, ed);
+            bool accepted = edit_form(con, ed);
+            // Esc on the specialty type screen goes back to the form, at its own field.
+            while (accepted && !OUTFILE(con, files, ed)) accepted = resume_form(con, ed);
+            if (accepted) return;
+        } catch (const IoError& e) {
+            show_file_problem(con, e.what());
+        }
     }
 }
 

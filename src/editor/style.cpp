@@ -83,6 +83,10 @@ Style read_style(TextReader& in) {
         *v = read_number(line(n++));
     s.SETSPC = read_letter(line(28));
     s.TYP = line(29).read_line(30);
+    // A CR that ends a text cut from a longer line would be written back before the
+    // line end and read as part of it: it is taken as the line end now.
+    for (std::string* text : {&s.NAME4, &s.TYP})
+        while (!text->empty() && text->back() == '\r') text->pop_back();
     // A position-type line cut short reads as regular positions at its end.
     if (s.TYP.size() < 30) s.TYP.resize(30, 'n');
     return s;
@@ -211,7 +215,19 @@ std::string setting_out_of_range(const Style& s) {
     return found.empty() ? "" : found.front().text;
 }
 
-std::string style_file_name(const std::string& name) { return (name + ".spe").substr(0, 14); }
+bool is_style_name(const std::string& name) {
+    return !name.empty() && name.size() <= MAX_STYLE_NAME &&
+           std::all_of(name.begin(), name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+std::string style_file_name(const std::string& name) {
+    if (!is_style_name(name))
+        throw IoError("use", name, "a style name is 1 to " + std::to_string(MAX_STYLE_NAME) +
+                                       " letters and digits, the name of a file of this folder",
+                      0, "as a style name");
+    return name + ".spe";
+}
 
 void write_handoff(const Files& files, const std::string& name) {
     TextWriter out = files.create(HANDOFF_FILE);
@@ -221,7 +237,7 @@ void write_handoff(const Files& files, const std::string& name) {
 
 std::string read_handoff(const Files& files) {
     TextReader in = files.read(HANDOFF_FILE);
-    return in.read_line(14);
+    return in.read_line(MAX_STYLE_NAME);
 }
 
 }  // namespace tv

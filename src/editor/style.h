@@ -70,13 +70,19 @@ struct SettingProblem {
 // Every setting outside the form's values, in file order; empty when all are in range.
 std::vector<SettingProblem> settings_out_of_range(const Style& s);
 
-// The style file of a style name: the name plus ".spe", cut to 14 characters.
+// A style name is also the name of its file, so it is held to what the form lets the
+// user type: letters and digits, here up to the 16 characters of a style list line.
+// The editor and the run both find a style's file through style_file_name.
+constexpr size_t MAX_STYLE_NAME = 16;
+bool is_style_name(const std::string& name);
+// The style file of a style name: the name plus ".spe". A name that breaks the rule
+// above (a path, a blank, a control byte) is an IoError: no file is opened for it.
 std::string style_file_name(const std::string& name);
 
 constexpr const char* HANDOFF_FILE = "temp2.txt";
 constexpr const char* EXIT_NAME = "Exit";
 void write_handoff(const Files& files, const std::string& name);
-// The first line of the hand-off file, at most 14 characters.
+// The first line of the hand-off file, at most MAX_STYLE_NAME characters.
 std::string read_handoff(const Files& files);
 
 }  // namespace tv

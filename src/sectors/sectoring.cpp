@@ -99,9 +99,15 @@ void check_material(Console& con, const BankTables& bank, const SectorTables& t)
         con.write(" regular questions in this material.");
         con.writeln();
         con.writeln();
-        con.write("  Change Questions per packet to ");
-        con.write_num(bank.TQUEST);
-        con.write(" or less.");
+        // The form takes 2 questions per packet at the least: below that only more
+        // material helps.
+        if (bank.TQUEST >= 2) {
+            con.write("  Change Questions per packet to ");
+            con.write_num(bank.TQUEST);
+            con.write(" or less.");
+        } else {
+            con.write("  Choose a wider material: a quiz needs at least 2 questions.");
+        }
         con.writeln();
         con.wait_enter();
         throw RunAbandoned{"fewer regular questions than sectors"};

@@ -298,13 +298,10 @@ TEST(StyleSave, AMissingTemplateNamesWhatTheWorkspaceNeeds) {
     ScriptFace face({'2', '2', key::ENTER});
     Console con(face);
     Editor ed;
-    try {
-        SPECS2(con, ws.files, ed);
-        FAIL() << "no error";
-    } catch (const IoError& e) {
-        EXPECT_NE(std::string(e.what()).find("a workspace needs"), std::string::npos) << e.what();
-        EXPECT_EQ(e.file, "New.spe");
-    }
+    EXPECT_THROW(SPECS2(con, ws.files, ed), ScriptExhausted);  // told on the screen
+    const std::string told = con.screen().line(5) + con.screen().line(6) + con.screen().line(7);
+    EXPECT_NE(told.find("\"New.spe\""), std::string::npos) << told;
+    EXPECT_NE(told.find("(the new-style template)"), std::string::npos) << told;
 }
 
 // A style that cannot be written (the disk is full) is reported, and the style file
@@ -312,13 +309,13 @@ TEST(StyleSave, AMissingTemplateNamesWhatTheWorkspaceNeeds) {
 TEST(StyleSave, AFullDiskLeavesTheOldStyleAndListWhole) {
     Workspace ws;
     auto before = ws.snapshot();
-    std::filesystem::create_symlink("/dev/full", ws.dir.path() / "QuizA.spe.tmp~");
+    std::filesystem::create_symlink("/dev/full", ws.dir.path() / "QuizA.spe.tv-new");
     ScriptFace face;
     Console con(face);
     Editor ed;
     ed.style = READIN(ws.files, "QuizA.spe");
     ed.NAME1 = "QuizA";
     EXPECT_THROW(OUTFILE(con, ws.files, ed), IoError);
-    EXPECT_FALSE(std::filesystem::exists(ws.dir.path() / "QuizA.spe.tmp~"));  // the side file is gone
+    EXPECT_FALSE(std::filesystem::exists(ws.dir.path() / "QuizA.spe.tv-new"));  // the side file is gone
     EXPECT_EQ(ws.snapshot(), before);
 }

@@ -110,20 +110,20 @@ TEST(StyleFile, ALetterWhereANumberBelongsIsAnErrorWithItsLine) {
     }
 }
 
-TEST(StyleFile, TenCharacterNamesGiveFourteenCharacterFileNames) {
+TEST(StyleFile, TheFileNameIsTheWholeStyleNameAndSpe) {
     EXPECT_EQ(style_file_name("ABCDEFGHIJ"), "ABCDEFGHIJ.spe");
-    EXPECT_EQ(style_file_name("ABCDEFGHIJKL"), "ABCDEFGHIJKL.s");
+    EXPECT_EQ(style_file_name("ABCDEFGHIJKLMNOP"), "ABCDEFGHIJKLMNOP.spe");
 }
 
-TEST(Handoff, HoldsOneNameAndReadsAtMost14Characters) {
+TEST(Handoff, HoldsOneNameAndReadsAtMost16Characters) {
     test::TempDir dir;
     write_handoff(dir.files(), "Exit");
     EXPECT_EQ(dir.read("temp2.txt"), "Exit\n");
     EXPECT_EQ(read_handoff(dir.files()), "Exit");
     dir.write("temp2.txt", "Exit \r\n");
     EXPECT_EQ(read_handoff(dir.files()), "Exit ");
-    dir.write("temp2.txt", "ABCDEFGHIJKLMNOP\n");
-    EXPECT_EQ(read_handoff(dir.files()), "ABCDEFGHIJKLMN");
+    dir.write("temp2.txt", "ABCDEFGHIJKLMNOPQ\n");
+    EXPECT_EQ(read_handoff(dir.files()), "ABCDEFGHIJKLMNOP");
 }
 
 TEST(StyleFile, AFileCutShortIsNamedWithTheLineItEndsBefore) {

@@ -1,0 +1,182 @@
+// What a run leaves on disk when it does not end normally, and how it tells a file
+// problem: the packet and list of the run before stay whole until a run has quizzes
+// to put in their place, and a file problem is shown before the cycle goes back to
+// the style menu, without ending the program.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <filesystem>
+#include <functional>
+
+#include "driver/cycle.h"
+#include "support/support.h"
+
+using namespace tv;
+using tv::test::ext;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Romans 1:1-12 of the demo bank, 3 questions per quiz, 2 quizzes, no specialties.
+const char* TINY =
+    "F\n1 1\n1 12\nTinyOut\n60\nP\n3\nA\n16\n50\nN\n2\nV\n0\n"
+    "0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n100\n1\n3\nN\n"
+    "AAAnnnnnnnnnnnnnnnnnnnnnnnnnnn\n";
+
+const std::string OLD_PACKET = "the packet of the run before\n", OLD_LIST = "its list\n";
+
+struct Workspace {
+    test::TempDir dir;
+    Files files = dir.files();
+    Workspace() {
+        test::copy_from_source("examples/bank", dir.path());
+        dir.write("Specs.lst", "Tiny\nEnter New Specs\n");
+        dir.write("Tiny.spe", TINY);
+        dir.write("New.spe", TINY);
+    }
+    void previous_run() const {
+        dir.write("TinyOut.qui", OLD_PACKET);
+        dir.write("TinyOut.inf", OLD_LIST);
+    }
+    bool side_files_left() const {
+        for (auto& e : fs::directory_iterator(dir.path()))
+            if (e.path().string().ends_with(SIDE_SUFFIX)) return true;
+        return false;
+    }
+};
+
+// The program on a key script, until the script runs dry; the screen at that moment.
+Screen run_until_dry(const Files& files, const std::vector<int>& keys) {
+    ScriptFace face(keys);
+    Console con(face);
+    Random rng;
+    FixedClock clock(99);
+    MemoryPrinter printer;
+    EXPECT_THROW(run_program(con, files, rng, clock, printer, ""), ScriptExhausted);
+    return con.screen();
+}
+
+std::vector<int> operator+(std::vector<int> a, const std::vector<int>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// The first style, its form taken to the title and accepted.
+const std::vector<int> SAVED = test::keys("\r\x1b\r");
+// Then the page of patterns accepted and a key on the sector table.
+const std::vector<int> TO_APPROVAL = SAVED + test::keys("\r\r");
+// Automatic run, Return on the closing screen.
+const std::vector<int> COMPLETE = TO_APPROVAL + test::keys("\r\r");
+// Each quiz's combination approved by hand.
+const std::vector<int> BY_HAND = TO_APPROVAL + std::vector<int>{ext(key::DOWN), key::ENTER};
+
+// The file size limit of the process, lowered for a while: writing past it fails as
+// on a full disk.
+struct FullDisk {
+    rlimit old{};
+    explicit FullDisk(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit low = old;
+        low.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &low);
+    }
+    ~FullDisk() {
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, SIG_DFL);
+    }
+};
+
+}  // namespace
+
+// A run stopped before its first quiz leaves the packet and list of the run before as
+// they were; one stopped after some quizzes keeps those. Side files a killed run left
+// are cleaned up when the next run starts.
+TEST(RunFiles, APacketIsReplacedOnlyByARunWithQuizzes) {
+    Workspace ws;
+    ws.dir.write(std::string("Gone.qui") + SIDE_SUFFIX, "left by a killed run");
+    ws.previous_run();
+    const struct {
+        const char* what;
+        std::vector<int> keys;
+    } stops[] = {
+        {"Esc on the approval menu", TO_APPROVAL + std::vector<int>{key::ESC}},
+        {"Esc at the first quiz's approval", BY_HAND + std::vector<int>{key::ESC}},
+    };
+    for (const auto& stop : stops) {
+        run_until_dry(ws.files, stop.keys);
+        EXPECT_EQ(ws.dir.read("TinyOut.qui"), OLD_PACKET) << stop.what;
+        EXPECT_EQ(ws.dir.read("TinyOut.inf"), OLD_LIST) << stop.what;
+        EXPECT_FALSE(ws.side_files_left()) << stop.what;
+    }
+
+    run_until_dry(ws.files, BY_HAND + std::vector<int>{'y', key::ESC});
+    const std::string packet = ws.dir.read("TinyOut.qui"), list = ws.dir.read("TinyOut.inf");
+    EXPECT_NE(packet.find("Quiz Number 1"), std::string::npos);
+    EXPECT_EQ(packet.find("Quiz Number 2"), std::string::npos);
+    EXPECT_NE(list.find("Quiz 1"), std::string::npos) << list;
+    EXPECT_FALSE(ws.side_files_left());
+}
+
+// A file missing, of the wrong kind or not writable: the screen names it and the
+// reason, white on red; Return goes back to the style menu; nothing saved is lost.
+// The question files are checked before the pattern review.
+TEST(RunFiles, AFileProblemIsToldAndTheCycleGoesBackToTheMenu) {
+    const struct {
+        const char* what;
+        std::function<void(const Workspace&)> make;
+        std::vector<int> keys;  // up to the message
+        std::string message;    // its start, on row 5
+    } cases[] = {
+        {"a missing question file", [](const Workspace& ws) { fs::remove(ws.dir.path() / "co.b"); },
+         SAVED, "cannot open \"co.b\" for reading: No such file or directory"},
+        {"a folder for a question file",
+         [](const Workspace& ws) {
+             fs::remove(ws.dir.path() / "RJ.A");
+             fs::create_directory(ws.dir.path() / "RJ.A");
+         },
+         SAVED, "cannot open \"RJ.A\" for reading: it is a folder, not a file"},
+        {"a pipe for the message log",
+         [](const Workspace& ws) { ::mkfifo((ws.dir.path() / "temp.txt").c_str(), 0644); },
+         TO_APPROVAL + std::vector<int>{key::ENTER},
+         "cannot create \"temp.txt\": it is a pipe (FIFO), not a regular file"},
+    };
+    for (const auto& c : cases) {
+        Workspace ws;
+        ws.previous_run();
+        c.make(ws);
+        const Screen told = run_until_dry(ws.files, c.keys);
+        EXPECT_EQ(told.line(5).rfind("   " + c.message, 0), 0u) << c.what << "\n" << test::dump(told);
+        EXPECT_TRUE(told.at(4, 5).fg == WHITE && told.at(4, 5).bg == RED) << c.what;
+        if (c.keys == SAVED) {
+            EXPECT_FALSE(ws.dir.exists("pat.txt")) << c.what;
+        }
+        const Screen menu = run_until_dry(ws.files, c.keys + std::vector<int>{key::ENTER});
+        EXPECT_EQ(menu.text(3, 13, 31), "Press Return to Choose a Quiz S") << c.what;
+        EXPECT_EQ(ws.dir.read("TinyOut.qui"), OLD_PACKET) << c.what;
+        EXPECT_EQ(ws.dir.read("TinyOut.inf"), OLD_LIST) << c.what;
+        EXPECT_EQ(ws.dir.read("Tiny.spe").substr(0, 20), std::string(TINY).substr(0, 20)) << c.what;
+    }
+}
+
+// A full disk while the packet is written: told, and the packet and list of the run
+// before stay whole.
+TEST(RunFiles, AFullDiskKeepsThePacketOfTheRunBefore) {
+    Workspace ws;
+    run_until_dry(ws.files, COMPLETE);  // builds the verse index, which the next run keeps
+    ws.previous_run();
+    Screen told;
+    {
+        FullDisk full(1000);
+        told = run_until_dry(ws.files, TO_APPROVAL + std::vector<int>{key::ENTER});
+    }
+    // The packet or the list, whichever reaches the limit first.
+    const std::string rows = told.line(5) + told.line(6);
+    EXPECT_NE(rows.find("cannot write \"TinyOut."), std::string::npos) << test::dump(told);
+    EXPECT_NE(rows.find("File too large"), std::string::npos) << test::dump(told);
+    EXPECT_EQ(ws.dir.read("TinyOut.qui"), OLD_PACKET);
+    EXPECT_EQ(ws.dir.read("TinyOut.inf"), OLD_LIST);
+    EXPECT_FALSE(ws.side_files_left());
+}
