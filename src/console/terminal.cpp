@@ -5,7 +5,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cwchar>
 #include <string>
+
+#include "console/utf8.h"
 
 namespace tv {
 
@@ -52,6 +55,18 @@ int decode(int ch) {
     return -1;  // other curses keys play no part
 }
 
+// The character drawn for a cell. Control characters and stray bytes show as "?";
+// so does a character that would not take exactly one column (wide, combining),
+// or any character beyond ASCII where the locale's text is not UTF-8, since
+// curses could not draw it in one cell.
+char32_t drawable(char32_t c, bool utf8_locale) {
+    if (c == 0) return ' ';
+    if (c < 32 || c == 127) return '?';
+    if (c < 127) return c;
+    if (!utf8_locale || c < 0xA0 || utf8::is_stray_byte(c)) return '?';
+    return wcwidth(static_cast<wchar_t>(c)) == 1 ? c : '?';
+}
+
 }  // namespace
 
 TerminalFace::TerminalFace() {
@@ -68,6 +83,7 @@ TerminalFace::TerminalFace() {
         throw std::runtime_error("the terminal could not be set up (is TERM set?)");
     }
     active_ = true;
+    utf8_ = MB_CUR_MAX > 1;
     // Ctrl-C, Ctrl-\ and Ctrl-Z keep their meaning; every other key comes to the program.
     cbreak();
     noecho();
@@ -188,14 +204,24 @@ void TerminalFace::draw(const Screen& screen, bool force) {
             Cell& old = drawn_[(r - 1) * Screen::COLS + (c - 1)];
             if (!force && shown_ && cell == old) continue;
             old = cell;
-            unsigned char ch = static_cast<unsigned char>(cell.ch);
-            if (ch < 32 || ch > 126) ch = ch == 0 ? ' ' : '?';
-            if (cell.fg == cell.bg) ch = ' ';
+            const char32_t ch = cell.fg == cell.bg ? U' ' : drawable(cell.ch, utf8_);
+            const int attr = attribute(cell.fg, cell.bg);
             // The bottom-right cell cannot be written with the cursor advancing past it.
-            if (r == Screen::ROWS && c == Screen::COLS)
-                mvinsch(r - 1, c - 1, ch | attribute(cell.fg, cell.bg));
+            const bool last = r == Screen::ROWS && c == Screen::COLS;
+            if (ch < 128) {
+                if (last)
+                    mvinsch(r - 1, c - 1, ch | attr);
+                else
+                    mvaddch(r - 1, c - 1, ch | attr);
+                continue;
+            }
+            const wchar_t text[2] = {static_cast<wchar_t>(ch), L'\0'};
+            cchar_t wide;
+            setcchar(&wide, text, attr & ~A_COLOR, static_cast<short>(PAIR_NUMBER(attr)), nullptr);
+            if (last)
+                mvins_wch(r - 1, c - 1, &wide);
             else
-                mvaddch(r - 1, c - 1, ch | attribute(cell.fg, cell.bg));
+                mvadd_wch(r - 1, c - 1, &wide);
         }
     shown_ = true;
     drawn_version_ = screen.version();

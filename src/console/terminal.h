@@ -46,6 +46,7 @@ private:
     ::screen* screen_ = nullptr;
     bool active_ = false;
     bool sixteen_ = false;
+    bool utf8_ = false;  // the locale's text is UTF-8: characters beyond ASCII can be drawn
     bool shown_ = false;
     bool notice_ = false;
     std::array<Cell, Screen::COLS * Screen::ROWS> drawn_{};

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "bank/tables.h"
+#include "console/utf8.h"
 #include "editor/form.h"
 #include "editor/setspec.h"
 
@@ -22,7 +23,8 @@ IoError workspace_error(const std::string& file) {
 // Entry k at its row, filled with blanks to 15 columns, in the current colours.
 void draw_entry(Console& con, const Editor& ed, int k) {
     std::string text = ed.FIL[k];
-    if (text.size() < ENTRY_WIDTH) text.resize(ENTRY_WIDTH, ' ');
+    const size_t width = utf8::length(text);
+    if (width < ENTRY_WIDTH) text.append(ENTRY_WIDTH - width, ' ');
     con.write_at(MENU_COL, k + MENU_TOP, text);
 }
 
