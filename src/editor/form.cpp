@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string>
 
+#include "console/utf8.h"
 #include "editor/checks.h"
 
 namespace tv {
@@ -303,7 +304,7 @@ Field visit_name(Form& fm, Field f) {
     if (k >= 'a' && k <= 'z') k = std::toupper(k);
     std::string typed;
     value_colours(con);
-    con.write_at(fi.col, fi.row, std::string(std::max<size_t>(NAME_WIDTH, name.size()), ' '));
+    con.write_at(fi.col, fi.row, std::string(std::max<size_t>(NAME_WIDTH, utf8::length(name)), ' '));
     for (;;) {
         typed += char(k);
         con.write_at(fi.col - 1 + int(typed.size()), fi.row, std::string(1, char(k)));
@@ -376,17 +377,23 @@ void show_field(Console& con, const Editor& ed, Field f) {
     case Kind::Letter: con.write_at(fi.col - 1, fi.row, std::string(" ") + s.*fi.letter); break;
     case Kind::Name: {
         const std::string& name = f == F::StyleName ? ed.NAME1 : s.NAME4;
-        con.write_at(fi.col, fi.row, std::string(std::max<size_t>(NAME_WIDTH, name.size()), ' '));
+        con.write_at(fi.col, fi.row, std::string(std::max<size_t>(NAME_WIDTH, utf8::length(name)), ' '));
         con.write_at(fi.col, fi.row, name);
         break;
     }
     }
 }
 
+void draw_title_rule(Console& con) {
+    con.normal();
+    con.write_at(1, TITLE_ROW + 1, std::string(4, ' ') + std::string(70, '_'));
+    con.clear_eol();
+}
+
 void OVRLAY(Console& con, const Editor& ed) {
     con.normal();
     con.write_at(TITLE_COL, TITLE_ROW, TITLE);
-    con.write_at(1, 4, std::string(4, ' ') + std::string(70, '_'));
+    draw_title_rule(con);
     for (const TextRow& t : FORM_TEXT) con.write_at(1, t.row, t.text);
     con.write_at(1, 13, std::string(71, ' '));
     for (int i = 0; i < FIELD_COUNT; ++i) show_field(con, ed, static_cast<Field>(i));
