@@ -1,10 +1,15 @@
-# make run   builds if needed and starts the program in the demo workspace ./demo
-# make test  builds with the sanitizers and runs every test
-# make bench runs the benchmarks
-# make fuzz  builds the fuzz targets with clang and runs each for FUZZ_SECONDS
+# make run     builds if needed and starts the program in the demo workspace ./demo
+# make test    builds with the sanitizers and runs every test
+# make bench   runs the benchmarks (in their own build folder)
+# make fuzz    builds the fuzz targets with clang and runs each for FUZZ_SECONDS
+# make install installs a stripped release build under PREFIX (/usr/local)
+# make package builds a Debian package of it (in build-release)
 BUILD      ?= build
 TEST_BUILD ?= build-test
+BENCH_BUILD ?= build-bench
+RELEASE_BUILD ?= build-release
 FUZZ_BUILD ?= build-fuzz
+PREFIX     ?= /usr/local
 FUZZ_SECONDS ?= 60
 FUZZ_TIMEOUT ?= 30
 FUZZ_TARGETS := fuzz_question_line fuzz_count_questions fuzz_load_index fuzz_style fuzz_packet
@@ -12,7 +17,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES   := g++ cmake make libncurses-dev libgtest-dev tmux
 MAKEFLAGS  += --no-print-directory
 
-.PHONY: all run test deps build build-test bench fuzz install clean
+.PHONY: all run test deps build build-test release bench fuzz install package clean
 
 all: build
 
@@ -39,17 +44,19 @@ build-test: deps
 	@cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTV_SANITIZE=ON -DTV_TESTS=ON >/dev/null
 	@cmake --build $(TEST_BUILD) -j $(JOBS)
 
+# The demo workspace is made (or completed) by the program itself; files already in
+# ./demo are kept as they are.
 run: build
-	@sh tools/prepare-workspace.sh demo
+	@$(BUILD)/tallyvane --init demo --demo >/dev/null
 	@cd demo && exec $(abspath $(BUILD))/tallyvane
 
 test: build-test
 	@cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DTV_TESTS=OFF >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS)
-	@sh bench/run.sh $(BUILD)
+	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTV_TESTS=OFF >/dev/null
+	@cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@sh bench/run.sh $(BENCH_BUILD)
 
 # Each target starts from its seeds in fuzz/corpus, copied into the build folder
 # (where the corpus grows from run to run), with its dictionary fuzz/<target>.dict
@@ -71,8 +78,16 @@ fuzz:
 	done; \
 	if [ -n "$$failed" ]; then echo "Findings of:$$failed (see $(FUZZ_BUILD)/artifacts)"; exit 1; fi
 
-install: build
-	@cmake --install $(BUILD)
+release: deps
+	@cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DTV_TESTS=OFF >/dev/null
+	@cmake --build $(RELEASE_BUILD) -j $(JOBS) --target tallyvane
+
+install: release
+	@cmake --install $(RELEASE_BUILD) --prefix $(PREFIX) --strip
+
+package: release
+	@cd $(RELEASE_BUILD) && cpack -G DEB
+	@ls $(RELEASE_BUILD)/*.deb
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD) $(RELEASE_BUILD) $(FUZZ_BUILD)

@@ -11,6 +11,7 @@
 #include "bank/bank.h"
 #include "console/draws.h"
 #include "console/printable.h"
+#include "console/utf8.h"
 
 namespace tv {
 
@@ -54,8 +55,8 @@ std::string field(long n, int width) {
 }
 
 // Characters from..from+count-1 (from 1) of a line, fewer when it is shorter.
-std::string chars(const std::string& L, size_t from, size_t count) {
-    return from - 1 < L.size() ? L.substr(from - 1, count) : "";
+std::string chars(const std::u32string& L, size_t from, size_t count) {
+    return from - 1 < L.size() ? utf8::encode(L.substr(from - 1, count)) : "";
 }
 
 int count_letter(const QuizTables& q, int SECTORS, char letter) {
@@ -385,30 +386,32 @@ std::string list_line(const AssemblyTables& at, const QuizTables& quiz, int p) {
     char type = typ_at(quiz, p);
     if (type == 'S') return "";
     int s = quiz.SECTOR[p];
-    const std::string& L = quiz.ALL[p];
+    // Counted in characters, so that UTF-8 text lines up as ASCII does.
+    const std::u32string L = utf8::decode(quiz.ALL[p]);
     std::string out = field(p, 4) + "." + field(s, 4) +
                       field(s >= 0 && s <= MAX_SECTORS + 1 ? at.NUMBER[s] : 0, 4) + "  " +
                       (quiz.RLBK[p] ? quiz.RLBK[p] : ' ') + " " + chars(L, 1, 5);
     if (type == 'R' || type == 'O') {
         out += "  " + chars(L, 7, 2) + "    ";
         size_t i = 10;
-        for (; i < 50 && i <= L.size() && L[i - 1] != '\t'; ++i) out += L[i - 1];
+        for (; i < 50 && i <= L.size() && L[i - 1] != '\t'; ++i) utf8::append(out, L[i - 1]);
         if (i == 50) out += "...";
     } else if (type == 'F') {
         size_t tab1 = L.find('\t');
-        std::string rest = tab1 == std::string::npos ? "" : L.substr(tab1 + 1);
+        std::u32string rest = tab1 == std::u32string::npos ? U"" : L.substr(tab1 + 1);
         size_t tab2 = rest.find('\t');
-        std::string kind = rest.substr(0, tab2);
-        std::string text = tab2 == std::string::npos ? "" : rest.substr(tab2 + 1);
+        std::u32string kind = rest.substr(0, tab2);
+        std::u32string text = tab2 == std::u32string::npos ? U"" : rest.substr(tab2 + 1);
         text = text.substr(0, text.find('\t'));
         if (kind.size() < 6) kind.resize(6, ' ');
-        out += "  " + kind + (text.size() > 40 ? text.substr(0, 40) + "..." : text);
+        out += "  " + utf8::encode(kind) + utf8::encode(text.substr(0, 40)) + (text.size() > 40 ? "..." : "");
     } else {
         std::string text = chars(L, 7, 1);  // the first character is always taken
         size_t i = 8;
-        for (; i <= 46 && i <= L.size() && L[i - 1] != '\t'; ++i) text += L[i - 1];
+        for (; i <= 46 && i <= L.size() && L[i - 1] != '\t'; ++i) utf8::append(text, L[i - 1]);
         bool cut = i == 47 && i <= L.size() && L[i - 1] != '\t';
-        text += cut ? "..." : std::string(43 - text.size(), ' ');
+        const size_t taken = L.size() >= 7 ? i - 7 : 0;  // characters in `text`
+        text += cut ? "..." : std::string(43 - taken, ' ');
         out += std::string(8, ' ') + text;
     }
     return out;

@@ -1,5 +1,7 @@
 #include "bank/question_file.h"
 
+#include "console/utf8.h"
+
 namespace tv {
 
 QuestionFile QuestionFile::load(const Files& files, const std::string& name) {
@@ -11,12 +13,12 @@ QuestionFile QuestionFile::load(const Files& files, const std::string& name) {
 
 std::string QuestionFile::line(int k, size_t max) const {
     if (k < 1 || k > size()) return "";
-    return lines_[k - 1].substr(0, max);
+    return std::string(utf8::prefix(lines_[k - 1], max));
 }
 
 std::string QuestionFile::part(int k, size_t from, size_t max) const {
-    if (k < 1 || k > size() || from >= lines_[k - 1].size()) return "";
-    return lines_[k - 1].substr(from, max);
+    if (k < 1 || k > size()) return "";
+    return std::string(utf8::slice(lines_[k - 1], from, max));
 }
 
 }  // namespace tv

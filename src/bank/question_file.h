@@ -20,9 +20,11 @@ public:
 
     const std::string& name() const { return name_; }
     int size() const { return static_cast<int>(lines_.size()); }
-    // Line k (from 1), its first `max` characters; "" past the end.
+    // Line k (from 1), its first `max` characters (UTF-8 counted by character, never
+    // cut inside one); "" past the end.
     std::string line(int k, size_t max = 254) const;
-    // Characters `from` (0-based) to `from + max` of line k: the second part of a long line.
+    // At most `max` characters from character `from` (0-based) of line k: the second
+    // part of a long line.
     std::string part(int k, size_t from, size_t max) const;
 
 private:

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "console/utf8.h"
+
 namespace tv {
 
 namespace {
@@ -53,7 +55,9 @@ std::string TextReader::read_text(size_t max) {
     size_t end = data_.find('\n', pos_);
     if (end == std::string::npos) end = data_.size();
     if (end > pos_ && data_[end - 1] == '\r' && end < data_.size()) --end;  // CR of a CR LF
-    size_t n = std::min(max, end - pos_);
+    // `max` counts UTF-8 characters: a line is never cut inside one.
+    size_t n = end - pos_;
+    if (max < n) n = utf8::prefix(std::string_view(data_).substr(pos_, n), max).size();
     std::string s = data_.substr(pos_, n);
     pos_ += n;
     return s;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "console/utf8.h"
+
 namespace tv {
 
 void Screen::clear() {
@@ -42,7 +44,7 @@ void Screen::line_feed() {
         scroll_up();
 }
 
-void Screen::put(char c) {
+void Screen::put(char32_t c) {
     switch (c) {
     case '\n': line_feed(); return;
     case '\r': col_ = 1; return;
@@ -62,12 +64,14 @@ void Screen::put(char c) {
 }
 
 void Screen::write(std::string_view s) {
-    for (char c : s) put(c);
+    for (size_t i = 0; i < s.size();) put(utf8::next(s, i));
     ++version_;
 }
 
 void Screen::write(char c) {
-    put(c);
+    const std::string_view one(&c, 1);
+    size_t i = 0;
+    put(utf8::next(one, i));
     ++version_;
 }
 
@@ -118,7 +122,7 @@ void Screen::set_key_note(std::string_view note) {
 std::string Screen::text(int row, int col, int len) const {
     std::string s;
     if (row < 1 || row > ROWS) return s;
-    for (int c = std::max(col, 1); c < col + len && c <= COLS; ++c) s += at(c, row).ch;
+    for (int c = std::max(col, 1); c < col + len && c <= COLS; ++c) utf8::append(s, at(c, row).ch);
     return s;
 }
 

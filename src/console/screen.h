@@ -1,5 +1,7 @@
 // The 80x25 text screen: cells of character and colours, a cursor and the
 // current colours, with the wrap, scroll and clear rules of a PC text console.
+// Text is UTF-8; a cell holds one character (code point), so every character
+// takes one column.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -16,7 +18,7 @@ enum Colour : uint8_t {
 };
 
 struct Cell {
-    char ch = ' ';
+    char32_t ch = ' ';  // a code point, or a stray byte as utf8.h holds it
     uint8_t fg = LIGHTGRAY;
     uint8_t bg = BLACK;
     bool operator==(const Cell&) const = default;
@@ -43,8 +45,10 @@ public:
     void go(int col, int row);
     void text_color(int c) { fg_ = static_cast<uint8_t>(c & 15); }
     void text_background(int c) { bg_ = static_cast<uint8_t>(c & 15); }
-    // Writes text at the cursor; past column 80 it wraps, past row 25 it scrolls.
+    // Writes UTF-8 text at the cursor, one character per cell; past column 80 it
+    // wraps, past row 25 it scrolls.
     void write(std::string_view s);
+    // One byte: a byte above 127 alone is a stray byte.
     void write(char c);
     // Writes n right-aligned in `width` columns (as many as it needs when wider).
     void write_num(long n, int width = 0);
@@ -66,7 +70,7 @@ public:
     int bg() const { return bg_; }
 
     const Cell& at(int col, int row) const { return cells_[idx(col, row)]; }
-    // The 80 characters of a row, or `len` characters from `col`.
+    // The 80 characters of a row, or `len` characters from `col`, as UTF-8.
     std::string text(int row, int col = 1, int len = COLS) const;
     // The text of a row without trailing blanks.
     std::string line(int row) const;
@@ -76,7 +80,7 @@ public:
 
 private:
     static int idx(int col, int row) { return (row - 1) * COLS + (col - 1); }
-    void put(char c);
+    void put(char32_t c);
     void line_feed();
     void scroll_up();
     // The last row that text may use.

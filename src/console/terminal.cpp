@@ -6,7 +6,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cwchar>
 #include <string>
+
+#include "console/utf8.h"
 
 namespace tv {
 
@@ -60,6 +63,18 @@ bool input_ended() {
     return poll(&in, 1, 0) == 1 && (in.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
+// The character drawn for a cell. Control characters and stray bytes show as "?";
+// so does a character that would not take exactly one column (wide, combining),
+// or any character beyond ASCII where the locale's text is not UTF-8, since
+// curses could not draw it in one cell.
+char32_t drawable(char32_t c, bool utf8_locale) {
+    if (c == 0) return ' ';
+    if (c < 32 || c == 127) return '?';
+    if (c < 127) return c;
+    if (!utf8_locale || c < 0xA0 || utf8::is_stray_byte(c)) return '?';
+    return wcwidth(static_cast<wchar_t>(c)) == 1 ? c : '?';
+}
+
 }  // namespace
 
 TerminalFace::TerminalFace(bool colour) {
@@ -76,6 +91,7 @@ TerminalFace::TerminalFace(bool colour) {
         throw std::runtime_error("the terminal could not be set up (is TERM set?)");
     }
     active_ = true;
+    utf8_ = MB_CUR_MAX > 1;
     // Ctrl-C, Ctrl-\ and Ctrl-Z keep their meaning; every other key comes to the program.
     cbreak();
     noecho();
@@ -208,16 +224,26 @@ void TerminalFace::draw(const Screen& screen, bool force) {
             Cell& old = drawn_[(r - 1) * Screen::COLS + (c - 1)];
             if (!force && shown_ && cell == old) continue;
             old = cell;
-            unsigned char ch = static_cast<unsigned char>(cell.ch);
-            if (ch < 32 || ch > 126) ch = ch == 0 ? ' ' : '?';
-            if (cell.fg == cell.bg) ch = ' ';
+            const char32_t ch = cell.fg == cell.bg ? U' ' : drawable(cell.ch, utf8_);
+            const int attr = attribute(cell.fg, cell.bg);
             // The terminal's bottom-right cell cannot be written with the cursor
             // advancing past it.
             const int y = r - top, x = c - 1;
-            if (y == LINES - 1 && x == COLS - 1)
-                mvinsch(y, x, ch | attribute(cell.fg, cell.bg));
+            const bool last = y == LINES - 1 && x == COLS - 1;
+            if (ch < 128) {
+                if (last)
+                    mvinsch(y, x, ch | attr);
+                else
+                    mvaddch(y, x, ch | attr);
+                continue;
+            }
+            const wchar_t text[2] = {static_cast<wchar_t>(ch), L'\0'};
+            cchar_t wide;
+            setcchar(&wide, text, attr & ~A_COLOR, static_cast<short>(PAIR_NUMBER(attr)), nullptr);
+            if (last)
+                mvins_wch(y, x, &wide);
             else
-                mvaddch(y, x, ch | attribute(cell.fg, cell.bg));
+                mvadd_wch(y, x, &wide);
         }
     shown_ = true;
     drawn_version_ = screen.version();

@@ -1,8 +1,11 @@
 // tallyvane: prepares packets of quizzes from a question bank on Romans and James.
-// It works on the files of the current folder and takes no arguments.
+// It works on the files of the current folder; the options only make a new
+// workspace or tell about the program (command_line.h).
+#include <clocale>
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
+#include <system_error>
 
 #include "bank/workspace_lock.h"
 #include "console/io_error.h"
@@ -10,10 +13,36 @@
 #include "console/printer.h"
 #include "console/random.h"
 #include "console/terminal.h"
+#include "driver/command_line.h"
 #include "driver/cycle.h"
 
-int main() {
+namespace {
+
+// The places of the installed files, starting beside the program itself, so that a
+// moved or unpacked installation finds its own.
+std::vector<std::filesystem::path> share_dirs(const char* argv0) {
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) exe = argv0;
+    return tv::share_candidates(exe.parent_path(), TV_BIN_TO_SHARE, TV_INSTALLED_SHARE,
+                                TV_SOURCE_TREE);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
     using namespace tv;
+    const Options options = parse_options(std::vector<std::string>(argv + 1, argv + argc));
+    if (options.action != Options::Action::Run)
+        return run_command(options, share_dirs(argv[0]), std::cout, std::cerr);
+    if (const std::string problem = workspace_problem("."); !problem.empty()) {
+        std::cerr << "tallyvane: " << problem;
+        return EXIT_FAILED;
+    }
+    // Characters as the user's locale has them (UTF-8 text on the screen); numbers
+    // keep the plain form whatever the locale.
+    std::setlocale(LC_ALL, "");
+    std::setlocale(LC_NUMERIC, "C");
     // A print command that stops reading must not end the program: the write fails
     // instead, and the copies go to a file.
     std::signal(SIGPIPE, SIG_IGN);

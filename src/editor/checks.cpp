@@ -153,15 +153,64 @@ Field check_field(int n) {
     return n >= 1 && n <= 9 ? fields[n] : Field::None;
 }
 
+std::string check_reason(const EditorStyle& s, int n) {
+    using std::to_string;
+    using Wide = long long;
+    const auto place = [](const std::string& book, int chapter, int verse) {
+        return (book.empty() ? std::string("R") : book.substr(book.size() - 1)) + " " +
+               to_string(chapter) + ":" + to_string(verse);
+    };
+    const auto fixed = [&](const char* type, int min, int max) {
+        return std::string("With Set Specialty Quest nos Y, ") + type + " Min (" + to_string(min) +
+               ") and Max (" + to_string(max) + ") must be equal";
+    };
+    std::string why;
+    switch (n) {
+    case 1:
+        why = "The four specialty minimums add up to " +
+              to_string(Wide{s.FMIN} + s.RMIN + s.OMIN + s.SMIN) + ", more than the Total Min of " +
+              to_string(s.SPMIN);
+        break;
+    case 2:
+        why = "The four specialty maximums add up to " +
+              to_string(Wide{s.FMAX} + s.RMAX + s.OMAX + s.SMAX) + ", fewer than the Total Max of " +
+              to_string(s.SPMAX);
+        break;
+    case 3:
+        why = "The specialty window ends at " + to_string(s.SPLATE) + ", past the " +
+              to_string(s.QMAX) + " Questions per pack";
+        break;
+    case 4:
+        why = "The specialty window " + to_string(s.SPEARLY) + "-" + to_string(s.SPLATE) +
+              " holds fewer than the " + to_string(s.SPMAX) + " specialties of Total Max";
+        break;
+    case 5: why = fixed("FTV", s.FMIN, s.FMAX); break;
+    case 6: why = fixed("CV Ref", s.RMIN, s.RMAX); break;
+    case 7: why = fixed("CO Ref", s.OMIN, s.OMAX); break;
+    case 8: why = fixed("Situation", s.SMIN, s.SMAX); break;
+    case 9:
+        why = "The material begins at " + place(s.BBK, s.BCHAP, s.BVER) + ", after its end at " +
+              place(s.EBK, s.ECHAP, s.EVER);
+        break;
+    default: break;
+    }
+    // Numbers of a hand-edited file can be long: the line never passes column 79.
+    return why.substr(0, 78);
+}
+
 bool ERRMESS(Console& con, const EditorStyle& s) {
-    if (failing_check(s) == 0) return false;
+    const int n = failing_check(s);
+    if (n == 0) return false;
     constexpr KeyHint ERROR_KEYS[] = {{"Return", "Go to the field in error"}};
     con.keys(ERROR_KEYS);
     con.highlight();
     con.write_at(TITLE_COL, TITLE_ROW, ERROR_TEXT);
+    const std::string why = check_reason(s, n);
+    con.write_at(static_cast<int>(Screen::COLS - why.size()) / 2 + 1, TITLE_ROW + 1, why);
     value_colours(con);
     while (con.read_key() != key::ENTER) {
     }
+    draw_title_rule(con);
     QCON2(con);
     return true;
 }

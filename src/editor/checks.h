@@ -4,6 +4,7 @@
 // accepted, and the zero-questions warning of the run driver.
 #pragma once
 #include <array>
+#include <string>
 
 #include "bank/tables.h"
 #include "console/console.h"
@@ -41,11 +42,14 @@ int PRIM(int value);
 int failing_check(const EditorStyle& s);
 // The field the cursor is sent to when check n fails.
 Field check_field(int n);
+// Check n told in plain words with the values of the style, at most 78 columns
+// (e.g. "The specialty window 1-3 holds fewer than the 4 specialties of Total Max").
+std::string check_reason(const EditorStyle& s, int n);
 
 constexpr const char* ERROR_TEXT = "Incompatible Specs -- Press Return to go to Error ";
 
-// Evaluates the checks; when one fails, shows the error on the title row until
-// Return, draws the title again and returns true.
+// Evaluates the checks; when one fails, shows the error on the title row and the
+// failed rule on the row below until Return, draws both rows again and returns true.
 bool ERRMESS(Console& con, const EditorStyle& s);
 
 // The run driver's warning that a specialty type asked for has no questions; waits

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "console/printable.h"
+#include "console/utf8.h"
 #include "editor/checks.h"
 
 namespace tv {
@@ -324,7 +325,7 @@ Field visit_name(Form& fm, Field f) {
     }
     std::string typed;
     value_colours(con);
-    con.write_at(fi.col, fi.row, std::string(std::max<size_t>(NAME_WIDTH, name.size()), ' '));
+    con.write_at(fi.col, fi.row, std::string(std::max<size_t>(NAME_WIDTH, utf8::length(name)), ' '));
     for (;;) {
         const char c = char(typed.empty() ? std::toupper(k.code) : k.code);
         typed += c;
@@ -437,17 +438,23 @@ void show_field(Console& con, const Editor& ed, Field f) {
     case Kind::Name: {
         // A name read from a file may hold any byte: it is shown printably.
         const std::string name = printable(f == F::StyleName ? ed.NAME1 : s.NAME4);
-        con.write_at(fi.col, fi.row, std::string(std::max<size_t>(NAME_WIDTH, name.size()), ' '));
+        con.write_at(fi.col, fi.row, std::string(std::max<size_t>(NAME_WIDTH, utf8::length(name)), ' '));
         con.write_at(fi.col, fi.row, name);
         break;
     }
     }
 }
 
+void draw_title_rule(Console& con) {
+    con.normal();
+    con.write_at(1, TITLE_ROW + 1, std::string(4, ' ') + std::string(70, '_'));
+    con.clear_eol();
+}
+
 void OVRLAY(Console& con, const Editor& ed) {
     con.normal();
     con.write_at(TITLE_COL, TITLE_ROW, TITLE);
-    con.write_at(1, 4, std::string(4, ' ') + std::string(70, '_'));
+    draw_title_rule(con);
     for (const TextRow& t : FORM_TEXT) con.write_at(1, t.row, t.text);
     con.write_at(1, 13, std::string(71, ' '));
     for (int i = 0; i < FIELD_COUNT; ++i) show_field(con, ed, static_cast<Field>(i));

@@ -48,6 +48,8 @@ void write_value(Console& con, int col, int row, long n, int width);
 // Writes the value of one field in its display.
 void show_field(Console& con, const Editor& ed, Field f);
 
+// The rule under the title (row 4) in the form's colours.
+void draw_title_rule(Console& con);
 // Draws the form text and every value; leaves light red on black.
 void OVRLAY(Console& con, const Editor& ed);
 // The title at the cursor in white on green, then light red on black.

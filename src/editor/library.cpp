@@ -5,6 +5,7 @@
 
 #include "bank/tables.h"
 #include "console/printable.h"
+#include "console/utf8.h"
 #include "editor/form.h"
 #include "editor/setspec.h"
 
@@ -26,7 +27,8 @@ IoError workspace_error(const std::string& file) {
 void draw_entry(Console& con, const Editor& ed, int k) {
     // The names come from the style list, a file: shown printably.
     std::string text = printable(ed.FIL[k]);
-    if (text.size() < ENTRY_WIDTH) text.resize(ENTRY_WIDTH, ' ');
+    const size_t width = utf8::length(text);
+    if (width < ENTRY_WIDTH) text.append(ENTRY_WIDTH - width, ' ');
     con.write_at(MENU_COL, k + MENU_TOP, text);
 }
 

@@ -2,6 +2,7 @@
 // with empty lines to a multiple of 18 lines.
 #include <string>
 
+#include "console/utf8.h"
 #include "output/fields.h"
 
 namespace tv::packet {
@@ -69,7 +70,7 @@ int ftv_header(Job& job, int X) {
     const int first = next_tab(st, 6);
     const int second = next_tab(st, first + 2);
     const std::string field = span(st, first + 1, second - 1);
-    header(job, X, "   " + field, 29 - static_cast<int>(field.size()));
+    header(job, X, "   " + field, 29 - static_cast<int>(utf8::length(field)));
     return second;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "console/utf8.h"
 #include "output/packet.h"
 
 namespace tv {
@@ -40,7 +41,7 @@ void continue_text(TextWriter& packet, PacketState& st, const Window& w) {
         if (!blank_seen) st.MARK2 = p;
 
         std::string line(w.indent, ' ');
-        for (int q = st.MARK1 + 1; q <= st.MARK2; ++q) line += st.A2[q] == '^' ? '*' : st.A2[q];
+        for (int q = st.MARK1 + 1; q <= st.MARK2; ++q) utf8::append(line, st.A2[q] == '^' ? U'*' : st.A2[q]);
         st.LINES += 1;
         packet.writeln(line);
         st.MARK1 = st.MARK2;

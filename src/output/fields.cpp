@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "console/utf8.h"
+
 namespace tv::packet {
 
 char Job::type_of(int X) const {
@@ -9,23 +11,22 @@ char Job::type_of(int X) const {
 }
 
 void fill_buffer(PacketState& st, const QuizTables& quiz, int X) {
-    constexpr int FIRST_PART = 254;
-    st.A2.assign(A2_SIZE + 2, ' ');
-    const std::string& first = quiz.ALL[X];
-    const std::string& second = quiz.ALL2[X];
-    st.A2.replace(1, std::min<size_t>(first.size(), FIRST_PART), first, 0, FIRST_PART);
-    const size_t rest = A2_SIZE - FIRST_PART;
-    st.A2.replace(FIRST_PART + 1, std::min(second.size(), rest), second, 0, rest);
+    constexpr size_t FIRST_PART = 254;
+    st.A2.assign(A2_SIZE + 2, U' ');
+    const std::u32string first = utf8::decode(utf8::prefix(quiz.ALL[X], FIRST_PART));
+    const std::u32string second = utf8::decode(utf8::prefix(quiz.ALL2[X], A2_SIZE - FIRST_PART));
+    st.A2.replace(1, first.size(), first);
+    st.A2.replace(FIRST_PART + 1, second.size(), second);
 }
 
 std::string blanks(int n) { return std::string(std::max(n, 0), ' '); }
 
 std::string rjust(const std::string& s, int width) {
-    return blanks(width - static_cast<int>(s.size())) + s;
+    return blanks(width - static_cast<int>(utf8::length(s))) + s;
 }
 
 void pad_to(std::string& line, int col) {
-    if (static_cast<int>(line.size()) < col) line.append(col - line.size(), ' ');
+    line += blanks(col - static_cast<int>(utf8::length(line)));
 }
 
 std::string number_field(int X, int AB, int width) {
@@ -36,7 +37,7 @@ std::string book_name(char letter) { return letter == 'R' ? "Romans" : "James"; 
 
 std::string span(const PacketState& st, int from, int to) {
     std::string s;
-    for (int p = from; p <= to; ++p) s += st.at(p);
+    for (int p = from; p <= to; ++p) utf8::append(s, st.at(p));
     return s;
 }
 
@@ -88,8 +89,8 @@ int sit_break(PacketState& st) {
     for (int p = 8; p <= end; ++p) {
         if (st.A2[p] == '\t') st.A2[p] = ' ';
         if (st.A2[p] == ' ') brk = p;
-        const char next = st.at(p + 1);
-        if (next == '"' || next == '\'') return brk;
+        const char32_t next = st.at(p + 1);
+        if (next == '"' || next == '\'' || next == U'\u201C' || next == U'\u2018') return brk;
     }
     return std::max(end, 6) + 1;
 }

@@ -25,9 +25,9 @@ struct Job {
 void fill_buffer(PacketState& st, const QuizTables& quiz, int X);
 
 std::string blanks(int n);
-// Text right-aligned in a width (never cut).
+// Text right-aligned in a width of characters (never cut).
 std::string rjust(const std::string& s, int width);
-// Blanks appended until the line holds `col` characters.
+// Blanks appended until the line holds `col` characters (UTF-8 counted by character).
 void pad_to(std::string& line, int col);
 // The position number in `width` columns, or as many blanks beyond AB.
 std::string number_field(int X, int AB, int width);
@@ -57,7 +57,8 @@ struct Break {
 };
 Break question_break(PacketState& st, int last);
 // Break before the quotation of a SIT text: the last blank before the first
-// double or single quotation mark found from position 9 on. A text without one
+// double or single quotation mark (straight, or a word processor's opening mark)
+// found from position 9 on. A text without one
 // is an introduction as a whole: the break is the position after its end.
 int sit_break(PacketState& st);
 

@@ -11,7 +11,8 @@
 namespace tv {
 
 // Last position of the text buffer A2: 254 characters of the first part of a
-// question line and 255 of its second part.
+// question line and 255 of its second part. Positions count characters, not bytes,
+// so that UTF-8 text lines up as ASCII does.
 constexpr int A2_SIZE = 509;
 
 // The writer's working fields. OPUT sets PAGE and LINES afresh for every quiz and
@@ -19,16 +20,17 @@ constexpr int A2_SIZE = 509;
 // next; the fields are shared between OPUT and the continuation printers, and
 // after a call they tell how the quiz ended (pages written, lines on the last page).
 struct PacketState {
-    // Positions 1-509 of the current question line (index 0 unused); position 510
-    // is always a blank, so "the character after the break" is defined everywhere.
-    std::string A2 = std::string(A2_SIZE + 2, ' ');
+    // Positions 1-509 of the current question line, one character (code point) each
+    // (index 0 unused); position 510 is always a blank, so "the character after the
+    // break" is defined everywhere.
+    std::u32string A2 = std::u32string(A2_SIZE + 2, U' ');
     int MARK1 = 0;  // position after which the next continuation line starts
     int MARK2 = 0;  // position of the blank at which the current line ends
     int X5 = 0;     // continuation lines written for the current question
     int LINES = 0;  // lines on the current page (page layout) or card (card layout)
     int PAGE = 0;   // page number within the quiz (page layout)
 
-    char at(int p) const { return p >= 1 && p <= A2_SIZE ? A2[p] : ' '; }
+    char32_t at(int p) const { return p >= 1 && p <= A2_SIZE ? A2[p] : U' '; }
 };
 
 // Appends quiz quiz.Q2 (positions 1 to SECTORS) to the packet file in the layout

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "console/utf8.h"
 #include "output/fields.h"
 
 namespace tv::packet {
@@ -16,7 +17,7 @@ constexpr char FORM_FEED = '\f';
 // and the quiz number ending in column 78.
 void title_line(Job& job) {
     const Style& s = job.settings;
-    const int n = static_cast<int>(job.NAME.size());
+    const int n = static_cast<int>(utf8::length(job.NAME));
     const int Q2 = job.quiz.Q2;
     auto one_digit_chapter = [](int ch) { return ch < 10 || ch > JAMES_OFFSET; };
     std::string line = material(s);
@@ -57,7 +58,7 @@ void page_break(Job& job) {
 
 // Columns 1-10: the type in 6 columns, the number in 2, ". ".
 std::string lead(const std::string& type, int X, int AB) {
-    std::string t = type.substr(0, 6);
+    std::string t(utf8::prefix(type, 6));
     pad_to(t, 6);
     return t + number_field(X, AB, 2) + ". ";
 }
@@ -120,11 +121,11 @@ void ftv_entry(Job& job, int X) {
     }
     std::string line = lead(code, X, job.settings.AB);
     for (int p = tab + 1; p < fifth; ++p) {
-        const char c = st.A2[p];
+        const char32_t c = st.A2[p];
         if (c == ' ')
             line += "...";
         else if (c != '.' && c != ',')
-            line += c;
+            utf8::append(line, c);
     }
     line += "...";
     right_end(job, line, X);

@@ -2,6 +2,7 @@
 // processor; "<pb>" after each quiz.
 #include <string>
 
+#include "console/utf8.h"
 #include "output/fields.h"
 
 namespace tv::packet {
@@ -55,7 +56,7 @@ void tab_line(Job& job, int X) {
     int words = 0;
     bool star_seen = false;
     for (int p = start; p <= end; ++p) {
-        const char c = st.A2[p];
+        const char32_t c = st.A2[p];
         if (type == 'F' && !quote && c == ' ' && words < 5) {
             line += "...";
             if (++words == 5) line += '\t';
@@ -65,7 +66,7 @@ void tab_line(Job& job, int X) {
         } else if (type == 'S' && c == '\t') {
             line += "  ";
         } else {
-            line += c;
+            utf8::append(line, c);
         }
     }
     line += "\t(";

@@ -69,7 +69,7 @@ expect_cursor() {
 
 # The workspace: the installed style list and styles, the demo bank.
 prepare_workspace() {
-  sh "$source_dir/tools/prepare-workspace.sh" "$ws" || fail "the workspace could not be prepared"
+  "$program" --init "$ws" --demo >/dev/null || fail "the workspace could not be prepared"
 }
 
 # The launcher started in the tmux pane: it notes the terminal settings before and

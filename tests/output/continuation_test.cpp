@@ -1,4 +1,5 @@
 // The continuation printers on a text buffer, one call each.
+#include "console/utf8.h"
 #include "packet_fixture.h"
 
 using namespace tv;
@@ -16,7 +17,8 @@ struct Printed {
 Printed print(Printer printer, const std::string& text) {
     test::TempDir dir;
     Printed r;
-    r.st.A2.replace(1, std::min<size_t>(text.size(), A2_SIZE), text.substr(0, A2_SIZE));
+    const std::u32string chars = utf8::decode(utf8::prefix(text, A2_SIZE));
+    r.st.A2.replace(1, chars.size(), chars);
     {
         TextWriter w = dir.files().create("c.txt");
         printer(w, r.st);

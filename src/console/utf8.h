@@ -1,0 +1,28 @@
+// UTF-8 text counted in characters (code points). A byte that does not start a
+// valid sequence is one character of its own: it is held as a code point in
+// U+DC80..U+DCFF, which valid UTF-8 never yields, so that decoding and encoding
+// again give back the very same bytes.
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace tv::utf8 {
+
+// The character that starts at byte i of s; i moves past it. i must be below s.size().
+char32_t next(std::string_view s, size_t& i);
+std::u32string decode(std::string_view s);
+// Appends the bytes of one character (a stray byte as the byte itself).
+void append(std::string& out, char32_t c);
+std::string encode(std::u32string_view s);
+
+// Whether c stands for a byte that was not valid UTF-8.
+constexpr bool is_stray_byte(char32_t c) { return c >= 0xDC80 && c <= 0xDCFF; }
+
+// Number of characters: the columns the text takes.
+size_t length(std::string_view s);
+// At most n characters from character `from` (0-based) on; never half a character.
+std::string_view slice(std::string_view s, size_t from, size_t n = std::string_view::npos);
+// The first n characters.
+inline std::string_view prefix(std::string_view s, size_t n) { return slice(s, 0, n); }
+
+}  // namespace tv::utf8

@@ -1,0 +1,168 @@
+#include "driver/command_line.h"
+
+#include <algorithm>
+#include <ostream>
+#include <system_error>
+
+#include "console/io_error.h"
+
+namespace tv {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* LIST_FILE = "Specs.lst";
+
+// The regular files of a folder, by name, leaving out its README.
+std::vector<fs::path> files_of(const fs::path& dir) {
+    std::vector<fs::path> found;
+    std::error_code ec;
+    for (const fs::directory_entry& e : fs::directory_iterator(dir, ec))
+        if (e.is_regular_file(ec) && e.path().filename() != "README.md") found.push_back(e.path());
+    if (ec) throw IoError("read the folder", dir.string(), ec.message());
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+std::string joined(const std::vector<std::string>& names) {
+    std::string s;
+    for (const std::string& n : names) s += (s.empty() ? "" : ", ") + n;
+    return s;
+}
+
+}  // namespace
+
+Options parse_options(const std::vector<std::string>& args) {
+    Options o;
+    auto wrong = [&o](const std::string& why) {
+        o.action = Options::Action::Wrong;
+        o.error = why;
+        return o;
+    };
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-h" || a == "--help") {
+            o.action = Options::Action::Help;
+            return o;
+        }
+        if (a == "--version") {
+            o.action = Options::Action::Version;
+            return o;
+        }
+        if (a == "--demo") {
+            o.demo = true;
+        } else if (a == "--init" || a.rfind("--init=", 0) == 0) {
+            if (o.action == Options::Action::Init) return wrong("--init is given twice");
+            o.action = Options::Action::Init;
+            if (a != "--init")
+                o.dir = a.substr(7);
+            else if (i + 1 < args.size())
+                o.dir = args[++i];
+            if (o.dir.empty()) return wrong("--init needs the folder to make");
+        } else {
+            return wrong((a.rfind("-", 0) == 0 ? "unknown option " : "unexpected argument ") + a);
+        }
+    }
+    if (o.demo && o.action != Options::Action::Init) return wrong("--demo goes with --init DIR");
+    return o;
+}
+
+std::string usage_text() {
+    return "Usage: tallyvane                   run in this folder, a workspace\n"
+           "       tallyvane --init DIR [--demo]\n"
+           "                                   make the workspace DIR (with --demo, add\n"
+           "                                   the demo question bank)\n"
+           "       tallyvane --help | --version\n";
+}
+
+std::vector<fs::path> share_candidates(const fs::path& exe_dir, const std::string& bin_to_share,
+                                       const std::string& installed_share,
+                                       const std::string& source_tree) {
+    std::vector<fs::path> c;
+    if (!exe_dir.empty()) {
+        fs::path beside = (exe_dir / bin_to_share).lexically_normal();
+        c.push_back(beside.has_filename() ? beside : beside.parent_path());  // no trailing "/"
+    }
+    c.push_back(source_tree);
+    c.push_back(installed_share);
+    return c;
+}
+
+fs::path find_share_dir(const std::vector<fs::path>& candidates) {
+    std::error_code ec;
+    for (const fs::path& dir : candidates)
+        if (!dir.empty() && fs::is_regular_file(dir / "data" / LIST_FILE, ec)) return dir;
+    return {};
+}
+
+InitReport init_workspace(const fs::path& dir, const fs::path& share, bool demo) {
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    if (ec || !fs::is_directory(dir, ec))
+        throw IoError("make the folder", dir.string(), ec ? ec.message() : "a file of that name is there");
+    std::vector<fs::path> sources = files_of(share / "data");
+    if (demo) {
+        const std::vector<fs::path> bank = files_of(share / "examples" / "bank");
+        sources.insert(sources.end(), bank.begin(), bank.end());
+    }
+    InitReport report;
+    for (const fs::path& from : sources) {
+        const std::string name = from.filename().string();
+        const fs::path to = dir / name;
+        // A file of the user's (or a broken link of that name) is left alone.
+        if (fs::symlink_status(to, ec).type() != fs::file_type::not_found) {
+            report.kept.push_back(name);
+            continue;
+        }
+        if (!fs::copy_file(from, to, fs::copy_options::none, ec))
+            throw IoError("copy", from.string(), ec.message(), 0, "to " + dir.string());
+        report.copied.push_back(name);
+    }
+    return report;
+}
+
+int run_command(const Options& options, const std::vector<fs::path>& share, std::ostream& out,
+                std::ostream& err) {
+    switch (options.action) {
+    case Options::Action::Help:
+        out << "tallyvane " << TV_VERSION << ": prepares packets of quizzes on Romans and James.\n"
+            << usage_text() << "See tallyvane(1) for the keys of each screen and the files.\n";
+        return EXIT_OK;
+    case Options::Action::Version: out << "tallyvane " << TV_VERSION << "\n"; return EXIT_OK;
+    case Options::Action::Wrong:
+        err << "tallyvane: " << options.error << "\n" << usage_text();
+        return EXIT_USAGE;
+    case Options::Action::Run: return EXIT_OK;
+    case Options::Action::Init: break;
+    }
+    const fs::path from = find_share_dir(share);
+    if (from.empty()) {
+        err << "tallyvane: cannot find the files of a new workspace (data/" << LIST_FILE
+            << "); looked in:\n";
+        for (const fs::path& p : share) err << "  " << p.string() << "\n";
+        return EXIT_FAILED;
+    }
+    try {
+        const InitReport r = init_workspace(options.dir, from, options.demo);
+        out << "Workspace " << options.dir << ": " << r.copied.size() << " files copied from "
+            << from.string() << "\n";
+        if (!r.kept.empty()) out << "Kept as they were: " << joined(r.kept) << "\n";
+        out << "Start it with: cd " << options.dir << " && tallyvane\n";
+        return EXIT_OK;
+    } catch (const IoError& e) {
+        err << "tallyvane: " << e.what() << "\n";
+        return EXIT_FAILED;
+    }
+}
+
+std::string workspace_problem(const fs::path& dir) {
+    std::error_code ec;
+    if (fs::is_regular_file(dir / LIST_FILE, ec)) return "";
+    return "this folder is not a workspace: it has no \"" + std::string(LIST_FILE) +
+           "\" (the style list).\n"
+           "Make one with: tallyvane --init DIR   (add --demo for a demo question bank),\n"
+           "then start tallyvane in DIR.\n";
+}
+
+}  // namespace tv

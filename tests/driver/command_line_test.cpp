@@ -1,0 +1,96 @@
+// The command line: reading the options, making a workspace without overwriting
+// anything, and finding the installed files.
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "driver/command_line.h"
+#include "support/support.h"
+
+using namespace tv;
+using Action = Options::Action;
+
+TEST(CommandLine, OptionsAreReadOrRefused) {
+    struct Case {
+        std::vector<std::string> args;
+        Action action;
+        std::string dir;
+        bool demo;
+    };
+    const Case cases[] = {
+        {{}, Action::Run, "", false},
+        {{"--version"}, Action::Version, "", false},
+        {{"--init", "ws", "--bogus"}, Action::Wrong, "ws", false},
+        {{"--help", "--bogus"}, Action::Help, "", false},
+        {{"--demo", "--init", "a b"}, Action::Init, "a b", true},
+        {{"--init=ws"}, Action::Init, "ws", false},
+        {{"--init"}, Action::Wrong, "", false},
+        {{"--demo"}, Action::Wrong, "", true},
+        {{"--init", "a", "--init", "b"}, Action::Wrong, "a", false},
+        {{"somewhere"}, Action::Wrong, "", false},
+    };
+    for (const Case& c : cases) {
+        const Options o = parse_options(c.args);
+        const std::string what = ::testing::PrintToString(c.args);
+        EXPECT_EQ(o.action, c.action) << what;
+        EXPECT_EQ(o.dir, c.dir) << what;
+        EXPECT_EQ(o.demo, c.demo) << what;
+        EXPECT_EQ(o.error.empty(), c.action != Action::Wrong) << what;
+    }
+}
+
+// A share folder of three files and a README that is not copied.
+struct Share {
+    test::TempDir root;
+    Share() {
+        std::filesystem::create_directories(root.path() / "data");
+        std::filesystem::create_directories(root.path() / "examples/bank");
+        root.write("data/Specs.lst", "Practice\nEnter New Specs\n");
+        root.write("data/New.spe", "template\n");
+        root.write("data/README.md", "about the folder\n");
+        root.write("examples/bank/RJ.A", " 1: 1\tQ?\tA\n");
+    }
+};
+
+TEST(CommandLine, InitCopiesWhatIsMissingAndKeepsTheRest) {
+    Share share;
+    test::TempDir home;
+    const auto ws = home.path() / "new" / "ws";
+
+    InitReport first = init_workspace(ws, share.root.path(), false);
+    EXPECT_EQ(first.copied, (std::vector<std::string>{"New.spe", "Specs.lst"}));
+    EXPECT_FALSE(std::filesystem::exists(ws / "README.md"));
+    EXPECT_FALSE(std::filesystem::exists(ws / "RJ.A"));
+
+    std::ofstream(ws / "Specs.lst") << "Mine\n";
+    InitReport second = init_workspace(ws, share.root.path(), true);
+    EXPECT_EQ(second.copied, std::vector<std::string>{"RJ.A"});
+    EXPECT_EQ(second.kept, (std::vector<std::string>{"New.spe", "Specs.lst"}));
+    EXPECT_EQ(test::slurp(ws / "Specs.lst"), "Mine\n");
+    EXPECT_EQ(workspace_problem(ws), "");
+
+    // A file where the folder should be: a failure naming it, status 1.
+    home.write("plain", "x");
+    std::ostringstream out, err;
+    Options o = parse_options({"--init", (home.path() / "plain").string()});
+    EXPECT_EQ(run_command(o, {share.root.path()}, out, err), EXIT_FAILED);
+    EXPECT_NE(err.str().find("plain"), std::string::npos) << err.str();
+}
+
+TEST(CommandLine, InstalledFilesAreFoundBesideTheProgramFirst) {
+    Share installed, source;
+    const auto bin = installed.root.path() / "bin";
+    const auto found = share_candidates(bin, "..", "/nowhere", source.root.path());
+    EXPECT_EQ(find_share_dir(found), installed.root.path());
+    EXPECT_EQ(find_share_dir(share_candidates("/nowhere/bin", "..", "/nowhere", source.root.path())),
+              source.root.path());
+
+    // Nowhere to copy from: the places looked in are named.
+    std::ostringstream out, err;
+    test::TempDir home;
+    const Options o = parse_options({"--init", (home.path() / "ws").string()});
+    EXPECT_EQ(run_command(o, {"/nowhere/a", "/nowhere/b"}, out, err), EXIT_FAILED);
+    EXPECT_NE(err.str().find("/nowhere/b"), std::string::npos) << err.str();
+    EXPECT_NE(workspace_problem(home.path()).find("--init"), std::string::npos);
+}
