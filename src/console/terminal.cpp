@@ -206,8 +206,11 @@ void TerminalFace::draw(const Screen& screen, bool force) {
         clear();
     }
     // A terminal of 24 rows shows rows 1-24 of the screen, or rows 2-25 while the
-    // cursor is on row 25 (a prompt on the bottom row must be seen).
-    const int top = LINES < Screen::ROWS && screen.row() == Screen::ROWS ? 2 : 1;
+    // cursor is on row 25 (a prompt on the bottom row must be seen) and while a key
+    // line is up, unless the cursor is on row 1: the keys of a screen matter more
+    // than its title row.
+    const bool bottom_rows = screen.row() == Screen::ROWS || (screen.has_key_line() && screen.row() != 1);
+    const int top = LINES < Screen::ROWS && bottom_rows ? 2 : 1;
     if (top != top_) {
         top_ = top;
         force = true;

@@ -35,6 +35,11 @@ wait_for highlighted Practice || fail "keys pressed during the notice moved the 
 # The program works: Down moves the highlight.
 keys Down
 wait_for highlighted League || fail "Down did not highlight League after the resize"
+# 80x24 is usable: the menu and its key line are both in sight.
+resize 80 24
+expect "Shift-D Delete" "the key line in an 80x24 window"
+expect "Press Return to Choose a Quiz Style" "the menu in an 80x24 window"
+shows "columns and" && fail "the notice is shown at 80x24"
 resize 80 23
 expect "80 columns and 23 rows" "the notice when the window shrinks to 80x23"
 keys_during_notice Enter
