@@ -37,12 +37,13 @@ refused "TERM=dumb" "cannot move the cursor"
 in_pane "env -u TERM '$program'" "no TERM"
 refused "no TERM" "TERM is not set"
 
-# 80x24 with NO_COLOR: rows 1-24 of the screen are shown, in no colour.
+# 80x24 with NO_COLOR: rows 2-25 of the screen (the menu and its key line) are shown,
+# in no colour.
 printf '#!/bin/sh\nNO_COLOR=1 exec "%s"\n' "$program" > "$top/no_color.sh"
 chmod +x "$top/no_color.sh"
 program="$top/no_color.sh"
 open_program 80 24
-expect "Tallyvane 30.0" "the banner on row 1 of an 80x24 window"
+expect "Shift-D Delete" "the key line of an 80x24 window"
 expect "Press Return to Choose a Quiz Style" "the style menu at 80x24"
 shows "columns and" && fail "the size notice is shown at 80x24"
 coloured_screen | grep -q '\[[0-9;]*4[0-7]m' && fail "NO_COLOR is set, yet the screen has background colours"

@@ -149,7 +149,7 @@ TEST(StyleLibrary, ASaveNeverLeavesAListedStyleWithoutItsFileNorReplacesAReadOnl
     Workspace ro("Kept\nEnter New Specs\n");
     fs::permissions(ro.path / "Kept.spe", fs::perms::owner_read);
     const auto before = ro.names();
-    Menu refused(test::keys("\r\x1b\r"));
+    Menu refused(test::keys("\r\x1b\r\r"));
     refused.run(ro.files);
     EXPECT_EQ(refused.row(5), "   cannot replace \"Kept.spe\": the file is read-only; it was left as it is");
     EXPECT_EQ(ro.names(), before);
