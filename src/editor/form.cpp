@@ -142,7 +142,7 @@ const TextRow FORM_TEXT[] = {
 struct Form {
     Console& con;
     Editor& ed;
-    VerseTable EVS{};
+    const Season& EVS;  // the books of the material and their verse counts
 };
 
 std::string& name_of(Editor& ed, Field f) {
@@ -205,11 +205,11 @@ Field visit_book(Form& fm, Field f) {
         fm.con.go(fi.col, fi.row);
         int k = fm.con.read_key();
         if (k == key::ESC) return F::Title;
-        if (k == 'R' || k == 'r' || k == 'J' || k == 'j') {
+        if (const Book* book = fm.EVS.book_for_key(k)) {
             if (f == F::BeginBook)
-                SETBBK(fm.con, fm.ed.style, fm.EVS, k);
+                SETBBK(fm.con, fm.ed.style, fm.EVS, *book);
             else
-                SETEBK(fm.con, fm.ed.style, fm.EVS, k);
+                SETEBK(fm.con, fm.ed.style, fm.EVS, *book);
             continue;
         }
         Field t = nav_target(f, k, false);
@@ -261,8 +261,11 @@ Field visit_number(Form& fm, Field f) {
     con.write(char(k));
     int value = k - '0';
     int end_key = 0;  // the navigation key that ended the entry, 0 for a digit
+    // A chapter's first digit ends the entry when no chapter of the books begins with
+    // it and another digit (3 and above when the longest book has 10-19 chapters).
     bool chapter = f == F::BeginChapter || f == F::EndChapter;
-    for (int digits = 1; digits < fi.width && !(chapter && value >= 3); ++digits) {
+    const int last_first_digit = fm.EVS.longest_book() / 10 + 1;
+    for (int digits = 1; digits < fi.width && !(chapter && value > last_first_digit); ++digits) {
         k = entry_key(con);
         if (k == key::ESC) {
             write_value(con, fi.col, fi.row, old, fi.width);
@@ -410,8 +413,7 @@ int CAPS(int k) { return k >= 'a' && k <= 'e' ? k - 'a' + 'A' : k; }
 
 bool run_form(Console& con, Editor& ed, Field start) {
     const Editor saved = ed;
-    Form fm{con, ed};
-    EVSET(fm.EVS);
+    Form fm{con, ed, ed.season};
     Field f = start;
     for (;;) {
         Field next = visit(fm, f);
@@ -428,8 +430,6 @@ bool run_form(Console& con, Editor& ed, Field start) {
                 next = F::BeginChapter;
             }
         }
-        // The verse counts are filled again whenever the cursor arrives at Output.
-        if (next == F::Output && f != F::Output) EVSET(fm.EVS);
         f = next;
     }
 }

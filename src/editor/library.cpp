@@ -128,7 +128,7 @@ void CHECKNEW(Console& con, const Files& files, Editor& ed) {
     ed.SPECFILE = style_file_name(ed.FIL[ed.CUR]);
     if (ed.FIL[ed.CUR] == NEW_STYLE && !files.exists(ed.SPECFILE))
         throw workspace_error(ed.SPECFILE);
-    ed.style = READIN(files, ed.SPECFILE);
+    ed.style = READIN(files, ed.SPECFILE, ed.season);
     con.clr();
 }
 
