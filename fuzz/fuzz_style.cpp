@@ -30,8 +30,8 @@ const BankTables& demo_tables() {
 
 int total(const VerseCounts& c) {
     int n = 0;
-    for (const auto& chapter : c)
-        for (int v : chapter) n += v;
+    for (int ch = 0; ch <= MAX_CHAPTERS; ++ch)
+        for (int v : c[ch]) n += v;
     return n;
 }
 

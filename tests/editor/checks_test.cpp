@@ -245,7 +245,7 @@ TEST(Specwarn, WritesItsLinesAndWaitsForTwoReturns) {
 
 TEST(ChapterRules, TheBooksOfTheSeasonAndItsLevelL) {
     TextReader material("Material.txt",
-                        "book H Hebrews 14 18 19 16 14 20 28 13 28 39 40 29 25\n"
+                        "season Hebrews and Peter\nbook H Hebrews 14 18 19 16 14 20 28 13 28 39 40 29 25\n"
                         "book P 1 Peter 25 25 22 19 14\nbook Q 2 Peter 22 22 18\n"
                         "level-L 1-4 11-12 14-21\n");
     struct Case {

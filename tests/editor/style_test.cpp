@@ -51,7 +51,7 @@ TEST(StyleFile, DriverSideReadKeepsChaptersAbsolute) {
 TEST(StyleFile, EditorSideShowsJamesChaptersWithinTheBook) {
     test::TempDir dir;
     dir.write("Sample.spe", SAMPLE);
-    EditorStyle e = READIN(dir.files(), "Sample.spe");
+    EditorStyle e = READIN(dir.files(), "Sample.spe", default_season());
     EXPECT_EQ(e.BBK, " R");
     EXPECT_EQ(e.BCHAP, 5);
     EXPECT_EQ(e.ADDB, 0);
@@ -73,7 +73,7 @@ TEST(StyleFile, EditorSideShowsJamesChaptersWithinTheBook) {
 TEST(StyleFile, RoundTripWritesTheSameBytes) {
     test::TempDir dir;
     dir.write("Sample.spe", SAMPLE);
-    EditorStyle e = READIN(dir.files(), "Sample.spe");
+    EditorStyle e = READIN(dir.files(), "Sample.spe", default_season());
     {
         TextWriter out = dir.files().replace_safely("Copy.spe");
         write_style_head(out, to_absolute(e));
