@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     BankTables counted;
     try {
-        count_questions(dir.files(), names, counted);
+        count_questions(dir.files(), names, default_season(), counted);
     } catch (const IoError& e) {
         if (e.file != names.F3 && e.file != names.F4 && e.file != names.F5 && e.file != names.F6)
             fuzz::fail("the error names no question file: " + std::string(e.what()));
@@ -33,9 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                     fuzz::fail("a count out of range");
             }
 
-    write_index(dir.files(), names.F11, counted);
+    write_index(dir.files(), names.F11, default_season(), counted);
     BankTables loaded;
-    if (!load_index(dir.files(), names.F11, loaded)) fuzz::fail("the index just written does not load");
+    if (!load_index(dir.files(), names.F11, default_season(), loaded)) fuzz::fail("the index just written does not load");
     if (loaded.QCOUNT != counted.QCOUNT || loaded.FCOUNT != counted.FCOUNT ||
         loaded.RCOUNT != counted.RCOUNT || loaded.OCOUNT != counted.OCOUNT)
         fuzz::fail("the index read back differs from the counts");

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     dir.write("count.00A", fuzz::as_text(data, size));
 
     BankTables t;
-    if (!load_index(dir.files(), "count.00A", t)) return 0;
+    if (!load_index(dir.files(), "count.00A", default_season(), t)) return 0;
     for (const VerseCounts* table : {&t.QCOUNT, &t.FCOUNT, &t.RCOUNT, &t.OCOUNT, &t.SCOUNT})
         for (int CH = 0; CH <= CHAPTERS; ++CH)
             for (int V = 0; V <= VERSES; ++V) {
@@ -21,9 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                     fuzz::fail("a count out of range");
             }
 
-    write_index(dir.files(), "count.again", t);
+    write_index(dir.files(), "count.again", default_season(), t);
     BankTables again;
-    if (!load_index(dir.files(), "count.again", again)) fuzz::fail("the index written again does not load");
+    if (!load_index(dir.files(), "count.again", default_season(), again)) fuzz::fail("the index written again does not load");
     if (again.QCOUNT != t.QCOUNT || again.FCOUNT != t.FCOUNT || again.RCOUNT != t.RCOUNT ||
         again.OCOUNT != t.OCOUNT || again.SCOUNT != t.SCOUNT)
         fuzz::fail("the index written again reads back different counts");

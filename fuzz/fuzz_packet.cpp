@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string q = line(X + 2);
         quiz.ALL[X] = q.substr(0, 254);
         if (q.size() > 254) quiz.ALL2[X] = q.substr(254, 254);
-        quiz.RLBK[X] = CONVERT2(quiz.ALL[X]);
+        quiz.RLBK[X] = CONVERT2(quiz.ALL[X], default_season());
     }
 
     // The writer's fields live for the whole run, from quiz to quiz.
@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         settings.OUT = out;
         {
             TextWriter packet = dir.files().create("fuzz.qui");
-            OPUT(packet, settings, NAME, SECTORS, quiz, state);
+            OPUT(packet, settings, default_season(), NAME, SECTORS, quiz, state);
             packet.close();
         }
         if (out == 'C' || out == 'c') {

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     while (!in.eof()) lines.push_back(in.read_line(std::string::npos));
 
     for (const std::string& line : lines) {
-        const QuestionRef r = read_question_ref(line);
+        const QuestionRef r = read_question_ref(line, default_season());
         if (r.problem.empty()) {
             if (r.chapter < 1 || r.chapter > CHAPTERS || r.verse < 1 || r.verse > VERSES)
                 fuzz::fail("a line taken as " + std::to_string(r.chapter) + ":" +
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
         std::string first = line.substr(0, 254);  // what assembly keeps of a line
         const std::string before = first;
-        const char book = CONVERT2(first);
+        const char book = CONVERT2(first, default_season());
         if (book != 'R' && book != 'J') fuzz::fail("CONVERT2 gave a book other than R or J");
         if (first.size() != before.size() ||
             (first.size() > 2 && first.compare(2, std::string::npos, before, 2) != 0))

@@ -23,6 +23,7 @@ struct Assembly {
     Random& rng;
     Clock& clock;
     const Style& style;       // REPEATPCT, SPMIN (IPC lives in AssemblyTables)
+    const Season& season;     // the books, for the book letter of every question taken
     BankTables& bank;
     SectorTables& sectors;
     AssemblyTables& at;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "bank/question_file.h"
+#include "bank/season.h"
 #include "bank/tables.h"
 #include "bank/textfile.h"
 #include "console/console.h"
@@ -28,14 +29,14 @@ bool found_on_path(const Files& files, const std::string& name, const std::strin
 
 // ---- The question line ----
 
-// Where a question line belongs: chapter (1-21) from columns 1-2, verse (1-45) from
-// column 4 on. `problem` says why the line is outside the format ("" when it is not).
+// Where a question line belongs: chapter (1 to the material's chapters) from columns
+// 1-2, verse (1 to the count file's rows per chapter) from column 4 on. `problem` says why the line is outside the format ("" when it is not).
 struct QuestionRef {
     int chapter = 0;
     int verse = 0;
     std::string problem;
 };
-QuestionRef read_question_ref(const std::string& line);
+QuestionRef read_question_ref(const std::string& line, const Season& season);
 
 // Most questions of one kind a verse may have (the count file holds bytes).
 constexpr int MAX_PER_VERSE = 255;
@@ -46,23 +47,28 @@ constexpr int MAX_PER_VERSE = 255;
 // and OCOUNT (set to 0 first). A line outside the format, out of order, or one too
 // many for its verse, and a file without questions, are an IoError naming the file
 // and the line.
-void count_questions(const Files& files, const BankNames& names, BankTables& t);
+void count_questions(const Files& files, const BankNames& names, const Season& season,
+                     BankTables& t);
 
-// Writes the count file: 945 lines "chapter verse Q F R O S", chapter 1-21, verse 1-45.
+// Writes the count file: one line "chapter verse Q F R O S" for every chapter of the
+// material and every row 1..season.rows() of it (945 lines for Romans and James).
 // The file is replaced safely (temporary file renamed over the old one).
-void write_index(const Files& files, const std::string& count_file, const BankTables& t);
+void write_index(const Files& files, const std::string& count_file, const Season& season,
+                 const BankTables& t);
 
 // Clears the work area, says "  Creating index of questions...", counts the question
 // files and writes the count file.
-void build_index(Console& con, const Files& files, const BankNames& names, BankTables& t);
+void build_index(Console& con, const Files& files, const BankNames& names, const Season& season,
+                 BankTables& t);
 
 // Reads the count file into the five per-verse tables (set to 0 first). Each entry is
 // seven whole numbers in free format, stored at the chapter and verse it names; the
-// next entry must be the verse after it, and the reading ends with chapter 21 verse
-// 45. Returns false when an entry is not a number, out of its place or out of range,
+// next entry must be the verse after it, and the reading ends with the last row of
+// the material's last chapter. Returns false when an entry is not a number, out of its place or out of range,
 // or the file ends early: the index does not fit the file layout and must be rebuilt.
 // A missing file is an IoError.
-bool load_index(const Files& files, const std::string& count_file, BankTables& t);
+bool load_index(const Files& files, const std::string& count_file, const Season& season,
+                BankTables& t);
 
 // ---- The material of a run ----
 
@@ -73,9 +79,11 @@ void TCOUNT(BankTables& t, int CH, int V);
 // The totals of the material BCHAP:BVER to ECHAP:EVER and the counts before it.
 void count_material(const Style& s, BankTables& t);
 
-// Turns the absolute chapter in columns 1-2 of a question line into the chapter within
-// its book (17-21 become " 1" to " 5") and gives the book letter, 'R' or 'J'.
-char CONVERT2(std::string& ALLTEMP);
+// Turns the chapter in columns 1-2 of a question line into the chapter within its
+// book (with Romans and James, 17-21 become " 1" to " 5") and gives the book letter.
+// Chapters of the first book, and a field that is no chapter of the material, stay
+// as they are, with the first book's letter.
+char CONVERT2(std::string& ALLTEMP, const Season& season);
 
 // The FTV type letter of each FTV question of each sector: column 9 of its line, or
 // 'R' for "VR" in columns 9-10. The FTV questions of the material follow the FBEFORE
@@ -90,6 +98,6 @@ void FINTYPES(const QuestionFile& ftv, int FBEFORE, int SECTORS,
 // that does not fit its layout or no longer matches the question files is rebuilt,
 // with a note on row 4.
 void index_material(Console& con, const Files& files, const Style& s, const BankNames& names,
-                    BankTables& t, const std::string& path_list);
+                    const Season& season, BankTables& t, const std::string& path_list);
 
 }  // namespace tv

@@ -25,8 +25,9 @@ BankNames bank_names(const Style& s) {
 
 namespace {
 
-// Settings come from a style file; a verse outside the tables counts nothing.
-bool in_tables(int CH, int V) { return CH >= 1 && CH <= CHAPTERS && V >= 1 && V <= VERSES; }
+// Settings come from a style file; a verse outside the tables counts nothing. Verses
+// beyond the material hold no counts, so the walks below need not know its size.
+bool in_tables(int CH, int V) { return CH >= 1 && CH <= MAX_CHAPTERS && V >= 1 && V <= MAX_VERSES; }
 
 }  // namespace
 
@@ -55,31 +56,30 @@ void count_material(const Style& s, BankTables& t) {
     // The loops start inside the tables: a hand-edited style may begin the material
     // at a chapter or verse far below 1, which counts nothing there.
     const int first_verse = std::max(s.BVER, 1);
-    for (int CH = 1; CH < s.BCHAP && CH <= CHAPTERS; ++CH)
-        for (int V = 1; V <= VERSES; ++V) BCOUNT(t, CH, V);
-    for (int V = 1; V < s.BVER && V <= VERSES; ++V) BCOUNT(t, s.BCHAP, V);
+    for (int CH = 1; CH < s.BCHAP && CH <= MAX_CHAPTERS; ++CH)
+        for (int V = 1; V <= MAX_VERSES; ++V) BCOUNT(t, CH, V);
+    for (int V = 1; V < s.BVER && V <= MAX_VERSES; ++V) BCOUNT(t, s.BCHAP, V);
 
     if (s.BCHAP == s.ECHAP) {
-        for (int V = first_verse; V <= s.EVER && V <= VERSES; ++V) TCOUNT(t, s.BCHAP, V);
+        for (int V = first_verse; V <= s.EVER && V <= MAX_VERSES; ++V) TCOUNT(t, s.BCHAP, V);
         return;
     }
-    for (int V = first_verse; V <= VERSES; ++V) TCOUNT(t, s.BCHAP, V);
-    for (int CH = std::max(s.BCHAP + 1, 1); CH < s.ECHAP && CH <= CHAPTERS; ++CH)
-        for (int V = 1; V <= VERSES; ++V) TCOUNT(t, CH, V);
-    for (int V = 1; V <= s.EVER && V <= VERSES; ++V) TCOUNT(t, s.ECHAP, V);
+    for (int V = first_verse; V <= MAX_VERSES; ++V) TCOUNT(t, s.BCHAP, V);
+    for (int CH = std::max(s.BCHAP + 1, 1); CH < s.ECHAP && CH <= MAX_CHAPTERS; ++CH)
+        for (int V = 1; V <= MAX_VERSES; ++V) TCOUNT(t, CH, V);
+    for (int V = 1; V <= s.EVER && V <= MAX_VERSES; ++V) TCOUNT(t, s.ECHAP, V);
 }
 
-char CONVERT2(std::string& ALLTEMP) {
-    if (ALLTEMP.size() < 2) return 'R';
-    const std::string field = ALLTEMP.substr(0, 2);
-    for (int chapter = 1; chapter <= 5; ++chapter) {
-        if (field == std::to_string(JAMES_OFFSET + chapter)) {
-            ALLTEMP[0] = ' ';
-            ALLTEMP[1] = char('0' + chapter);
-            return 'J';
-        }
-    }
-    return 'R';
+char CONVERT2(std::string& ALLTEMP, const Season& season) {
+    const char first = season.books.front().letter;
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (ALLTEMP.size() < 2 || !(ALLTEMP[0] == ' ' || digit(ALLTEMP[0])) || !digit(ALLTEMP[1]))
+        return first;
+    const int ch = (ALLTEMP[0] == ' ' ? 0 : (ALLTEMP[0] - '0') * 10) + (ALLTEMP[1] - '0');
+    if (ch < 1 || ch > season.chapters() || season.book_of(ch).offset == 0) return first;
+    const std::string within = std::to_string(season.within(ch));
+    ALLTEMP.replace(0, 2, within.size() < 2 ? " " + within : within);
+    return season.book_of(ch).letter;
 }
 
 void FINTYPES(const QuestionFile& ftv, int FBEFORE, int SECTORS,

@@ -7,17 +7,32 @@
 
 namespace tv {
 
-constexpr int CHAPTERS = 21;      // Romans 1-16, James 1-5 as 17-21
-constexpr int VERSES = 45;        // table rows per chapter
+// Chapters are numbered across the books of the material from 1; a question line
+// holds two columns for the chapter and two for the verse.
+constexpr int MAX_CHAPTERS = 99;
+constexpr int MAX_VERSES = 99;
 constexpr int MAX_SECTORS = 30;
 constexpr int MAX_POSITIONS = 30;
 
-// Verses of each chapter (1-based).
+// The built-in material: Romans 1-16, then James 1-5 as chapters 17-21, 45 rows
+// per chapter in the count file.
+constexpr int CHAPTERS = 21;
+constexpr int VERSES = 45;
 constexpr std::array<int, CHAPTERS + 1> VERSE_COUNT = {
     0, 32, 29, 31, 25, 21, 23, 25, 39, 33, 21, 36, 21, 14, 23, 33, 27, 27, 26, 18, 17, 20};
 
-// A count per chapter 1-21 and verse 1-45 (index 0 unused).
-using VerseCounts = std::array<std::array<int, VERSES + 1>, CHAPTERS + 1>;
+// A count per chapter and verse (index 0 unused), zero everywhere at first; held
+// on the heap, since every material fits the same 99 by 99 table.
+class VerseCounts {
+public:
+    using Row = std::array<int, MAX_VERSES + 1>;
+    Row& operator[](int ch) { return rows_[ch]; }
+    const Row& operator[](int ch) const { return rows_[ch]; }
+    bool operator==(const VerseCounts&) const = default;
+
+private:
+    std::vector<Row> rows_ = std::vector<Row>(MAX_CHAPTERS + 1, Row{});
+};
 
 // The five files of a bank, named from the style (level, list letter, Pct Prim FTV).
 struct BankNames {

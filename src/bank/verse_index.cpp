@@ -54,7 +54,7 @@ int two_column_value(const std::string& field) {
 
 }  // namespace
 
-QuestionRef read_question_ref(const std::string& line) {
+QuestionRef read_question_ref(const std::string& line, const Season& season) {
     QuestionRef r;
     if (is_empty_line(line)) {
         r.problem = "the line is empty";
@@ -67,8 +67,8 @@ QuestionRef read_question_ref(const std::string& line) {
         return r;
     }
     r.chapter = two_column_value(field);
-    if (r.chapter < 1 || r.chapter > CHAPTERS) {
-        r.problem = "chapter " + std::to_string(r.chapter) + " is outside 1-" + std::to_string(CHAPTERS);
+    if (r.chapter < 1 || r.chapter > season.chapters()) {
+        r.problem = "chapter " + std::to_string(r.chapter) + " is outside 1-" + std::to_string(season.chapters());
         return r;
     }
     // Column 3 is a separator, whatever it holds. Columns 4-5: the verse, written as
@@ -88,8 +88,8 @@ QuestionRef read_question_ref(const std::string& line) {
         return r;
     }
     r.verse = two_column_value(verse);
-    if (r.verse < 1 || r.verse > VERSES) {
-        r.problem = "verse " + std::to_string(r.verse) + " is outside 1-" + std::to_string(VERSES);
+    if (r.verse < 1 || r.verse > season.rows()) {
+        r.problem = "verse " + std::to_string(r.verse) + " is outside 1-" + std::to_string(season.rows());
         r.verse = 0;
     }
     return r;
@@ -98,7 +98,8 @@ QuestionRef read_question_ref(const std::string& line) {
 namespace {
 
 // Counts the questions of one file per verse into `table`, checking every line.
-void count_file(const Files& files, const std::string& name, VerseCounts& table) {
+void count_file(const Files& files, const std::string& name, const Season& season,
+                VerseCounts& table) {
     const QuestionFile file = QuestionFile::load(files, name);
     // Empty lines after the last question are harmless: no reader ever gets to them.
     int last = file.size();
@@ -107,7 +108,7 @@ void count_file(const Files& files, const std::string& name, VerseCounts& table)
 
     int prev_chapter = 0, prev_verse = 0;
     for (int k = 1; k <= last; ++k) {
-        const QuestionRef r = read_question_ref(file.line(k, std::string::npos));
+        const QuestionRef r = read_question_ref(file.line(k, std::string::npos), season);
         if (!r.problem.empty()) throw IoError("index", name, r.problem, k);
         if (r.chapter < prev_chapter || (r.chapter == prev_chapter && r.verse < prev_verse))
             throw IoError("index", name,
@@ -141,18 +142,20 @@ void show_sectoring(Console& con) {
 
 }  // namespace
 
-void count_questions(const Files& files, const BankNames& names, BankTables& t) {
+void count_questions(const Files& files, const BankNames& names, const Season& season,
+                     BankTables& t) {
     t.QCOUNT = t.FCOUNT = t.RCOUNT = t.OCOUNT = VerseCounts{};
-    count_file(files, names.F3, t.QCOUNT);
-    count_file(files, names.F4, t.FCOUNT);
-    count_file(files, names.F5, t.RCOUNT);
-    count_file(files, names.F6, t.OCOUNT);
+    count_file(files, names.F3, season, t.QCOUNT);
+    count_file(files, names.F4, season, t.FCOUNT);
+    count_file(files, names.F5, season, t.RCOUNT);
+    count_file(files, names.F6, season, t.OCOUNT);
 }
 
-void write_index(const Files& files, const std::string& count_file, const BankTables& t) {
+void write_index(const Files& files, const std::string& count_file, const Season& season,
+                 const BankTables& t) {
     TextWriter out = files.replace_safely(count_file);
-    for (int CH = 1; CH <= CHAPTERS; ++CH) {
-        for (int V = 1; V <= VERSES; ++V) {
+    for (int CH = 1; CH <= season.chapters(); ++CH) {
+        for (int V = 1; V <= season.rows(); ++V) {
             out.writeln(std::to_string(CH) + " " + std::to_string(V) + " " +
                         std::to_string(t.QCOUNT[CH][V]) + " " + std::to_string(t.FCOUNT[CH][V]) +
                         " " + std::to_string(t.RCOUNT[CH][V]) + " " +
@@ -162,17 +165,19 @@ void write_index(const Files& files, const std::string& count_file, const BankTa
     out.close();
 }
 
-void build_index(Console& con, const Files& files, const BankNames& names, BankTables& t) {
+void build_index(Console& con, const Files& files, const BankNames& names, const Season& season,
+                 BankTables& t) {
     con.clr();
     con.writeln("  Creating index of questions...");
     con.writeln();
     con.show();
     t.SCOUNT = VerseCounts{};  // the bank has no SIT file
-    count_questions(files, names, t);
-    write_index(files, names.F11, t);
+    count_questions(files, names, season, t);
+    write_index(files, names.F11, season, t);
 }
 
-bool load_index(const Files& files, const std::string& count_file, BankTables& t) {
+bool load_index(const Files& files, const std::string& count_file, const Season& season,
+                BankTables& t) {
     TextReader in = files.read(count_file);
     t.QCOUNT = t.FCOUNT = t.RCOUNT = t.OCOUNT = t.SCOUNT = VerseCounts{};
     VerseCounts* const tables[] = {&t.QCOUNT, &t.FCOUNT, &t.RCOUNT, &t.OCOUNT, &t.SCOUNT};
@@ -190,8 +195,8 @@ bool load_index(const Files& files, const std::string& count_file, BankTables& t
                 if (count < 0 || count > MAX_PER_VERSE) return false;
                 (*table)[CH][V] = static_cast<int>(count);
             }
-            if (CH == CHAPTERS && V == VERSES) return true;
-            if (++V > VERSES) {
+            if (CH == season.chapters() && V == season.rows()) return true;
+            if (++V > season.rows()) {
                 V = 1;
                 ++CH;
             }
@@ -202,7 +207,7 @@ bool load_index(const Files& files, const std::string& count_file, BankTables& t
 }
 
 void index_material(Console& con, const Files& files, const Style& s, const BankNames& names,
-                    BankTables& t, const std::string& path_list) {
+                    const Season& season, BankTables& t, const std::string& path_list) {
     t = BankTables{};
     con.clr();
     con.go(3, 3);
@@ -212,13 +217,13 @@ void index_material(Console& con, const Files& files, const Style& s, const Bank
     // is checked against them, so that no reader takes the wrong lines.
     BankTables counted;
     if (build)
-        build_index(con, files, names, counted);
+        build_index(con, files, names, season, counted);
     else
-        count_questions(files, names, counted);
+        count_questions(files, names, season, counted);
 
     show_sectoring(con);
-    if (!load_index(files, names.F11, t) || !same_counts(t, counted)) {
-        build_index(con, files, names, counted);
+    if (!load_index(files, names.F11, season, t) || !same_counts(t, counted)) {
+        build_index(con, files, names, season, counted);
         show_sectoring(con);
         con.write_at(3, 4, "The verse index " + names.F11 +
                                " did not match the question files; it was rebuilt.");
@@ -226,7 +231,7 @@ void index_material(Console& con, const Files& files, const Style& s, const Bank
         // The next step clears the screen: let the user read the note first.
         con.write_at(3, 6, "Press Return to Continue ");
         con.wait_enter();
-        if (!load_index(files, names.F11, t))
+        if (!load_index(files, names.F11, season, t))
             throw IoError("read", names.F11, "the verse index just written does not read back");
     }
     count_material(s, t);

@@ -20,14 +20,16 @@ namespace tv {
 int run_program(Console& con, const Files& files, Random& rng, Clock& clock, Printer& printer,
                 const std::string& path_list) {
     Run run;
-    start_program(run, rng, clock);
+    start_program(run, rng, clock, load_season(files));
     while (run_cycle(run, con, files, rng, clock, printer, path_list)) {
     }
     end_program(con);
     return 0;
 }
 
-void start_program(Run& run, Random& rng, Clock& clock) {
+void start_program(Run& run, Random& rng, Clock& clock, const Season& season) {
+    run.season = season;
+    run.editor.season = season;
     rng.seed_with(clock.ticks_ms());
     run.S = run.NUM = run.FIX = 0;
     run.at.ABAND3 = false;
@@ -100,19 +102,20 @@ void draw_banner(Console& con, Run& run) {
     con.text_color(RED);
     con.write(" 30.0" + std::string(40, ' '));
     con.text_color(BLACK);
-    con.write(" Romans and ");
-    con.write("James");
+    con.write(" " + run.season.name);
     con.go(1, Screen::ROWS);
     con.clear_eol();
     con.text_color(BLACK);
-    con.write(ORGANISATION_LINE);
+    con.write(organisation_line(run.season));
     // The line stays on the key line of the screens that leave room for it.
-    con.key_note(ORGANISATION_LINE);
+    con.key_note(organisation_line(run.season));
     con.text_background(BLUE);
     con.text_color(YELLOW);
     con.go(1, 3);
     con.clr();
 }
+
+std::string organisation_line(const Season& season) { return "  Quiz packets for " + season.name; }
 
 void edit_styles(Console& con, const Files& files, Run& run) { SPECS2(con, files, run.editor); }
 
@@ -134,7 +137,7 @@ void read_run_style(Console& con, const Files& files, Run& run) {
 }
 
 void refuse_out_of_range(Console& con, const Run& run) {
-    std::string problem = setting_out_of_range(run.settings);
+    std::string problem = setting_out_of_range(run.settings, run.season);
     if (problem.empty()) return;
     con.clr();
     con.highlight();
@@ -180,11 +183,12 @@ void count_material(Console& con, const Files& files, Run& run, const std::strin
     run.sectors.SECTORS = run.settings.QMAX;
     run.sectors.SECTORS2 = run.sectors.SECTORS;
     // The bank's step sets every table and total to 0 and clears the work area first.
-    index_material(con, files, run.settings, run.names, run.bank, path_list);
+    index_material(con, files, run.settings, run.names, run.season, run.bank, path_list);
 }
 
 void make_sectors(Console& con, const Files& files, Run& run) {
-    sector_material(con, files, run.names.F11, run.settings, run.bank, run.sectors, run.points);
+    sector_material(con, files, run.names.F11, run.settings, run.season, run.bank, run.sectors,
+                    run.points);
     reset_availability(run.at, run.sectors);
 }
 
@@ -213,7 +217,7 @@ void prepare_quizzes(Console& con, Run& run, const RunBank& bank, TextWriter& li
     con.clr();
     if (run.settings.IPC != 50)
         run.at.INT = COUNTINT(con, bank.F3, run.bank.BEFORE, run.sectors.SECTORS, run.sectors.TQPS);
-    DISPLAYTOFILE(list, run.settings, run.sectors);
+    DISPLAYTOFILE(list, run.settings, run.season, run.sectors);
     start_quizzes(run.at, run.points, run.sectors, run.settings);
     FINTYPES(bank.F4, run.bank.FBEFORE, run.sectors.SECTORS, run.sectors.TFPS, run.bank);
 }
@@ -251,7 +255,7 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
     TextWriter list = files.replace_safely(run.F10);
     prepare_quizzes(con, run, bank, list);
 
-    Assembly a{con,      rng,      clock,    run.settings, run.bank, run.sectors, run.at, run.quiz,
+    Assembly a{con,      rng,      clock,    run.settings, run.season, run.bank, run.sectors, run.at, run.quiz,
                bank.F3,  bank.F4,  bank.F5,  bank.F6,      list,     log,         run.RSET,
                run.points, run.V};
     try {
@@ -262,7 +266,7 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
             // rather than write such a quiz, the run stops there, as Esc stops it on the
             // approval menu.
             if (run.at.EN) throw RunAbandoned{"Esc at the approval prompt of quiz " + std::to_string(run.Q2)};
-            OPUT(packet, run.settings, run.NAME, run.sectors.SECTORS, run.quiz, run.packet);
+            OPUT(packet, run.settings, run.season, run.NAME, run.sectors.SECTORS, run.quiz, run.packet);
         }
     } catch (const RunAbandoned&) {
         // The quizzes written before the stop are kept, with their list; a run stopped

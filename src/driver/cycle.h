@@ -17,8 +17,9 @@ namespace tv {
 int run_program(Console& con, const Files& files, Random& rng, Clock& clock, Printer& printer,
                 const std::string& path_list);
 
-// Program start: seeds the generator from the clock, sets S, NUM, FIX and ABAND3.
-void start_program(Run& run, Random& rng, Clock& clock);
+// Program start: seeds the generator from the clock, sets S, NUM, FIX and ABAND3,
+// and gives the run and the editor the workspace's material.
+void start_program(Run& run, Random& rng, Clock& clock, const Season& season);
 // One cycle. Returns false when the hand-off holds "Exit". An abandoned run ends
 // the cycle early; the next one starts at the banner.
 bool run_cycle(Run& run, Console& con, const Files& files, Random& rng, Clock& clock,
@@ -64,7 +65,7 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
 void show_abandoned_share(Console& con, Run& run);
 void print_copies(Console& con, const Files& files, Printer& printer, Run& run);  // 18
 
-// The row 25 line of the banner.
-constexpr const char* ORGANISATION_LINE = "  Quiz packets for Romans and James";
+// The row 25 line of the banner, for the season's name.
+std::string organisation_line(const Season& season);
 
 }  // namespace tv

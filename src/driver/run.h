@@ -21,6 +21,7 @@ namespace tv {
 constexpr int MAX_QUIZZES = 100;
 
 struct Run {
+    Season season = default_season();  // the workspace's material, read once at start
     Style settings;          // the run settings, read from the style file every run
     Editor editor;           // the editor's state; five of its fields come from the style too
     Patterns patterns;       // the pattern generator's working data

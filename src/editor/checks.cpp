@@ -21,89 +21,100 @@ void show_end(Console& con, const EditorStyle& s) {
     show(con, s, Field::EndVerse);
 }
 
-bool is_james(const std::string& book) { return book == " J"; }
+// The book a field's offset stands for.
+const Book& book_of(const Season& EVS, int offset) { return EVS.book_of(offset + 1); }
 
-// The book a key names, written at the book field.
-void set_book(Console& con, std::string& book, int& offset, Field f, int key) {
-    bool james = key == 'J' || key == 'j';
-    book = james ? " J" : " R";
-    offset = james ? JAMES_OFFSET : 0;
+// A book key's book, written at the book field.
+void set_book(Console& con, std::string& book, int& offset, Field f, const Book& b) {
+    book = std::string(" ") + b.letter;
+    offset = b.offset;
     value_colours(con);
     con.write_at(info(f).col, info(f).row, book);
 }
 
-}  // namespace
-
-void EVSET(VerseTable& EVS) { EVS = VERSE_COUNT; }
-
-int verse_count(const VerseTable& EVS, int chapter, int offset) {
-    return EVS[std::clamp(chapter + offset, 1, CHAPTERS)];
+bool level_l_has(const Season& EVS, const Book& b) {
+    for (int ch = 1; ch <= b.chapters(); ++ch)
+        if (EVS.level_l_covers(b.offset + ch)) return true;
+    return false;
 }
 
-void SETBBK(Console& con, EditorStyle& s, const VerseTable& EVS, int key) {
-    set_book(con, s.BBK, s.ADDB, Field::BeginBook, key);
+// The first chapter from `from` on (dir +1) or back (dir -1) that level L covers, 0 for none.
+int level_l_next(const Season& EVS, const Book& b, int from, int dir) {
+    for (int ch = from; ch >= 1 && ch <= b.chapters(); ch += dir)
+        if (EVS.level_l_covers(b.offset + ch)) return ch;
+    return 0;
+}
+
+}  // namespace
+
+int verse_count(const Season& EVS, int chapter, int offset) {
+    return EVS.verses(std::clamp(chapter + offset, 1, EVS.chapters()));
+}
+
+int level_l_begin(const Season& EVS, const EditorStyle& s, int chapter) {
+    const Book& b = book_of(EVS, s.ADDB);
+    if (!level_l_has(EVS, b)) return chapter;
+    const int next = level_l_next(EVS, b, std::max(chapter, 1), +1);
+    return next != 0 ? next : level_l_next(EVS, b, b.chapters(), -1);
+}
+
+int level_l_end(const Season& EVS, const EditorStyle& s, int chapter) {
+    const Book& b = book_of(EVS, s.ADDE);
+    if (!level_l_has(EVS, b)) return chapter;
+    const int before = level_l_next(EVS, b, std::min(chapter, b.chapters()), -1);
+    return before != 0 ? before : level_l_next(EVS, b, 1, +1);
+}
+
+void SETBBK(Console& con, EditorStyle& s, const Season& EVS, const Book& book) {
+    set_book(con, s.BBK, s.ADDB, Field::BeginBook, book);
     int& c = s.BCHAP;
-    if (!is_james(s.BBK)) {
-        if (s.LG == 'L') {
-            int to = c < 5 ? 5 : c == 7 ? 8 : (c >= 9 && c <= 11) ? 12 : c > 13 ? 13 : c;
-            if (to != c) {
-                c = to;
-                s.BVER = 1;
-            }
-        }
-    } else if (c > 5) {
+    if (c > book.chapters()) {
         c = 1;
         s.BVER = 1;
     }
-    s.BVER = std::min(s.BVER, verse_count(EVS, c, s.ADDB));
-    show_begin(con, s);
-}
-
-void SETBBK2(Console& con, EditorStyle& s, const VerseTable& EVS) {
-    int& c = s.BCHAP;
-    c = std::min(c, 16);
-    if (is_james(s.BBK)) c = std::min(c, 5);
     if (s.LG == 'L') {
-        if (c == 7) c = 8;
-        else if (c >= 9 && c <= 11) c = 12;
-        else if (c >= 14 && c <= 16) c = 13;
-        else if (c < 5 && !is_james(s.BBK)) c = 5;
+        const int to = level_l_begin(EVS, s, c);
+        if (to != c) {
+            c = to;
+            s.BVER = 1;
+        }
     }
     s.BVER = std::min(s.BVER, verse_count(EVS, c, s.ADDB));
     show_begin(con, s);
 }
 
-void SETEBK(Console& con, EditorStyle& s, const VerseTable& EVS, int key) {
-    set_book(con, s.EBK, s.ADDE, Field::EndBook, key);
-    if (is_james(s.EBK) && s.ECHAP > 5) {
-        s.ECHAP = 5;
-        s.EVER = 20;
+void SETBBK2(Console& con, EditorStyle& s, const Season& EVS) {
+    int& c = s.BCHAP;
+    c = std::min(c, book_of(EVS, s.ADDB).chapters());
+    if (s.LG == 'L') c = level_l_begin(EVS, s, c);
+    s.BVER = std::min(s.BVER, verse_count(EVS, c, s.ADDB));
+    show_begin(con, s);
+}
+
+void SETEBK(Console& con, EditorStyle& s, const Season& EVS, const Book& book) {
+    set_book(con, s.EBK, s.ADDE, Field::EndBook, book);
+    if (s.ECHAP > book.chapters()) {
+        s.ECHAP = book.chapters();
+        s.EVER = verse_count(EVS, s.ECHAP, s.ADDE);
     }
     s.EVER = std::min(s.EVER, verse_count(EVS, s.ECHAP, s.ADDE));
     show_end(con, s);
 }
 
-void SETECH(Console& con, EditorStyle& s, const VerseTable& EVS) {
+void SETECH(Console& con, EditorStyle& s, const Season& EVS) {
     int& c = s.ECHAP;
-    bool romans = !is_james(s.EBK);
-    c = std::min(c, 16);
-    if (s.LG == 'L') {
-        if (c > 13) c = 13;
-        else if (c < 5 && romans) c = 5;
-        else if (c >= 9 && c <= 11) c = 8;
-        else if (c == 7 && romans) c = 6;
-    }
-    if (!romans) c = std::min(c, 5);
+    c = std::min(c, book_of(EVS, s.ADDE).chapters());
+    if (s.LG == 'L') c = level_l_end(EVS, s, c);
     s.EVER = verse_count(EVS, c, s.ADDE);
     show_end(con, s);
 }
 
-void limit_begin_verse(Console& con, EditorStyle& s, const VerseTable& EVS) {
+void limit_begin_verse(Console& con, EditorStyle& s, const Season& EVS) {
     s.BVER = std::min(s.BVER, verse_count(EVS, s.BCHAP, s.ADDB));
     show(con, s, Field::BeginVerse);
 }
 
-void limit_end_verse(Console& con, EditorStyle& s, const VerseTable& EVS) {
+void limit_end_verse(Console& con, EditorStyle& s, const Season& EVS) {
     s.EVER = std::min(s.EVER, verse_count(EVS, s.ECHAP, s.ADDE));
     show(con, s, Field::EndVerse);
 }

@@ -1,39 +1,42 @@
 // The rules of a style that involve more than one value: the begin and end of the
-// material kept inside the books and their verse counts, the allowed values of
+// material kept inside the season's books and their verse counts, the allowed values of
 // "Pct Prim FTV", the cross-field checks that must pass before a style is
 // accepted, and the zero-questions warning of the run driver.
 #pragma once
 #include <array>
 #include <string>
 
+#include "bank/season.h"
 #include "bank/tables.h"
 #include "console/console.h"
 #include "editor/form.h"
 
 namespace tv {
 
-// The editor's verse counts of the absolute chapters 1-21 (index 0 unused).
-using VerseTable = std::array<int, CHAPTERS + 1>;
+// Verses of a chapter within its book (offset: the chapters of the books before it).
+// A chapter outside the material (only from a hand-edited file) reads the nearest one.
+int verse_count(const Season& EVS, int chapter, int offset);
 
-// Fills the verse-count table.
-void EVSET(VerseTable& EVS);
-// Verses of a chapter within its book (offset 0 for Romans, 16 for James). A
-// chapter outside the material (only from a hand-edited file) reads the nearest one.
-int verse_count(const VerseTable& EVS, int chapter, int offset);
+// At level "L" the material holds only the chapters the level covers: a begin moves
+// forward to the next such chapter of its book (back to the last when there is none
+// after it), an end moves back to the one before (forward to the first). A book
+// without such chapters is left as it is.
+int level_l_begin(const Season& EVS, const EditorStyle& s, int chapter);
+int level_l_end(const Season& EVS, const EditorStyle& s, int chapter);
 
-// A book key (R, r, J, j) in the begin book field: writes the book at (14,6) and
-// corrects the begin chapter and verse.
-void SETBBK(Console& con, EditorStyle& s, const VerseTable& EVS, int key);
+// A book key (the letter of a book, Season::book_for_key) in the begin book field:
+// writes the book at (14,6) and corrects the begin chapter and verse.
+void SETBBK(Console& con, EditorStyle& s, const Season& EVS, const Book& book);
 // Corrects a begin chapter just typed and lowers the begin verse to its count.
-void SETBBK2(Console& con, EditorStyle& s, const VerseTable& EVS);
+void SETBBK2(Console& con, EditorStyle& s, const Season& EVS);
 // A book key in the end book field: writes the book at (14,8) and corrects the end
 // chapter and verse.
-void SETEBK(Console& con, EditorStyle& s, const VerseTable& EVS, int key);
+void SETEBK(Console& con, EditorStyle& s, const Season& EVS, const Book& book);
 // Corrects an end chapter just typed; the end verse becomes the chapter's last verse.
-void SETECH(Console& con, EditorStyle& s, const VerseTable& EVS);
+void SETECH(Console& con, EditorStyle& s, const Season& EVS);
 // A typed begin or end verse lowered to the verse count of its chapter.
-void limit_begin_verse(Console& con, EditorStyle& s, const VerseTable& EVS);
-void limit_end_verse(Console& con, EditorStyle& s, const VerseTable& EVS);
+void limit_begin_verse(Console& con, EditorStyle& s, const Season& EVS);
+void limit_end_verse(Console& con, EditorStyle& s, const Season& EVS);
 
 // "Pct Prim FTV" moved to an allowed value.
 int PRIM(int value);

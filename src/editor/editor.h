@@ -10,6 +10,7 @@
 namespace tv {
 
 struct Editor {
+    Season season = default_season();  // the workspace's material, read once at start
     EditorStyle style;   // the quiz style record being edited
     std::string NAME1;   // the style name on the form (at most 10 typed characters)
 

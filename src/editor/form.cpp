@@ -158,7 +158,7 @@ const TextRow FORM_TEXT[] = {
 struct Form {
     Console& con;
     Editor& ed;
-    VerseTable EVS{};
+    const Season& EVS;  // the books of the material and their verse counts
 };
 
 std::string& name_of(Editor& ed, Field f) {
@@ -221,11 +221,11 @@ Field visit_book(Form& fm, Field f) {
         fm.con.go(fi.col, fi.row);
         const Key k = fm.con.read();
         if (k.typed(key::ESC)) return F::Title;
-        if (k.typed('R') || k.typed('r') || k.typed('J') || k.typed('j')) {
+        if (const Book* book = k.extended ? nullptr : fm.EVS.book_for_key(k.code)) {
             if (f == F::BeginBook)
-                SETBBK(fm.con, fm.ed.style, fm.EVS, k.code);
+                SETBBK(fm.con, fm.ed.style, fm.EVS, *book);
             else
-                SETEBK(fm.con, fm.ed.style, fm.EVS, k.code);
+                SETEBK(fm.con, fm.ed.style, fm.EVS, *book);
             continue;
         }
         Field t = nav_target(f, nav_code(k), false);
@@ -277,8 +277,11 @@ Field visit_number(Form& fm, Field f) {
     con.write(char(k.code));
     int value = k.code - '0';
     int end_key = 0;  // the navigation key that ended the entry, 0 for a digit
+    // A chapter's first digit ends the entry when no chapter of the books begins with
+    // it and another digit (3 and above when the longest book has 10-19 chapters).
     bool chapter = f == F::BeginChapter || f == F::EndChapter;
-    for (int digits = 1; digits < fi.width && !(chapter && value >= 3); ++digits) {
+    const int last_first_digit = fm.EVS.longest_book() / 10 + 1;
+    for (int digits = 1; digits < fi.width && !(chapter && value > last_first_digit); ++digits) {
         k = entry_key(con);
         if (k.typed(key::ESC)) {
             write_value(con, fi.col, fi.row, old, fi.width);
@@ -478,8 +481,7 @@ int CAPS(int k) { return k >= 'a' && k <= 'e' ? k - 'a' + 'A' : k; }
 
 bool run_form(Console& con, Editor& ed, Field start) {
     const Editor saved = ed;
-    Form fm{con, ed};
-    EVSET(fm.EVS);
+    Form fm{con, ed, ed.season};
     Field f = start;
     for (;;) {
         con.keys(FIELD_KEYS);
@@ -499,8 +501,6 @@ bool run_form(Console& con, Editor& ed, Field start) {
                 next = F::BeginChapter;
             }
         }
-        // The verse counts are filled again whenever the cursor arrives at Output.
-        if (next == F::Output && f != F::Output) EVSET(fm.EVS);
         f = next;
     }
 }

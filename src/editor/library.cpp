@@ -135,7 +135,7 @@ void CHECKNEW(Console& con, const Files& files, Editor& ed) {
     if (ed.FIL[ed.CUR] == NEW_STYLE &&
         !std::filesystem::exists(std::filesystem::symlink_status(files.path(ed.SPECFILE), ec)))
         throw workspace_error(ed.SPECFILE);
-    ed.style = READIN(files, ed.SPECFILE);
+    ed.style = READIN(files, ed.SPECFILE, ed.season);
     con.clr();
 }
 

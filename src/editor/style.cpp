@@ -3,10 +3,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "bank/tables.h"
-
-
-
 namespace tv {
 
 namespace {
@@ -25,30 +21,27 @@ int read_number(TextReader& in) {
     return static_cast<int>(n);
 }
 
-void to_book(int& chapter, std::string& book, int& offset) {
-    offset = 0;
-    book = " R";
-    if (chapter >= 17) {
-        book = " J";
-        chapter -= JAMES_OFFSET;
-        offset = JAMES_OFFSET;
-    }
+void to_book(const Season& season, int& chapter, std::string& book, int& offset) {
+    const Book& b = season.book_of(chapter);
+    offset = b.offset;
+    book = std::string(" ") + b.letter;
+    chapter -= offset;
 }
 
 }  // namespace
 
-EditorStyle to_editor(const Style& s) {
+EditorStyle to_editor(const Style& s, const Season& season) {
     EditorStyle e;
     static_cast<Style&>(e) = s;
-    to_book(e.BCHAP, e.BBK, e.ADDB);
-    to_book(e.ECHAP, e.EBK, e.ADDE);
+    to_book(season, e.BCHAP, e.BBK, e.ADDB);
+    to_book(season, e.ECHAP, e.EBK, e.ADDE);
     return e;
 }
 
 Style to_absolute(const EditorStyle& e) {
     Style s = e;
-    if (e.BBK == " J") s.BCHAP += JAMES_OFFSET;
-    if (e.EBK == " J") s.ECHAP += JAMES_OFFSET;
+    s.BCHAP += e.ADDB;
+    s.ECHAP += e.ADDE;
     return s;
 }
 
@@ -92,9 +85,9 @@ Style read_style(TextReader& in) {
     return s;
 }
 
-EditorStyle READIN(const Files& files, const std::string& file_name) {
+EditorStyle READIN(const Files& files, const std::string& file_name, const Season& season) {
     TextReader in = files.read(file_name);
-    return to_editor(read_style(in));
+    return to_editor(read_style(in), season);
 }
 
 void write_style_head(TextWriter& out, const Style& s) {
@@ -143,10 +136,19 @@ std::string letter_problem(const std::string& label, char value, const std::stri
     return text;
 }
 
-std::string verse_problem(const std::string& label, int chapter, int verse) {
-    if (chapter < 1 || chapter > CHAPTERS)
-        return label + " chapter is " + std::to_string(chapter) + "; it must be 1 to 21 (James 1-5 are 17-21)";
-    return range_problem(label + " verse", verse, 1, VERSE_COUNT[chapter]);
+// Chapters are numbered across the books: the message says where the later books begin.
+std::string verse_problem(const Season& season, const std::string& label, int chapter, int verse) {
+    if (chapter >= 1 && chapter <= season.chapters())
+        return range_problem(label + " verse", verse, 1, season.verses(chapter));
+    std::string books;
+    for (const Book& b : season.books) {
+        if (b.offset == 0) continue;
+        books += (books.empty() ? " (" : ", ") + b.name + " 1-" + std::to_string(b.chapters()) +
+                 " are " + std::to_string(b.offset + 1) + "-" + std::to_string(b.offset + b.chapters());
+    }
+    if (!books.empty()) books += ")";
+    return label + " chapter is " + std::to_string(chapter) + "; it must be 1 to " +
+           std::to_string(season.chapters()) + books;
 }
 
 bool primpct_allowed(int v) {
@@ -156,18 +158,18 @@ bool primpct_allowed(int v) {
 
 }  // namespace
 
-std::vector<SettingProblem> settings_out_of_range(const Style& s) {
+std::vector<SettingProblem> settings_out_of_range(const Style& s, const Season& season) {
     bool name_ok = !s.NAME4.empty() && std::all_of(s.NAME4.begin(), s.NAME4.end(), [](char c) {
         return std::isalnum(static_cast<unsigned char>(c)) != 0;
     });
     using P = SettingProblem;
     const auto number = [](std::string text, int Style::*n) { return P{std::move(text), n}; };
     const auto letter = [](std::string text, char Style::*l) { return P{std::move(text), nullptr, l}; };
-    const bool chapter_ok = s.BCHAP >= 1 && s.BCHAP <= CHAPTERS;
+    const bool chapter_ok = s.BCHAP >= 1 && s.BCHAP <= season.chapters();
     const P problems[] = {
-        number(verse_problem("Begin", s.BCHAP, s.BVER), chapter_ok ? &Style::BVER : &Style::BCHAP),
-        number(verse_problem("End", s.ECHAP, s.EVER),
-               s.ECHAP >= 1 && s.ECHAP <= CHAPTERS ? &Style::EVER : &Style::ECHAP),
+        number(verse_problem(season, "Begin", s.BCHAP, s.BVER), chapter_ok ? &Style::BVER : &Style::BCHAP),
+        number(verse_problem(season, "End", s.ECHAP, s.EVER),
+               s.ECHAP >= 1 && s.ECHAP <= season.chapters() ? &Style::EVER : &Style::ECHAP),
         number(s.BCHAP > s.ECHAP || (s.BCHAP == s.ECHAP && s.BVER > s.EVER)
                    ? "the material ends before it begins" : "",
                &Style::BCHAP),
@@ -210,8 +212,8 @@ std::vector<SettingProblem> settings_out_of_range(const Style& s) {
     return found;
 }
 
-std::string setting_out_of_range(const Style& s) {
-    const std::vector<SettingProblem> found = settings_out_of_range(s);
+std::string setting_out_of_range(const Style& s, const Season& season) {
+    const std::vector<SettingProblem> found = settings_out_of_range(s, season);
     return found.empty() ? "" : found.front().text;
 }
 

@@ -4,12 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "bank/season.h"
 #include "bank/textfile.h"
 
 namespace tv {
 
-// The 29 settings of a style, in file order. Chapters are absolute (1-21:
-// Romans 1-16, then James 1-5 as 17-21). Letters are stored upper-case.
+// The 29 settings of a style, in file order. Chapters are numbered across the books
+// of the material (Romans 1-16, then James 1-5 as 17-21). Letters are stored upper-case.
 struct Style {
     char LG = 'F';
     int BCHAP = 1, BVER = 1;
@@ -33,22 +34,21 @@ struct Style {
 };
 
 // The editor's form of the record: chapters within their book, with the book text
-// (" R" or " J") and the offset to the absolute chapter (0 or 16).
+// (a blank and the book's letter, " R") and the offset to the absolute chapter
+// (the chapters of the books before it).
 struct EditorStyle : Style {
     std::string BBK = " R", EBK = " R";
     int ADDB = 0, ADDE = 0;
 };
 
-constexpr int JAMES_OFFSET = 16;
-
 // Absolute chapters into book + chapter within the book, and back.
-EditorStyle to_editor(const Style& s);
+EditorStyle to_editor(const Style& s, const Season& season);
 Style to_absolute(const EditorStyle& e);
 
 // Reads the 29 lines of a style file; chapters stay absolute.
 Style read_style(TextReader& in);
 // Reads the named style file into the editor's form.
-EditorStyle READIN(const Files& files, const std::string& file_name);
+EditorStyle READIN(const Files& files, const std::string& file_name, const Season& season);
 // Writes lines 1-28 (chapters already absolute) and line 29.
 void write_style_head(TextWriter& out, const Style& s);
 void write_style_typ(TextWriter& out, const std::string& typ);
@@ -57,7 +57,7 @@ void write_style_typ(TextWriter& out, const std::string& typ);
 // with the form's label (e.g. "Lines/Pg is 7; it must be 18 to 500"); "" when every
 // setting is in range. A hand-edited file can hold anything; the run refuses such a
 // style rather than index a table outside its bounds.
-std::string setting_out_of_range(const Style& s);
+std::string setting_out_of_range(const Style& s, const Season& season);
 
 // A setting outside the form's values: what is wrong, and the setting (a number, a
 // letter, or the output name), so that the form can put the cursor on its field.
@@ -68,7 +68,7 @@ struct SettingProblem {
     bool output_name = false;
 };
 // Every setting outside the form's values, in file order; empty when all are in range.
-std::vector<SettingProblem> settings_out_of_range(const Style& s);
+std::vector<SettingProblem> settings_out_of_range(const Style& s, const Season& season);
 
 // A style name is also the name of its file, so it is held to what the form lets the
 // user type: letters and digits, here up to the 16 characters of a style list line.

@@ -17,7 +17,7 @@ void title_card(Job& job) {
     out.writeln();
     out.writeln("    " + job.NAME + " Style Quizzing");
     out.writeln();
-    out.writeln("    " + material(job.settings));
+    out.writeln("    " + material(job.settings, job.season));
     out.writeln();
     out.writeln("    Quiz Number " + std::to_string(job.quiz.Q2));
     for (int i = 0; i < 11; ++i) out.writeln();
@@ -48,7 +48,8 @@ void lines_6_and_7(Job& job, const std::string& line6) {
 void cv_card(Job& job, int X) {
     PacketState& st = job.st;
     header(job, X, "   CV", 27);
-    const std::string book = job.book_letter(X) == 'R' ? "Romans" : " James";
+    // Right-aligned in the width of the longest name: " James" beside "Romans".
+    const std::string book = rjust(job.book_name(X), job.season.longest_name());
     lines_6_and_7(job, number_field(X, job.settings.AB, 7) + ". " + "Accd. to " + book +
                            " chapter " + chapter_text(st) + " verse " + span(st, 4, 5) + ", ");
     continue_from(job, 9, CPRINTREST, true);
@@ -58,7 +59,7 @@ void co_card(Job& job, int X) {
     PacketState& st = job.st;
     header(job, X, "   CO", 27);
     lines_6_and_7(job, number_field(X, job.settings.AB, 6) + ". " + "According to " +
-                           book_name(job.book_letter(X)) + " chapter " + chapter_text(st));
+                           job.book_name(X) + " chapter " + chapter_text(st));
     continue_from(job, 9, CPRINTREST, true);
 }
 
@@ -78,7 +79,7 @@ void quote_card(Job& job, int X) {
     PacketState& st = job.st;
     ftv_header(job, X);
     std::string line = number_field(X, job.settings.AB, 6) + ". " + "Quote " +
-                       book_name(job.book_letter(X)) + " chapter " + chapter_text(st) +
+                       job.book_name(X) + " chapter " + chapter_text(st) +
                        " verse " + verse_text(st);
     if (one_digit_chapter(st)) line += ' ';
     if (one_digit_verse(st)) line += ' ';

@@ -33,7 +33,12 @@ std::string number_field(int X, int AB, int width) {
     return X <= AB ? rjust(std::to_string(X), width) : blanks(width);
 }
 
-std::string book_name(char letter) { return letter == 'R' ? "Romans" : "James"; }
+// A letter of no book (a question line outside the material) names the last book.
+std::string Job::book_name(int X) const {
+    for (const Book& b : season.books)
+        if (b.letter == book_letter(X)) return b.name;
+    return season.books.back().name;
+}
 
 std::string span(const PacketState& st, int from, int to) {
     std::string s;
@@ -54,12 +59,10 @@ bool one_digit_verse(const PacketState& st) { return st.at(4) == ' '; }
 
 std::string short_reference(const PacketState& st) { return span(st, 1, 2) + ":" + span(st, 4, 5); }
 
-std::string material(const Style& s) {
-    auto end = [](int chapter, int verse) {
-        const bool james = chapter > JAMES_OFFSET;
-        return std::string(james ? "J " : "R ") +
-               std::to_string(james ? chapter - JAMES_OFFSET : chapter) + ":" +
-               std::to_string(verse);
+std::string material(const Style& s, const Season& season) {
+    auto end = [&season](int chapter, int verse) {
+        return std::string(1, season.book_of(chapter).letter) + " " +
+               std::to_string(season.within(chapter)) + ":" + std::to_string(verse);
     };
     return end(s.BCHAP, s.BVER) + " to " + end(s.ECHAP, s.EVER);
 }

@@ -10,6 +10,7 @@ namespace tv::packet {
 struct Job {
     TextWriter& out;
     const Style& settings;
+    const Season& season;
     const std::string& NAME;
     int SECTORS;
     const QuizTables& quiz;
@@ -18,6 +19,8 @@ struct Job {
     // Type letter of position X ('n' past the end of the pattern).
     char type_of(int X) const;
     char book_letter(int X) const { return quiz.RLBK[X]; }
+    // The name of the book of position X ("Romans").
+    std::string book_name(int X) const;
 };
 
 // A2 := the question line of position X: positions 1-254 from ALL, 255-509 from
@@ -32,8 +35,6 @@ void pad_to(std::string& line, int col);
 // The position number in `width` columns, or as many blanks beyond AB.
 std::string number_field(int X, int AB, int width);
 
-// "Romans" for the letter R, "James" otherwise.
-std::string book_name(char letter);
 // Chapter and verse of positions 1-2 and 4-5, without a leading blank.
 std::string chapter_text(const PacketState& st);
 std::string verse_text(const PacketState& st);
@@ -44,7 +45,7 @@ std::string span(const PacketState& st, int from, int to);
 // Positions 1-2, ":" and positions 4-5.
 std::string short_reference(const PacketState& st);
 // The material range as WRITEMAT writes it.
-std::string material(const Style& s);
+std::string material(const Style& s, const Season& season);
 
 // First position at or after `from` holding a TAB, or 510 when there is none.
 int next_tab(const PacketState& st, int from);

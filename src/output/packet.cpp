@@ -6,9 +6,9 @@
 
 namespace tv {
 
-void OPUT(TextWriter& packet, const Style& settings, const std::string& NAME, int SECTORS,
-          const QuizTables& quiz, PacketState& state) {
-    packet::Job job{packet, settings, NAME, std::clamp(SECTORS, 0, MAX_POSITIONS), quiz, state};
+void OPUT(TextWriter& packet, const Style& settings, const Season& season, const std::string& NAME,
+          int SECTORS, const QuizTables& quiz, PacketState& state) {
+    packet::Job job{packet, settings, season, NAME, std::clamp(SECTORS, 0, MAX_POSITIONS), quiz, state};
     switch (settings.OUT) {
         case 'P':
         case 'p': packet::page_layout(job); break;
@@ -18,8 +18,8 @@ void OPUT(TextWriter& packet, const Style& settings, const std::string& NAME, in
     }
 }
 
-void WRITEMAT(TextWriter& packet, const Style& settings) {
-    packet.write(packet::material(settings));
+void WRITEMAT(TextWriter& packet, const Style& settings, const Season& season) {
+    packet.write(packet::material(settings, season));
 }
 
 }  // namespace tv

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "assembly/quiz_tables.h"
+#include "bank/season.h"
 #include "bank/textfile.h"
 #include "editor/style.h"
 
@@ -36,12 +37,12 @@ struct PacketState {
 // Appends quiz quiz.Q2 (positions 1 to SECTORS) to the packet file in the layout
 // chosen by settings.OUT: 'P'/'p' page, 'C'/'c' card, anything else tab. Reads
 // AB, LPP, OUT and the material range BCHAP:BVER-ECHAP:EVER of the settings; NAME
-// is the name of the quiz style.
-void OPUT(TextWriter& packet, const Style& settings, const std::string& NAME, int SECTORS,
-          const QuizTables& quiz, PacketState& state);
+// is the name of the quiz style. The season gives the books' names and letters.
+void OPUT(TextWriter& packet, const Style& settings, const Season& season, const std::string& NAME,
+          int SECTORS, const QuizTables& quiz, PacketState& state);
 
 // Writes the material range, e.g. "R 1:5 to J 2:26", without a line end.
-void WRITEMAT(TextWriter& packet, const Style& settings);
+void WRITEMAT(TextWriter& packet, const Style& settings, const Season& season);
 
 // The continuation printers: each writes the text of A2 after MARK1 as lines of at
 // most the given window, broken at blanks, adding one to LINES for every line

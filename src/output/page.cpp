@@ -19,8 +19,8 @@ void title_line(Job& job) {
     const Style& s = job.settings;
     const int n = static_cast<int>(utf8::length(job.NAME));
     const int Q2 = job.quiz.Q2;
-    auto one_digit_chapter = [](int ch) { return ch < 10 || ch > JAMES_OFFSET; };
-    std::string line = material(s);
+    auto one_digit_chapter = [&job](int ch) { return job.season.within(ch) < 10; };
+    std::string line = material(s, job.season);
     if (one_digit_chapter(s.BCHAP)) line += ' ';
     if (s.BVER < 10) line += ' ';
     if (one_digit_chapter(s.ECHAP)) line += ' ';
@@ -73,7 +73,7 @@ void right_end(Job& job, std::string& line, int X) {
 void reference_entry(Job& job, int X, bool with_verse) {
     PacketState& st = job.st;
     std::string line = lead(span(st, 7, 8) + "    ", X, job.settings.AB);
-    line += "According to " + book_name(job.book_letter(X)) + " chapter " + chapter_text(st);
+    line += "According to " + job.book_name(X) + " chapter " + chapter_text(st);
     if (with_verse) line += " verse " + verse_text(st);
     line += ", ";
     right_end(job, line, X);
@@ -94,13 +94,14 @@ void quote_entry(Job& job, int X) {
     PacketState& st = job.st;
     std::string code;
     ftv_code(st, code);
-    const char book = job.book_letter(X);
+    const std::string name = job.book_name(X);
     std::string line = lead(code, X, job.settings.AB);
-    line += "Quote " + book_name(book) + " chapter " + chapter_text(st) + " verse " + verse_text(st);
+    line += "Quote " + name + " chapter " + chapter_text(st) + " verse " + verse_text(st);
     if (one_digit_chapter(st)) line += ' ';
     if (one_digit_verse(st)) line += ' ';
-    line += blanks(book == 'R' ? 29 : 30);
-    line += book;
+    // The book letter lands in column 72, as on every other line ("Romans": 29 blanks).
+    line += blanks(35 - static_cast<int>(name.size()));
+    line += job.book_letter(X);
     line += ' ' + short_reference(st);
     job.out.writeln(line);
     continue_from(job, 11, FPRINTREST, false);

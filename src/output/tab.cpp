@@ -11,7 +11,7 @@ namespace {
 
 void quiz_header(Job& job) {
     job.out.writeln("Quiz " + std::to_string(job.quiz.Q2) + "\t\t" + job.NAME +
-                    " Style Quizzing\t" + material(job.settings));
+                    " Style Quizzing\t" + material(job.settings, job.season));
     job.out.writeln();
     job.out.writeln("Number\tType\tQuestion\tAnswer\tVerse");
 }
@@ -45,7 +45,7 @@ void tab_line(Job& job, int X) {
     line += '\t';
     const int end = text_end(st, start);
 
-    const std::string name = book_name(book);
+    const std::string name = job.book_name(X);
     if (quote)
         line += "Quote " + name + " chapter " + chapter_text(st) + " verse " + verse_text(st) + ".\t";
     else if (type == 'R')

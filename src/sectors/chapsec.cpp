@@ -14,9 +14,18 @@ constexpr KeyHint LIST_KEYS[] = {
     {"Up/Down", "Move"}, {"0-9 :", "Sectors of the chapter (: is 10)"}, {"Return", "Done"}};
 constexpr KeyHint TABLE_KEYS[] = {{"Return", "Go on"}, {"Esc", "Change the counts"}};
 
-// At level L the chapters 7, 9-11 and 14-16 are left out of the material.
-bool left_out(const Style& st, int ch) {
-    return st.LG == 'L' && (ch == 7 || (ch >= 9 && ch <= 11) || (ch >= 14 && ch <= 16));
+// At level L the chapters the level does not cover are left out of the material
+// (with Romans and James, 7, 9-11 and 14-16).
+bool left_out(const Style& st, const Season& season, int ch) {
+    return st.LG == 'L' && !season.level_l_covers(ch);
+}
+
+// "Rom. ", "Jam. ", "1Pe. ": the book of an entry in the list, in five columns.
+std::string book_label(const Season& season, int ch) {
+    std::string name = season.book_of(ch).name;
+    name.erase(std::remove(name.begin(), name.end(), ' '), name.end());
+    name = name.substr(0, 3) + ".";
+    return name + std::string(5 - name.size(), ' ');
 }
 
 int chapters_of(const Style& st) { return st.ECHAP - st.BCHAP + 1; }
@@ -27,34 +36,34 @@ int entry_col(int Y) { return Y < 18 ? 3 : 40; }
 int count_col(int Y) { return entry_col(Y) + 10; }
 
 // The next listed entry in direction dir (+1 down, -1 up), wrapping at both ends.
-int move_entry(const Style& st, int Y, int dir) {
+int move_entry(const Style& st, const Season& season, int Y, int dir) {
     const int X = chapters_of(st);
     for (int i = 0; i < X; ++i) {
         Y += dir;
         if (Y > X) Y = 1;
         if (Y < 1) Y = X;
-        if (!left_out(st, st.BCHAP + Y - 1)) break;
+        if (!left_out(st, season, st.BCHAP + Y - 1)) break;
     }
     return Y;
 }
 
 // Deals the sectors out over the chapters in turn, one at a time.
-void propose(const Style& st, SectorTables& t) {
+void propose(const Style& st, const Season& season, SectorTables& t) {
     int T = st.BCHAP;
     for (int i = 0; i < t.SECTORS; ++i) {
-        for (int k = 0; k < chapters_of(st) && left_out(st, T); ++k) T = T < st.ECHAP ? T + 1 : st.BCHAP;
+        for (int k = 0; k < chapters_of(st) && left_out(st, season, T); ++k) T = T < st.ECHAP ? T + 1 : st.BCHAP;
         ++t.CS[T];
         T = T < st.ECHAP ? T + 1 : st.BCHAP;
     }
 }
 
-void show_list(Console& con, const Style& st, const SectorTables& t) {
+void show_list(Console& con, const Style& st, const Season& season, const SectorTables& t) {
     for (int Y = 1; Y <= chapters_of(st); ++Y) {
         const int ch = st.BCHAP + Y - 1;
-        if (left_out(st, ch)) continue;
+        if (left_out(st, season, ch)) continue;
         con.go(entry_col(Y), entry_row(Y));
-        con.write(ch <= 16 ? "Rom. " : "Jam. ");
-        con.write_num(ch <= 16 ? ch : ch - 16, 2);
+        con.write(book_label(season, ch));
+        con.write_num(season.within(ch), 2);
         con.write(": ");
         con.write_num(t.CS[ch], 3);
         con.writeln();
@@ -66,14 +75,14 @@ bool is_move_key(Key k) { return k.is(key::UP) || k.is(key::DOWN); }
 int move_step(Key k) { return k.is(key::DOWN) ? +1 : -1; }
 
 // Lets the user edit the counts until they add up to SECTORS.
-void edit_counts(Console& con, const Style& st, SectorTables& t) {
+void edit_counts(Console& con, const Style& st, const Season& season, SectorTables& t) {
     const int X = chapters_of(st);
-    int Y = left_out(st, st.BCHAP) ? move_entry(st, 1, +1) : 1;
+    int Y = left_out(st, season, st.BCHAP) ? move_entry(st, season, 1, +1) : 1;
     for (;;) {
         con.go(count_col(Y), entry_row(Y));
         const Key k = con.read();
         if (is_move_key(k)) {
-            Y = move_entry(st, Y, move_step(k));
+            Y = move_entry(st, season, Y, move_step(k));
         } else if (is_count_key(k)) {
             const int first = k.code - '0';
             con.write("  ");
@@ -88,7 +97,7 @@ void edit_counts(Console& con, const Style& st, SectorTables& t) {
             t.CS[st.BCHAP + Y - 1] = count;
             con.go(count_col(Y), entry_row(Y));
             con.write_num(count, 2);
-            if (is_move_key(next)) Y = move_entry(st, Y, move_step(next));
+            if (is_move_key(next)) Y = move_entry(st, season, Y, move_step(next));
         } else if (k.typed(key::ENTER)) {
             int sum = 0;
             for (int ch = st.BCHAP; ch <= st.ECHAP; ++ch) sum += t.CS[ch];
@@ -107,11 +116,11 @@ void edit_counts(Console& con, const Style& st, SectorTables& t) {
 
 }  // namespace
 
-void cut_chapters(const Style& st, SectorTables& t) {
-    auto EVS = [](int ch) { return VERSE_COUNT[ch]; };
+void cut_chapters(const Style& st, const Season& season, SectorTables& t) {
+    auto EVS = [&season](int ch) { return season.verses(ch); };
     int s = 0;
     for (int T = st.BCHAP; T <= st.ECHAP && s < MAX_SECTORS; ++T) {
-        if (left_out(st, T)) continue;
+        if (left_out(st, season, T)) continue;
         const int n = t.CS[T];
         if (n > 0) {
             // A chapter of its own, cut into n runs of about equal length.
@@ -160,11 +169,12 @@ void cut_chapters(const Style& st, SectorTables& t) {
 }
 
 void count_chapter_sectors(const Files& files, const std::string& F11, const Style& st,
-                           SectorTables& t) {
+                           const Season& season, SectorTables& t) {
     const int S = t.SECTORS;
+    const int rows = season.rows();
     for (SectorRow* row : {&t.QPS, &t.FPS, &t.RPS, &t.OPS, &t.SPS}) row->fill(0);
-    const int start = count_line_of(st.BCHAP, st.BVER);
-    const int end = count_line_of(st.ECHAP, st.EVER);
+    const int start = count_line_of(st.BCHAP, st.BVER, rows);
+    const int end = count_line_of(st.ECHAP, st.EVER, rows);
     TextReader f11 = files.read(F11);
     skip_to_line(f11, start);
     t.EV[S] = st.EVER;
@@ -172,8 +182,8 @@ void count_chapter_sectors(const Files& files, const std::string& F11, const Sty
         // The lines of the sector's verses, within its chapters and the material. A
         // sector whose end comes before its begin holds no verse. Left-out chapters
         // between sectors are passed over.
-        const int first = std::max(count_line_of(t.BC[s], std::clamp(t.BV[s], 1, VERSES)), start);
-        const int last = std::min(count_line_of(t.EC[s], std::clamp(t.EV[s], 0, VERSES)), end);
+        const int first = std::max(count_line_of(t.BC[s], std::clamp(t.BV[s], 1, rows), rows), start);
+        const int last = std::min(count_line_of(t.EC[s], std::clamp(t.EV[s], 0, rows), rows), end);
         if (first > last) continue;
         skip_to_line(f11, first);
         while (f11.line_no() <= last) READ11(f11, t, s);
@@ -188,7 +198,7 @@ void count_chapter_sectors(const Files& files, const std::string& F11, const Sty
 }
 
 int CHAPSEC(Console& con, const Files& files, const std::string& F11, const Style& style,
-            BankTables& bank, SectorTables& t) {
+            const Season& season, BankTables& bank, SectorTables& t) {
     bool entered = false;
     int QMAX = style.QMAX;
     for (;;) {
@@ -196,6 +206,18 @@ int CHAPSEC(Console& con, const Files& files, const std::string& F11, const Styl
         if (!entered) t.CS.fill(0);
         t.SECTORS = QMAX;
         const int X = chapters_of(style);
+        // A sector per chapter at least, and a quiz holds at most 30 questions.
+        if (X > MAX_SECTORS) {
+            con.write("  Sectoring by chapter takes at most 30 chapters; this material has ");
+            con.write_num(X);
+            con.write(".");
+            con.writeln();
+            con.writeln();
+            con.write("  Sector it by verse or by question instead.");
+            con.writeln();
+            con.wait_enter();
+            throw RunAbandoned{"more chapters than a quiz has questions"};
+        }
         if (X > t.SECTORS) {
             // One sector per chapter at least: the rest of the run follows the raised count.
             con.write("  We must reset the questions per packet to sector ");
@@ -209,19 +231,19 @@ int CHAPSEC(Console& con, const Files& files, const std::string& F11, const Styl
         if (style.LG != 'L') con.write(" Use zeros to group chapters.");
         con.writeln();
         if (!entered) {
-            propose(style, t);
+            propose(style, season, t);
             entered = true;
         }
-        show_list(con, style, t);
+        show_list(con, style, season, t);
         con.keys(LIST_KEYS);
-        edit_counts(con, style, t);
+        edit_counts(con, style, season, t);
 
-        cut_chapters(style, t);
-        count_chapter_sectors(files, F11, style, t);
+        cut_chapters(style, season, t);
+        count_chapter_sectors(files, F11, style, season, t);
 
         con.clr();
         con.writeln();
-        DISPLAY(con, style, bank, t);
+        DISPLAY(con, style, season, bank, t);
         t.MINQZ = 100;
         for (int s = 1; s <= t.SECTORS; ++s) t.MINQZ = std::min(t.MINQZ, t.QPS[s]);
         con.go(3, 3);
@@ -234,7 +256,7 @@ int CHAPSEC(Console& con, const Files& files, const std::string& F11, const Styl
         if (k == key::ESC) continue;
 
         TextWriter list = files.create(style.NAME4 + ".inf");
-        DISPLAYTOFILE(list, style, t);
+        DISPLAYTOFILE(list, style, season, t);
         list.close();
         return k;
     }

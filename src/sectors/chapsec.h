@@ -4,6 +4,7 @@
 #pragma once
 #include <string>
 
+#include "bank/season.h"
 #include "bank/tables.h"
 #include "bank/textfile.h"
 #include "console/console.h"
@@ -17,13 +18,13 @@ namespace tv {
 // questions per quiz, SECTORS is raised to the number of chapters. On acceptance
 // the list file NAME4 + ".inf" is rewritten with the sector table.
 int CHAPSEC(Console& con, const Files& files, const std::string& F11, const Style& style,
-            BankTables& bank, SectorTables& t);
+            const Season& season, BankTables& bank, SectorTables& t);
 
 // The cut of the chapters into SECTORS sectors by the allocation CS (no screen).
-void cut_chapters(const Style& style, SectorTables& t);
+void cut_chapters(const Style& style, const Season& season, SectorTables& t);
 // Counts the questions of each sector from the verse count file; copies them into
 // the sector totals.
 void count_chapter_sectors(const Files& files, const std::string& F11, const Style& style,
-                           SectorTables& t);
+                           const Season& season, SectorTables& t);
 
 }  // namespace tv

@@ -11,15 +11,12 @@ std::string num(long n, size_t width) {
     return s.size() < width ? std::string(width - s.size(), ' ') + s : s;
 }
 
-// Chapter within its book: James 1-5 are chapters 17-21 of the material.
-int book_chapter(int ch) { return ch >= 17 ? ch - 16 : ch; }
-
 // One sector's entry: 38 characters on the left of a row, 39 on the right.
-std::string entry(const SectorTables& t, int s, bool right) {
+std::string entry(const SectorTables& t, const Season& season, int s, bool right) {
     std::string e = num(s, right ? 5 : 4);
-    e += t.BC[s] < 17 ? " R " : " J ";
-    e += num(book_chapter(t.BC[s]), 2) + ":" + num(t.BV[s], 2);
-    e += num(book_chapter(t.EC[s]), 3) + ":" + num(t.EV[s], 2);
+    e += std::string(" ") + season.book_of(t.BC[s]).letter + " ";
+    e += num(season.within(t.BC[s]), 2) + ":" + num(t.BV[s], 2);
+    e += num(season.within(t.EC[s]), 3) + ":" + num(t.EV[s], 2);
     for (const SectorRow* row : {&t.QPS, &t.FPS, &t.RPS, &t.OPS, &t.SPS}) e += num((*row)[s], 4);
     return e;
 }
@@ -36,7 +33,7 @@ int table_rows(const SectorTables& t) { return (shown_sectors(t) + 1) / 2; }
 
 }  // namespace
 
-std::vector<std::string> sector_table_lines(const SectorTables& t) {
+std::vector<std::string> sector_table_lines(const SectorTables& t, const Season& season) {
     std::vector<std::string> lines = {
         "",
         "  Sc From    To    --Total Questions--   Sc From    To    --Total Questions--",
@@ -44,16 +41,17 @@ std::vector<std::string> sector_table_lines(const SectorTables& t) {
         "  -- ------- ----- --- --- --- --- ---   -- ------- ----- --- --- --- --- ---"};
     const int H = table_rows(t);
     for (int r = 1; r <= H; ++r) {
-        std::string row = entry(t, r, false);
-        if (r + H <= shown_sectors(t)) row += entry(t, r + H, true);
+        std::string row = entry(t, season, r, false);
+        if (r + H <= shown_sectors(t)) row += entry(t, season, r + H, true);
         lines.push_back(row);
     }
     return lines;
 }
 
-void DISPLAY(Console& con, const Style& style, BankTables& bank, SectorTables& t) {
+void DISPLAY(Console& con, const Style& style, const Season& season, BankTables& bank,
+             SectorTables& t) {
     settle_last_sector(style, t);
-    for (const std::string& line : sector_table_lines(t)) con.writeln(line);
+    for (const std::string& line : sector_table_lines(t, season)) con.writeln(line);
     con.writeln();
     bank.RQUEST = bank.FQUEST = bank.OQUEST = bank.SQUEST = 0;
     for (int s = 1; s <= shown_sectors(t); ++s) {
@@ -64,9 +62,9 @@ void DISPLAY(Console& con, const Style& style, BankTables& bank, SectorTables& t
     }
 }
 
-void DISPLAYTOFILE(TextWriter& out, const Style& style, SectorTables& t) {
+void DISPLAYTOFILE(TextWriter& out, const Style& style, const Season& season, SectorTables& t) {
     settle_last_sector(style, t);
-    for (const std::string& line : sector_table_lines(t)) out.writeln(line);
+    for (const std::string& line : sector_table_lines(t, season)) out.writeln(line);
     for (int i = table_rows(t); i < 30; ++i) out.writeln();
 }
 

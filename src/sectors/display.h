@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "bank/season.h"
 #include "bank/tables.h"
 #include "bank/textfile.h"
 #include "console/console.h"
@@ -16,13 +17,15 @@ namespace tv {
 // Draws the table at the cursor. The last sector is made to end at the end of the
 // material, and the specialty totals of the material are recomputed from the sectors
 // 1..SECTORS of this run (TQUEST stays).
-void DISPLAY(Console& con, const Style& style, BankTables& bank, SectorTables& t);
+void DISPLAY(Console& con, const Style& style, const Season& season, BankTables& bank,
+             SectorTables& t);
 
 // Appends the table to the list file: always a block of 34 lines.
-void DISPLAYTOFILE(TextWriter& out, const Style& style, SectorTables& t);
+void DISPLAYTOFILE(TextWriter& out, const Style& style, const Season& season, SectorTables& t);
 
 // The lines of the table (for both of the above): the empty line, the three
-// headings and one line per row.
-std::vector<std::string> sector_table_lines(const SectorTables& t);
+// headings and one line per row; the references by book letter and chapter within
+// the book ("R 16: 1", "J  2:26").
+std::vector<std::string> sector_table_lines(const SectorTables& t, const Season& season);
 
 }  // namespace tv

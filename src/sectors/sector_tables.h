@@ -15,7 +15,7 @@ struct SectorTables {
     SectorRow BC{}, BV{}, EC{}, EV{};            // first and last chapter:verse of each sector
     SectorRow QPS{}, FPS{}, RPS{}, OPS{}, SPS{};  // counts; count down during assembly
     SectorRow TQPS{}, TFPS{}, TRPS{}, TOPS{}, TSPS{};  // fixed totals during assembly
-    std::array<int, CHAPTERS + 1> CS{};            // sectors per chapter (by chapter)
+    std::array<int, MAX_CHAPTERS + 1> CS{};            // sectors per chapter (by chapter)
     int MINQZ = 0;     // last quiz before regular questions repeat
     bool RES = false;  // sectored by question
 };

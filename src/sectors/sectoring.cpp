@@ -33,7 +33,7 @@ CountLine READ11(TextReader& f11, SectorTables& t, int S) {
 
 namespace {
 
-bool in_table(int X, int Y) { return X >= 1 && X <= CHAPTERS && Y >= 1 && Y <= VERSES; }
+bool in_table(int X, int Y) { return X >= 1 && X <= MAX_CHAPTERS && Y >= 1 && Y <= MAX_VERSES; }
 int count_at(const VerseCounts& c, int X, int Y) { return in_table(X, Y) ? c[X][Y] : 0; }
 
 void add_specialty(SectorTables& t, int s, const CountLine& c) {
@@ -188,11 +188,12 @@ bool next_regular_verse(TextReader& f11, int end_line, SectorTables& t, int s, C
 // planned number. A sector that closes inside a verse shares it with the next one;
 // a verse's specialty counts go to the sector in which it is first reached.
 void walk_questions(const Files& files, const std::string& F11, const Style& st,
-                    SectorTables& t) {
+                    const Season& season, SectorTables& t) {
     const int S = t.SECTORS;
-    const int end_line = count_line_of(st.ECHAP, st.EVER);
+    const int rows = season.rows();
+    const int end_line = count_line_of(st.ECHAP, st.EVER, rows);
     TextReader f11 = files.read(F11);
-    skip_to_line(f11, count_line_of(st.BCHAP, st.BVER));
+    skip_to_line(f11, count_line_of(st.BCHAP, st.BVER, rows));
 
     int s = 1;
     CountLine cur;
@@ -232,7 +233,7 @@ void walk_questions(const Files& files, const std::string& F11, const Style& st,
     t.EC[S] = st.ECHAP;
     t.EV[S] = st.EVER;
     f11.rewind();
-    const int first = count_line_of(t.BC[S], t.BV[S]);
+    const int first = count_line_of(t.BC[S], t.BV[S], rows);
     skip_to_line(f11, first + 1);
     if (first < end_line)
         while (f11.line_no() <= end_line) add_specialty(t, S, read_count_line(f11));
@@ -241,7 +242,7 @@ void walk_questions(const Files& files, const std::string& F11, const Style& st,
 }  // namespace
 
 void RESECTOR(Console& con, const Files& files, const std::string& F11, const Style& style,
-              const BankTables& bank, SectorTables& t) {
+              const Season& season, const BankTables& bank, SectorTables& t) {
     t.MINQZ = bank.TQUEST / t.SECTORS;
     con.writeln();
     con.write_at(1, 6, "  The material will be sectored by individual questions.");
@@ -253,7 +254,7 @@ void RESECTOR(Console& con, const Files& files, const std::string& F11, const St
 
     plan_sector_sizes(t, bank.TQUEST);
     clear_specialty(t);
-    walk_questions(files, F11, style, t);
+    walk_questions(files, F11, style, season, t);
     t.RES = true;
 }
 
@@ -274,13 +275,14 @@ bool in_material(const Style& st, Position p) {
 // regular questions are passed over with their specialty counts added, however many
 // in a row; after the chapter's last verse the walk goes on at verse 1 of the next
 // chapter. With `end` given, the passing stops at the end of the material.
-void take_verse(const BankTables& bank, SectorTables& t, int s, Position& p, const Style* end) {
+void take_verse(const Season& season, const BankTables& bank, SectorTables& t, int s, Position& p,
+                const Style* end) {
     t.QPS[s] += count_at(bank.QCOUNT, p.X, p.Y);
     SPECOUNT(bank, t, p.X, p.Y, s);
     t.EC[s] = p.X;
     t.EV[s] = p.Y;
     ++p.Y;
-    const int last = p.X >= 1 && p.X <= CHAPTERS ? VERSE_COUNT[p.X] : 0;
+    const int last = season.verses(p.X);
     while (p.Y <= last && count_at(bank.QCOUNT, p.X, p.Y) == 0 &&
            (end == nullptr || in_material(*end, p))) {
         SPECOUNT(bank, t, p.X, p.Y, s);
@@ -292,17 +294,22 @@ void take_verse(const BankTables& bank, SectorTables& t, int s, Position& p, con
     }
 }
 
-// At level L a sector does not begin in chapters 7, 9 or 14.
-void skip_left_out_start(Position& p) {
-    if (p.X == 7) p = {8, 1};
-    if (p.X == 9) p = {12, 1};
-    if (p.X == 14) p = {17, 1};
+// At level L a sector does not begin in a chapter the level leaves out (with Romans
+// and James, 7, 9-11 and 14-16): it begins at the next chapter the level covers.
+void skip_left_out_start(const Season& season, Position& p) {
+    if (p.X < 1 || season.level_l_covers(p.X)) return;
+    for (int ch = p.X + 1; ch <= season.chapters(); ++ch) {
+        if (season.level_l_covers(ch)) {
+            p = {ch, 1};
+            return;
+        }
+    }
 }
 
 // One attempt: sectors 1..C3-1 are filled to C1+1 regular questions, the others to
 // C1. It succeeds when material is left over after the last sector.
-bool verse_attempt(const Style& st, const BankTables& bank, SectorTables& t, int C1, int C3,
-                   Position& p) {
+bool verse_attempt(const Style& st, const Season& season, const BankTables& bank, SectorTables& t,
+                   int C1, int C3, Position& p) {
     const int S = t.SECTORS;
     for (SectorRow* row : {&t.QPS, &t.FPS, &t.RPS, &t.OPS, &t.SPS, &t.TQPS, &t.TFPS, &t.TRPS,
                            &t.TOPS, &t.TSPS})
@@ -310,13 +317,13 @@ bool verse_attempt(const Style& st, const BankTables& bank, SectorTables& t, int
     p = {st.BCHAP, st.BVER};
     for (int s = 1; s <= S; ++s) {
         const int target = s < C3 ? C1 + 1 : C1;
-        if (st.LG == 'L') skip_left_out_start(p);
+        if (st.LG == 'L') skip_left_out_start(season, p);
         t.BC[s] = p.X;
         t.BV[s] = p.Y;
-        do take_verse(bank, t, s, p, nullptr);
-        while (p.X <= CHAPTERS && t.QPS[s] < target);
+        do take_verse(season, bank, t, s, p, nullptr);
+        while (p.X <= season.chapters() && t.QPS[s] < target);
         copy_totals(t, s);
-        if (p.X > CHAPTERS) break;
+        if (p.X > season.chapters()) break;
     }
     return in_material(st, p);
 }
@@ -324,7 +331,7 @@ bool verse_attempt(const Style& st, const BankTables& bank, SectorTables& t, int
 }  // namespace
 
 void sector_by_verse(Console& con, const Files& files, const std::string& F11,
-                     const Style& style, BankTables& bank, SectorTables& t) {
+                     const Style& style, const Season& season, BankTables& bank, SectorTables& t) {
     const int S = t.SECTORS;
     t.QPS.fill(0);
     int C1 = bank.TQUEST / S + 1;
@@ -335,26 +342,27 @@ void sector_by_verse(Console& con, const Files& files, const std::string& F11,
         int C3 = S;
         do {
             --C3;
-            ok = verse_attempt(style, bank, t, C1, C3, p);
+            ok = verse_attempt(style, season, bank, t, C1, C3, p);
         } while (!ok && C3 != 1 && C1 != -1);
     } while (!ok && C1 != -1);
 
     if (C1 == -1) {
-        RESECTOR(con, files, F11, style, bank, t);
+        RESECTOR(con, files, F11, style, season, bank, t);
     } else {
         // The rest of the material goes to the last sector, up to its end.
-        while (in_material(style, p)) take_verse(bank, t, S, p, &style);
+        while (in_material(style, p)) take_verse(season, bank, t, S, p, &style);
         t.MINQZ = C1;
         t.RES = false;
     }
-    DISPLAY(con, style, bank, t);
+    DISPLAY(con, style, season, bank, t);
 }
 
 // ---------------------------------------------------------------------------------
 // After sectoring
 
 void sector_followup(Console& con, const Files& files, const std::string& F11,
-                     const Style& style, BankTables& bank, SectorTables& t, int last_key) {
+                     const Style& style, const Season& season, BankTables& bank, SectorTables& t,
+                     int last_key) {
     if (last_key == key::ESC) throw RunAbandoned{"Esc after sectoring"};
     if (t.MINQZ == 0) throw RunAbandoned{"a sector holds no regular question"};
     if (t.MINQZ >= style.QNUM || t.MINQZ >= 12) return;
@@ -370,8 +378,8 @@ void sector_followup(Console& con, const Files& files, const std::string& F11,
     const int k = take_key(con);
     if (k >= 32 && k < 256) con.write(static_cast<char>(k));
     if (k == 'Y' || k == 'y') {
-        RESECTOR(con, files, F11, style, bank, t);
-        DISPLAY(con, style, bank, t);
+        RESECTOR(con, files, F11, style, season, bank, t);
+        DISPLAY(con, style, season, bank, t);
         while (take_key(con) == key::BACKSPACE) {
         }
     } else {
@@ -380,7 +388,8 @@ void sector_followup(Console& con, const Files& files, const std::string& F11,
 }
 
 void sector_material(Console& con, const Files& files, const std::string& F11,
-                     const Style& style, BankTables& bank, SectorTables& t, RepeatPoints& rp) {
+                     const Style& style, const Season& season, BankTables& bank, SectorTables& t,
+                     RepeatPoints& rp) {
     t = SectorTables{};
     t.SECTORS = style.QMAX;
     t.SECTORS2 = t.SECTORS;
@@ -390,21 +399,21 @@ void sector_material(Console& con, const Files& files, const std::string& F11,
 
     int last_key = -1;
     if (style.SEC1 == 'C') {
-        last_key = CHAPSEC(con, files, F11, style, bank, t);
+        last_key = CHAPSEC(con, files, F11, style, season, bank, t);
         t.RES = false;
     } else if (style.SEC1 == 'Q') {
-        RESECTOR(con, files, F11, style, bank, t);
+        RESECTOR(con, files, F11, style, season, bank, t);
         t.RES = true;
-        DISPLAY(con, style, bank, t);
+        DISPLAY(con, style, season, bank, t);
         con.keys(TABLE_KEYS);
         con.wait_for_key();
     } else {
-        sector_by_verse(con, files, F11, style, bank, t);
+        sector_by_verse(con, files, F11, style, season, bank, t);
         con.keys(TABLE_KEYS);
         do last_key = take_key(con);
         while (last_key == 191);
     }
-    sector_followup(con, files, F11, style, bank, t, last_key);
+    sector_followup(con, files, F11, style, season, bank, t, last_key);
 
     con.clr();
     for (int s = 1; s <= MAX_SECTORS; ++s) copy_totals(t, s);

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "bank/season.h"
 #include "bank/tables.h"
 #include "bank/textfile.h"
 #include "console/console.h"
@@ -49,22 +50,24 @@ void plan_sector_sizes(SectorTables& t, int TQUEST);
 // Sectoring by question. Sets the sectors, MINQZ and RES; leaves the cursor at
 // column 1, row 5. Reads the verse count file `F11`.
 void RESECTOR(Console& con, const Files& files, const std::string& F11, const Style& style,
-              const BankTables& bank, SectorTables& t);
+              const Season& season, const BankTables& bank, SectorTables& t);
 // Sectoring by verse, falling back to RESECTOR when no target works; draws the table.
 void sector_by_verse(Console& con, const Files& files, const std::string& F11,
-                     const Style& style, BankTables& bank, SectorTables& t);
+                     const Style& style, const Season& season, BankTables& bank, SectorTables& t);
 
 // After sectoring: abandons on Esc as the last key taken (pass -1 when none was taken)
 // or when MINQZ is 0; warns of early repeats and offers to resector.
 void sector_followup(Console& con, const Files& files, const std::string& F11,
-                     const Style& style, BankTables& bank, SectorTables& t, int last_key);
+                     const Style& style, const Season& season, BankTables& bank, SectorTables& t,
+                     int last_key);
 
 // The sectoring step of a run: checks and summary, repeat points, sectoring by SEC1, the
 // follow-up, and the copy of the counts into the sector totals. SECTORS may come out
 // larger than the style's QMAX (chapter sectoring); SECTORS2 follows it.
 // The caller resets the availability marks of the assembly afterwards.
 void sector_material(Console& con, const Files& files, const std::string& F11,
-                     const Style& style, BankTables& bank, SectorTables& t, RepeatPoints& rp);
+                     const Style& style, const Season& season, BankTables& bank, SectorTables& t,
+                     RepeatPoints& rp);
 
 // Announces during assembly that sectors repeat within quiz Q2: the message at column 3
 // of row RSET (the caller has advanced RSET; at 24 the work area is cleared and row 5

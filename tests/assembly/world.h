@@ -95,7 +95,7 @@ public:
     }
 
     Assembly assembly() {
-        return Assembly{con, rng, clock, style, bank, sectors, at, quiz, F3, F4, F5, F6,
+        return Assembly{con, rng, clock, style, season, bank, sectors, at, quiz, F3, F4, F5, F6,
                         *list, *log, RSET, points, V};
     }
 
@@ -135,6 +135,7 @@ public:
     Random rng;
     FixedClock clock{1000, 3};
     Style style;
+    Season season = default_season();
     BankTables bank;
     SectorTables sectors;
     AssemblyTables at;

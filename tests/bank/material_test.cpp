@@ -142,7 +142,7 @@ TEST(Convert2, JamesChaptersBecomeChaptersOfTheBook) {
     };
     for (const Case& c : cases) {
         std::string ALLTEMP = c.line;
-        EXPECT_EQ(CONVERT2(ALLTEMP), c.book) << c.line;
+        EXPECT_EQ(CONVERT2(ALLTEMP, default_season()), c.book) << c.line;
         EXPECT_EQ(ALLTEMP, c.want);
     }
 }

@@ -75,7 +75,7 @@ struct BankRun {
         con.clear();
     }
     void index(char INDX, const std::string& path_list = "") {
-        index_material(con, dir.files(), index_style(INDX), NAMES, t, path_list);
+        index_material(con, dir.files(), index_style(INDX), NAMES, default_season(), t, path_list);
     }
 };
 
@@ -91,7 +91,7 @@ TEST(QuestionRef, ChapterAndVerseFields) {
         {" 1 45 q", 1, 45}, {" 1:12\tq", 1, 12},  {" 3  7", 3, 7},       {"10\t 8\tq", 10, 8},
     };
     for (const Case& c : cases) {
-        const QuestionRef r = read_question_ref(c.line);
+        const QuestionRef r = read_question_ref(c.line, default_season());
         EXPECT_EQ(r.problem, "") << c.line;
         EXPECT_EQ(r.chapter, c.chapter) << c.line;
         EXPECT_EQ(r.verse, c.verse) << c.line;
@@ -101,7 +101,7 @@ TEST(QuestionRef, ChapterAndVerseFields) {
 TEST(BuildIndex, WritesTheCountFileByteForByte) {
     BankRun run;
     write_small_bank(run.dir);
-    build_index(run.con, run.dir.files(), NAMES, run.t);
+    build_index(run.con, run.dir.files(), NAMES, default_season(), run.t);
     const std::string want = small_bank_index();
     const std::string got = run.dir.read("count.58A");
     EXPECT_EQ(std::count(got.begin(), got.end(), '\n'), 945);
@@ -116,7 +116,7 @@ TEST(BuildIndex, ScreenTexts) {
     BankRun run;
     write_small_bank(run.dir);
     run.con.write_at(1, 10, "left from before");
-    build_index(run.con, run.dir.files(), NAMES, run.t);
+    build_index(run.con, run.dir.files(), NAMES, default_season(), run.t);
     const Screen& s = run.con.screen();
     EXPECT_EQ(s.line(3), "  Creating index of questions...") << test::dump(s);
     EXPECT_EQ(s.line(4), "");
@@ -223,7 +223,7 @@ TEST(LoadIndex, SevenFreeFormatNumbersPerEntryStoredAtTheirVerse) {
     dir.write("count.58A", text);
     BankTables t;
     t.QCOUNT[5][5] = 9;  // left from before: cleared
-    ASSERT_TRUE(load_index(dir.files(), "count.58A", t));
+    ASSERT_TRUE(load_index(dir.files(), "count.58A", default_season(), t));
     EXPECT_EQ(t.QCOUNT[1][3], 7);
     EXPECT_EQ(t.QCOUNT[21][3], 7);
     EXPECT_EQ(t.QCOUNT[5][5], 0);
@@ -254,15 +254,15 @@ TEST(LoadIndex, EntriesOutOfPlaceOrOutsideTheFormatAreRefused) {
         test::TempDir dir;
         dir.write("count.58A", text);
         BankTables t;
-        EXPECT_FALSE(load_index(dir.files(), "count.58A", t));
+        EXPECT_FALSE(load_index(dir.files(), "count.58A", default_season(), t));
     }
     test::TempDir dir;
     dir.write("count.58A", good + "1 1 9 9 9 9 9\n");  // the reading ends with 21:45
     BankTables t;
-    EXPECT_TRUE(load_index(dir.files(), "count.58A", t));
+    EXPECT_TRUE(load_index(dir.files(), "count.58A", default_season(), t));
     EXPECT_EQ(t.QCOUNT[1][2], 3);
     EXPECT_EQ(t.QCOUNT[1][1], 0);
-    EXPECT_THROW(load_index(dir.files(), "count.00A", t), IoError);
+    EXPECT_THROW(load_index(dir.files(), "count.00A", default_season(), t), IoError);
 }
 
 TEST(IndexMaterial, BuildsLoadsAndCountsWithTheScreenOfTheStep) {
@@ -291,7 +291,7 @@ TEST(IndexMaterial, BuildsLoadsAndCountsWithTheScreenOfTheStep) {
 TEST(IndexMaterial, WithIndxNAMatchingIndexIsReusedAsItIs) {
     BankRun run;
     write_small_bank(run.dir);
-    build_index(run.con, run.dir.files(), NAMES, run.t);
+    build_index(run.con, run.dir.files(), NAMES, default_season(), run.t);
     const std::string kept = run.dir.read("count.58A");
     run.con.clear();
     run.index('N');
@@ -352,7 +352,7 @@ TEST(BuildIndex, BytesAbove127AreTextLikeAnyOther) {
     write_small_bank(run.dir);
     const std::string odd = " 9  5\t\xc9sa\xef" "e \xe2\x80\x94 qui? \xff\tr\xe9" "ponse";
     run.dir.write("RJ.A", " 1  1\tWho wrote?\n" + odd + "\n");
-    build_index(run.con, run.dir.files(), NAMES, run.t);
+    build_index(run.con, run.dir.files(), NAMES, default_season(), run.t);
     EXPECT_EQ(run.t.QCOUNT[9][5], 1);
     EXPECT_EQ(QuestionFile::load(run.dir.files(), "RJ.A").line(2), odd);
     EXPECT_FALSE(is_interrogative(odd));

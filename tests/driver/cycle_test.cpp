@@ -112,7 +112,7 @@ TEST(Banner, RowsOneAndTwentyFiveInTheirColoursAndABlueBody) {
     draw_banner(d.con, run);
     const Screen& s = d.screen();
     EXPECT_EQ(s.line(1), "  Tallyvane 30.0" + std::string(40, ' ') + " Romans and James");
-    EXPECT_EQ(s.line(25), ORGANISATION_LINE);
+    EXPECT_EQ(s.line(25), organisation_line(default_season()));
     // "  T" red, "allyvane" black, " 30.0" and the blanks red, " Romans and James" black.
     for (auto [col, fg] :
          {std::pair{3, RED}, {4, BLACK}, {12, RED}, {56, RED}, {57, BLACK}, {80, BLACK}}) {
@@ -337,7 +337,7 @@ TEST(Program, ProgramLifetimeStateOutlivesARun) {
     Devices d(TO_SECTORS + AUTOMATIC + TO_SECTORS + AUTOMATIC);
     tv::Run run;
     run.S = run.NUM = run.FIX = 5;
-    start_program(run, d.rng, d.clock);
+    start_program(run, d.rng, d.clock, default_season());
     EXPECT_EQ(run.S + run.NUM + run.FIX, 0);
     Random same(1234);  // seeded from the clock's reading
     EXPECT_EQ(d.rng.next(), same.next());

@@ -242,3 +242,43 @@ TEST(Specwarn, WritesItsLinesAndWaitsForTwoReturns) {
     SPECWARN(con2);
     EXPECT_EQ(two.left(), 0u);
 }
+
+TEST(ChapterRules, TheBooksOfTheSeasonAndItsLevelL) {
+    TextReader material("Material.txt",
+                        "season Hebrews and Peter\nbook H Hebrews 14 18 19 16 14 20 28 13 28 39 40 29 25\n"
+                        "book P 1 Peter 25 25 22 19 14\nbook Q 2 Peter 22 22 18\n"
+                        "level-L 1-4 11-12 14-21\n");
+    struct Case {
+        char level;
+        Field field;
+        std::vector<int> keys;
+        std::string book;
+        int chapter, verse;
+    } cases[] = {
+        {'F', Field::EndBook, {'q'}, " Q", 3, 18},         // 9 is past 2 Peter's last chapter
+        {'F', Field::BeginBook, {'p'}, " P", 1, 10},
+        {'F', Field::BeginBook, {'P'}, " H", 1, 10},       // the capital is the Down key
+        {'F', Field::BeginChapter, {'1', '4'}, " H", 13, 10},
+        {'L', Field::BeginChapter, {'7'}, " H", 11, 10},   // on to the next chapter of level L
+        {'L', Field::EndChapter, {'7'}, " H", 4, 16},      // back to the one before
+        {'L', Field::EndChapter, {'1', '3'}, " H", 12, 29},
+    };
+    for (const Case& c : cases) {
+        Editor ed = sample_editor();
+        ed.season = read_season(material);
+        material.rewind();
+        ed.style.LG = c.level;
+        ed.style.BBK = " H", ed.style.BCHAP = 1, ed.style.BVER = 10, ed.style.ADDB = 0;
+        ed.style.EBK = " H", ed.style.ECHAP = 9, ed.style.EVER = 20, ed.style.ADDE = 0;
+        FormSession f(ed);
+        f.run(c.keys, c.field);
+        const bool begin = c.field == Field::BeginBook || c.field == Field::BeginChapter;
+        const EditorStyle& s = f.ed.style;
+        const int row = begin ? 6 : 8;
+        EXPECT_EQ(f.text(14, row, 2), c.book) << &c - cases;
+        EXPECT_EQ(begin ? s.BCHAP : s.ECHAP, c.chapter) << &c - cases;
+        EXPECT_EQ(begin ? s.BVER : s.EVER, c.verse) << &c - cases;
+        const int offset = c.book == " P" ? 13 : c.book == " Q" ? 18 : 0;
+        EXPECT_EQ(begin ? to_absolute(s).BCHAP : to_absolute(s).ECHAP, c.chapter + offset) << &c - cases;
+    }
+}

@@ -191,7 +191,7 @@ TEST(StyleMenu, ALongListShowsItsLastSeventeenLinesAndKeepsTheRest) {
     // Saving a new name keeps every name and adds the new one before the last line.
     ws.dir.write("Style1.spe", QUIZ_A);
     ed.NAME1 = "Extra";
-    ed.style = READIN(ws.files, "Style1.spe");
+    ed.style = READIN(ws.files, "Style1.spe", default_season());
     OUTFILE(con2, ws.files, ed);
     EXPECT_EQ(ws.dir.read("Specs.lst"), expected + "Extra\nEnter New Specs\n");
 }
@@ -222,7 +222,7 @@ TEST(StyleMenu, AnEmptyListOffersOnlyANewStyle) {
     EXPECT_EQ(ed.FLS, 0);
     // Shift-D on it does nothing, and saving a new style makes a proper list.
     ed.NAME1 = "First";
-    ed.style = READIN(ws.files, "New.spe");
+    ed.style = READIN(ws.files, "New.spe", default_season());
     OUTFILE(con, ws.files, ed);
     EXPECT_EQ(ws.dir.read("Specs.lst"), "First\nEnter New Specs\n");
 }
@@ -255,7 +255,7 @@ TEST(StyleSave, ANewNameGoesJustBeforeEnterNewSpecs) {
         ScriptFace face;
         Console con(face);
         Editor ed;
-        ed.style = READIN(ws.files, "QuizA.spe");
+        ed.style = READIN(ws.files, "QuizA.spe", default_season());
         ed.NAME1 = name;
         OUTFILE(con, ws.files, ed);
         EXPECT_EQ(ws.dir.read("Specs.lst"), list) << name;
@@ -313,7 +313,7 @@ TEST(StyleSave, AFullDiskLeavesTheOldStyleAndListWhole) {
     ScriptFace face;
     Console con(face);
     Editor ed;
-    ed.style = READIN(ws.files, "QuizA.spe");
+    ed.style = READIN(ws.files, "QuizA.spe", default_season());
     ed.NAME1 = "QuizA";
     EXPECT_THROW(OUTFILE(con, ws.files, ed), IoError);
     EXPECT_FALSE(std::filesystem::exists(ws.dir.path() / "QuizA.spe.tv-new"));  // the side file is gone

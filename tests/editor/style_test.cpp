@@ -51,7 +51,7 @@ TEST(StyleFile, DriverSideReadKeepsChaptersAbsolute) {
 TEST(StyleFile, EditorSideShowsJamesChaptersWithinTheBook) {
     test::TempDir dir;
     dir.write("Sample.spe", SAMPLE);
-    EditorStyle e = READIN(dir.files(), "Sample.spe");
+    EditorStyle e = READIN(dir.files(), "Sample.spe", default_season());
     EXPECT_EQ(e.BBK, " R");
     EXPECT_EQ(e.BCHAP, 5);
     EXPECT_EQ(e.ADDB, 0);
@@ -62,7 +62,7 @@ TEST(StyleFile, EditorSideShowsJamesChaptersWithinTheBook) {
     Style s;
     s.BCHAP = 16;
     s.ECHAP = 17;
-    EditorStyle e2 = to_editor(s);
+    EditorStyle e2 = to_editor(s, default_season());
     EXPECT_EQ(e2.BBK, " R");
     EXPECT_EQ(e2.BCHAP, 16);
     EXPECT_EQ(e2.EBK, " J");
@@ -73,7 +73,7 @@ TEST(StyleFile, EditorSideShowsJamesChaptersWithinTheBook) {
 TEST(StyleFile, RoundTripWritesTheSameBytes) {
     test::TempDir dir;
     dir.write("Sample.spe", SAMPLE);
-    EditorStyle e = READIN(dir.files(), "Sample.spe");
+    EditorStyle e = READIN(dir.files(), "Sample.spe", default_season());
     {
         TextWriter out = dir.files().replace_safely("Copy.spe");
         write_style_head(out, to_absolute(e));
@@ -149,7 +149,7 @@ TEST(StyleFile, AFileCutShortIsNamedWithTheLineItEndsBefore) {
 TEST(StyleFile, SettingsOutsideTheFormsValuesAreNamed) {
     TextReader in("s.spe", SAMPLE);
     const Style good = read_style(in);
-    EXPECT_EQ(setting_out_of_range(good), "");
+    EXPECT_EQ(setting_out_of_range(good, default_season()), "");
     struct Case {
         void (*edit)(Style&);
         const char* problem;
@@ -169,7 +169,7 @@ TEST(StyleFile, SettingsOutsideTheFormsValuesAreNamed) {
     for (const Case& c : cases) {
         Style s = good;
         c.edit(s);
-        std::string problem = setting_out_of_range(s);
+        std::string problem = setting_out_of_range(s, default_season());
         if (c.problem)
             EXPECT_EQ(problem, c.problem);
         else
@@ -177,5 +177,5 @@ TEST(StyleFile, SettingsOutsideTheFormsValuesAreNamed) {
     }
     Style lower = good;
     lower.OUT = 'c';  // letters are taken in either case
-    EXPECT_EQ(setting_out_of_range(lower), "");
+    EXPECT_EQ(setting_out_of_range(lower, default_season()), "");
 }

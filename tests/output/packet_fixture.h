@@ -89,7 +89,7 @@ inline std::string write_packet(const Style& s, const std::string& name, int sec
     PacketState state;
     {
         TextWriter w = dir.files().create("P.qui");
-        for (const QuizTables& q : quizzes) OPUT(w, s, name, sectors, q, state);
+        for (const QuizTables& q : quizzes) OPUT(w, s, default_season(), name, sectors, q, state);
         w.close();
     }
     if (state_out) *state_out = state;

@@ -20,7 +20,7 @@ std::vector<int> planned(int TQUEST, int S) {
 // Runs RESECTOR with Enter at its prompt.
 void resector(Material& m, Console& con) {
     m.done();
-    RESECTOR(con, m.files(), COUNT_FILE, m.style, m.bank, m.t);
+    RESECTOR(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t);
 }
 
 }  // namespace
@@ -186,7 +186,7 @@ TEST(Resector, ACountFileThatDoesNotMatchTheMaterialIsReported) {
     ScriptFace face({key::ENTER});
     Console con(face);
     try {
-        RESECTOR(con, m.files(), COUNT_FILE, m.style, m.bank, m.t);
+        RESECTOR(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t);
         FAIL() << "expected an error";
     } catch (const IoError& e) {
         EXPECT_EQ(e.file, COUNT_FILE);

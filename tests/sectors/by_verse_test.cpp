@@ -12,7 +12,7 @@ namespace {
 
 void by_verse(Material& m, Console& con) {
     m.done();
-    sector_by_verse(con, m.files(), COUNT_FILE, m.style, m.bank, m.t);
+    sector_by_verse(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t);
 }
 
 void by_verse(Material& m) {
@@ -191,7 +191,7 @@ TEST(ByVerse, BanksWithoutFiveEmptyVersesInARowGiveTheSectorsTheyGaveBefore) {
 
         ScriptFace face;
         Console con(face);
-        sector_by_verse(con, m.files(), COUNT_FILE, m.style, m.bank, m.t);
+        sector_by_verse(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t);
         SCOPED_TRACE("round " + std::to_string(round));
         ASSERT_EQ(m.t.MINQZ, old_minqz);
         ASSERT_EQ(spans(m.t), spans(old.t));

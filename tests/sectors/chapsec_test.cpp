@@ -14,7 +14,7 @@ const int DOWN = ext(key::DOWN), UP = ext(key::UP);
 // Runs CHAPSEC with the keys given; returns the key that accepted the table.
 int chapsec(Material& m, Console& con) {
     m.done();
-    return CHAPSEC(con, m.files(), COUNT_FILE, m.style, m.bank, m.t);
+    return CHAPSEC(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t);
 }
 
 // Runs CHAPSEC until the keys run out; the screen stays for the test to read.
@@ -107,7 +107,7 @@ TEST(Chapsec, CutsAChapterIntoRunsOfVerses) {
     for (const Case& c : cases) {
         Material m(c.bc, c.bv, c.ec, c.ev, static_cast<int>(c.sectors.size()));
         for (size_t i = 0; i < c.cs.size(); ++i) m.t.CS[c.bc + i] = c.cs[i];
-        cut_chapters(m.style, m.t);
+        cut_chapters(m.style, m.season, m.t);
         EXPECT_EQ(spans(m.t), c.sectors);
     }
 }
@@ -164,7 +164,7 @@ TEST(Chapsec, MoreChaptersThanQuestionsRaisesTheSectorsForTheRestOfTheRun) {
     {
         ScriptFace face;
         Console con(face);
-        EXPECT_THROW(CHAPSEC(con, m.files(), COUNT_FILE, m.style, m.bank, m.t), ScriptExhausted);
+        EXPECT_THROW(CHAPSEC(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), ScriptExhausted);
         EXPECT_NE(face.last_screen.find("\n  We must reset the questions per packet to sector 5 chapters.\n"),
                   std::string::npos);
     }
@@ -172,7 +172,7 @@ TEST(Chapsec, MoreChaptersThanQuestionsRaisesTheSectorsForTheRestOfTheRun) {
         // After Enter, one sector per chapter is proposed.
         ScriptFace face({key::ENTER});
         Console con(face);
-        EXPECT_THROW(CHAPSEC(con, m.files(), COUNT_FILE, m.style, m.bank, m.t), ScriptExhausted);
+        EXPECT_THROW(CHAPSEC(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), ScriptExhausted);
         EXPECT_EQ(con.screen().line(9), "  Rom.  5:   1");
         EXPECT_EQ(m.t.SECTORS, 5);
     }
@@ -181,7 +181,7 @@ TEST(Chapsec, MoreChaptersThanQuestionsRaisesTheSectorsForTheRestOfTheRun) {
     ScriptFace face2({key::ENTER, key::ENTER, 'x'});
     Console con2(face2);
     RepeatPoints rp;
-    sector_material(con2, m.files(), COUNT_FILE, m.style, m.bank, m.t, rp);
+    sector_material(con2, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t, rp);
     EXPECT_EQ(m.t.SECTORS, 5);
     EXPECT_EQ(m.t.SECTORS2, 5);
     EXPECT_EQ(column(m.t.TQPS, 5), (std::vector<int>{32, 29, 31, 25, 21}));
@@ -197,7 +197,7 @@ TEST(Chapsec, MoreSectorsThanVersesGiveEmptySectorsAndTheRunIsAbandoned) {
     Console con(face);
     m.done();
     RepeatPoints rp;
-    EXPECT_THROW(sector_material(con, m.files(), COUNT_FILE, m.style, m.bank, m.t, rp), RunAbandoned);
+    EXPECT_THROW(sector_material(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t, rp), RunAbandoned);
     EXPECT_EQ(m.t.MINQZ, 0);
     std::vector<Span> expected(3, Span{20, 1, 20, 0, 0});
     for (int v = 1; v <= 17; ++v) expected.push_back({20, v, 20, v, 2});
@@ -211,7 +211,7 @@ TEST(Chapsec, ASectorReachingPastTheEndOfTheMaterialCountsOnlyTheMaterial) {
     m.chapters(8, 9, 1);
     m.t.CS[8] = 2;
     m.done();
-    cut_chapters(m.style, m.t);
-    count_chapter_sectors(m.files(), COUNT_FILE, m.style, m.t);
+    cut_chapters(m.style, m.season, m.t);
+    count_chapter_sectors(m.files(), COUNT_FILE, m.style, m.season, m.t);
     EXPECT_EQ(spans(m.t), (std::vector<Span>{{8, 30, 8, 48, 10}, {8, 49, 8, 39, 0}}));
 }

@@ -44,7 +44,7 @@ const std::string SEVEN_ROWS =
 std::string to_file(const Style& st, SectorTables& t) {
     TempDir dir;
     TextWriter out = dir.files().create("out.inf");
-    DISPLAYTOFILE(out, st, t);
+    DISPLAYTOFILE(out, st, default_season(), t);
     out.close();
     return dir.read("out.inf");
 }
@@ -70,7 +70,7 @@ TEST(SectorTable, SevenSectorsOnTheScreen) {
     con.normal();
     con.clr();
     con.go(1, 5);
-    DISPLAY(con, st, bank, t);
+    DISPLAY(con, st, default_season(), bank, t);
     std::string shown;
     for (int r = 5; r <= 13; ++r) shown += con.screen().line(r) + "\n";
     EXPECT_EQ(shown, HEAD + SEVEN_ROWS + "\n");
@@ -108,7 +108,7 @@ TEST(SectorTable, ThirtySectors) {
     Console con(face);
     BankTables bank;
     con.go(1, 5);
-    DISPLAY(con, st, bank, t);
+    DISPLAY(con, st, default_season(), bank, t);
     // From row 5 the fifteen rows end at row 23 and the empty line fills row 24.
     EXPECT_EQ(con.screen().line(23) + "\n", row15);
     EXPECT_EQ(con.screen().line(6), "  Sc From    To    --Total Questions--   Sc From    To    --Total Questions--");
@@ -124,7 +124,7 @@ TEST(SectorTable, TotalsAreRecomputedFromThisRunsSectorsOnly) {
     bank.FQUEST = bank.RQUEST = bank.OQUEST = bank.SQUEST = 1000;
     ScriptFace face;
     Console con(face);
-    DISPLAY(con, st, bank, t);
+    DISPLAY(con, st, default_season(), bank, t);
     EXPECT_EQ(bank.FQUEST, 3 + 0 + 1 + 25 + 10 + 4 + 0);
     EXPECT_EQ(bank.RQUEST, 1 + 0 + 2 + 8 + 5 + 4 + 0);
     EXPECT_EQ(bank.OQUEST, 0 + 0 + 3 + 9 + 2 + 4 + 0);

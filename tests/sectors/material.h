@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 
+#include "bank/season.h"
 #include "bank/tables.h"
 #include "console/console.h"
 #include "editor/style.h"
@@ -17,6 +18,7 @@ struct Material {
     TempDir dir;
     BankTables bank;
     Style style;
+    Season season = default_season();
     SectorTables t;
 
     Material(int bchap, int bver, int echap, int ever, int sectors) {

@@ -10,7 +10,7 @@ namespace {
 
 void run(Material& m, Console& con, RepeatPoints& rp) {
     m.done();
-    sector_material(con, m.files(), COUNT_FILE, m.style, m.bank, m.t, rp);
+    sector_material(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t, rp);
 }
 
 void run(Material& m, Console& con) {
@@ -97,8 +97,8 @@ TEST(FollowUp, RepeatWarningAndResectoring) {
     ScriptFace face({'k', 'y', key::ENTER, key::BACKSPACE, 'z'});
     Console con(face);
     m.done();
-    sector_by_verse(con, m.files(), COUNT_FILE, m.style, m.bank, m.t);
-    sector_followup(con, m.files(), COUNT_FILE, m.style, m.bank, m.t, con.read_key());
+    sector_by_verse(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t);
+    sector_followup(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t, con.read_key());
     EXPECT_EQ(face.left(), 0u);
     EXPECT_EQ(con.screen().line(3), "  Regular question repeats will begin after quiz 3");
     EXPECT_EQ(con.screen().line(4), "  Do you wish to resector? y");
@@ -112,9 +112,9 @@ TEST(FollowUp, DecliningKeepsTheVerseSectors) {
     ScriptFace face({'n', key::ENTER});
     Console con(face);
     m.done();
-    sector_by_verse(con, m.files(), COUNT_FILE, m.style, m.bank, m.t);
+    sector_by_verse(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t);
     const auto before = spans(m.t);
-    sector_followup(con, m.files(), COUNT_FILE, m.style, m.bank, m.t, 'k');
+    sector_followup(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t, 'k');
     EXPECT_EQ(face.left(), 0u);
     EXPECT_EQ(con.screen().line(4), "  Do you wish to resector? n");
     EXPECT_FALSE(m.t.RES);
@@ -137,9 +137,9 @@ TEST(FollowUp, TheWarningComesOnlyBeforeQuiz12AndBeforeTheLastQuiz) {
         Console con(face);
         con.write_at(1, 10, "the sector table");
         if (c.asked)
-            EXPECT_THROW(sector_followup(con, m.files(), COUNT_FILE, m.style, m.bank, m.t, 'k'), ScriptExhausted);
+            EXPECT_THROW(sector_followup(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t, 'k'), ScriptExhausted);
         else
-            sector_followup(con, m.files(), COUNT_FILE, m.style, m.bank, m.t, 'k');
+            sector_followup(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t, 'k');
         EXPECT_EQ(con.screen().line(3) == "  Regular question repeats will begin after quiz " + std::to_string(c.MINQZ),
                   c.warned);
         EXPECT_EQ(con.screen().line(10).empty(), c.warned);

@@ -1,0 +1,185 @@
+#include "bank/season.h"
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+
+namespace tv {
+
+int Season::chapters() const {
+    return books.empty() ? 0 : books.back().offset + books.back().chapters();
+}
+
+int Season::verses(int ch) const {
+    if (ch < 1 || ch > chapters()) return 0;
+    const Book& b = book_of(ch);
+    return b.verses[ch - b.offset - 1];
+}
+
+int Season::rows() const {
+    int longest = VERSES;
+    for (const Book& b : books)
+        for (int v : b.verses) longest = std::max(longest, v);
+    return longest;
+}
+
+const Book& Season::book_of(int ch) const {
+    for (const Book& b : books)
+        if (ch <= b.offset + b.chapters()) return b;
+    return books.back();
+}
+
+const Book* Season::book_for_key(int key) const {
+    if (key <= 0 || key > 255) return nullptr;
+    const char letter = static_cast<char>(std::toupper(key));
+    for (const Book& b : books)
+        if (b.letter == letter) return &b;
+    return nullptr;
+}
+
+bool Season::level_l_covers(int ch) const {
+    return ch >= 1 && ch < static_cast<int>(level_l.size()) && level_l[ch];
+}
+
+int Season::longest_name() const {
+    size_t n = 0;
+    for (const Book& b : books) n = std::max(n, b.name.size());
+    return static_cast<int>(n);
+}
+
+int Season::longest_book() const {
+    int n = 0;
+    for (const Book& b : books) n = std::max(n, b.chapters());
+    return n;
+}
+
+Season default_season() {
+    Season s;
+    s.name = "Romans and James";
+    s.books = {Book{'R', "Romans", {VERSE_COUNT.begin() + 1, VERSE_COUNT.begin() + 17}, 0},
+               Book{'J', "James", {VERSE_COUNT.begin() + 17, VERSE_COUNT.end()}, 16}};
+    s.level_l.assign(CHAPTERS + 1, false);
+    for (int ch : {5, 6, 8, 12, 13, 17, 18, 19, 20, 21}) s.level_l[ch] = true;
+    return s;
+}
+
+namespace {
+
+bool is_number(const std::string& word) {
+    return !word.empty() && word.size() <= 4 &&
+           std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+struct Reader {
+    TextReader& in;
+    int line = 0;
+
+    [[noreturn]] void fail(const std::string& reason) const {
+        throw IoError("read the material in", in.name(), reason, line);
+    }
+
+    int number(const std::string& word, int low, int high, const std::string& what) const {
+        if (!is_number(word) || std::stoi(word) < low || std::stoi(word) > high)
+            fail(what + " \"" + word + "\" must be a number from " + std::to_string(low) + " to " +
+                 std::to_string(high));
+        return std::stoi(word);
+    }
+
+    // book LETTER NAME... VERSES...: the verse counts are the numbers at the end of
+    // the line, so a name may itself begin with a number ("1 Peter").
+    Book book(const std::vector<std::string>& words, const Season& s) const {
+        if (words.size() < 2 || words[1].size() != 1 || !std::isalpha(static_cast<unsigned char>(words[1][0])))
+            fail("a book line begins with the book's one-letter code");
+        Book b;
+        b.letter = static_cast<char>(std::toupper(static_cast<unsigned char>(words[1][0])));
+        if (s.book_for_key(std::tolower(b.letter)) != nullptr)
+            fail(std::string("the code ") + b.letter + " is already taken by another book");
+        size_t first_count = words.size();
+        while (first_count > 2 && is_number(words[first_count - 1])) --first_count;
+        for (size_t i = 2; i < first_count; ++i) b.name += (b.name.empty() ? "" : " ") + words[i];
+        if (b.name.empty()) fail(std::string("book ") + b.letter + " has no name");
+        if (b.name.size() > MAX_BOOK_NAME)
+            fail("the book name \"" + b.name + "\" is longer than the " +
+                 std::to_string(MAX_BOOK_NAME) + " characters the page layout holds");
+        for (size_t i = first_count; i < words.size(); ++i)
+            b.verses.push_back(number(words[i], 1, MAX_VERSES, "the verse count"));
+        if (b.verses.empty()) fail("book " + b.name + " has no verse counts of its chapters");
+        b.offset = s.chapters();
+        if (b.offset + b.chapters() > MAX_CHAPTERS)
+            fail("the books have more than " + std::to_string(MAX_CHAPTERS) + " chapters in all");
+        return b;
+    }
+
+    // level-L 1-3 14: single chapters and ranges, numbered across the books.
+    std::vector<bool> level_l(const std::vector<std::string>& words, int chapters) const {
+        std::vector<bool> covered(chapters + 1, false);
+        if (words.size() < 2) fail("level-L names no chapter");
+        for (size_t i = 1; i < words.size(); ++i) {
+            const size_t dash = words[i].find('-');
+            const int from = number(words[i].substr(0, dash), 1, chapters, "the chapter");
+            const int to = dash == std::string::npos
+                               ? from
+                               : number(words[i].substr(dash + 1), from, chapters, "the chapter");
+            for (int ch = from; ch <= to; ++ch) covered[ch] = true;
+        }
+        return covered;
+    }
+};
+
+}  // namespace
+
+Season read_season(TextReader& in) {
+    Reader r{in};
+    Season s;
+    bool named = false;
+    std::vector<std::string> level;
+    int level_line = 0;
+    while (!in.eof()) {
+        r.line = in.line_no();
+        std::string text = in.read_line(1000);
+        text = text.substr(0, text.find('#'));
+        std::istringstream split(text);
+        std::vector<std::string> words;
+        for (std::string w; split >> w;) words.push_back(w);
+        if (words.empty()) continue;
+        if (words[0] == "season") {
+            if (named) r.fail("the season is named twice");
+            for (size_t i = 1; i < words.size(); ++i) s.name += (i > 1 ? " " : "") + words[i];
+            if (s.name.empty()) r.fail("the season line holds no name");
+            if (s.name.size() > MAX_SEASON_NAME)
+                r.fail("the season's name \"" + s.name + "\" is longer than the " +
+                       std::to_string(MAX_SEASON_NAME) + " characters the banner holds");
+            named = true;
+        } else if (words[0] == "book") {
+            s.books.push_back(r.book(words, s));
+        } else if (words[0] == "level-L") {
+            if (level_line != 0) r.fail("level-L is given twice");
+            level = words;
+            level_line = r.line;
+        } else {
+            r.fail("\"" + words[0] + "\" is none of season, book, level-L");
+        }
+    }
+    r.line = 0;
+    if (s.books.empty()) r.fail("the file names no book");
+    if (!named) {
+        // Without a season line the books name it: "Hebrews and 1 Peter".
+        for (size_t i = 0; i < s.books.size(); ++i)
+            s.name += (i == 0 ? "" : i + 1 == s.books.size() ? " and " : ", ") + s.books[i].name;
+        if (s.name.size() > MAX_SEASON_NAME)
+            r.fail("the names of the books are too long for the banner: name the season on a "
+                   "line \"season NAME\" of at most " + std::to_string(MAX_SEASON_NAME) + " characters");
+    }
+    r.line = level_line;
+    s.level_l = level_line != 0 ? r.level_l(level, s.chapters())
+                                : std::vector<bool>(s.chapters() + 1, true);
+    return s;
+}
+
+Season load_season(const Files& files) {
+    if (!files.exists(MATERIAL_FILE)) return default_season();
+    TextReader in = files.read(MATERIAL_FILE);
+    return read_season(in);
+}
+
+}  // namespace tv
