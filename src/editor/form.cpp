@@ -384,8 +384,8 @@ Field field_of(const SettingProblem& p) {
 // corrected before the style is accepted, as a run would refuse it: the problem is
 // shown on the title row until Return, and the field of the setting is returned.
 // None when every value is in range.
-Field range_check(Console& con, const EditorStyle& s) {
-    for (const SettingProblem& p : settings_out_of_range(to_absolute(s))) {
+Field range_check(Console& con, const EditorStyle& s, const Season& season) {
+    for (const SettingProblem& p : settings_out_of_range(to_absolute(s), season)) {
         const Field f = field_of(p);
         if (f == F::None) continue;
         con.highlight();
@@ -489,7 +489,7 @@ bool run_form(Console& con, Editor& ed, Field start) {
         if (next == F::Title) {
             if (ERRMESS(con, ed.style)) {
                 next = check_field(failing_check(ed.style));
-            } else if (Field bad = range_check(con, ed.style); bad != F::None) {
+            } else if (Field bad = range_check(con, ed.style, ed.season); bad != F::None) {
                 next = bad;
             } else {
                 int k = title_line(con);

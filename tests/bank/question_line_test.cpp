@@ -29,7 +29,7 @@ TEST(QuestionLine, VerseInColumnsFourAndFiveOnly) {
         {" 1    6\tq", 1, 0, "the line has no verse number"},
     };
     for (const Case& c : cases) {
-        const QuestionRef r = read_question_ref(c.line);
+        const QuestionRef r = read_question_ref(c.line, default_season());
         EXPECT_EQ(r.verse, c.verse) << c.line;
         EXPECT_EQ(r.problem, c.problem) << c.line;
         EXPECT_EQ(r.chapter, c.chapter) << c.line;

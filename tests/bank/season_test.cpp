@@ -38,9 +38,9 @@ TEST(Season, ChaptersRunAcrossTheBooks) {
     EXPECT_EQ(s.longest_name(), 7);
     EXPECT_TRUE(s.level_l_covers(4) && s.level_l_covers(11) && s.level_l_covers(21));
     EXPECT_FALSE(s.level_l_covers(5) || s.level_l_covers(13) || s.level_l_covers(22));
-    // The capitals H, K, M, P are arrow keys on the form: the lower case names the book.
+    // A book's letter in either case names it, H, K, M and P included.
     EXPECT_EQ(s.book_for_key('p'), &s.books[1]);
-    EXPECT_EQ(s.book_for_key('P'), nullptr);
+    EXPECT_EQ(s.book_for_key('P'), &s.books[1]);
     EXPECT_EQ(s.book_for_key('Q'), &s.books[2]);
     EXPECT_EQ(s.book_for_key('r'), nullptr);
 

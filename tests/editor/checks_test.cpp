@@ -257,7 +257,7 @@ TEST(ChapterRules, TheBooksOfTheSeasonAndItsLevelL) {
     } cases[] = {
         {'F', Field::EndBook, {'q'}, " Q", 3, 18},         // 9 is past 2 Peter's last chapter
         {'F', Field::BeginBook, {'p'}, " P", 1, 10},
-        {'F', Field::BeginBook, {'P'}, " H", 1, 10},       // the capital is the Down key
+        {'F', Field::BeginBook, {'P'}, " P", 1, 10},       // a typed capital is a letter too
         {'F', Field::BeginChapter, {'1', '4'}, " H", 13, 10},
         {'L', Field::BeginChapter, {'7'}, " H", 11, 10},   // on to the next chapter of level L
         {'L', Field::EndChapter, {'7'}, " H", 4, 16},      // back to the one before

@@ -140,7 +140,7 @@ TEST(StyleLibrary, ShiftDRemovesExactlyTheHighlightedLine) {
 TEST(StyleLibrary, ASaveNeverLeavesAListedStyleWithoutItsFileNorReplacesAReadOnlyOne) {
     Workspace ws("Kept\nEnter New Specs\n");
     Menu stopped({});
-    stopped.ed.style = READIN(ws.files, "Kept.spe");
+    stopped.ed.style = READIN(ws.files, "Kept.spe", default_season());
     stopped.ed.NAME1 = "Brand";
     EXPECT_THROW(OUTFILE(stopped.con, ws.files, stopped.ed), ScriptExhausted);
     EXPECT_EQ(ws.read("Specs.lst"), "Kept\nEnter New Specs\n");
