@@ -50,8 +50,12 @@ Options parse_options(const std::vector<std::string>& args) {
             o.action = Options::Action::Version;
             return o;
         }
-        if (a == "--demo") {
+        if (a == "--demo" || a.rfind("--demo=", 0) == 0) {
             o.demo = true;
+            o.demo_name = a.size() > 7 ? a.substr(7) : "";
+            if (a.size() > 7 && (o.demo_name == "bank" || o.demo_name.find_first_of("/.") != std::string::npos ||
+                                 o.demo_name.empty()))
+                return wrong("--demo=NAME names a demo folder, such as hebrews-peter");
         } else if (a == "--init" || a.rfind("--init=", 0) == 0) {
             if (o.action == Options::Action::Init) return wrong("--init is given twice");
             o.action = Options::Action::Init;
@@ -70,9 +74,10 @@ Options parse_options(const std::vector<std::string>& args) {
 
 std::string usage_text() {
     return "Usage: tallyvane                   run in this folder, a workspace\n"
-           "       tallyvane --init DIR [--demo]\n"
+           "       tallyvane --init DIR [--demo | --demo=hebrews-peter]\n"
            "                                   make the workspace DIR (with --demo, add\n"
-           "                                   the demo question bank)\n"
+           "                                   the demo question bank; --demo=NAME makes\n"
+           "                                   the demo workspace of another season)\n"
            "       tallyvane --help | --version\n";
 }
 
@@ -96,13 +101,18 @@ fs::path find_share_dir(const std::vector<fs::path>& candidates) {
     return {};
 }
 
-InitReport init_workspace(const fs::path& dir, const fs::path& share, bool demo) {
+InitReport init_workspace(const fs::path& dir, const fs::path& share, bool demo,
+                          const std::string& demo_name) {
     std::error_code ec;
     fs::create_directories(dir, ec);
     if (ec || !fs::is_directory(dir, ec))
         throw IoError("make the folder", dir.string(), ec ? ec.message() : "a file of that name is there");
-    std::vector<fs::path> sources = files_of(share / "data");
-    if (demo) {
+    std::error_code missing;
+    if (demo && !demo_name.empty() && !fs::is_directory(share / "examples" / demo_name, missing))
+        throw IoError("find the demo", demo_name, "there is no such folder in " + (share / "examples").string());
+    std::vector<fs::path> sources =
+        demo && !demo_name.empty() ? files_of(share / "examples" / demo_name) : files_of(share / "data");
+    if (demo && demo_name.empty()) {
         const std::vector<fs::path> bank = files_of(share / "examples" / "bank");
         sources.insert(sources.end(), bank.begin(), bank.end());
     }
@@ -144,7 +154,7 @@ int run_command(const Options& options, const std::vector<fs::path>& share, std:
         return EXIT_FAILED;
     }
     try {
-        const InitReport r = init_workspace(options.dir, from, options.demo);
+        const InitReport r = init_workspace(options.dir, from, options.demo, options.demo_name);
         out << "Workspace " << options.dir << ": " << r.copied.size() << " files copied from "
             << from.string() << "\n";
         if (!r.kept.empty()) out << "Kept as they were: " << joined(r.kept) << "\n";

@@ -15,7 +15,10 @@ struct Options {
     enum class Action { Run, Help, Version, Init, Wrong };
     Action action = Action::Run;
     std::string dir;    // --init: the folder to make
-    bool demo = false;  // --init: add the demo question bank
+    bool demo = false;  // --init: add a demo
+    // --demo=NAME: the demo folder examples/NAME; without a name, the Romans and James
+    // bank (examples/bank) beside the example styles.
+    std::string demo_name;
     std::string error;  // Wrong: what is wrong with the command line
 };
 
@@ -38,10 +41,12 @@ struct InitReport {
     std::vector<std::string> copied, kept;
 };
 // Makes `dir` (and the folders above it) and copies into it the style list, the
-// template and the example styles, and with `demo` the demo question bank. A file
-// already there is never overwritten. A failure is an IoError.
+// template and the example styles, and with `demo` the demo question bank. A named
+// demo (`demo_name`, a folder of examples/ holding a whole workspace of another
+// season, with its own styles and Material.txt) is copied instead. A file already
+// there is never overwritten. A failure is an IoError.
 InitReport init_workspace(const std::filesystem::path& dir, const std::filesystem::path& share,
-                          bool demo);
+                          bool demo, const std::string& demo_name = "");
 
 // Runs every action but Run: prints to `out` (help, version, what --init did) or
 // `err` (a wrong command line, a failure) and returns the exit status.

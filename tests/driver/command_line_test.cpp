@@ -25,6 +25,8 @@ TEST(CommandLine, OptionsAreReadOrRefused) {
         {{"--help", "--bogus"}, Action::Help, "", false},
         {{"--demo", "--init", "a b"}, Action::Init, "a b", true},
         {{"--init=ws"}, Action::Init, "ws", false},
+        {{"--init", "ws", "--demo=hebrews-peter"}, Action::Init, "ws", true},
+        {{"--init", "ws", "--demo=../up"}, Action::Wrong, "ws", true},
         {{"--init"}, Action::Wrong, "", false},
         {{"--demo"}, Action::Wrong, "", true},
         {{"--init", "a", "--init", "b"}, Action::Wrong, "a", false},
@@ -50,6 +52,8 @@ struct Share {
         root.write("data/New.spe", "template\n");
         root.write("data/README.md", "about the folder\n");
         root.write("examples/bank/RJ.A", " 1: 1\tQ?\tA\n");
+        std::filesystem::create_directories(root.path() / "examples/season");
+        root.write("examples/season/Material.txt", "book H Hebrews 14\n");
     }
 };
 
@@ -69,6 +73,11 @@ TEST(CommandLine, InitCopiesWhatIsMissingAndKeepsTheRest) {
     EXPECT_EQ(second.kept, (std::vector<std::string>{"New.spe", "Specs.lst"}));
     EXPECT_EQ(test::slurp(ws / "Specs.lst"), "Mine\n");
     EXPECT_EQ(workspace_problem(ws), "");
+
+    // A named demo is a whole workspace of its own: only its files are copied.
+    InitReport season = init_workspace(home.path() / "season", share.root.path(), true, "season");
+    EXPECT_EQ(season.copied, std::vector<std::string>{"Material.txt"});
+    EXPECT_THROW(init_workspace(home.path() / "x", share.root.path(), true, "none"), IoError);
 
     // A file where the folder should be: a failure naming it, status 1.
     home.write("plain", "x");
