@@ -99,10 +99,28 @@ void edit_counts(Console& con, const Style& st, SectorTables& t) {
     }
 }
 
+// Below the smallest-sector line: the chapter whose verses ran out before its
+// sectors, if any. Such a run cannot go on; Esc goes back to the counts.
+void tell_short_chapter(Console& con, const SectorTables& t) {
+    for (int s = 1; s <= t.SECTORS && s <= MAX_SECTORS; ++s) {
+        if (!holds_no_verse(t, s)) continue;
+        const int ch = t.BC[s];
+        con.go(3, 4);
+        con.write(ch <= 16 ? "Rom. " : "Jam. ");
+        con.write_num(ch <= 16 ? ch : ch - 16);
+        con.write(" runs out of verses: Esc changes the counts, other keys end the run.");
+        return;
+    }
+}
+
 }  // namespace
 
 void cut_chapters(const Style& st, SectorTables& t) {
     auto EVS = [](int ch) { return VERSE_COUNT[ch]; };
+    // No sector ends past the last verse of its chapter within the material. When a
+    // chapter or group runs out of verses before its sectors, the sectors left begin
+    // after its last verse and end on it: they hold no verse.
+    auto last_verse = [&](int ch) { return ch == st.ECHAP ? st.EVER : EVS(ch); };
     int s = 0;
     for (int T = st.BCHAP; T <= st.ECHAP && s < MAX_SECTORS; ++T) {
         if (left_out(st, T)) continue;
@@ -118,8 +136,8 @@ void cut_chapters(const Style& st, SectorTables& t) {
                 if (r > 1) L = (EVS(T) - t.EV[s - 1]) / (n - r + 1);
                 if (T == st.ECHAP && r > 1) L = (st.EVER - t.EV[s - 1]) / (n - r + 1);
                 t.BV[s] = s == 1 ? st.BVER : r == 1 ? 1 : t.EV[s - 1] + 1;
-                t.EV[s] = t.BV[s] + L - 1;
-                if (r == n) t.EV[s] = T == st.ECHAP ? st.EVER : EVS(T);
+                t.EV[s] = std::min(t.BV[s] + L - 1, last_verse(T));
+                if (r == n) t.EV[s] = last_verse(T);
             }
         } else {
             // A group: chapters T..G share the sectors of G, the next chapter with a count.
@@ -136,6 +154,7 @@ void cut_chapters(const Style& st, SectorTables& t) {
                 t.BV[s] = v;
                 int end = v + L - 1;
                 while (end > EVS(c) && c < G) end -= EVS(c++);
+                if (c == G) end = std::min(end, last_verse(G));
                 t.EC[s] = c;
                 t.EV[s] = end;
                 v = end + 1;
@@ -146,7 +165,7 @@ void cut_chapters(const Style& st, SectorTables& t) {
                 t.BC[s] = c;
                 t.BV[s] = v;
                 t.EC[s] = G;
-                t.EV[s] = G == st.ECHAP ? st.EVER : EVS(G);
+                t.EV[s] = last_verse(G);
             }
             T = G;
         }
@@ -217,6 +236,7 @@ int CHAPSEC(Console& con, const Files& files, const std::string& F11, const Styl
         DISPLAY(con, style, bank, t);
         t.MINQZ = 100;
         for (int s = 1; s <= t.SECTORS; ++s) t.MINQZ = std::min(t.MINQZ, t.QPS[s]);
+        tell_short_chapter(con, t);
         con.go(3, 3);
         con.write("Your smallest sector has ");
         con.write_num(t.MINQZ);

@@ -18,8 +18,10 @@ int book_chapter(int ch) { return ch >= 17 ? ch - 16 : ch; }
 std::string entry(const SectorTables& t, int s, bool right) {
     std::string e = num(s, right ? 5 : 4);
     e += t.BC[s] < 17 ? " R " : " J ";
-    e += num(book_chapter(t.BC[s]), 2) + ":" + num(t.BV[s], 2);
-    e += num(book_chapter(t.EC[s]), 3) + ":" + num(t.EV[s], 2);
+    // A sector without verses shows its chapter with "--" for both verses.
+    const bool empty = holds_no_verse(t, s);
+    e += num(book_chapter(t.BC[s]), 2) + ":" + (empty ? "--" : num(t.BV[s], 2));
+    e += num(book_chapter(t.EC[s]), 3) + ":" + (empty ? "--" : num(t.EV[s], 2));
     for (const SectorRow* row : {&t.QPS, &t.FPS, &t.RPS, &t.OPS, &t.SPS}) e += num((*row)[s], 4);
     return e;
 }
