@@ -18,10 +18,10 @@ namespace {
 // for settings that pass check_specialty_settings. A pattern is kept when it still
 // holds every drawn specialty after the mirroring of its 15 candidates; when no
 // mirror happens (6 in 10 for each candidate) nothing is lost, so every attempt
-// succeeds at least 0.6^15 of the time, once in 2,127. The worst styles the form
-// accepts come close to that (window 10-19 with 10 FTV: about 1,800 attempts per
-// pattern); 100,000 attempts then fail less than once in 10^20, so the bound only
-// stops settings that can never be met.
+// succeeds at least 0.6^15 of the time, once in 2,127. Many styles the form
+// accepts need about that many (a window 4-15 with 10 FTV, 6-20 with 8); 100,000
+// attempts then fail less than once in 10^20, so the bound only stops settings
+// that can never be met.
 constexpr long COUNT_TRIES = 1'000'000;
 constexpr int PATTERN_TRIES = 100'000;
 constexpr int CANDIDATES = 15;
@@ -257,11 +257,11 @@ std::string SPECPAT(Patterns& P, const EditorStyle& s, DrawSource& rnd) {
     for (int attempt = 0; attempt < PATTERN_TRIES; ++attempt) {
         draw_counts(P, s, rnd);
         lay_deck(P, rnd);
-        // The repeat count W starts at 0 for every pattern and carries from one
-        // candidate to the next, as does the type of the last specialty walked: W
-        // never falls, so a later candidate wins only when it adds no repeat at all.
-        // Starting afresh for each pattern keeps one quiz's repeats from deciding
-        // which candidates of the next quiz can win.
+        // The repeat count W starts at 0 each time a pattern is dealt (again after
+        // one fell short too) and carries from one candidate to the next, as does
+        // the type of the last specialty walked: W never falls, so a later candidate
+        // wins only when it adds no repeat at all. Starting afresh for each pattern
+        // keeps one quiz's repeats from deciding which candidates of the next can win.
         P.WLAST = 90;
         P.PREV = 'X';
         P.W = 0;
