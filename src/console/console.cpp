@@ -1,5 +1,7 @@
 #include "console/console.h"
 
+#include <algorithm>
+
 namespace tv {
 
 int ScriptFace::wait_key(const Screen& screen) {
@@ -95,6 +97,21 @@ void show_file_problem(Console& con, const std::string& message) {
     con.normal();
     con.write_at(COL, row + 1, "Press Return to go back to the style menu ");
     con.wait_enter();
+}
+
+int write_within(Console& con, int col, int row, std::string_view text) {
+    const size_t room = static_cast<size_t>(std::max(Screen::COLS - col + 1, 1));
+    for (;;) {
+        if (text.size() <= room) {
+            con.write_at(col, row, text);
+            return row + 1;
+        }
+        size_t cut = text.rfind(' ', room);
+        if (cut == std::string_view::npos || cut == 0) cut = room;
+        con.write_at(col, row++, text.substr(0, cut));
+        text.remove_prefix(cut);
+        while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    }
 }
 
 int advance_rset(Console& con, int& RSET) {

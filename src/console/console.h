@@ -134,6 +134,12 @@ private:
 // to go back to the style menu.
 void show_file_problem(Console& con, const std::string& message);
 
+// Writes a message from (col,row) so that no line passes column 80: where the
+// text would, it is broken at the last blank before and goes on at the same column
+// of the next row (a word longer than the room is cut there). Returns the row after
+// the last one written.
+int write_within(Console& con, int col, int row, std::string_view text);
+
 // Progress messages during sectoring follow-up and assembly go to column 3 of row
 // RSET. RSET is advanced before each message; when it reaches 24 the work area is
 // cleared and row 5 is used. Returns the new RSET.

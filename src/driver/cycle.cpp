@@ -143,9 +143,9 @@ void refuse_out_of_range(Console& con, const Run& run) {
     con.highlight();
     con.write_at(3, 3, " The style " + printable(run.NAME) + " cannot be run: ");
     con.normal();
-    con.write_at(3, 5, printable(problem) + ".");
-    con.write_at(3, 7, "Correct it on the form, or in the file " + printable(run.NAME) + ".spe.");
-    con.write_at(3, 9, "Press Return to Continue ");
+    const int row = write_within(con, 3, 5, printable(problem) + ".");
+    con.write_at(3, row + 1, "Correct it on the form, or in the file " + printable(run.NAME) + ".spe.");
+    con.write_at(3, row + 3, "Press Return to Continue ");
     con.wait_enter();
     throw RunAbandoned{"style setting out of range: " + problem};
 }

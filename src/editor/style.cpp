@@ -8,11 +8,12 @@ namespace tv {
 namespace {
 
 
-// One letter, then the rest of the line skipped.
+// One letter, then the rest of the line skipped. Letters are kept in upper case,
+// so that a file edited by hand with "n" or "c" means what "N" or "C" means.
 char read_letter(TextReader& in) {
     char c = in.read_char();
     in.skip_line();
-    return c == '\n' ? ' ' : c;
+    return c == '\n' ? ' ' : static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
 }
 
 int read_number(TextReader& in) {

@@ -58,7 +58,7 @@ struct Patterns {
     int LAST = 0;       // deck index of the card dealt last
     int K = 0;          // extra regular cards inserted in this candidate
     bool LU = false;    // an extra regular card was the last card inserted
-    int W = 0;          // repeat count, carried from candidate to candidate
+    int W = 0;          // repeat count, carried from candidate to candidate (0 per pattern)
     int WLAST = 0;      // repeat count of the pattern kept
     char PREV = 'X';    // type of the last specialty walked, across candidates
 
@@ -89,6 +89,9 @@ int pick_card(const Patterns& P, DrawSource& rnd);
 // The card for an extra regular slot: as drawing indices below Z + 1 at most 100
 // times for an undealt regular card and taking one found within 99 draws; 0 if none.
 int find_extra_card(const Patterns& P, DrawSource& rnd);
+// Mirroring of the window: position X of SPEARLY..SPLATE takes the letter of
+// position SPLATE - X + 1 of the pattern as it was; other positions keep theirs.
+void mirror(std::string& pattern, int SPEARLY, int SPLATE);
 // One candidate: deal the deck into the window, count its repeats, keep it or
 // the pattern kept before, maybe mirror it; leaves the result in TYP and TYP2.
 void make_candidate(Patterns& P, DrawSource& rnd);

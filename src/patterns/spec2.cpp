@@ -29,8 +29,8 @@ void report_unmet_ranges(Console& con, const PatternError& e) {
     con.highlight();
     con.write("The specialty ranges of this style cannot be met.");
     con.normal();
-    con.write_at(3, 5, e.what());
-    con.write_at(3, 7, "Change the style's specialty settings.  Press Return to continue.");
+    const int row = write_within(con, 3, 5, e.what());
+    con.write_at(3, row + 1, "Change the style's specialty settings.  Press Return to continue.");
     con.wait_enter();
 }
 

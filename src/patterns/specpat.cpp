@@ -14,11 +14,16 @@ namespace tv {
 
 namespace {
 
-// Bounds on the retries. With settings that pass check_specialty_settings a
-// matching split and a complete pattern come within a few tries; the bounds only
-// stop settings that can never be met from running without end.
+// Bounds on the retries. A matching split of the counts comes within a few tries
+// for settings that pass check_specialty_settings. A pattern is kept when it still
+// holds every drawn specialty after the mirroring of its 15 candidates; when no
+// mirror happens (6 in 10 for each candidate) nothing is lost, so every attempt
+// succeeds at least 0.6^15 of the time, once in 2,127. Many styles the form
+// accepts need about that many (a window 4-15 with 10 FTV, 6-20 with 8); 100,000
+// attempts then fail less than once in 10^20, so the bound only stops settings
+// that can never be met.
 constexpr long COUNT_TRIES = 1'000'000;
-constexpr int PATTERN_TRIES = 1000;
+constexpr int PATTERN_TRIES = 100'000;
 constexpr int CANDIDATES = 15;
 
 char& at(std::string& pattern, int p) { return pattern[p - 1]; }
@@ -71,23 +76,20 @@ bool extra_card_due(const Patterns& P, DrawSource& rnd) {
     return drawn && P.K < r.cap && P.Z - P.SPECS > r.more_than && !P.LU;
 }
 
-// Reverses the window: position X of SPEARLY..SPLATE takes the letter of
-// position SPEARLY + SPLATE - X. (Taking position SPLATE - X + 1 instead is a
-// reversal only for a window from position 1: for a later window it moves letters
-// in from before the window and drops those of its last positions, and the
-// pattern then fails the final count and is dealt again, for some styles the
-// form accepts thousands of times over.)
-void mirror(Patterns& P) {
-    const std::string before = P.TYP;
-    for (int X = P.SPEARLY; X <= P.SPLATE; ++X)
-        at(P.TYP, X) = at(before, P.SPEARLY + P.SPLATE - X);
-}
-
 std::string range_text(const char* name, int min, int max) {
     return std::string(name) + " Min " + std::to_string(min) + " and Max " + std::to_string(max);
 }
 
 }  // namespace
+
+// For a window from position 1 this is a reversal. For a later window the letters
+// come from positions 1..SPLATE - SPEARLY + 1: the specialties of the window's last
+// SPEARLY - 1 positions are lost and regular positions from before the window move
+// in. Such a pattern falls short of SPECS and is made again from new counts.
+void mirror(std::string& pattern, int SPEARLY, int SPLATE) {
+    const std::string before = pattern;
+    for (int X = SPEARLY; X <= SPLATE; ++X) at(pattern, X) = at(before, SPLATE - X + 1);
+}
 
 int pick_card(const Patterns& P, DrawSource& rnd) { return undealt_cards(P).pick(rnd); }
 
@@ -189,6 +191,12 @@ void make_candidate(Patterns& P, DrawSource& rnd) {
     if (rnd.random(3) == 1) P.LAST = rnd.random(10);
     if (rnd.random(3) == 1) P.LAST = 0;
 
+    // The undealt cards in deck order, kept as cards are dealt: a draw below their
+    // number names one as pick_card does. (Patterns of a late window are made many
+    // times over before one keeps its specialties, so the deal is kept cheap.)
+    std::array<int, PATTERN_LENGTH + 2> undealt;
+    int left = P.Z;
+    for (int i = 0; i < left; ++i) undealt[i] = i + 1;
     int dealt = 0;
     auto deal = [&](int card) {
         P.FLAG[card] = true;
@@ -196,12 +204,15 @@ void make_candidate(Patterns& P, DrawSource& rnd) {
         if (next <= PATTERN_LENGTH) at(P.TYP, next) = P.DB[card];  // past 30 a card is lost
         ++next;
         ++dealt;
+        int* end = undealt.begin() + left;
+        int* here = std::find(undealt.begin(), end, card);
+        std::copy(here + 1, end, here);
+        --left;
     };
     while (dealt < P.Z) {
-        const UsableValues undealt = undealt_cards(P);  // the same for the six draws of a card
-        int card = undealt.pick(rnd);
+        int card = undealt[rnd.random(left)];
         for (int i = 0; i < 5; ++i) {
-            int other = undealt.pick(rnd);
+            int other = undealt[rnd.random(left)];
             if (std::abs(other - P.LAST) > std::abs(card - P.LAST)) card = other;
         }
         deal(card);
@@ -229,7 +240,7 @@ void make_candidate(Patterns& P, DrawSource& rnd) {
         P.TYP = P.TYP2;
         P.W = P.WLAST;
     }
-    if (rnd.random(10) > 5) mirror(P);
+    if (rnd.random(10) > 5) mirror(P.TYP, P.SPEARLY, P.SPLATE);
     P.TYP2 = P.TYP;
     P.WLAST = P.W;
 }
@@ -246,6 +257,11 @@ std::string SPECPAT(Patterns& P, const EditorStyle& s, DrawSource& rnd) {
     for (int attempt = 0; attempt < PATTERN_TRIES; ++attempt) {
         draw_counts(P, s, rnd);
         lay_deck(P, rnd);
+        // The repeat count W starts at 0 each time a pattern is dealt (again after
+        // one fell short too) and carries from one candidate to the next, as does
+        // the type of the last specialty walked: W never falls, so a later candidate
+        // wins only when it adds no repeat at all. Starting afresh for each pattern
+        // keeps one quiz's repeats from deciding which candidates of the next can win.
         P.WLAST = 90;
         P.PREV = 'X';
         P.W = 0;

@@ -114,10 +114,28 @@ void edit_counts(Console& con, const Style& st, const Season& season, SectorTabl
     }
 }
 
+// Below the smallest-sector line: the chapter whose verses ran out before its
+// sectors, if any. Such a run cannot go on; Esc goes back to the counts.
+void tell_short_chapter(Console& con, const Season& season, const SectorTables& t) {
+    for (int s = 1; s <= t.SECTORS && s <= MAX_SECTORS; ++s) {
+        if (!holds_no_verse(t, s)) continue;
+        const int ch = t.BC[s];
+        con.go(3, 4);
+        con.write(book_label(season, ch));
+        con.write_num(season.within(ch));
+        con.write(" runs out of verses: Esc changes the counts, other keys end the run.");
+        return;
+    }
+}
+
 }  // namespace
 
 void cut_chapters(const Style& st, const Season& season, SectorTables& t) {
     auto EVS = [&season](int ch) { return season.verses(ch); };
+    // No sector ends past the last verse of its chapter within the material. When a
+    // chapter or group runs out of verses before its sectors, the sectors left begin
+    // after its last verse and end on it: they hold no verse.
+    auto last_verse = [&](int ch) { return ch == st.ECHAP ? st.EVER : EVS(ch); };
     int s = 0;
     for (int T = st.BCHAP; T <= st.ECHAP && s < MAX_SECTORS; ++T) {
         if (left_out(st, season, T)) continue;
@@ -133,8 +151,8 @@ void cut_chapters(const Style& st, const Season& season, SectorTables& t) {
                 if (r > 1) L = (EVS(T) - t.EV[s - 1]) / (n - r + 1);
                 if (T == st.ECHAP && r > 1) L = (st.EVER - t.EV[s - 1]) / (n - r + 1);
                 t.BV[s] = s == 1 ? st.BVER : r == 1 ? 1 : t.EV[s - 1] + 1;
-                t.EV[s] = t.BV[s] + L - 1;
-                if (r == n) t.EV[s] = T == st.ECHAP ? st.EVER : EVS(T);
+                t.EV[s] = std::min(t.BV[s] + L - 1, last_verse(T));
+                if (r == n) t.EV[s] = last_verse(T);
             }
         } else {
             // A group: chapters T..G share the sectors of G, the next chapter with a count.
@@ -151,6 +169,7 @@ void cut_chapters(const Style& st, const Season& season, SectorTables& t) {
                 t.BV[s] = v;
                 int end = v + L - 1;
                 while (end > EVS(c) && c < G) end -= EVS(c++);
+                if (c == G) end = std::min(end, last_verse(G));
                 t.EC[s] = c;
                 t.EV[s] = end;
                 v = end + 1;
@@ -161,7 +180,7 @@ void cut_chapters(const Style& st, const Season& season, SectorTables& t) {
                 t.BC[s] = c;
                 t.BV[s] = v;
                 t.EC[s] = G;
-                t.EV[s] = G == st.ECHAP ? st.EVER : EVS(G);
+                t.EV[s] = last_verse(G);
             }
             T = G;
         }
@@ -246,6 +265,7 @@ int CHAPSEC(Console& con, const Files& files, const std::string& F11, const Styl
         DISPLAY(con, style, season, bank, t);
         t.MINQZ = 100;
         for (int s = 1; s <= t.SECTORS; ++s) t.MINQZ = std::min(t.MINQZ, t.QPS[s]);
+        tell_short_chapter(con, season, t);
         con.go(3, 3);
         con.write("Your smallest sector has ");
         con.write_num(t.MINQZ);

@@ -15,8 +15,10 @@ std::string num(long n, size_t width) {
 std::string entry(const SectorTables& t, const Season& season, int s, bool right) {
     std::string e = num(s, right ? 5 : 4);
     e += std::string(" ") + season.book_of(t.BC[s]).letter + " ";
-    e += num(season.within(t.BC[s]), 2) + ":" + num(t.BV[s], 2);
-    e += num(season.within(t.EC[s]), 3) + ":" + num(t.EV[s], 2);
+    // A sector without verses shows its chapter with "--" for both verses.
+    const bool empty = holds_no_verse(t, s);
+    e += num(season.within(t.BC[s]), 2) + ":" + (empty ? "--" : num(t.BV[s], 2));
+    e += num(season.within(t.EC[s]), 3) + ":" + (empty ? "--" : num(t.EV[s], 2));
     for (const SectorRow* row : {&t.QPS, &t.FPS, &t.RPS, &t.OPS, &t.SPS}) e += num((*row)[s], 4);
     return e;
 }

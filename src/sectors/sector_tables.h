@@ -20,4 +20,10 @@ struct SectorTables {
     bool RES = false;  // sectored by question
 };
 
+// A sector that holds no verse: its end comes before its begin. Chapter sectoring
+// leaves such sectors when a chapter or group has fewer verses than sectors.
+inline bool holds_no_verse(const SectorTables& t, int s) {
+    return t.EC[s] < t.BC[s] || (t.EC[s] == t.BC[s] && t.EV[s] < t.BV[s]);
+}
+
 }  // namespace tv

@@ -205,13 +205,13 @@ TEST(Chapsec, MoreSectorsThanVersesGiveEmptySectorsAndTheRunIsAbandoned) {
 }
 
 TEST(Chapsec, ASectorReachingPastTheEndOfTheMaterialCountsOnlyTheMaterial) {
-    // 8:30-8:39 in 2 sectors: L = 39 div 2 makes sector 1 run to 8:48; the
-    // questions of chapter 9 do not count.
+    // 8:30-8:39 in 2 sectors: L = 39 div 2 would make sector 1 run to 8:48; it
+    // stops at 8:39 and sector 2 holds no verse. Chapter 9 does not count.
     Material m(8, 30, 8, 39, 2);
     m.chapters(8, 9, 1);
     m.t.CS[8] = 2;
     m.done();
     cut_chapters(m.style, m.season, m.t);
     count_chapter_sectors(m.files(), COUNT_FILE, m.style, m.season, m.t);
-    EXPECT_EQ(spans(m.t), (std::vector<Span>{{8, 30, 8, 48, 10}, {8, 49, 8, 39, 0}}));
+    EXPECT_EQ(spans(m.t), (std::vector<Span>{{8, 30, 8, 39, 10}, {8, 40, 8, 39, 0}}));
 }
