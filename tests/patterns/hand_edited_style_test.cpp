@@ -17,7 +17,7 @@ TEST(HandEditedStyle, LowerCaseLettersMeanWhatUpperCaseOnesDo) {
               "f\n1 1\n2 29\nout\n60\np\n20\na\n16\n50\ny\n10\nv\n0\n"
               "3\n2\n2\n1\n1\n0\n1\n0\n0\n0\n100\n3\n18\nn\n" +
                   std::string(2, 'n') + std::string(16, 'A') + std::string(12, 'n') + "\n");
-    const EditorStyle s = READIN(dir.files(), "Low.spe");
+    const EditorStyle s = READIN(dir.files(), "Low.spe", default_season());
     EXPECT_EQ(std::string({s.LG, s.OUT, s.REGLST, s.INDX, s.SEC1, s.SETSPC}), "FPAYVN");
     Random r(9);
     for (int q = 0; q < 20; ++q) {

@@ -19,7 +19,7 @@ TEST(ShortChapter, SectorsPastTheGroupsLastVerseAreEmptyAndSaidToBe) {
     {
         ScriptFace face({'0', DOWN, '6', DOWN, key::ENTER, 'x'});
         Console con(face);
-        EXPECT_EQ(CHAPSEC(con, m.files(), COUNT_FILE, m.style, m.bank, m.t), 'x');
+        EXPECT_EQ(CHAPSEC(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), 'x');
         EXPECT_EQ(spans(m.t), (std::vector<Span>{{1, 30, 2, 7, 10},
                                                  {2, 8, 2, 17, 10},
                                                  {2, 18, 2, 27, 10},
@@ -42,7 +42,7 @@ TEST(ShortChapter, SectorsPastTheGroupsLastVerseAreEmptyAndSaidToBe) {
     Console con(face);
     m.t = SectorTables{};
     m.t.SECTORS = 6;
-    EXPECT_EQ(CHAPSEC(con, m.files(), COUNT_FILE, m.style, m.bank, m.t), 'x');
+    EXPECT_EQ(CHAPSEC(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), 'x');
     for (int s = 1; s <= 6; ++s) EXPECT_FALSE(holds_no_verse(m.t, s)) << s;
     EXPECT_EQ(m.t.MINQZ, 3);
     EXPECT_EQ(con.screen().line(4), "");
