@@ -93,8 +93,10 @@ void Screen::set_keys(std::span<const KeyHint> keys) {
     std::fill(row, row + COLS, Cell{' ', BLACK, WHITE});
     int col = 2;  // where the next character goes; one blank before the first key
     auto put_text = [&](std::string_view s, uint8_t fg) {
-        for (char c : s)
+        for (size_t i = 0; i < s.size();) {
+            const char32_t c = utf8::next(s, i);
             if (col <= COLS) row[col++ - 1] = Cell{c, fg, WHITE};
+        }
     };
     for (const KeyHint& k : keys) {
         if (col > 2) col += 2;
@@ -103,7 +105,7 @@ void Screen::set_keys(std::span<const KeyHint> keys) {
         put_text(k.action, BLACK);
     }
     // The note ends at column 80, three blanks at least after the last key.
-    const int note_col = COLS + 1 - static_cast<int>(key_note_.size());
+    const int note_col = COLS + 1 - static_cast<int>(utf8::length(key_note_));
     if (!key_note_.empty() && note_col >= (col > 2 ? col + 3 : 2)) {
         col = note_col;
         put_text(key_note_, BLACK);
