@@ -6,7 +6,7 @@
 
 #include "bank/interrogative.h"
 #include "bank/tables.h"
-#include "editor/style.h"
+#include "style/style.h"
 #include "sectors/sector_tables.h"
 #include "sectors/sectoring.h"
 

@@ -10,7 +10,7 @@
 #include "assembly/quiz_tables.h"
 #include "bank/tables.h"
 #include "editor/editor.h"
-#include "editor/style.h"
+#include "style/style.h"
 #include "output/packet.h"
 #include "patterns/patterns.h"
 #include "sectors/sector_tables.h"
