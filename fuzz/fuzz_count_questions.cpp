@@ -33,9 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                     fuzz::fail("a count out of range");
             }
 
-    write_index(dir.files(), names.F11, default_season(), counted);
+    write_index(dir.files(), names.count_file, default_season(), counted);
     BankTables loaded;
-    if (!load_index(dir.files(), names.F11, default_season(), loaded)) fuzz::fail("the index just written does not load");
+    if (!load_index(dir.files(), names.count_file, default_season(), loaded)) fuzz::fail("the index just written does not load");
     if (loaded.QCOUNT != counted.QCOUNT || loaded.FCOUNT != counted.FCOUNT ||
         loaded.RCOUNT != counted.RCOUNT || loaded.OCOUNT != counted.OCOUNT)
         fuzz::fail("the index read back differs from the counts");

@@ -32,17 +32,17 @@
 
 namespace {
 
-constexpr int kChapters = 21;
-constexpr std::array<int, kChapters + 1> kVerseCount = {
+constexpr int CHAPTERS = 21;
+constexpr std::array<int, CHAPTERS + 1> VERSE_COUNT = {
     0, 32, 29, 31, 25, 21, 23, 25, 39, 33, 21, 36, 21, 14, 23, 33, 27, 27, 26, 18, 17, 20};
 
 // Readers use the first 254 characters of a regular or reference line and the first 508 of
 // an FTV line; nothing we write is longer.
-constexpr std::size_t kLineLimit = 254;
-constexpr std::size_t kFtvLineLimit = 508;
+constexpr std::size_t LINE_LIMIT = 254;
+constexpr std::size_t FTV_LINE_LIMIT = 508;
 
 // The "Pct Prim FTV" values of the shipped styles; each needs its own FTV file.
-constexpr std::array<int, 4> kPrimPcts = {100, 58, 79, 89};
+constexpr std::array<int, 4> PRIM_PCTS = {100, 58, 79, 89};
 
 // ---------------------------------------------------------------------------------------
 // Random numbers: splitmix64, with our own reduction to a range, so that no library
@@ -85,13 +85,13 @@ struct Verse {
     int chapter = 0;      // absolute, 1-21
     int verse = 0;
     std::string book;     // "Romans" or "James"
-    int bookChapter = 0;  // chapter within the book
+    int book_chapter = 0;  // chapter within the book
     std::string text;
 
     std::string ref() const {
-        return book + " " + std::to_string(bookChapter) + ":" + std::to_string(verse);
+        return book + " " + std::to_string(book_chapter) + ":" + std::to_string(verse);
     }
-    std::string chapterRef() const { return book + " " + std::to_string(bookChapter); }
+    std::string chapter_ref() const { return book + " " + std::to_string(book_chapter); }
     std::string author() const { return book == "Romans" ? "Paul" : "James"; }
 };
 
@@ -100,37 +100,37 @@ struct Verse {
     std::exit(1);
 }
 
-std::vector<Verse> readVerses(const std::string& path) {
+std::vector<Verse> read_verses(const std::string& path) {
     std::ifstream in(path);
     if (!in) fail("cannot open " + path);
     std::vector<Verse> verses;
     std::string line;
-    int lineNo = 0;
+    int line_no = 0;
     while (std::getline(in, line)) {
-        ++lineNo;
+        ++line_no;
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (lineNo == 1) continue;  // header
+        if (line_no == 1) continue;  // header
         std::vector<std::string> f;
         std::stringstream ss(line);
         std::string field;
         while (std::getline(ss, field, '\t')) f.push_back(field);
         if (f.size() == 3) f.emplace_back();  // a verse this translation leaves empty
-        if (f.size() != 4) fail(path + ":" + std::to_string(lineNo) + ": expected 4 fields");
+        if (f.size() != 4) fail(path + ":" + std::to_string(line_no) + ": expected 4 fields");
         Verse v;
         v.book = f[0];
-        v.bookChapter = std::stoi(f[1]);
+        v.book_chapter = std::stoi(f[1]);
         v.verse = std::stoi(f[2]);
         v.text = f[3];
         if (v.book == "Romans") {
-            v.chapter = v.bookChapter;
+            v.chapter = v.book_chapter;
         } else if (v.book == "James") {
-            v.chapter = v.bookChapter + 16;
+            v.chapter = v.book_chapter + 16;
         } else {
-            fail(path + ":" + std::to_string(lineNo) + ": unknown book " + v.book);
+            fail(path + ":" + std::to_string(line_no) + ": unknown book " + v.book);
         }
-        if (v.chapter < 1 || v.chapter > kChapters || v.verse < 1 ||
-            v.verse > kVerseCount[v.chapter])
-            fail(path + ":" + std::to_string(lineNo) + ": verse outside the material");
+        if (v.chapter < 1 || v.chapter > CHAPTERS || v.verse < 1 ||
+            v.verse > VERSE_COUNT[v.chapter])
+            fail(path + ":" + std::to_string(line_no) + ": verse outside the material");
         verses.push_back(std::move(v));
     }
     std::stable_sort(verses.begin(), verses.end(), [](const Verse& a, const Verse& b) {
@@ -142,7 +142,7 @@ std::vector<Verse> readVerses(const std::string& path) {
 // ---------------------------------------------------------------------------------------
 // Text helpers
 
-std::vector<std::string> splitWords(const std::string& s) {
+std::vector<std::string> split_words(const std::string& s) {
     std::vector<std::string> words;
     std::stringstream ss(s);
     std::string w;
@@ -150,7 +150,7 @@ std::vector<std::string> splitWords(const std::string& s) {
     return words;
 }
 
-std::string joinWords(const std::vector<std::string>& w, std::size_t from, std::size_t to) {
+std::string join_words(const std::vector<std::string>& w, std::size_t from, std::size_t to) {
     std::string out;
     for (std::size_t i = from; i < to && i < w.size(); ++i) {
         if (!out.empty()) out += ' ';
@@ -167,7 +167,7 @@ std::string bare(const std::string& w) {
     return w.substr(b, e - b);
 }
 
-bool endsClause(const std::string& w) {
+bool ends_clause(const std::string& w) {
     if (w.empty()) return false;
     char c = w.back();
     if (c == '"' || c == ')') {
@@ -179,51 +179,51 @@ bool endsClause(const std::string& w) {
 
 // A fragment cut from a verse for use inside a question: no double quotes or brackets (the
 // question puts its own quotes around it) and no punctuation at either end.
-std::string cleanFragment(const std::string& s) {
+std::string clean_fragment(const std::string& s) {
     std::string out;
     for (char c : s)
         if (c != '"' && c != '(' && c != ')') out += c;
-    auto isTrim = [](char c) {
+    auto is_trim = [](char c) {
         return c == ' ' || c == ',' || c == ';' || c == ':' || c == '.' || c == '!' ||
                c == '?' || c == '\'';
     };
-    while (!out.empty() && isTrim(out.back())) out.pop_back();
+    while (!out.empty() && is_trim(out.back())) out.pop_back();
     std::size_t b = 0;
-    while (b < out.size() && isTrim(out[b])) ++b;
+    while (b < out.size() && is_trim(out[b])) ++b;
     return out.substr(b);
 }
 
-bool endsSentence(const std::string& w) {
+bool ends_sentence(const std::string& w) {
     if (w.empty()) return false;
     char c = w.back();
     if ((c == '"' || c == ')') && w.size() > 1) c = w[w.size() - 2];
     return c == '.' || c == '!' || c == '?';
 }
 
-// First word of the clause (or sentence) holding word i, going back at most maxBack words.
+// First word of the clause (or sentence) holding word i, going back at most max_back words.
 // A fragment that would start in the middle of a clause starts instead after the last
 // clause end within reach, when there is one.
-std::size_t backTo(const std::vector<std::string>& w, std::size_t i, std::size_t maxBack,
+std::size_t back_to(const std::vector<std::string>& w, std::size_t i, std::size_t max_back,
                    bool (*stop)(const std::string&)) {
     std::size_t j = i;
     while (j > 0 && !stop(w[j - 1])) {
-        if (i - j >= maxBack) {
+        if (i - j >= max_back) {
             for (std::size_t k = j + 1; k <= i; ++k)
-                if (endsClause(w[k - 1])) return k;
+                if (ends_clause(w[k - 1])) return k;
             return j;
         }
         --j;
     }
     return j;
 }
-std::size_t clauseStart(const std::vector<std::string>& w, std::size_t i, std::size_t maxBack) {
-    return backTo(w, i, maxBack, endsClause);
+std::size_t clause_start(const std::vector<std::string>& w, std::size_t i, std::size_t max_back) {
+    return back_to(w, i, max_back, ends_clause);
 }
-std::size_t sentenceStart(const std::vector<std::string>& w, std::size_t i, std::size_t maxBack) {
-    return backTo(w, i, maxBack, endsSentence);
+std::size_t sentence_start(const std::vector<std::string>& w, std::size_t i, std::size_t max_back) {
+    return back_to(w, i, max_back, ends_sentence);
 }
 
-std::string withoutQuotes(const std::string& s) {
+std::string without_quotes(const std::string& s) {
     std::string out;
     for (char c : s)
         if (c != '"' && c != '(' && c != ')') out += c;
@@ -242,17 +242,17 @@ public:
     explicit ProperNouns(const std::vector<Verse>& verses) {
         std::set<std::string> lower;
         for (const Verse& v : verses) {
-            auto w = splitWords(v.text);
+            auto w = split_words(v.text);
             for (std::size_t i = 0; i < w.size(); ++i) {
                 std::string b = bare(w[i]);
                 if (b.empty()) continue;
-                bool atSentenceStart = i == 0 || w[i - 1].back() == '.' ||
+                bool at_sentence_start = i == 0 || w[i - 1].back() == '.' ||
                                      w[i - 1].back() == '?' || w[i - 1].back() == '!' ||
                                      w[i - 1].back() == ':' || w[i][0] == '"' ||
                                      w[i][0] == '(';
                 if (std::islower(static_cast<unsigned char>(b[0]))) {
                     lower.insert(b);
-                } else if (!atSentenceStart && b != "I") {
+                } else if (!at_sentence_start && b != "I") {
                     proper_.insert(b);
                 }
             }
@@ -266,8 +266,8 @@ public:
     bool contains(const std::string& word) const { return proper_.count(bare(word)) > 0; }
 
     // Lower-cases the first letter unless the first word is a proper noun.
-    std::string lowerFirst(std::string s) const {
-        auto w = splitWords(s);
+    std::string lower_first(std::string s) const {
+        auto w = split_words(s);
         if (!w.empty() && !contains(w[0]))
             s[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(s[0])));
         return s;
@@ -283,20 +283,20 @@ private:
 // The kinds of question the templates make; each list of regular questions weighs them
 // differently, so the three lists have different mixes of openings.
 enum Family {
-    kWho,        // "Who ..." from a named subject
-    kWhatIs,     // "What is the wages of sin?"
-    kMissing,    // "What word is missing ...?"
-    kFollows,    // "According to Romans 1:16, what follows ...?"
-    kFinish,     // "Finish this: ..."
-    kQuote,      // "Quote Romans 1:16."
-    kWhy,        // "Why does Paul say ...?"
-    kHow,        // "How does Paul finish this ...?"
-    kYesNo,      // "Is it written ...", "Did Paul write ...", "Does ..." ...
-    kWhere,      // "Where in Romans 5 do we read ...?", "Which verse ...?"
-    kWhen,       // "When does Romans 7:9 say ...?"
-    kWhose,      // "Whose power ...?"
-    kGreet,      // greetings of Romans 16
-    kFamilies
+    WHO,        // "Who ..." from a named subject
+    WHAT_IS,     // "What is the wages of sin?"
+    MISSING,    // "What word is missing ...?"
+    FOLLOWS,    // "According to Romans 1:16, what follows ...?"
+    FINISH,     // "Finish this: ..."
+    QUOTE,      // "Quote Romans 1:16."
+    WHY,        // "Why does Paul say ...?"
+    HOW,        // "How does Paul finish this ...?"
+    YES_NO,      // "Is it written ...", "Did Paul write ...", "Does ..." ...
+    WHERE,      // "Where in Romans 5 do we read ...?", "Which verse ...?"
+    WHEN,       // "When does Romans 7:9 say ...?"
+    WHOSE,      // "Whose power ...?"
+    GREET,      // greetings of Romans 16
+    FAMILIES
 };
 
 struct QA {
@@ -309,11 +309,11 @@ struct Clause {
     std::size_t from, to;  // word range [from, to) of the verse
 };
 
-std::vector<Clause> clausesOf(const std::vector<std::string>& w) {
+std::vector<Clause> clauses_of(const std::vector<std::string>& w) {
     std::vector<Clause> out;
     std::size_t start = 0;
     for (std::size_t i = 0; i < w.size(); ++i) {
-        if (endsClause(w[i]) || i + 1 == w.size()) {
+        if (ends_clause(w[i]) || i + 1 == w.size()) {
             out.push_back({start, i + 1});
             start = i + 1;
         }
@@ -321,12 +321,12 @@ std::vector<Clause> clausesOf(const std::vector<std::string>& w) {
     return out;
 }
 
-const std::set<std::string> kSubjectNames = {
+const std::set<std::string> SUBJECT_NAMES = {
     "God", "Christ", "Jesus", "Paul", "Abraham", "Moses", "David", "Isaiah", "Elijah",
     "Adam", "Sarah", "Isaac", "Jacob", "Esau", "Pharaoh", "Rahab", "Job", "Spirit",
     "Lord", "Israel", "Scripture", "Phoebe", "Timothy", "Tertius", "Gaius", "Erastus"};
 
-const std::set<std::string> kVerbs = {
+const std::set<std::string> VERBS = {
     "is", "was", "has", "had", "gave", "will", "shall", "did", "does", "made", "raised",
     "sent", "called", "promised", "set", "foreknew", "predestined", "justified",
     "glorified", "works", "said", "says", "knows", "commends", "loved", "hardened",
@@ -335,11 +335,11 @@ const std::set<std::string> kVerbs = {
     "chose", "spared", "delivered", "helps", "searches", "makes", "accepted", "reveals",
     "revealed", "concluded", "wrote", "also", "didn't"};
 
-const std::set<std::string> kPrepositions = {
+const std::set<std::string> PREPOSITIONS = {
     "of", "to", "by", "from", "in", "with", "for", "through", "on", "against", "before",
     "toward", "about", "under", "into", "unto", "at", "that"};
 
-const std::set<std::string> kStopWords = {
+const std::set<std::string> STOP_WORDS = {
     "which", "their", "there", "these", "those", "about", "would", "could", "should",
     "being", "other", "whom", "whose", "where", "while", "shall", "might", "because",
     "through", "though", "against", "according", "himself", "themselves", "yourselves",
@@ -350,7 +350,7 @@ const std::set<std::string> kStopWords = {
 
 bool fits(const QA& qa) {
     // Columns 1-6 precede the question; one TAB separates question and answer.
-    return !qa.q.empty() && !qa.a.empty() && 6 + qa.q.size() + 1 + qa.a.size() <= kLineLimit &&
+    return !qa.q.empty() && !qa.a.empty() && 6 + qa.q.size() + 1 + qa.a.size() <= LINE_LIMIT &&
            qa.q.find("   ") == std::string::npos && qa.a.find("   ") == std::string::npos;
 }
 
@@ -361,9 +361,9 @@ public:
     // All template questions for one verse.
     std::vector<QA> all(const Verse& v) const {
         std::vector<QA> out;
-        const auto w = splitWords(v.text);
+        const auto w = split_words(v.text);
         if (w.size() < 4) return out;
-        const auto cl = clausesOf(w);
+        const auto cl = clauses_of(w);
         const std::string ref = v.ref();
         const std::string au = v.author();
         auto add = [&out](Family f, std::string q, std::string a) {
@@ -373,28 +373,28 @@ public:
 
         for (const Clause& c : cl) {
             const std::size_t len = c.to - c.from;
-            const std::string clause = cleanFragment(joinWords(w, c.from, c.to));
+            const std::string clause = clean_fragment(join_words(w, c.from, c.to));
 
             // Who: a named subject followed by a verb, e.g. "God gave them up ...".
             for (std::size_t i = c.from; i + 2 < c.to; ++i) {
                 std::string name = bare(w[i]);
-                if (!kSubjectNames.count(name) || w[i].back() == ',') continue;
-                if (!kVerbs.count(bare(w[i + 1]))) continue;
-                std::string rest = cleanFragment(joinWords(w, i + 1, c.to));
-                if (splitWords(rest).size() < 4) continue;
+                if (!SUBJECT_NAMES.count(name) || w[i].back() == ',') continue;
+                if (!VERBS.count(bare(w[i + 1]))) continue;
+                std::string rest = clean_fragment(join_words(w, i + 1, c.to));
+                if (split_words(rest).size() < 4) continue;
                 // Take in names written before it ("Jesus Christ", "the Holy Spirit").
                 std::size_t first = i;
                 while (first > c.from && nouns_.contains(w[first - 1]) &&
-                       !endsClause(w[first - 1]) && bare(w[first - 1]) != "I")
+                       !ends_clause(w[first - 1]) && bare(w[first - 1]) != "I")
                     --first;
                 // A name after a preposition ("the wrath of God is ...") is not the subject.
-                if (first > c.from && kPrepositions.count(bare(w[first - 1]))) continue;
-                std::string answer = cleanFragment(joinWords(w, first, i + 1));
+                if (first > c.from && PREPOSITIONS.count(bare(w[first - 1]))) continue;
+                std::string answer = clean_fragment(join_words(w, first, i + 1));
                 if (first > c.from && bare(w[first - 1]) == "the") answer = "The " + answer;
-                add(kWho, "Who " + rest + "?", answer);
-                add(kWho, "Who, according to " + ref + ", " + rest + "?", answer);
-                add(kWho, "According to " + ref + ", who " + rest + "?", answer);
-                add(kWho, "In " + ref + ", who " + rest + "?", answer);
+                add(WHO, "Who " + rest + "?", answer);
+                add(WHO, "Who, according to " + ref + ", " + rest + "?", answer);
+                add(WHO, "According to " + ref + ", who " + rest + "?", answer);
+                add(WHO, "In " + ref + ", who " + rest + "?", answer);
                 break;
             }
 
@@ -414,8 +414,8 @@ public:
                 if (d != "the" && d != "our" && d != "your" && d != "his" && d != "their" &&
                     d != "god's" && d != "my" && d != "a")
                     break;
-                std::string subject = cleanFragment(joinWords(w, s, i));
-                std::string pred = cleanFragment(joinWords(w, i + 1, c.to));
+                std::string subject = clean_fragment(join_words(w, s, i));
+                std::string pred = clean_fragment(join_words(w, i + 1, c.to));
                 if (subject.find(',') != std::string::npos) break;
                 // "his faith is accounted for righteousness" says nothing about what his
                 // faith is: leave out passive forms.
@@ -424,39 +424,39 @@ public:
                 if (p0 == "not" || p0 == "no" || p0 == "being" || p0 == "made" ||
                     p0 == "known" || p0 == "shown")
                     break;
-                std::size_t pw = splitWords(pred).size();
+                std::size_t pw = split_words(pred).size();
                 if (pw < 1 || pw > 12) break;
-                subject = nouns_.lowerFirst(subject);
-                add(kWhatIs, "What " + verb + " " + subject + "?", capitalise(pred));
-                add(kWhatIs, "According to " + ref + ", what " + verb + " " + subject + "?",
+                subject = nouns_.lower_first(subject);
+                add(WHAT_IS, "What " + verb + " " + subject + "?", capitalise(pred));
+                add(WHAT_IS, "According to " + ref + ", what " + verb + " " + subject + "?",
                     capitalise(pred));
-                add(kWhatIs, "What, according to " + ref + ", " + verb + " " + subject + "?",
+                add(WHAT_IS, "What, according to " + ref + ", " + verb + " " + subject + "?",
                     capitalise(pred));
                 break;
             }
 
             if (len >= 5) {
-                add(kYesNo, "Is it written in " + ref + ", \"" + clause + "\"?", "Yes");
-                add(kYesNo, "Did " + au + " write, \"" + clause + "\"?", "Yes");
-                add(kYesNo, "Do we read in " + ref + ", \"" + clause + "\"?", "Yes");
-                add(kYesNo, "Does " + ref + " say, \"" + clause + "\"?", "Yes");
-                add(kYesNo, "Are these the words of " + v.chapterRef() + ": \"" + clause + "\"?",
+                add(YES_NO, "Is it written in " + ref + ", \"" + clause + "\"?", "Yes");
+                add(YES_NO, "Did " + au + " write, \"" + clause + "\"?", "Yes");
+                add(YES_NO, "Do we read in " + ref + ", \"" + clause + "\"?", "Yes");
+                add(YES_NO, "Does " + ref + " say, \"" + clause + "\"?", "Yes");
+                add(YES_NO, "Are these the words of " + v.chapter_ref() + ": \"" + clause + "\"?",
                     "Yes");
-                add(kYesNo, "Was it " + au + " who wrote, \"" + clause + "\"?", "Yes");
-                add(kWhere, "Where in " + v.chapterRef() + " do we read, \"" + clause + "\"?",
+                add(YES_NO, "Was it " + au + " who wrote, \"" + clause + "\"?", "Yes");
+                add(WHERE, "Where in " + v.chapter_ref() + " do we read, \"" + clause + "\"?",
                     "Verse " + std::to_string(v.verse));
-                add(kWhere, "Which verse of " + v.chapterRef() + " says, \"" + clause + "\"?",
+                add(WHERE, "Which verse of " + v.chapter_ref() + " says, \"" + clause + "\"?",
                     "Verse " + std::to_string(v.verse));
-                add(kWhere,
+                add(WHERE,
                     "Which chapter of " + v.book + " says, \"" + clause + "\"?",
-                    "Chapter " + std::to_string(v.bookChapter));
-                add(kWhere, "Where, in " + v.book + ", is it written, \"" + clause + "\"?", ref);
-                add(kWhere, "Give the reference: \"" + clause + "\"", ref);
-                add(kWhere, "Name the chapter of " + v.book + " that says, \"" + clause + "\"",
-                    "Chapter " + std::to_string(v.bookChapter));
-                add(kWhere, "In which verse of " + v.chapterRef() + " do we read, \"" + clause +
+                    "Chapter " + std::to_string(v.book_chapter));
+                add(WHERE, "Where, in " + v.book + ", is it written, \"" + clause + "\"?", ref);
+                add(WHERE, "Give the reference: \"" + clause + "\"", ref);
+                add(WHERE, "Name the chapter of " + v.book + " that says, \"" + clause + "\"",
+                    "Chapter " + std::to_string(v.book_chapter));
+                add(WHERE, "In which verse of " + v.chapter_ref() + " do we read, \"" + clause +
                     "\"?", "Verse " + std::to_string(v.verse));
-                add(kYesNo, "True or false: " + ref + " says, \"" + clause + "\"", "True");
+                add(YES_NO, "True or false: " + ref + " says, \"" + clause + "\"", "True");
             }
         }
 
@@ -466,59 +466,59 @@ public:
             std::string lb = b;
             std::transform(lb.begin(), lb.end(), lb.begin(),
                            [](unsigned char ch) { return std::tolower(ch); });
-            if (b.size() < 5 || kStopWords.count(lb) || w[i].find('"') != std::string::npos)
+            if (b.size() < 5 || STOP_WORDS.count(lb) || w[i].find('"') != std::string::npos)
                 continue;
-            std::size_t from = clauseStart(w, i, 7);
-            if (from == i) from = clauseStart(w, i - 1, 5);
+            std::size_t from = clause_start(w, i, 7);
+            if (from == i) from = clause_start(w, i - 1, 5);
             std::size_t to = i + 1;
-            while (to < w.size() && to < i + 6 && !endsClause(w[to - 1])) ++to;
+            while (to < w.size() && to < i + 6 && !ends_clause(w[to - 1])) ++to;
             if (to == i + 1 && to < w.size()) to = std::min(w.size(), i + 4);
-            std::string left = withoutQuotes(joinWords(w, from, i));
+            std::string left = without_quotes(join_words(w, from, i));
             std::string tail = w[i].substr(w[i].find(b) + b.size());
-            std::string right = withoutQuotes(tail + " " + joinWords(w, i + 1, to));
+            std::string right = without_quotes(tail + " " + join_words(w, i + 1, to));
             if (left.empty()) continue;
-            std::string frag = cleanFragment(left + " ___" + right);
-            add(kMissing, "What word is missing in " + ref + ": \"" + frag + "\"?", capitalise(b));
-            add(kMissing, "What word completes this: \"" + frag + "\"?", capitalise(b));
-            add(kMissing, "Fill in the missing word from " + ref + ": \"" + frag + "\"",
+            std::string frag = clean_fragment(left + " ___" + right);
+            add(MISSING, "What word is missing in " + ref + ": \"" + frag + "\"?", capitalise(b));
+            add(MISSING, "What word completes this: \"" + frag + "\"?", capitalise(b));
+            add(MISSING, "Fill in the missing word from " + ref + ": \"" + frag + "\"",
                 capitalise(b));
-            add(kMissing, "Give the missing word: \"" + frag + "\"", capitalise(b));
+            add(MISSING, "Give the missing word: \"" + frag + "\"", capitalise(b));
         }
 
         // Follows / finish: split at a clause end in the middle of the verse.
         for (std::size_t k = 0; k + 1 < cl.size(); ++k) {
             std::size_t cut = cl[k].to;
             if (cut < 3 || w.size() - cut < 3) continue;
-            std::string first = cleanFragment(joinWords(w, 0, cut));
-            std::string rest = capitalise(cleanFragment(joinWords(w, cut, w.size())));
-            add(kFollows, "According to " + ref + ", what follows \"" + first + "\"?", rest);
-            add(kFollows, "What follows \"" + first + "\" in " + ref + "?", rest);
-            add(kFollows, "What follows \"" + first + "\"?", rest);
-            add(kFollows, "In " + ref + ", what follows \"" + first + "\"?", rest);
-            add(kFinish, "Finish this: \"" + first + " ...\"", rest);
-            add(kFinish, "Finish this verse, " + ref + ": \"" + first + " ...\"", rest);
-            add(kFinish, "Can you finish this: \"" + first + " ...\"?", rest);
+            std::string first = clean_fragment(join_words(w, 0, cut));
+            std::string rest = capitalise(clean_fragment(join_words(w, cut, w.size())));
+            add(FOLLOWS, "According to " + ref + ", what follows \"" + first + "\"?", rest);
+            add(FOLLOWS, "What follows \"" + first + "\" in " + ref + "?", rest);
+            add(FOLLOWS, "What follows \"" + first + "\"?", rest);
+            add(FOLLOWS, "In " + ref + ", what follows \"" + first + "\"?", rest);
+            add(FINISH, "Finish this: \"" + first + " ...\"", rest);
+            add(FINISH, "Finish this verse, " + ref + ": \"" + first + " ...\"", rest);
+            add(FINISH, "Can you finish this: \"" + first + " ...\"?", rest);
         }
 
         // Quote the whole verse.
-        add(kQuote, "Quote " + ref + ".", v.text);
-        add(kQuote, "Will you quote " + ref + "?", v.text);
-        add(kQuote, "Recite " + ref + ".", v.text);
+        add(QUOTE, "Quote " + ref + ".", v.text);
+        add(QUOTE, "Will you quote " + ref + "?", v.text);
+        add(QUOTE, "Recite " + ref + ".", v.text);
 
         // Why: "... because ..." and "..., for ...".
         for (std::size_t i = 3; i + 3 < w.size(); ++i) {
             std::string b = bare(w[i]);
             bool because = b == "because";
-            bool forClause = b == "for" && endsClause(w[i - 1]);
-            if (!because && !forClause) continue;
-            std::size_t from = sentenceStart(w, i, 12);
-            std::string pre = cleanFragment(joinWords(w, from, i));
-            std::string post = capitalise(cleanFragment(joinWords(w, i, std::min(w.size(), i + 18))));
-            if (splitWords(pre).size() < 3) continue;
-            pre = nouns_.lowerFirst(pre);
-            add(kWhy, "Why does " + au + " say, \"" + pre + "\"?", post);
-            add(kWhy, "Why, in " + ref + ", does " + au + " say, \"" + pre + "\"?", post);
-            add(kWhy, "According to " + ref + ", why " + pre + "?", post);
+            bool for_clause = b == "for" && ends_clause(w[i - 1]);
+            if (!because && !for_clause) continue;
+            std::size_t from = sentence_start(w, i, 12);
+            std::string pre = clean_fragment(join_words(w, from, i));
+            std::string post = capitalise(clean_fragment(join_words(w, i, std::min(w.size(), i + 18))));
+            if (split_words(pre).size() < 3) continue;
+            pre = nouns_.lower_first(pre);
+            add(WHY, "Why does " + au + " say, \"" + pre + "\"?", post);
+            add(WHY, "Why, in " + ref + ", does " + au + " say, \"" + pre + "\"?", post);
+            add(WHY, "According to " + ref + ", why " + pre + "?", post);
             break;
         }
 
@@ -526,14 +526,14 @@ public:
         for (std::size_t i = 3; i + 2 < w.size(); ++i) {
             std::string b = bare(w[i]);
             if (b != "by" && b != "through") continue;
-            std::size_t from = sentenceStart(w, i, 10);
-            std::string pre = cleanFragment(joinWords(w, from, i));
+            std::size_t from = sentence_start(w, i, 10);
+            std::string pre = clean_fragment(join_words(w, from, i));
             std::size_t to = i + 1;
-            while (to < w.size() && to < i + 10 && !endsClause(w[to - 1])) ++to;
-            std::string post = capitalise(cleanFragment(joinWords(w, i, to)));
-            if (splitWords(pre).size() < 3 || splitWords(post).size() < 2) continue;
-            add(kHow, "How does " + au + " finish this: \"" + pre + " ...\"?", post);
-            add(kHow, "How, according to " + ref + ", does this go on: \"" + pre + " ...\"?",
+            while (to < w.size() && to < i + 10 && !ends_clause(w[to - 1])) ++to;
+            std::string post = capitalise(clean_fragment(join_words(w, i, to)));
+            if (split_words(pre).size() < 3 || split_words(post).size() < 2) continue;
+            add(HOW, "How does " + au + " finish this: \"" + pre + " ...\"?", post);
+            add(HOW, "How, according to " + ref + ", does this go on: \"" + pre + " ...\"?",
                 post);
             break;
         }
@@ -541,14 +541,14 @@ public:
         // When: "... when ...".
         for (std::size_t i = 3; i + 3 < w.size(); ++i) {
             if (bare(w[i]) != "when") continue;
-            std::size_t from = sentenceStart(w, i, 10);
-            std::string pre = cleanFragment(joinWords(w, from, i));
+            std::size_t from = sentence_start(w, i, 10);
+            std::string pre = clean_fragment(join_words(w, from, i));
             std::size_t to = i + 1;
-            while (to < w.size() && to < i + 12 && !endsClause(w[to - 1])) ++to;
-            std::string post = capitalise(cleanFragment(joinWords(w, i, to)));
-            if (splitWords(pre).size() < 2) continue;
-            add(kWhen, "When does " + ref + " say, \"" + pre + "\"?", post);
-            add(kWhen, "When, according to " + ref + ", \"" + pre + "\"?", post);
+            while (to < w.size() && to < i + 12 && !ends_clause(w[to - 1])) ++to;
+            std::string post = capitalise(clean_fragment(join_words(w, i, to)));
+            if (split_words(pre).size() < 2) continue;
+            add(WHEN, "When does " + ref + " say, \"" + pre + "\"?", post);
+            add(WHEN, "When, according to " + ref + ", \"" + pre + "\"?", post);
             break;
         }
 
@@ -557,10 +557,10 @@ public:
             if (bare(w[i]) != "the" || bare(w[i + 2]) != "of") continue;
             std::string noun = bare(w[i + 1]);
             std::string owner = bare(w[i + 3]);
-            if (noun.size() < 4 || !kSubjectNames.count(owner) || w[i + 1] != noun) continue;
-            add(kWhose, "Whose " + noun + " does " + ref + " speak of?",
+            if (noun.size() < 4 || !SUBJECT_NAMES.count(owner) || w[i + 1] != noun) continue;
+            add(WHOSE, "Whose " + noun + " does " + ref + " speak of?",
                 "The " + noun + " of " + owner);
-            add(kWhose, "Whose, according to " + ref + ", is the " + noun + "?", owner + "'s");
+            add(WHOSE, "Whose, according to " + ref + ", is the " + noun + "?", owner + "'s");
             break;
         }
 
@@ -580,9 +580,9 @@ public:
                     if (i > 0) list += i + 1 == names.size() ? " and " : ", ";
                     list += names[i];
                 }
-                add(kGreet, "Whom does Paul greet in " + ref + "?", list);
-                add(kGreet, "Name the people Paul greets in " + ref + ".", list);
-                add(kGreet, "Whom, in " + ref + ", does Paul greet?", list);
+                add(GREET, "Whom does Paul greet in " + ref + "?", list);
+                add(GREET, "Name the people Paul greets in " + ref + ".", list);
+                add(GREET, "Whom, in " + ref + ", does Paul greet?", list);
             }
         }
         return out;
@@ -604,7 +604,7 @@ struct Crafted {
     const char* a;
 };
 
-const std::vector<Crafted> kCrafted = {
+const std::vector<Crafted> CRAFTED = {
     {"ABC", 1, 1, "Who, according to Romans 1:1, was called to be an apostle?", "Paul"},
     {"AC", 1, 16, "What is the power of God for salvation for everyone who believes?",
      "The Good News"},
@@ -673,7 +673,7 @@ const std::vector<Crafted> kCrafted = {
 // ---------------------------------------------------------------------------------------
 // Writers
 
-std::string lineHead(int chapter, int verse) {
+std::string line_head(int chapter, int verse) {
     char buf[8];
     std::snprintf(buf, sizeof buf, "%2d %2d\t", chapter, verse);
     return buf;
@@ -692,7 +692,7 @@ public:
         return lines_;
     }
     void line(int chapter, int verse, const std::string& body) {
-        out_ << lineHead(chapter, verse) << body << '\n';
+        out_ << line_head(chapter, verse) << body << '\n';
         ++lines_;
     }
 
@@ -704,7 +704,7 @@ private:
 
 // Verses without regular questions in a list: a run of the greetings of Romans 16, longer
 // than the four empty verses that sectoring by verse passes over within a chapter.
-bool inEmptyRun(char list, const Verse& v) {
+bool in_empty_run(char list, const Verse& v) {
     if (v.chapter != 16) return false;
     switch (list) {
         case 'A': return v.verse >= 6 && v.verse <= 12;
@@ -713,7 +713,7 @@ bool inEmptyRun(char list, const Verse& v) {
     }
 }
 
-std::uint64_t seedFor(const std::string& name) {
+std::uint64_t seed_for(const std::string& name) {
     std::uint64_t h = 1469598103934665603ULL;  // FNV-1a
     for (char c : name) {
         h ^= static_cast<unsigned char>(c);
@@ -725,59 +725,59 @@ std::uint64_t seedFor(const std::string& name) {
 // Draws up to n questions from the candidates: first a family by the list's weights, then
 // one of that family's questions; a family is drawn again only when the verse offers no
 // other.
-std::vector<QA> drawQuestions(Prng& rng, std::vector<QA> pool, int n,
-                              const std::array<int, kFamilies>& mix) {
+std::vector<QA> draw_questions(Prng& rng, std::vector<QA> pool, int n,
+                              const std::array<int, FAMILIES>& mix) {
     std::vector<QA> chosen;
-    std::set<int> usedFamilies;
+    std::set<int> used_families;
     while (static_cast<int>(chosen.size()) < n && !pool.empty()) {
-        std::array<int, kFamilies> weights{};
+        std::array<int, FAMILIES> weights{};
         for (const QA& qa : pool) weights[qa.family] = mix[qa.family];
-        bool anyFresh = false;
-        for (int f = 0; f < kFamilies; ++f)
-            if (weights[f] > 0 && !usedFamilies.count(f)) anyFresh = true;
-        if (anyFresh)
-            for (int f : usedFamilies) weights[f] = 0;
+        bool any_fresh = false;
+        for (int f = 0; f < FAMILIES; ++f)
+            if (weights[f] > 0 && !used_families.count(f)) any_fresh = true;
+        if (any_fresh)
+            for (int f : used_families) weights[f] = 0;
         if (std::all_of(weights.begin(), weights.end(), [](int x) { return x == 0; })) break;
         const int family = rng.weighted(std::vector<int>(weights.begin(), weights.end()));
         std::vector<std::size_t> members;
         for (std::size_t k = 0; k < pool.size(); ++k)
             if (pool[k].family == family) members.push_back(k);
         const std::size_t k = members[rng.below(static_cast<int>(members.size()))];
-        usedFamilies.insert(family);
+        used_families.insert(family);
         chosen.push_back(pool[k]);
         pool.erase(pool.begin() + static_cast<std::ptrdiff_t>(k));
     }
     return chosen;
 }
 
-int writeRegular(const std::filesystem::path& dir, char list, const std::vector<Verse>& verses,
+int write_regular(const std::filesystem::path& dir, char list, const std::vector<Verse>& verses,
                  const QuestionMaker& maker) {
     // Weights per family:    Who WhatIs Missing Follows Finish Quote Why How YesNo Where When Whose Greet
-    std::array<int, kFamilies> mix{};
+    std::array<int, FAMILIES> mix{};
     switch (list) {
         case 'A': mix = {30, 20, 10, 14, 16, 5, 20, 16, 10, 8, 16, 12, 10}; break;
         case 'B': mix = {26, 24, 8, 18, 12, 4, 24, 20, 12, 6, 18, 14, 10}; break;
         default: mix = {22, 16, 10, 12, 18, 6, 16, 16, 14, 10, 14, 10, 10}; break;
     }
     // Questions per verse 0..6, with a list-specific spread.
-    std::vector<int> perVerse;
+    std::vector<int> per_verse;
     switch (list) {
-        case 'A': perVerse = {4, 10, 20, 28, 20, 12, 6}; break;
-        case 'B': perVerse = {5, 12, 24, 26, 18, 10, 5}; break;
-        default: perVerse = {6, 14, 22, 24, 18, 10, 6}; break;
+        case 'A': per_verse = {4, 10, 20, 28, 20, 12, 6}; break;
+        case 'B': per_verse = {5, 12, 24, 26, 18, 10, 5}; break;
+        default: per_verse = {6, 14, 22, 24, 18, 10, 6}; break;
     }
-    Prng rng(seedFor(std::string("RJ.") + list));
+    Prng rng(seed_for(std::string("RJ.") + list));
     BankFile file(dir, std::string("RJ.") + list);
     for (const Verse& v : verses) {
         std::vector<QA> fixed;
-        for (const Crafted& c : kCrafted)
+        for (const Crafted& c : CRAFTED)
             if (c.chapter == v.chapter && c.verse == v.verse &&
                 std::string(c.lists).find(list) != std::string::npos)
-                fixed.push_back({kFamilies, c.q, c.a});
-        int n = rng.weighted(perVerse);
-        if (inEmptyRun(list, v) || v.text.empty()) continue;
-        const int fromTemplates = std::max(0, n - static_cast<int>(fixed.size()));
-        std::vector<QA> chosen = drawQuestions(rng, maker.all(v), fromTemplates, mix);
+                fixed.push_back({FAMILIES, c.q, c.a});
+        int n = rng.weighted(per_verse);
+        if (in_empty_run(list, v) || v.text.empty()) continue;
+        const int from_templates = std::max(0, n - static_cast<int>(fixed.size()));
+        std::vector<QA> chosen = draw_questions(rng, maker.all(v), from_templates, mix);
         // Hand-written questions go in among the drawn ones.
         for (const QA& qa : fixed)
             chosen.insert(chosen.begin() + rng.below(static_cast<int>(chosen.size()) + 1), qa);
@@ -789,7 +789,7 @@ int writeRegular(const std::filesystem::path& dir, char list, const std::vector<
 // A verse as it is printed for finishing or quoting. Romans 14:23 carries the closing
 // doxology in this translation (Romans 16:25-27 are left empty); its FTV text stops after
 // the verse's first sentence.
-std::string ftvText(const Verse& v) {
+std::string ftv_text(const Verse& v) {
     if (v.text.size() > 400) {
         std::size_t end = v.text.find(". ");
         if (end != std::string::npos) return v.text.substr(0, end + 1);
@@ -797,22 +797,22 @@ std::string ftvText(const Verse& v) {
     return v.text;
 }
 
-int writeFtv(const std::filesystem::path& dir, int primPct, const std::vector<Verse>& verses) {
-    const std::string name = primPct == 100 ? "FTV.00" : "FTV." + std::to_string(primPct);
-    Prng rng(seedFor(name));
+int write_ftv(const std::filesystem::path& dir, int prim_pct, const std::vector<Verse>& verses) {
+    const std::string name = prim_pct == 100 ? "FTV.00" : "FTV." + std::to_string(prim_pct);
+    Prng rng(seed_for(name));
     BankFile file(dir, name);
-    const std::vector<int> perVerse = {28, 42, 22, 8};
+    const std::vector<int> per_verse = {28, 42, 22, 8};
     const std::string primary = "abcde";
     for (std::size_t i = 0; i < verses.size(); ++i) {
         const Verse& v = verses[i];
-        const std::string text = ftvText(v);
-        if (splitWords(text).size() < 8) continue;  // the printed form needs five words
-        int n = rng.weighted(perVerse);
+        const std::string text = ftv_text(v);
+        if (split_words(text).size() < 8) continue;  // the printed form needs five words
+        int n = rng.weighted(per_verse);
         for (int k = 0; k < n; ++k) {
             // Kind: a primary letter a-e for PRIMPCT percent of the questions, otherwise
             // V (or VR, which readers take as kind R).
             std::string kind;
-            if (rng.percent(primPct)) {
+            if (rng.percent(prim_pct)) {
                 kind = std::string(1, primary[rng.below(5)]);
             } else {
                 kind = rng.percent(40) ? "VR" : "V";
@@ -828,9 +828,9 @@ int writeFtv(const std::filesystem::path& dir, int primPct, const std::vector<Ve
             std::string span = "1";
             if (i + 1 < verses.size() && rng.percent(18)) {
                 const Verse& next = verses[i + 1];
-                std::string joined = text + " " + ftvText(next);
+                std::string joined = text + " " + ftv_text(next);
                 if (next.chapter == v.chapter && !next.text.empty() &&
-                    6 + 5 + joined.size() <= kFtvLineLimit) {
+                    6 + 5 + joined.size() <= FTV_LINE_LIMIT) {
                     body = joined;
                     span = "2";
                 }
@@ -843,31 +843,31 @@ int writeFtv(const std::filesystem::path& dir, int primPct, const std::vector<Ve
 
 // Reference questions read after "According to Romans chapter 1 verse 5, " (CV Ref) or
 // "According to Romans chapter 1, " (CO Ref), so they start in lower case.
-int writeReference(const std::filesystem::path& dir, const std::string& name,
-                   const std::string& code, const std::vector<int>& perVerse,
+int write_reference(const std::filesystem::path& dir, const std::string& name,
+                   const std::string& code, const std::vector<int>& per_verse,
                    const std::vector<Verse>& verses, const QuestionMaker& maker,
                    const ProperNouns& nouns) {
-    Prng rng(seedFor(name));
+    Prng rng(seed_for(name));
     BankFile file(dir, name);
     for (const Verse& v : verses) {
         std::vector<QA> pool;
         for (QA qa : maker.all(v)) {
             // Only questions that read as a continuation: drop those that name the verse
             // themselves or that are commands.
-            if (qa.family == kFinish || qa.family == kQuote || qa.family == kGreet ||
-                qa.family == kWhere || qa.family == kYesNo)
+            if (qa.family == FINISH || qa.family == QUOTE || qa.family == GREET ||
+                qa.family == WHERE || qa.family == YES_NO)
                 continue;
             if (qa.q.find(v.ref()) != std::string::npos) continue;
-            if (qa.q.find(v.chapterRef()) != std::string::npos) continue;
-            qa.q = nouns.lowerFirst(qa.q);
+            if (qa.q.find(v.chapter_ref()) != std::string::npos) continue;
+            qa.q = nouns.lower_first(qa.q);
             // The printed prefix takes about 40 columns of the line; keep the rest short.
-            if (9 + qa.q.size() + 1 + qa.a.size() > kLineLimit) continue;
+            if (9 + qa.q.size() + 1 + qa.a.size() > LINE_LIMIT) continue;
             pool.push_back(std::move(qa));
         }
-        int n = rng.weighted(perVerse);
-        std::array<int, kFamilies> mix{};
+        int n = rng.weighted(per_verse);
+        std::array<int, FAMILIES> mix{};
         mix.fill(10);
-        for (const QA& qa : drawQuestions(rng, pool, n, mix))
+        for (const QA& qa : draw_questions(rng, pool, n, mix))
             file.line(v.chapter, v.verse, code + "\t" + qa.q + "\t" + qa.a);
     }
     return file.finish();
@@ -880,7 +880,7 @@ int main(int argc, char** argv) {
         std::cerr << "usage: make_demo_bank VERSES.tsv OUTPUT_FOLDER\n";
         return 2;
     }
-    const std::vector<Verse> verses = readVerses(argv[1]);
+    const std::vector<Verse> verses = read_verses(argv[1]);
     const std::filesystem::path dir = argv[2];
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
@@ -891,13 +891,13 @@ int main(int argc, char** argv) {
 
     std::map<std::string, int> totals;
     for (char list : {'A', 'B', 'C'})
-        totals[std::string("RJ.") + list] = writeRegular(dir, list, verses, maker);
-    for (int pct : kPrimPcts)
-        totals[pct == 100 ? "FTV.00" : "FTV." + std::to_string(pct)] = writeFtv(dir, pct, verses);
-    totals["cv.b"] = writeReference(dir, "cv.b", "CV", {45, 42, 13}, verses, maker, nouns);
-    totals["co.b"] = writeReference(dir, "co.b", "CO", {58, 34, 8}, verses, maker, nouns);
-    totals["cv.c"] = writeReference(dir, "cv.c", "CV", {40, 44, 16}, verses, maker, nouns);
-    totals["co.c"] = writeReference(dir, "co.c", "CO", {55, 35, 10}, verses, maker, nouns);
+        totals[std::string("RJ.") + list] = write_regular(dir, list, verses, maker);
+    for (int pct : PRIM_PCTS)
+        totals[pct == 100 ? "FTV.00" : "FTV." + std::to_string(pct)] = write_ftv(dir, pct, verses);
+    totals["cv.b"] = write_reference(dir, "cv.b", "CV", {45, 42, 13}, verses, maker, nouns);
+    totals["co.b"] = write_reference(dir, "co.b", "CO", {58, 34, 8}, verses, maker, nouns);
+    totals["cv.c"] = write_reference(dir, "cv.c", "CV", {40, 44, 16}, verses, maker, nouns);
+    totals["co.c"] = write_reference(dir, "co.c", "CO", {55, 35, 10}, verses, maker, nouns);
 
     for (const auto& [name, n] : totals) std::cout << name << ": " << n << " questions\n";
     return 0;

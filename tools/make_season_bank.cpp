@@ -2,13 +2,17 @@
 // Material.txt: the regular list A (RJ.A), the FTV file of Pct Prim FTV 100
 // (FTV.00) and the CV Ref and CO Ref files of lists A and B (cv.b, co.b). Every
 // verse of every book gets its questions from a fixed word list and a generator
-// seeded by the verse, so the same material always gives the same bank.
+// seeded by the verse, so the same material always gives the same bank. The bank
+// written is then counted as the program counts it, so a line the program would
+// refuse stops the generator with the program's own message.
 //   make_season_bank FOLDER
 #include <cstdint>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "bank/bank.h"
 #include "bank/season.h"
 
 namespace {
@@ -102,6 +106,9 @@ int main(int argc, char** argv) {
         write(folder, "FTV.00", ftv);
         write(folder, "cv.b", cv);
         write(folder, "co.b", co);
+        const tv::BankNames names{"RJ.A", "FTV.00", "cv.b", "co.b", ""};
+        auto counted = std::make_unique<tv::BankTables>();
+        tv::count_questions(tv::Files(folder), names, season, *counted);
     } catch (const std::exception& e) {
         std::cerr << "make_season_bank: " << e.what() << "\n";
         return 1;

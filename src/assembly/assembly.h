@@ -12,7 +12,7 @@
 #include "bank/textfile.h"
 #include "console/console.h"
 #include "console/random.h"
-#include "editor/style.h"
+#include "style/style.h"
 #include "sectors/sector_tables.h"
 
 namespace tv {
@@ -32,8 +32,8 @@ struct Assembly {
     const QuestionFile& F4;   // FTV
     const QuestionFile& F5;   // CV Ref
     const QuestionFile& F6;   // CO Ref
-    TextWriter& list;         // the list file (F10)
-    TextWriter& log;          // the message log "temp.txt" (F9)
+    TextWriter& list;         // the list file
+    TextWriter& log;          // the message log "temp.txt"
     int& RSET;                // row of the last progress message
     RepeatPoints& points;
     int V = 2;                // 1 = approve each quiz's specialty combination

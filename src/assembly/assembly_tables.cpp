@@ -30,7 +30,7 @@ void start_quizzes(AssemblyTables& at, RepeatPoints& points, const SectorTables&
     at.FTC4 = 'd';
     at.FTC5 = 'e';
     at.IPC = style.IPC;
-    at.ABAND3 = false;
+    at.share_abandoned = false;
     at.ABAND = 0;
     at.OLDIPC = 0;
     at.CHOICE = 0;

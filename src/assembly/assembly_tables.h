@@ -6,7 +6,7 @@
 
 #include "bank/interrogative.h"
 #include "bank/tables.h"
-#include "editor/style.h"
+#include "style/style.h"
 #include "sectors/sector_tables.h"
 #include "sectors/sectoring.h"
 
@@ -42,7 +42,7 @@ struct AssemblyTables {
     int IPC = 50;        // percent wanted; 50 = no share (also after giving it up)
     int INUM = 0;        // interrogatives wanted in this quiz
     int ITOT = 0;        // interrogatives drawn
-    bool ABAND3 = false; // the share was given up...
+    bool share_abandoned = false;  // the share was given up...
     int ABAND = 0;       // ...on this quiz...
     int OLDIPC = 0;      // ...at this percentage
 

@@ -125,11 +125,11 @@ void specialty_order(Assembly& a) {
 // type once; SIT has none.
 void run_finders(Assembly& a) {
     a.at.LAST = a.at.LASTO = 99;
-    bool ranF = false, ranR = false, ranO = false;
+    bool ftvs_done = false, refs_done = false, onlys_done = false;
     auto run = [&](char type) {
-        if (type == 'F' && !ranF) { ranF = true; FINDFTVS(a); }
-        if (type == 'R' && !ranR) { ranR = true; FINDREFS(a); }
-        if (type == 'O' && !ranO) { ranO = true; FINDONLYS(a); }
+        if (type == 'F' && !ftvs_done) { ftvs_done = true; FINDFTVS(a); }
+        if (type == 'R' && !refs_done) { refs_done = true; FINDREFS(a); }
+        if (type == 'O' && !onlys_done) { onlys_done = true; FINDONLYS(a); }
     };
     run(a.at.PRIORITY1);
     run(a.at.PRIORITY2);
@@ -228,7 +228,7 @@ void give_up_share(Assembly& a, bool too_many) {
     message_row(a);
     a.con.write("  **Abandoning " + num(at.IPC) + " Percent interrogatives on quiz " + num(Q2) + "**");
     a.log.writeln("Abandoning " + num(at.IPC) + " Percent interrogatives on quiz " + num(Q2));
-    at.ABAND3 = true;
+    at.share_abandoned = true;
     at.ABAND = Q2;
     at.OLDIPC = at.IPC;
     at.IPC = 50;

@@ -10,7 +10,7 @@
 #include "bank/tables.h"
 #include "bank/textfile.h"
 #include "console/console.h"
-#include "editor/style.h"
+#include "style/record.h"
 
 namespace tv {
 

@@ -40,7 +40,7 @@ struct BankNames {
     std::string F4;   // FTV questions
     std::string F5;   // CV Ref questions
     std::string F6;   // CO Ref questions
-    std::string F11;  // verse count file
+    std::string count_file;  // the verse index
 };
 
 struct BankTables {

@@ -173,7 +173,7 @@ void build_index(Console& con, const Files& files, const BankNames& names, const
     con.show();
     t.SCOUNT = VerseCounts{};  // the bank has no SIT file
     count_questions(files, names, season, t);
-    write_index(files, names.F11, season, t);
+    write_index(files, names.count_file, season, t);
 }
 
 bool load_index(const Files& files, const std::string& count_file, const Season& season,
@@ -211,7 +211,7 @@ void index_material(Console& con, const Files& files, const Style& s, const Bank
     t = BankTables{};
     con.clr();
     con.go(3, 3);
-    const bool build = s.INDX != 'N' || !found_on_path(files, names.F11, path_list);
+    const bool build = s.INDX != 'N' || !found_on_path(files, names.count_file, path_list);
 
     // The question files are counted in every run: an index kept from an earlier run
     // is checked against them, so that no reader takes the wrong lines.
@@ -222,17 +222,17 @@ void index_material(Console& con, const Files& files, const Style& s, const Bank
         count_questions(files, names, season, counted);
 
     show_sectoring(con);
-    if (!load_index(files, names.F11, season, t) || !same_counts(t, counted)) {
+    if (!load_index(files, names.count_file, season, t) || !same_counts(t, counted)) {
         build_index(con, files, names, season, counted);
         show_sectoring(con);
-        con.write_at(3, 4, "The verse index " + names.F11 +
+        con.write_at(3, 4, "The verse index " + names.count_file +
                                " did not match the question files; it was rebuilt.");
         con.clear_eol();
         // The next step clears the screen: let the user read the note first.
         con.write_at(3, 6, "Press Return to Continue ");
         con.wait_enter();
-        if (!load_index(files, names.F11, season, t))
-            throw IoError("read", names.F11, "the verse index just written does not read back");
+        if (!load_index(files, names.count_file, season, t))
+            throw IoError("read", names.count_file, "the verse index just written does not read back");
     }
     count_material(s, t);
 }

@@ -32,7 +32,7 @@ void start_program(Run& run, Random& rng, Clock& clock, const Season& season) {
     run.editor.season = season;
     rng.seed_with(clock.ticks_ms());
     run.S = run.NUM = run.FIX = 0;
-    run.at.ABAND3 = false;
+    run.at.share_abandoned = false;
 }
 
 bool run_cycle(Run& run, Console& con, const Files& files, Random& rng, Clock& clock,
@@ -58,7 +58,7 @@ bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& c
         {
             // Step 12 (docs/how-it-works.md 3.2): the packet is written to a side file;
             // the packet of the run before stays in place until this one is done.
-            TextWriter packet = files.replace_safely(run.F8);
+            TextWriter packet = files.replace_safely(run.packet_file);
             check_specialties(con, run);
             choose_approval(con, run);
             copies = make_quizzes(con, files, rng, clock, run, bank, packet);
@@ -82,7 +82,7 @@ void end_program(Console& con) {
 }
 
 void draw_banner(Console& con, Run& run) {
-    run.at.ABAND3 = false;
+    run.at.share_abandoned = false;
     con.clear();
     run.RSET = 4;
     con.text_background(BLUE);
@@ -157,8 +157,8 @@ RunBank load_bank(const Files& files, const BankNames& names) {
                  QuestionFile::load(files, names.F5), QuestionFile::load(files, names.F6)};
     // A count file that is there must be a readable file; a missing one is built.
     std::error_code ec;
-    if (std::filesystem::exists(std::filesystem::symlink_status(files.path(names.F11), ec)))
-        (void)files.read(names.F11);
+    if (std::filesystem::exists(std::filesystem::symlink_status(files.path(names.count_file), ec)))
+        (void)files.read(names.count_file);
     return bank;
 }
 
@@ -174,9 +174,9 @@ void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run) 
 }
 
 void name_run_files(Run& run) {
-    run.F8 = run.editor.style.NAME4 + ".qui";
-    run.F9 = "temp.txt";
-    run.F10 = run.editor.style.NAME4 + ".inf";
+    run.packet_file = run.editor.style.NAME4 + ".qui";
+    run.log_file = "temp.txt";
+    run.list_file = run.editor.style.NAME4 + ".inf";
 }
 
 void count_material(Console& con, const Files& files, Run& run, const std::string& path_list) {
@@ -187,7 +187,7 @@ void count_material(Console& con, const Files& files, Run& run, const std::strin
 }
 
 void make_sectors(Console& con, const Files& files, Run& run) {
-    sector_material(con, files, run.names.F11, run.settings, run.season, run.bank, run.sectors,
+    sector_material(con, files, run.names.count_file, run.settings, run.season, run.bank, run.sectors,
                     run.points);
     reset_availability(run.at, run.sectors);
 }
@@ -226,7 +226,7 @@ void prepare_quizzes(Console& con, Run& run, const RunBank& bank, TextWriter& li
 // the list file. The copy reads a line before it tests for the end, so an empty log
 // still gives one empty line.
 void copy_log(const Files& files, const Run& run, TextWriter& list) {
-    TextReader log = files.read(run.F9);
+    TextReader log = files.read(run.log_file);
     do list.writeln(log.read_line(254));
     while (!log.eof());
 }
@@ -251,8 +251,8 @@ void show_abandoned_share(Console& con, Run& run) {
 
 bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, Run& run,
                   const RunBank& bank, TextWriter& packet) {
-    TextWriter log = files.create(run.F9);
-    TextWriter list = files.replace_safely(run.F10);
+    TextWriter log = files.create(run.log_file);
+    TextWriter list = files.replace_safely(run.list_file);
     prepare_quizzes(con, run, bank, list);
 
     Assembly a{con,      rng,      clock,    run.settings, run.season, run.bank, run.sectors, run.at, run.quiz,
@@ -282,7 +282,7 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
 
     log.close();
     copy_log(files, run, list);
-    if (run.at.ABAND3) show_abandoned_share(con, run);
+    if (run.at.share_abandoned) show_abandoned_share(con, run);
     if (run.RSET > 4) {
         con.write_at(20, 3, " Quizzes Complete -- Press Return to Continue");
         con.wait_enter();
@@ -325,7 +325,7 @@ void print_copies(Console& con, const Files& files, Printer& printer, Run& run) 
     int refused = 0;  // copies the printer refused, which went to the copy file
     std::string why;
     for (int x = 1; x <= run.C1; ++x) {
-        TextReader in = files.read(run.F8);
+        TextReader in = files.read(run.packet_file);
         printer.begin_job(files.path(copy_file).string());
         while (!in.eof()) printer.print_line(in.read_line(79));
         if (std::string problem = printer.end_job(); !problem.empty()) {

@@ -10,7 +10,7 @@
 #include "assembly/quiz_tables.h"
 #include "bank/tables.h"
 #include "editor/editor.h"
-#include "editor/style.h"
+#include "style/style.h"
 #include "output/packet.h"
 #include "patterns/patterns.h"
 #include "sectors/sector_tables.h"
@@ -25,7 +25,7 @@ struct Run {
     Style settings;          // the run settings, read from the style file every run
     Editor editor;           // the editor's state; five of its fields come from the style too
     Patterns patterns;       // the pattern generator's working data
-    BankNames names;         // the bank's files: F3 F4 F5 F6 F11
+    BankNames names;         // the bank's files: F3 F4 F5 F6 and the count file
     BankTables bank;         // per-verse counts, totals of the material
     SectorTables sectors;    // the sectors of the run
     RepeatPoints points;     // specialty repeat points (kept from run to run when unused)
@@ -43,7 +43,7 @@ struct Run {
     int C1 = 0;              // printed copies asked for
 
     // The run's own files: packet, message log, question and sector list.
-    std::string F8, F9, F10;
+    std::string packet_file, log_file, list_file;
 
     // Set once at the start of the program.
     int S = 0, NUM = 0, FIX = 0;

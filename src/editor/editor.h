@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/style.h"
+#include "style/style.h"
 
 namespace tv {
 

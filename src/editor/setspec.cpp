@@ -27,8 +27,6 @@ std::string digit_cell(int d) { return " " + std::to_string(d); }
 
 }  // namespace
 
-int SPECS(const Style& s) { return s.FMAX + s.RMAX + s.OMAX + s.SMAX; }
-
 bool SETSPEC(Console& con, EditorStyle& s) {
     const std::string stored = s.TYP;
     std::string& TYP = s.TYP;

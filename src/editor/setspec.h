@@ -3,12 +3,9 @@
 // specialty window, giving the position-type line TYP.
 #pragma once
 #include "console/console.h"
-#include "editor/style.h"
+#include "style/style.h"
 
 namespace tv {
-
-// The number of specialty questions of every quiz of a run with a fixed pattern.
-int SPECS(const Style& s);
 
 // Draws the screen, cleans the stored TYP line and lets the user place the letters.
 // Returns true (in yellow on blue) when Return is pressed with exactly SPMAX letters

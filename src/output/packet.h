@@ -7,7 +7,7 @@
 #include "assembly/quiz_tables.h"
 #include "bank/season.h"
 #include "bank/textfile.h"
-#include "editor/style.h"
+#include "style/style.h"
 
 namespace tv {
 

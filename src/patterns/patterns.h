@@ -12,7 +12,7 @@
 #include "bank/textfile.h"
 #include "console/console.h"
 #include "console/random.h"
-#include "editor/style.h"
+#include "style/style.h"
 
 namespace tv {
 

@@ -7,7 +7,6 @@
 #include <cstdlib>
 
 #include "console/draws.h"
-#include "editor/setspec.h"
 #include "patterns/patterns.h"
 
 namespace tv {

@@ -187,15 +187,15 @@ void cut_chapters(const Style& st, const Season& season, SectorTables& t) {
     }
 }
 
-void count_chapter_sectors(const Files& files, const std::string& F11, const Style& st,
+void count_chapter_sectors(const Files& files, const std::string& count_file, const Style& st,
                            const Season& season, SectorTables& t) {
     const int S = t.SECTORS;
     const int rows = season.rows();
     for (SectorRow* row : {&t.QPS, &t.FPS, &t.RPS, &t.OPS, &t.SPS}) row->fill(0);
     const int start = count_line_of(st.BCHAP, st.BVER, rows);
     const int end = count_line_of(st.ECHAP, st.EVER, rows);
-    TextReader f11 = files.read(F11);
-    skip_to_line(f11, start);
+    TextReader counts = files.read(count_file);
+    skip_to_line(counts, start);
     t.EV[S] = st.EVER;
     for (int s = 1; s <= S; ++s) {
         // The lines of the sector's verses, within its chapters and the material. A
@@ -204,8 +204,8 @@ void count_chapter_sectors(const Files& files, const std::string& F11, const Sty
         const int first = std::max(count_line_of(t.BC[s], std::clamp(t.BV[s], 1, rows), rows), start);
         const int last = std::min(count_line_of(t.EC[s], std::clamp(t.EV[s], 0, rows), rows), end);
         if (first > last) continue;
-        skip_to_line(f11, first);
-        while (f11.line_no() <= last) READ11(f11, t, s);
+        skip_to_line(counts, first);
+        while (counts.line_no() <= last) READ11(counts, t, s);
     }
     for (int s = 1; s <= MAX_SECTORS; ++s) {
         t.TQPS[s] = t.QPS[s];
@@ -216,7 +216,7 @@ void count_chapter_sectors(const Files& files, const std::string& F11, const Sty
     }
 }
 
-int CHAPSEC(Console& con, const Files& files, const std::string& F11, const Style& style,
+int CHAPSEC(Console& con, const Files& files, const std::string& count_file, const Style& style,
             const Season& season, BankTables& bank, SectorTables& t) {
     bool entered = false;
     int QMAX = style.QMAX;
@@ -258,7 +258,7 @@ int CHAPSEC(Console& con, const Files& files, const std::string& F11, const Styl
         edit_counts(con, style, season, t);
 
         cut_chapters(style, season, t);
-        count_chapter_sectors(files, F11, style, season, t);
+        count_chapter_sectors(files, count_file, style, season, t);
 
         con.clr();
         con.writeln();

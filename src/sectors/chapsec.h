@@ -8,7 +8,7 @@
 #include "bank/tables.h"
 #include "bank/textfile.h"
 #include "console/console.h"
-#include "editor/style.h"
+#include "style/style.h"
 #include "sectors/sector_tables.h"
 
 namespace tv {
@@ -17,14 +17,14 @@ namespace tv {
 // that accepted the table (never Esc). When the material has more chapters than
 // questions per quiz, SECTORS is raised to the number of chapters. On acceptance
 // the list file NAME4 + ".inf" is rewritten with the sector table.
-int CHAPSEC(Console& con, const Files& files, const std::string& F11, const Style& style,
+int CHAPSEC(Console& con, const Files& files, const std::string& count_file, const Style& style,
             const Season& season, BankTables& bank, SectorTables& t);
 
 // The cut of the chapters into SECTORS sectors by the allocation CS (no screen).
 void cut_chapters(const Style& style, const Season& season, SectorTables& t);
 // Counts the questions of each sector from the verse count file; copies them into
 // the sector totals.
-void count_chapter_sectors(const Files& files, const std::string& F11, const Style& style,
+void count_chapter_sectors(const Files& files, const std::string& count_file, const Style& style,
                            const Season& season, SectorTables& t);
 
 }  // namespace tv

@@ -9,7 +9,7 @@
 #include "bank/tables.h"
 #include "bank/textfile.h"
 #include "console/console.h"
-#include "editor/style.h"
+#include "style/style.h"
 #include "sectors/sector_tables.h"
 
 namespace tv {

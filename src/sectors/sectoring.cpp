@@ -6,21 +6,21 @@
 
 namespace tv {
 
-CountLine read_count_line(TextReader& f11) {
+CountLine read_count_line(TextReader& counts) {
     CountLine c;
-    c.CH = static_cast<int>(f11.read_int());
-    c.VS = static_cast<int>(f11.read_int());
-    c.A = static_cast<int>(f11.read_int());
-    c.B = static_cast<int>(f11.read_int());
-    c.C2 = static_cast<int>(f11.read_int());
-    c.D = static_cast<int>(f11.read_int());
-    c.SS = static_cast<int>(f11.read_int());
-    f11.skip_line();
+    c.CH = static_cast<int>(counts.read_int());
+    c.VS = static_cast<int>(counts.read_int());
+    c.A = static_cast<int>(counts.read_int());
+    c.B = static_cast<int>(counts.read_int());
+    c.C2 = static_cast<int>(counts.read_int());
+    c.D = static_cast<int>(counts.read_int());
+    c.SS = static_cast<int>(counts.read_int());
+    counts.skip_line();
     return c;
 }
 
-CountLine READ11(TextReader& f11, SectorTables& t, int S) {
-    CountLine c = read_count_line(f11);
+CountLine READ11(TextReader& counts, SectorTables& t, int S) {
+    CountLine c = read_count_line(counts);
     if (S >= 1 && S <= MAX_SECTORS) {
         t.QPS[S] += c.A;
         t.FPS[S] += c.B;
@@ -172,9 +172,9 @@ namespace {
 // Reads count lines up to the end of the material until one holds regular
 // questions. The lines passed over give their specialty counts to sector s, so that
 // every specialty question of the material belongs to exactly one sector.
-bool next_regular_verse(TextReader& f11, int end_line, SectorTables& t, int s, CountLine& cur) {
-    while (f11.line_no() <= end_line) {
-        CountLine c = read_count_line(f11);
+bool next_regular_verse(TextReader& counts, int end_line, SectorTables& t, int s, CountLine& cur) {
+    while (counts.line_no() <= end_line) {
+        CountLine c = read_count_line(counts);
         if (c.A >= 1) {
             cur = c;
             return true;
@@ -187,18 +187,18 @@ bool next_regular_verse(TextReader& f11, int end_line, SectorTables& t, int s, C
 // Walks the regular questions of the material, closing each sector when it holds its
 // planned number. A sector that closes inside a verse shares it with the next one;
 // a verse's specialty counts go to the sector in which it is first reached.
-void walk_questions(const Files& files, const std::string& F11, const Style& st,
+void walk_questions(const Files& files, const std::string& count_file, const Style& st,
                     const Season& season, SectorTables& t) {
     const int S = t.SECTORS;
     const int rows = season.rows();
     const int end_line = count_line_of(st.ECHAP, st.EVER, rows);
-    TextReader f11 = files.read(F11);
-    skip_to_line(f11, count_line_of(st.BCHAP, st.BVER, rows));
+    TextReader counts = files.read(count_file);
+    skip_to_line(counts, count_line_of(st.BCHAP, st.BVER, rows));
 
     int s = 1;
     CountLine cur;
-    if (!next_regular_verse(f11, end_line, t, s, cur))
-        throw IoError("sector the material with", F11, "no verse of the material holds a regular question");
+    if (!next_regular_verse(counts, end_line, t, s, cur))
+        throw IoError("sector the material with", count_file, "no verse of the material holds a regular question");
     t.BC[1] = cur.CH;
     t.BV[1] = cur.VS;
     add_specialty(t, 1, cur);
@@ -216,10 +216,10 @@ void walk_questions(const Files& files, const std::string& F11, const Style& st,
         }
         if (used == cur.A) {
             used = 0;
-            if (!next_regular_verse(f11, end_line, t, s, cur))
-                throw IoError("sector the material with", F11,
+            if (!next_regular_verse(counts, end_line, t, s, cur))
+                throw IoError("sector the material with", count_file,
                               "its verses hold fewer regular questions than the material's count",
-                              f11.line_no());
+                              counts.line_no());
             if (placed == 0) {
                 t.BC[s] = cur.CH;
                 t.BV[s] = cur.VS;
@@ -232,16 +232,16 @@ void walk_questions(const Files& files, const std::string& F11, const Style& st,
     // of every line after its first verse.
     t.EC[S] = st.ECHAP;
     t.EV[S] = st.EVER;
-    f11.rewind();
+    counts.rewind();
     const int first = count_line_of(t.BC[S], t.BV[S], rows);
-    skip_to_line(f11, first + 1);
+    skip_to_line(counts, first + 1);
     if (first < end_line)
-        while (f11.line_no() <= end_line) add_specialty(t, S, read_count_line(f11));
+        while (counts.line_no() <= end_line) add_specialty(t, S, read_count_line(counts));
 }
 
 }  // namespace
 
-void RESECTOR(Console& con, const Files& files, const std::string& F11, const Style& style,
+void RESECTOR(Console& con, const Files& files, const std::string& count_file, const Style& style,
               const Season& season, const BankTables& bank, SectorTables& t) {
     t.MINQZ = bank.TQUEST / t.SECTORS;
     con.writeln();
@@ -254,7 +254,7 @@ void RESECTOR(Console& con, const Files& files, const std::string& F11, const St
 
     plan_sector_sizes(t, bank.TQUEST);
     clear_specialty(t);
-    walk_questions(files, F11, style, season, t);
+    walk_questions(files, count_file, style, season, t);
     t.RES = true;
 }
 
@@ -330,7 +330,7 @@ bool verse_attempt(const Style& st, const Season& season, const BankTables& bank
 
 }  // namespace
 
-void sector_by_verse(Console& con, const Files& files, const std::string& F11,
+void sector_by_verse(Console& con, const Files& files, const std::string& count_file,
                      const Style& style, const Season& season, BankTables& bank, SectorTables& t) {
     const int S = t.SECTORS;
     t.QPS.fill(0);
@@ -347,7 +347,7 @@ void sector_by_verse(Console& con, const Files& files, const std::string& F11,
     } while (!ok && C1 != -1);
 
     if (C1 == -1) {
-        RESECTOR(con, files, F11, style, season, bank, t);
+        RESECTOR(con, files, count_file, style, season, bank, t);
     } else {
         // The rest of the material goes to the last sector, up to its end.
         while (in_material(style, p)) take_verse(season, bank, t, S, p, &style);
@@ -360,7 +360,7 @@ void sector_by_verse(Console& con, const Files& files, const std::string& F11,
 // ---------------------------------------------------------------------------------
 // After sectoring
 
-void sector_followup(Console& con, const Files& files, const std::string& F11,
+void sector_followup(Console& con, const Files& files, const std::string& count_file,
                      const Style& style, const Season& season, BankTables& bank, SectorTables& t,
                      int last_key) {
     if (last_key == key::ESC) throw RunAbandoned{"Esc after sectoring"};
@@ -378,7 +378,7 @@ void sector_followup(Console& con, const Files& files, const std::string& F11,
     const int k = take_key(con);
     if (k >= 32 && k < 256) con.write(static_cast<char>(k));
     if (k == 'Y' || k == 'y') {
-        RESECTOR(con, files, F11, style, season, bank, t);
+        RESECTOR(con, files, count_file, style, season, bank, t);
         DISPLAY(con, style, season, bank, t);
         while (take_key(con) == key::BACKSPACE) {
         }
@@ -387,7 +387,7 @@ void sector_followup(Console& con, const Files& files, const std::string& F11,
     }
 }
 
-void sector_material(Console& con, const Files& files, const std::string& F11,
+void sector_material(Console& con, const Files& files, const std::string& count_file,
                      const Style& style, const Season& season, BankTables& bank, SectorTables& t,
                      RepeatPoints& rp) {
     t = SectorTables{};
@@ -399,21 +399,21 @@ void sector_material(Console& con, const Files& files, const std::string& F11,
 
     int last_key = -1;
     if (style.SEC1 == 'C') {
-        last_key = CHAPSEC(con, files, F11, style, season, bank, t);
+        last_key = CHAPSEC(con, files, count_file, style, season, bank, t);
         t.RES = false;
     } else if (style.SEC1 == 'Q') {
-        RESECTOR(con, files, F11, style, season, bank, t);
+        RESECTOR(con, files, count_file, style, season, bank, t);
         t.RES = true;
         DISPLAY(con, style, season, bank, t);
         con.keys(TABLE_KEYS);
         con.wait_for_key();
     } else {
-        sector_by_verse(con, files, F11, style, season, bank, t);
+        sector_by_verse(con, files, count_file, style, season, bank, t);
         con.keys(TABLE_KEYS);
         do last_key = take_key(con);
         while (last_key == 191);
     }
-    sector_followup(con, files, F11, style, season, bank, t, last_key);
+    sector_followup(con, files, count_file, style, season, bank, t, last_key);
 
     con.clr();
     for (int s = 1; s <= MAX_SECTORS; ++s) copy_totals(t, s);

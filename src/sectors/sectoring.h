@@ -10,7 +10,7 @@
 #include "bank/tables.h"
 #include "bank/textfile.h"
 #include "console/console.h"
-#include "editor/style.h"
+#include "style/style.h"
 #include "sectors/sector_tables.h"
 
 namespace tv {
@@ -48,16 +48,16 @@ void compute_repeat_points(const Style& style, const BankTables& bank, RepeatPoi
 // The planned sector sizes of sectoring by question: QPS[1..SECTORS].
 void plan_sector_sizes(SectorTables& t, int TQUEST);
 // Sectoring by question. Sets the sectors, MINQZ and RES; leaves the cursor at
-// column 1, row 5. Reads the verse count file `F11`.
-void RESECTOR(Console& con, const Files& files, const std::string& F11, const Style& style,
+// column 1, row 5. Reads the verse count file `count_file`.
+void RESECTOR(Console& con, const Files& files, const std::string& count_file, const Style& style,
               const Season& season, const BankTables& bank, SectorTables& t);
 // Sectoring by verse, falling back to RESECTOR when no target works; draws the table.
-void sector_by_verse(Console& con, const Files& files, const std::string& F11,
+void sector_by_verse(Console& con, const Files& files, const std::string& count_file,
                      const Style& style, const Season& season, BankTables& bank, SectorTables& t);
 
 // After sectoring: abandons on Esc as the last key taken (pass -1 when none was taken)
 // or when MINQZ is 0; warns of early repeats and offers to resector.
-void sector_followup(Console& con, const Files& files, const std::string& F11,
+void sector_followup(Console& con, const Files& files, const std::string& count_file,
                      const Style& style, const Season& season, BankTables& bank, SectorTables& t,
                      int last_key);
 
@@ -65,7 +65,7 @@ void sector_followup(Console& con, const Files& files, const std::string& F11,
 // follow-up, and the copy of the counts into the sector totals. SECTORS may come out
 // larger than the style's QMAX (chapter sectoring); SECTORS2 follows it.
 // The caller resets the availability marks of the assembly afterwards.
-void sector_material(Console& con, const Files& files, const std::string& F11,
+void sector_material(Console& con, const Files& files, const std::string& count_file,
                      const Style& style, const Season& season, BankTables& bank, SectorTables& t,
                      RepeatPoints& rp);
 

@@ -113,7 +113,7 @@ TEST(Regular, InterrogativeShareGivesExactlyTheWantedCount) {
         EXPECT_EQ(found, 4) << "quiz " << q;
         EXPECT_EQ(regular_sectors(w).size(), 10u);
     }
-    EXPECT_FALSE(w.at.ABAND3);
+    EXPECT_FALSE(w.at.share_abandoned);
     EXPECT_TRUE(w.log_lines().empty());
 }
 
@@ -127,7 +127,7 @@ TEST(Regular, ImpossibleShareIsGivenUpWithItsMessages) {
         // Every sector holds questions of one kind only: no replacement can help, so
         // none is tried (each regular question reads the clock once, step 3).
         EXPECT_EQ(w.clock.ticks_ms(), 1000u + 3 * 10);
-        EXPECT_TRUE(w.at.ABAND3);
+        EXPECT_TRUE(w.at.share_abandoned);
         EXPECT_EQ(w.at.ABAND, 1);
         EXPECT_EQ(w.at.OLDIPC, 40);
         EXPECT_EQ(w.at.IPC, 50);
@@ -147,7 +147,7 @@ TEST(Regular, ShareOfFiftyLeavesTheMarksAlone) {
     w.prepare();  // IPC 50: no index built, nothing replaced
     w.at.INT[1] = {false, true, true, true};
     w.choose(1, all_n(10));
-    EXPECT_FALSE(w.at.ABAND3);
+    EXPECT_FALSE(w.at.share_abandoned);
     EXPECT_TRUE(w.log_lines().empty());
 }
 

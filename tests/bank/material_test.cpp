@@ -55,12 +55,12 @@ TEST(BankNames, FromLevelListAndPctPrimFtv) {
     };
     for (const Case& c : cases) {
         const BankNames n = bank_names(c.s);
-        SCOPED_TRACE(c.want.F11);
+        SCOPED_TRACE(c.want.count_file);
         EXPECT_EQ(n.F3, c.want.F3);
         EXPECT_EQ(n.F4, c.want.F4);
         EXPECT_EQ(n.F5, c.want.F5);
         EXPECT_EQ(n.F6, c.want.F6);
-        EXPECT_EQ(n.F11, c.want.F11);
+        EXPECT_EQ(n.count_file, c.want.count_file);
     }
 }
 

@@ -108,7 +108,7 @@ TEST(Banner, RowsOneAndTwentyFiveInTheirColoursAndABlueBody) {
     Devices d({});
     tv::Run run;
     run.RSET = 17;
-    run.at.ABAND3 = true;
+    run.at.share_abandoned = true;
     draw_banner(d.con, run);
     const Screen& s = d.screen();
     EXPECT_EQ(s.line(1), "  Tallyvane 30.0" + std::string(40, ' ') + " Romans and James");
@@ -123,7 +123,7 @@ TEST(Banner, RowsOneAndTwentyFiveInTheirColoursAndABlueBody) {
     for (int r = 2; r <= 24; ++r) EXPECT_TRUE(s.line(r).empty() && s.at(80, r).bg == BLUE) << r;
     EXPECT_EQ(std::tuple(s.col(), s.row(), s.fg(), s.bg()), std::tuple(1, 3, YELLOW, BLUE));
     EXPECT_EQ(run.RSET, 4);
-    EXPECT_FALSE(run.at.ABAND3);
+    EXPECT_FALSE(run.at.share_abandoned);
 }
 
 TEST(Run, AnAutomaticRunWritesThePacketAndTheListAndEndsOnTheClosingScreen) {

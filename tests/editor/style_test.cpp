@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editor/style.h"
+#include "style/style.h"
 #include "support/support.h"
 
 using namespace tv;

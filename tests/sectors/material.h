@@ -6,7 +6,7 @@
 #include "bank/season.h"
 #include "bank/tables.h"
 #include "console/console.h"
-#include "editor/style.h"
+#include "style/style.h"
 #include "sectors/sector_tables.h"
 #include "support/support.h"
 

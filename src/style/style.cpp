@@ -1,4 +1,4 @@
-#include "editor/style.h"
+#include "style/style.h"
 
 #include <algorithm>
 #include <cctype>
@@ -30,6 +30,8 @@ void to_book(const Season& season, int& chapter, std::string& book, int& offset)
 }
 
 }  // namespace
+
+int SPECS(const Style& s) { return s.FMAX + s.RMAX + s.OMAX + s.SMAX; }
 
 EditorStyle to_editor(const Style& s, const Season& season) {
     EditorStyle e;

@@ -1,37 +1,15 @@
-// The quiz style record, its file (the style name plus ".spe", 29 lines) and the
-// hand-off file "temp2.txt" through which the editor names the style to run.
+// The file of a quiz style (the style name plus ".spe", 29 lines), the range of its
+// settings, the form's view of its chapters, and the hand-off file "temp2.txt"
+// through which the editor names the style to run.
 #pragma once
 #include <string>
 #include <vector>
 
 #include "bank/season.h"
 #include "bank/textfile.h"
+#include "style/record.h"
 
 namespace tv {
-
-// The 29 settings of a style, in file order. Chapters are numbered across the books
-// of the material (Romans 1-16, then James 1-5 as 17-21). Letters are stored upper-case.
-struct Style {
-    char LG = 'F';
-    int BCHAP = 1, BVER = 1;
-    int ECHAP = 1, EVER = 1;
-    std::string NAME4;
-    int LPP = 60;
-    char OUT = 'P';
-    int QMAX = 20;
-    char REGLST = 'A';
-    int AB = 16, IPC = 50;
-    char INDX = 'Y';
-    int QNUM = 10;
-    char SEC1 = 'V';
-    int REPEATPCT = 0;
-    int SPMAX = 0, SPMIN = 0, FMAX = 0, FMIN = 0, RMAX = 0, RMIN = 0, OMAX = 0, OMIN = 0,
-        SMAX = 0, SMIN = 0;
-    int PRIMPCT = 100;
-    int SPEARLY = 1, SPLATE = 30;
-    char SETSPC = 'N';
-    std::string TYP = std::string(30, 'n');
-};
 
 // The editor's form of the record: chapters within their book, with the book text
 // (a blank and the book's letter, " R") and the offset to the absolute chapter
@@ -40,6 +18,9 @@ struct EditorStyle : Style {
     std::string BBK = " R", EBK = " R";
     int ADDB = 0, ADDE = 0;
 };
+
+// The number of specialty questions of every quiz of a run with a fixed pattern.
+int SPECS(const Style& s);
 
 // Absolute chapters into book + chapter within the book, and back.
 EditorStyle to_editor(const Style& s, const Season& season);
