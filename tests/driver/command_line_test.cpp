@@ -24,12 +24,10 @@ TEST(CommandLine, OptionsAreReadOrRefused) {
         {{"--init", "ws", "--bogus"}, Action::Wrong, "ws", false},
         {{"--help", "--bogus"}, Action::Help, "", false},
         {{"--demo", "--init", "a b"}, Action::Init, "a b", true},
-        {{"--init=ws"}, Action::Init, "ws", false},
         {{"--init", "ws", "--demo=hebrews-peter"}, Action::Init, "ws", true},
         {{"--init", "ws", "--demo=../up"}, Action::Wrong, "ws", true},
         {{"--init"}, Action::Wrong, "", false},
         {{"--demo"}, Action::Wrong, "", true},
-        {{"--init", "a", "--init", "b"}, Action::Wrong, "a", false},
         {{"somewhere"}, Action::Wrong, "", false},
     };
     for (const Case& c : cases) {

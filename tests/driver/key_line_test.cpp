@@ -65,7 +65,8 @@ const std::pair<int, std::string> WALK[] = {
 TEST(KeyLine, TextScrollsBetweenTheTitleAndTheKeys) {
     Screen s;
     s.write("title");
-    const KeyHint keys[] = {{"Esc", std::string(90, 'x')}};
+    const std::string wide(90, 'x');
+    const KeyHint keys[] = {{"Esc", wide}};
     s.set_keys(keys);
     s.go(1, 24);
     s.writeln("last");  // the line end moves nothing yet
@@ -75,7 +76,7 @@ TEST(KeyLine, TextScrollsBetweenTheTitleAndTheKeys) {
     s.go(75, 24);
     s.write("wrapped");
     EXPECT_EQ(std::tuple(s.text(23, 75), s.line(24), s.line(25)),
-              std::tuple("wrappe", "d", " Esc " + std::string(75, 'x')));
+              std::tuple("wrappe", "d", " Esc " + wide.substr(0, 75)));
     s.clear();
     s.go(1, 25);
     s.write("free");

@@ -107,7 +107,7 @@ TEST(StyleLibrary, ShiftDRemovesExactlyTheHighlightedLine) {
 // file is not saved over, and nothing else changes either.
 TEST(StyleLibrary, ASaveNeverLeavesAListedStyleWithoutItsFileNorReplacesAReadOnlyOne) {
     Workspace ws("Kept\nEnter New Specs\n");
-    ScriptFace none({});
+    ScriptFace none(std::vector<int>{});
     Console con(none);
     Editor ed;
     ed.style = READIN(ws.files, "Kept.spe", default_season());
