@@ -7,21 +7,15 @@
 
 using namespace tv;
 
-namespace {
-
 // The style of the example workspace with another layout (line 6) and way of
 // sectoring (line 13).
-std::string with_layout(std::string style, char out, char sec) {
+static std::string with_layout(std::string style, char out, char sec) {
     size_t at = 0;
-    for (int line = 1; line <= 12; ++line) {
+    for (int line = 1; line <= 12; ++line, at = style.find('\n', at) + 1)
         if (line == 6) style[at] = out;
-        at = style.find('\n', at) + 1;
-    }
     style[at] = sec;
     return style;
 }
-
-}  // namespace
 
 // The three-book workspace of examples/hebrews-peter, run in each layout and by each
 // way of sectoring: every reference of the packet names a book of the season with a
@@ -47,24 +41,19 @@ TEST(SecondMaterial, RunsInEveryLayoutAndByEveryWayOfSectoring) {
             start_program(run, rng, clock, season);
             ASSERT_TRUE(run_cycle(run, con, dir.files(), rng, clock, printer, "")) << trace;
             EXPECT_EQ(con.screen().text(1, 57, 22), " Hebrews and 1-2 Peter");
-            EXPECT_EQ(con.screen().line(25).substr(0, 18), " Return Style menu");
 
             const std::string packet = dir.read("HebPeter.qui");
             EXPECT_NE(packet.find("H 1:1 to Q 3:18"), std::string::npos) << trace;
             int refs = 0;
             for (std::sregex_iterator m(packet.begin(), packet.end(), reference), end; m != end; ++m, ++refs) {
-                const Book* book = season.book_for_key(std::tolower((*m)[1].str()[0]));
-                ASSERT_NE(book, nullptr) << m->str();
-                const int ch = std::stoi((*m)[2]), vs = std::stoi((*m)[3]);
-                ASSERT_LE(ch, book->chapters()) << m->str();
-                EXPECT_LE(vs, season.verses(book->offset + ch)) << m->str();
+                const Book* book = season.book_for_key((*m)[1].str()[0]);
+                ASSERT_TRUE(book && std::stoi((*m)[2]) <= book->chapters()) << m->str();
+                EXPECT_LE(std::stoi((*m)[3]), season.verses(book->offset + std::stoi((*m)[2]))) << m->str();
             }
             EXPECT_EQ(refs, 10 * run.sectors.SECTORS) << trace;
             int names = 0;
-            for (std::sregex_iterator m(packet.begin(), packet.end(), named), end; m != end; ++m, ++names) {
-                const std::string name = (*m)[2];
-                EXPECT_TRUE(name == "Hebrews" || name == "1 Peter" || name == "2 Peter") << m->str();
-            }
+            for (std::sregex_iterator m(packet.begin(), packet.end(), named), end; m != end; ++m, ++names)
+                EXPECT_TRUE(std::regex_match((*m)[2].str(), std::regex("Hebrews|[12] Peter"))) << m->str();
             EXPECT_GE(names, 10) << trace;  // a CV Ref in every quiz at least
 
             const std::string list = dir.read("HebPeter.inf");

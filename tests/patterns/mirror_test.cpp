@@ -2,44 +2,36 @@
 // the next.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "patterns/patterns.h"
 #include "patterns_support.h"
 
 using namespace tv;
 using tv::test::generating;
 
-namespace {
-
-// A 30-letter pattern with the given letters at the given positions.
-std::string with(std::initializer_list<std::pair<int, char>> letters) {
-    std::string p(30, 'n');
-    for (auto [pos, c] : letters) p[pos - 1] = c;
-    return p;
-}
-
-}  // namespace
-
 // Position X of the window takes position SPLATE - X + 1: a reversal for a window
 // from position 1; for a later window the last SPEARLY - 1 positions are lost and
 // the regular positions before the window move in. Positions outside the window
 // keep their letters.
 TEST(Mirror, WindowTakesItsLettersCountedFromPositionOne) {
-    struct Case {
-        int early, late;
-        std::string before, after;
-    };
-    const Case cases[] = {
-        {1, 10, with({{1, 'F'}, {3, 'R'}, {10, 'O'}}), with({{1, 'O'}, {8, 'R'}, {10, 'F'}})},
+    const std::tuple<int, int, std::string, std::string> cases[] = {  // window, letters before and after
+        {1, 10, "F1 R3 O10", "O1 R8 F10"},
         // 5-20: 5 -> 16, 8 -> 13; the O at 20 and the S at 18 are lost; 25 stays.
-        {5, 20, with({{5, 'F'}, {8, 'R'}, {18, 'S'}, {20, 'O'}, {25, 'F'}}),
-         with({{13, 'R'}, {16, 'F'}, {25, 'F'}})},
+        {5, 20, "F5 R8 S18 O20 F25", "R13 F16 F25"},
         // A window no longer than SPEARLY - 1 loses everything in it.
-        {10, 12, with({{10, 'F'}, {11, 'R'}, {12, 'O'}, {13, 'F'}}), with({{13, 'F'}})},
+        {10, 12, "F10 R11 O12 F13", "F13"},
     };
-    for (const Case& c : cases) {
-        std::string p = c.before;
-        mirror(p, c.early, c.late);
-        EXPECT_EQ(p, c.after) << "window " << c.early << "-" << c.late;
+    const auto pattern = [](const std::string& letters) {
+        std::string p(30, 'n');
+        std::istringstream in(letters);
+        for (std::string at; in >> at;) p[std::stoi(at.substr(1)) - 1] = at[0];
+        return p;
+    };
+    for (const auto& [early, late, before, after] : cases) {
+        std::string p = pattern(before);
+        mirror(p, early, late);
+        EXPECT_EQ(p, pattern(after)) << "window " << early << "-" << late;
     }
 }
 
@@ -56,8 +48,7 @@ TEST(Mirror, LateWindowsKeepFewerSpecialtiesAtTheirEnd) {
         Patterns P;
         std::string pat = SPECPAT(P, s, r);
         ASSERT_EQ(count_specialties(pat), 3) << pat;
-        for (int p = 6; p <= 10; ++p) head += pat[p - 1] != 'n';
-        for (int p = 26; p <= 30; ++p) tail += pat[p - 1] != 'n';
+        for (int p = 0; p < 5; ++p) head += pat[5 + p] != 'n', tail += pat[25 + p] != 'n';
     }
     EXPECT_LT(tail * 4, head) << "head " << head << " tail " << tail;
 }
