@@ -51,24 +51,3 @@ TEST(Screen, ClearToEndOfRowUsesTheCurrentBackgroundAndKeepsTheCursor) {
     EXPECT_EQ(s.at(9, 2).bg, tv::BLACK);
     EXPECT_EQ(s.col(), 10);
 }
-
-TEST(Screen, NumbersAreRightAlignedAndWidenWhenNeeded) {
-    Screen s;
-    s.go(1, 1);
-    s.write_num(7, 3);
-    s.write_num(12345, 3);
-    s.write_num(-4, 0);
-    EXPECT_EQ(s.line(1), "  712345-4");
-}
-
-TEST(Screen, ClearFillsEverythingAndHomesTheCursor) {
-    Screen s;
-    s.text_background(tv::BLUE);
-    s.go(5, 5);
-    s.write("x");
-    s.clear();
-    EXPECT_EQ(s.at(5, 5).ch, ' ');
-    EXPECT_EQ(s.at(80, 25).bg, tv::BLUE);
-    EXPECT_EQ(s.col(), 1);
-    EXPECT_EQ(s.row(), 1);
-}

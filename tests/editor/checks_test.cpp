@@ -42,17 +42,6 @@ const CheckCase CHECKS[] = {
 
 }  // namespace
 
-TEST(Checks, TheSampleAndAHandSetStylePass) {
-    Editor ed = sample_editor();
-    EXPECT_EQ(failing_check(ed.style), 0);
-    by_hand(ed.style);
-    EXPECT_EQ(failing_check(ed.style), 0);
-    // James 1 after Romans 16; the same chapter in order of verses.
-    ed.style.BBK = " R", ed.style.BCHAP = 16, ed.style.BVER = 27;
-    ed.style.EBK = " J", ed.style.ADDE = 16, ed.style.ECHAP = 1, ed.style.EVER = 1;
-    EXPECT_EQ(failing_check(ed.style), 0);
-}
-
 TEST(Checks, EachCheckFailingAloneShowsTheErrorUntilReturnAndSendsTheCursorToItsField) {
     for (const CheckCase& c : CHECKS) {
         Editor ed = sample_editor();
@@ -100,118 +89,6 @@ TEST(Checks, HandEditedHugeLimitsAreComparedWithoutOverflow) {
     }
 }
 
-TEST(Checks, AStyleThatFailsCanNeitherBeAcceptedNorLeft) {
-    Editor ed = sample_editor();
-    ed.style.SPLATE = 25;
-    FormSession f(ed);
-    // Up from row 6 goes through the checks too; then the fault is mended at Window end.
-    f.run({UP, RET, '1', '8', ESC, RET}, Field::BeginChapter);
-    EXPECT_EQ(f.ed.style.SPLATE, 18);
-    EXPECT_EQ(f.result, std::optional<bool>(true));
-}
-
-TEST(Checks, PrimMovesToTheAllowedValues) {
-    const std::pair<int, int> cases[] = {
-        {85, 89}, {60, 60}, {40, 59}, {250, 100}, {0, 59},   {56, 59},  {57, 57}, {61, 69},
-        {67, 69}, {68, 68}, {70, 70}, {71, 79},  {77, 79},  {78, 78},  {80, 80}, {81, 89},
-        {88, 88}, {90, 90}, {91, 99}, {96, 99},  {97, 97},  {100, 100}, {101, 100},
-    };
-    for (auto [typed, becomes] : cases) EXPECT_EQ(PRIM(typed), becomes) << typed;
-}
-
-TEST(ChapterRules, BookKeys) {
-    // Romans 16, then J: James 1:1.
-    Editor a = sample_editor();
-    a.style.BCHAP = 16, a.style.BVER = 20;
-    FormSession ja(a);
-    ja.run({'x', 'J'}, Field::BeginBook);
-    EXPECT_EQ(ja.ed.style.BBK, " J");
-    EXPECT_EQ(ja.ed.style.ADDB, 16);
-    EXPECT_EQ(ja.ed.style.BCHAP, 1);
-    EXPECT_EQ(ja.ed.style.BVER, 1);
-    EXPECT_EQ(ja.text(14, 6, 23), " J  Chapter:  1 Ver:  1");
-    EXPECT_EQ(ja.cursor(), pos(Field::BeginBook));
-    // James 4:20 to Romans with r: chapter kept, verse within Romans 4 (25 verses).
-    Editor b = sample_editor();
-    b.style.BBK = " J", b.style.ADDB = 16, b.style.BCHAP = 4, b.style.BVER = 17;
-    b.style.ECHAP = 5;
-    FormSession ro(b);
-    ro.run({'r'}, Field::BeginBook);
-    EXPECT_EQ(ro.ed.style.BBK, " R");
-    EXPECT_EQ(ro.ed.style.ADDB, 0);
-    EXPECT_EQ(ro.ed.style.BCHAP, 4);
-    EXPECT_EQ(ro.ed.style.BVER, 17);
-    // End book Romans 9:30, then J: James 5:20.
-    Editor c = sample_editor();
-    c.style.EBK = " R", c.style.ADDE = 0, c.style.ECHAP = 9, c.style.EVER = 30;
-    FormSession je(c);
-    je.run({'j'}, Field::EndBook);
-    EXPECT_EQ(je.ed.style.EBK, " J");
-    EXPECT_EQ(je.ed.style.ECHAP, 5);
-    EXPECT_EQ(je.ed.style.EVER, 20);
-    EXPECT_EQ(je.text(14, 8, 23), " J  Chapter:  5 Ver: 20");
-    // End James 3:18 to Romans 3: the verse stays (Romans 3 has 31).
-    Editor d = sample_editor();
-    d.style.ECHAP = 3, d.style.EVER = 18;
-    FormSession re(d);
-    re.run({'R'}, Field::EndBook);
-    EXPECT_EQ(re.ed.style.ECHAP, 3);
-    EXPECT_EQ(re.ed.style.EVER, 18);
-    EXPECT_EQ(re.ed.style.ADDE, 0);
-}
-
-TEST(ChapterRules, TypedChaptersAndVerses) {
-    struct Case {
-        char level;
-        Field field;
-        std::vector<int> keys;
-        int chapter, verse;
-    } cases[] = {
-        {'F', Field::BeginChapter, {'1', '2'}, 12, 21},  // begin verse 30 lowered
-        {'F', Field::BeginChapter, {'5'}, 5, 21},
-        {'F', Field::EndChapter, {'8'}, 8, 39},            // end verse set to the last
-        {'F', Field::EndChapter, {'2', '9'}, 16, 27},
-        {'L', Field::BeginChapter, {'1', '0'}, 12, 21},
-        {'L', Field::BeginChapter, {'7'}, 8, 30},
-        {'L', Field::BeginChapter, {'3'}, 5, 21},
-        {'L', Field::BeginChapter, {'1', '5'}, 13, 14},
-        {'L', Field::BeginChapter, {'6'}, 6, 23},
-        {'L', Field::EndChapter, {'1', '0'}, 8, 39},
-        {'L', Field::EndChapter, {'7'}, 6, 23},
-        {'L', Field::EndChapter, {'2', RET}, 5, 21},
-        {'L', Field::EndChapter, {'1', '4'}, 13, 14},
-        {'F', Field::BeginVerse, {'4', '0'}, 1, 32},
-        {'F', Field::EndVerse, {'3', '5'}, 16, 27},
-    };
-    for (const Case& c : cases) {
-        Editor ed = sample_editor();
-        ed.style.LG = c.level;
-        ed.style.BVER = 30;
-        ed.style.EBK = " R", ed.style.ADDE = 0, ed.style.ECHAP = 16, ed.style.EVER = 27;
-        FormSession f(ed);
-        f.run(c.keys, c.field);
-        bool begin = c.field == Field::BeginChapter || c.field == Field::BeginVerse;
-        const EditorStyle& s = f.ed.style;
-        EXPECT_EQ(begin ? s.BCHAP : s.ECHAP, c.chapter) << c.level << " case " << &c - cases;
-        EXPECT_EQ(begin ? s.BVER : s.EVER, c.verse) << c.level << " case " << &c - cases;
-        int row = begin ? 6 : 8;
-        EXPECT_EQ(f.text(27, row, 2), (c.chapter < 10 ? " " : "") + std::to_string(c.chapter));
-        EXPECT_EQ(f.text(35, row, 2), (c.verse < 10 ? " " : "") + std::to_string(c.verse));
-    }
-}
-
-TEST(ChapterRules, JamesChaptersStopAtFive) {
-    Editor ed = sample_editor();
-    ed.style.BBK = " J", ed.style.ADDB = 16;
-    FormSession f(ed);
-    f.run({'9'}, Field::BeginChapter);
-    EXPECT_EQ(f.ed.style.BCHAP, 5);
-    FormSession l(ed);
-    l.ed.style.LG = 'L';
-    l.run({'2', RET}, Field::BeginChapter);  // level L leaves James alone
-    EXPECT_EQ(l.ed.style.BCHAP, 2);
-}
-
 TEST(ChapterRules, LevelLBeginBookKeyMovesToAnAllowedChapterAtVerseOne) {
     const std::tuple<int, int, int> cases[] = {
         // chapter before, chapter after, verse after (verse before is 9)
@@ -226,19 +103,4 @@ TEST(ChapterRules, LevelLBeginBookKeyMovesToAnAllowedChapterAtVerseOne) {
         EXPECT_EQ(f.ed.style.BCHAP, after) << before;
         EXPECT_EQ(f.ed.style.BVER, verse) << before;
     }
-}
-
-TEST(Specwarn, WritesItsLinesAndWaitsForTwoReturns) {
-    ScriptFace face({RET});
-    Console con(face);
-    con.normal();
-    con.clr();
-    EXPECT_THROW(SPECWARN(con), ScriptExhausted);
-    EXPECT_EQ(con.screen().line(3), "  One specialty has zero questions.");
-    EXPECT_EQ(con.screen().line(5), "  Change the maximum for that specialty to zero.");
-    EXPECT_EQ(con.screen().line(7), "  Press return to continue.");
-    ScriptFace two({RET, RET});
-    Console con2(two);
-    SPECWARN(con2);
-    EXPECT_EQ(two.left(), 0u);
 }
