@@ -5,8 +5,8 @@
 #
 # Nothing outlives a script: the program runs under a time limit of its own
 # ($TV_E2E_LIMIT seconds), the traps end the tmux server on every way out a script
-# can see, and a watch inside the tmux server ends the server as soon as the script
-# is gone, even when it was killed outright.
+# can see, and a watch inside the tmux server ends the server and removes the files
+# as soon as the script is gone, even when it was killed outright.
 set -u
 program=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 source_dir=$2
@@ -86,7 +86,7 @@ session=tv0
 new_session() {
   if [ $runs = 0 ]; then
     tm new-session -d -s watch \
-      "while kill -0 $$ 2>/dev/null; do sleep 1; done; tmux -L $socket kill-server" ||
+      "while kill -0 $$ 2>/dev/null; do sleep 1; done; rm -rf '$top'; tmux -L $socket kill-server" ||
       fail "tmux could not start"
   fi
   old=$session
