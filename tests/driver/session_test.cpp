@@ -193,9 +193,10 @@ const Session SESSIONS[] = {
     // the first prompt.
     {"practice_by_hand", "<Ret><Esc><Ret><Ret><Ret><Down><Ret>xnyyyyyyyyyY<Ret>0<Ret><Ret>"
                          "<Ret><Esc><Ret><Ret><Ret><Down><Ret><Esc><Up><Ret>"},
-    // Practice in the tab layout, then P on the closing screen: a word, then 2 copies.
+    // Practice in the tab layout, then P on the closing screen: a word, then 2 copies
+    // (a blank after the number is no fault).
     {"practice_tab_copies", "<Ret><Down><Down><Down><Down>t<Esc><Ret><Ret><Ret><Ret>P<Ret>two<Ret>"
-                            "2<Ret><Ret><Up><Ret>"},
+                            "2 <Ret><Ret><Up><Ret>"},
     // Season (page layout, sectored by verse) with 14 quizzes: the repeat warning,
     // declined.
     {"season_page", "<Down><Down><Down><Ret><Right><Right>14<Ret><Esc><Ret><Ret><Ret><Ret>n<Ret>"
@@ -203,9 +204,10 @@ const Session SESSIONS[] = {
     // League (card layout, sectored by question) with 6 quizzes.
     {"league_card", "<Down><Ret><Right><Right>6<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>"},
     // JamesCup (tab layout, sectored by chapter, a fixed pattern) with 5 quizzes: a
-    // wrong total on the chapter screen, then a right one.
+    // wrong total on the chapter screen, another with a zero on the last chapter
+    // (which counts as one sector), then a right one.
     {"jamescup_chapters", "<Down><Down><Ret><Right><Right>5<Ret><Esc><Ret><Ret><Ret>5<Down><Ret>"
-                          "<Down><Down><Down>3<Up><Ret><Ret><Ret><Ret><Up><Ret>"},
+                          "<Down><Down><Down>0<Up><Ret><Down>3<Up><Ret><Ret><Ret><Ret><Up><Ret>"},
     // Deleting from the menu: League with Shift-D; D on "Enter New Specs" and on
     // Exit, d on a style change nothing.
     // A new style from the template: typed on the form, refused by the checks and
@@ -222,8 +224,9 @@ const Session SESSIONS[] = {
     {"approval_esc", "<Ret><Esc><Ret><Ret><Ret><Down><Esc><Up><Ret>"},
     // A style file edited by hand with 101 quizzes: kept by the form, not run.
     {"refused_style", "<Ret><Esc><Ret><Ret><Up><Ret>"},
-    // Values beyond the limits of the fields of a new style's form, then left.
-    {"form_limits", "<Down><Down><Down><Down><Ret>99<Ret>99<Ret><Ret><Ret>x<Ret>45<Ret>99<Ret>"
+    // Values beyond the limits of the fields of a new style's form (and James for a
+    // begin chapter of 6), then left.
+    {"form_limits", "<Down><Down><Down><Down><Ret>6<Left>j<Right>99<Ret>99<Ret><Ret><Ret>x<Ret>45<Ret>99<Ret>"
                     "40<Ret>456<Ret>0<Ret>101<Ret>q<Ret>9<Ret>9<Ret>9<Ret><Esc><Esc><Up><Ret>"},
     // A verse index that does not match the bank, with reindexing off: rebuilt, with a
     // note; the second run reuses it as it stands.

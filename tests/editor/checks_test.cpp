@@ -92,7 +92,7 @@ TEST(Checks, HandEditedHugeLimitsAreComparedWithoutOverflow) {
 TEST(ChapterRules, LevelLBeginBookKeyMovesToAnAllowedChapterAtVerseOne) {
     const std::tuple<int, int, int> cases[] = {
         // chapter before, chapter after, verse after (verse before is 9)
-        {3, 5, 1}, {7, 8, 1}, {10, 12, 1}, {15, 13, 1}, {6, 6, 9}, {12, 12, 9},
+        {3, 5, 1}, {7, 8, 1}, {10, 12, 1}, {15, 13, 1}, {16, 13, 1}, {6, 6, 9}, {12, 12, 9},
     };
     for (auto [before, after, verse] : cases) {
         Editor ed = sample_editor();
