@@ -98,19 +98,6 @@ struct Devices {
 
 }  // namespace
 
-TEST(Run, TheInterrogativeShareGivenUpIsNoticedAtTheEnd) {
-    // No question without an interrogative opening: 0 percent is given up on quiz 1.
-    Workspace ws({.IPC = 0});
-    Devices d(TO_SECTORS + "\r");
-    tv::Run run;
-    EXPECT_THROW(d.cycle(run, ws.files), ScriptExhausted);  // waiting on the notice
-    EXPECT_EQ(ws.dir.read("temp.txt"), "Abandoning 0 Percent interrogatives on quiz 1\n");
-    EXPECT_EQ(d.screen().line(6), "    **Abandoning 0 Percent interrogatives on quiz 1**");
-    EXPECT_EQ(d.screen().line(7), "    0 Percent interrogatives abandoned on quiz 1");
-    EXPECT_EQ(d.screen().at(5, 7).bg, RED);
-
-}
-
 TEST(Run, ASpecialtyWithoutQuestionsInTheMaterialStopsTheRun) {
     Workspace ws({.ftv = false});
     Devices d(TO_SECTORS + "\r");
@@ -123,26 +110,6 @@ TEST(Run, ASpecialtyWithoutQuestionsInTheMaterialStopsTheRun) {
     EXPECT_EQ(again.face.left(), 0u);
     EXPECT_EQ(ws.dir.read("SmallOut.qui"), "");
     EXPECT_FALSE(ws.dir.exists("SmallOut.inf"));
-}
-
-TEST(Program, OnlyTheExactWordExitEndsTheProgram) {
-    // Names that only look like "Exit" are run like any other, back to the menu.
-    for (std::string name : {"exit", "Exit ", "EXIT"}) {
-        Workspace ws({.name = name});
-        Devices d(TO_SECTORS + AUTOMATIC);
-        EXPECT_THROW(d.run(ws.files), ScriptExhausted) << name;
-        EXPECT_EQ(ws.dir.read("temp2.txt"), name + "\n");
-        EXPECT_EQ(ws.count("SmallOut.qui", "Quiz Number"), 2) << name;
-        EXPECT_EQ(d.screen().text(6, 33, 15), (name + std::string(15, ' ')).substr(0, 15));
-    }
-    // "Exit" on the menu: the end, white on black.
-    Workspace ws;
-    Devices d({ext(key::UP), key::ENTER});
-    EXPECT_EQ(d.run(ws.files), 0);
-    EXPECT_EQ(ws.dir.read("temp2.txt"), "Exit\n");
-    for (int r = 1; r <= 25; ++r)
-        EXPECT_TRUE(d.screen().line(r).empty() && d.screen().at(80, r).bg == BLACK);
-    EXPECT_EQ(d.screen().fg(), WHITE);
 }
 
 // A full disk while the run writes its packet or its list ends the program with an
