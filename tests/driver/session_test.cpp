@@ -215,6 +215,8 @@ const Session SESSIONS[] = {
                           "<Down><Down><Down>0<Up><Ret><Down>3<Up><Ret><Ret><Ret><Ret><Up><Ret>"},
     // Deleting from the menu: League with Shift-D; D on "Enter New Specs" and on
     // Exit, d on a style change nothing.
+    // JamesCup up to the approval menu, left there: the list file holds the sectors.
+    {"jamescup_esc", "<Down><Down><Ret><Esc><Ret><Ret><Ret><Ret><Ret>n<Ret><Down><Esc><Up><Ret>"},
     // A new style from the template: typed on the form, refused by the checks and
     // mended, its specialty types placed by hand, run; then its form again, left.
     {"new_style", "<Down><Down><Down><Down><Ret>2<Right>5<Down><Left><Left>r<Right>4<Right>20<Down>"
@@ -230,9 +232,9 @@ const Session SESSIONS[] = {
     // A style file edited by hand with 101 quizzes: kept by the form, not run.
     {"refused_style", "<Ret><Esc><Ret><Ret><Up><Ret>"},
     // Values beyond the limits of the fields of a new style's form (and James for a
-    // begin chapter of 6), then left.
+    // begin chapter of 6); on the title other keys wait, Down goes back; then left.
     {"form_limits", "<Down><Down><Down><Down><Ret>6<Left>j<Right>99<Ret>99<Ret><Ret><Ret>x<Ret>45<Ret>99<Ret>"
-                    "40<Ret>456<Ret>0<Ret>101<Ret>q<Ret>9<Ret>9<Ret>9<Ret><Esc><Esc><Up><Ret>"},
+                    "40<Ret>456<Ret>0<Ret>101<Ret>q<Ret>9<Ret>9<Ret>9<Ret><Esc>x<Down><Esc><Esc><Up><Ret>"},
     // A verse index that does not match the bank, with reindexing off: rebuilt, with a
     // note; the second run reuses it as it stands.
     {"stale_index", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Ret><Ret><Esc><Ret><Ret><Ret><Ret><Ret>"

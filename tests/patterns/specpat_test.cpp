@@ -103,3 +103,13 @@ TEST(Specpat, SettingsThatCannotBeMetAreReported) {
         }
     }
 }
+
+TEST(Specpat, NoSpecialtiesGivesThirtyRegularPositions) {
+    EditorStyle s = generating(3, 22, 0, 0, {0, 0}, {0, 0}, {0, 0}, {0, 0});
+    for (int seed = 1; seed <= 20; ++seed) {
+        Random r(seed);
+        Patterns P;
+        EXPECT_EQ(SPECPAT(P, s, r), std::string(30, 'n'));
+        EXPECT_EQ(P.K, 0);
+    }
+}
