@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "console/console.h"
 #include "console/screen.h"
 
 using tv::Screen;
@@ -50,4 +51,19 @@ TEST(Screen, ClearToEndOfRowUsesTheCurrentBackgroundAndKeepsTheCursor) {
     EXPECT_EQ(s.at(80, 2).bg, tv::GREEN);
     EXPECT_EQ(s.at(9, 2).bg, tv::BLACK);
     EXPECT_EQ(s.col(), 10);
+}
+
+// The work area is rows 2-24: the banner's rows 1 and 25 stay, the cursor goes to row 3.
+TEST(Console, ClrClearsRowsTwoToTwentyFourInBlue) {
+    tv::ScriptFace face;
+    tv::Console con(face);
+    for (int row = 1; row <= 25; ++row) con.write_at(1, row, "text");
+    con.normal();
+    con.clr();
+    for (int row = 1; row <= 25; ++row) {
+        const bool work = row >= 2 && row <= 24;
+        EXPECT_EQ(con.screen().line(row), work ? "" : "text") << row;
+        EXPECT_EQ(con.screen().at(80, row).bg, work ? tv::BLUE : tv::BLACK) << row;
+    }
+    EXPECT_EQ(std::pair(con.screen().col(), con.screen().row()), std::pair(1, 3));
 }

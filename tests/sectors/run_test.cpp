@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "material.h"
+#include "sectors/display.h"
 #include "sectors/sectoring.h"
 
 using namespace tv;
@@ -63,4 +64,21 @@ TEST(FollowUp, AnEmptySectorAbandonsTheRunAfterTheTable) {
     Console con(face);
     EXPECT_THROW(run(m, con), RunAbandoned);
     EXPECT_EQ(con.screen().line(9), "   1 R  1: 1  1: 1   5   0   0   0   0    2 R  2: 1  3: 1   1   0   0   0   0");
+}
+
+// The totals under the sector table count every sector, the last one too: a
+// specialty found only there is not taken for one without questions.
+TEST(SectorTable, TotalsCountEverySector) {
+    Style st;
+    st.BCHAP = 1, st.BVER = 1, st.ECHAP = 1, st.EVER = 10;
+    SectorTables t;
+    t.SECTORS = 3;
+    for (int s = 1; s <= 3; ++s) t.BC[s] = t.EC[s] = 1, t.BV[s] = t.EV[s] = 3 * s, t.QPS[s] = 2;
+    t.FPS[3] = 4, t.RPS[3] = 1, t.OPS[3] = 2, t.SPS[3] = 3;
+    BankTables bank;
+    bank.FQUEST = 99;
+    ScriptFace face;
+    Console con(face);
+    DISPLAY(con, st, bank, t);
+    EXPECT_EQ(std::tuple(bank.RQUEST, bank.FQUEST, bank.OQUEST, bank.SQUEST), std::tuple(1, 4, 2, 3));
 }
