@@ -244,6 +244,9 @@ const Session SESSIONS[] = {
     {"no_interrogatives", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Ret><Ret><Up><Ret>"},
     // A style named like the menu's last entry in capitals is run like any other.
     {"exit_lookalike", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>"},
+    // The only FTV question lies outside the material: the warning, then back to the
+    // menu with an empty packet.
+    {"no_ftv_in_material", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>"},
     {"delete_style", "<Down>D<Down><Down><Down>D<Down>D<Down>d<Down><Up><Up><Ret>"},
 };
 

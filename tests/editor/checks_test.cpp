@@ -104,3 +104,55 @@ TEST(ChapterRules, LevelLBeginBookKeyMovesToAnAllowedChapterAtVerseOne) {
         EXPECT_EQ(f.ed.style.BVER, verse) << before;
     }
 }
+
+TEST(ChapterRules, TypedChaptersAndVerses) {
+    struct Case {
+        char level;
+        Field field;
+        std::vector<int> keys;
+        int chapter, verse;
+    } cases[] = {
+        {'F', Field::BeginChapter, {'1', '2'}, 12, 21},  // begin verse 30 lowered
+        {'F', Field::BeginChapter, {'5'}, 5, 21},
+        {'F', Field::EndChapter, {'8'}, 8, 39},            // end verse set to the last
+        {'F', Field::EndChapter, {'2', '9'}, 16, 27},
+        {'L', Field::BeginChapter, {'1', '0'}, 12, 21},
+        {'L', Field::BeginChapter, {'7'}, 8, 30},
+        {'L', Field::BeginChapter, {'3'}, 5, 21},
+        {'L', Field::BeginChapter, {'1', '5'}, 13, 14},
+        {'L', Field::BeginChapter, {'6'}, 6, 23},
+        {'L', Field::EndChapter, {'1', '0'}, 8, 39},
+        {'L', Field::EndChapter, {'7'}, 6, 23},
+        {'L', Field::EndChapter, {'2', RET}, 5, 21},
+        {'L', Field::EndChapter, {'1', '4'}, 13, 14},
+        {'F', Field::BeginVerse, {'4', '0'}, 1, 32},
+        {'F', Field::EndVerse, {'3', '5'}, 16, 27},
+    };
+    for (const Case& c : cases) {
+        Editor ed = sample_editor();
+        ed.style.LG = c.level;
+        ed.style.BVER = 30;
+        ed.style.EBK = " R", ed.style.ADDE = 0, ed.style.ECHAP = 16, ed.style.EVER = 27;
+        FormSession f(ed);
+        f.run(c.keys, c.field);
+        bool begin = c.field == Field::BeginChapter || c.field == Field::BeginVerse;
+        const EditorStyle& s = f.ed.style;
+        EXPECT_EQ(begin ? s.BCHAP : s.ECHAP, c.chapter) << c.level << " case " << &c - cases;
+        EXPECT_EQ(begin ? s.BVER : s.EVER, c.verse) << c.level << " case " << &c - cases;
+        int row = begin ? 6 : 8;
+        EXPECT_EQ(f.text(27, row, 2), (c.chapter < 10 ? " " : "") + std::to_string(c.chapter));
+        EXPECT_EQ(f.text(35, row, 2), (c.verse < 10 ? " " : "") + std::to_string(c.verse));
+    }
+}
+
+TEST(ChapterRules, JamesChaptersStopAtFive) {
+    Editor ed = sample_editor();
+    ed.style.BBK = " J", ed.style.ADDB = 16;
+    FormSession f(ed);
+    f.run({'9'}, Field::BeginChapter);
+    EXPECT_EQ(f.ed.style.BCHAP, 5);
+    FormSession l(ed);
+    l.ed.style.LG = 'L';
+    l.run({'2', RET}, Field::BeginChapter);  // level L leaves James alone
+    EXPECT_EQ(l.ed.style.BCHAP, 2);
+}

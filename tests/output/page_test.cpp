@@ -30,18 +30,6 @@ QuizTables quiz_of(const std::string& types, const std::vector<int>& lines) {
     return q;
 }
 
-// Pages of a packet (split at form feeds) and the position on which each starts.
-std::vector<std::string> pages(const std::string& packet) {
-    std::vector<std::string> out;
-    size_t start = 0, ff;
-    while ((ff = packet.find('\f', start)) != std::string::npos) {
-        out.push_back(packet.substr(start, ff - start));
-        start = ff + 1;
-    }
-    EXPECT_EQ(start, packet.size()) << "the quiz must end with a form feed";
-    return out;
-}
-
 Style page_style(int LPP) {
     Style s = test::golden_style('P');
     s.LPP = LPP;

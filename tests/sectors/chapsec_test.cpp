@@ -11,17 +11,6 @@ namespace {
 
 const int DOWN = ext(key::DOWN), UP = ext(key::UP);
 
-// Runs CHAPSEC with the keys given; returns the key that accepted the table.
-int chapsec(Material& m, Console& con) {
-    m.done();
-    return CHAPSEC(con, m.files(), COUNT_FILE, m.style, m.bank, m.t);
-}
-
-// Runs CHAPSEC until the keys run out; the screen stays for the test to read.
-void chapsec_until_keys_run_out(Material& m, Console& con) {
-    EXPECT_THROW(chapsec(m, con), ScriptExhausted);
-}
-
 }  // namespace
 
 TEST(Chapsec, MoreChaptersThanQuestionsRaisesTheSectorsForTheRestOfTheRun) {
