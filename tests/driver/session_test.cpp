@@ -247,6 +247,10 @@ const Session SESSIONS[] = {
     // The only FTV question lies outside the material: the warning, then back to the
     // menu with an empty packet.
     {"no_ftv_in_material", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>"},
+    // Four specialties in windows of 1-10 and 1-12: the two closest spacings of the
+    // generator's extra cards.
+    {"window_1_10", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>"},
+    {"window_1_12", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>"},
     {"delete_style", "<Down>D<Down><Down><Down>D<Down>D<Down>d<Down><Up><Up><Ret>"},
 };
 
