@@ -1,9 +1,9 @@
 // Whole sessions of the program on the demo workspace (shipped styles, demo bank),
 // each compared with a transcript in tests/data/sessions/: every screen the program
-// waited on (text, colours, cursor), the keys given there, and every file the session
-// wrote or changed. The transcripts were read through by hand against the screens'
-// and files' layouts; after a deliberate change, run with TV_GOLDEN_UPDATE=1 to write
-// them anew and read the difference before committing it.
+// waited on (the rows that changed, their colours, the cursor), the keys given there,
+// the screen left at the end, and every file the session wrote or changed.
+// A transcript is written by a run of the program with TV_GOLDEN_UPDATE=1 and read
+// before it is committed; any later difference is a change of behaviour to look at.
 #include <gtest/gtest.h>
 
 #include <deque>
