@@ -23,15 +23,6 @@ TEST(TextReader, ALongLineIsCutAndItsRestSkipped) {
     EXPECT_TRUE(in.eof());
 }
 
-TEST(TextReader, ReadTextStaysOnTheLine) {
-    TextReader in("f", " 5 12\tQuestion\n");
-    EXPECT_EQ(in.read_text(2), " 5");
-    EXPECT_EQ(in.read_char(), ' ');
-    EXPECT_EQ(in.read_int(), 12);
-    EXPECT_EQ(in.read_char(), '\t');
-    EXPECT_EQ(in.read_line(), "Question");
-}
-
 TEST(TextReader, FreeFormatIntegersSkipBlanksTabsAndLineEnds) {
     TextReader in("f", "  12 -3\t+4\r\n\n  7\n");
     EXPECT_EQ(in.read_int(), 12);
@@ -66,23 +57,6 @@ TEST(Files, AMissingFileIsAnIoError) {
     } catch (const IoError& e) {
         EXPECT_STREQ(e.what(), "cannot open \"RJ.A\" for reading: No such file or directory");
     }
-}
-
-TEST(Files, CreateAppendAndWritersWriteLf) {
-    test::TempDir dir;
-    Files files = dir.files();
-    {
-        TextWriter out = files.create("a.txt");
-        out.writeln("one");
-        out.close();
-    }
-    {
-        TextWriter out = files.append("a.txt");
-        out.write("two");
-        out.write(3L);
-        out.writeln();
-    }  // closed by its destructor
-    EXPECT_EQ(dir.read("a.txt"), "one\ntwo3\n");
 }
 
 TEST(Files, ASafeReplacementTakesEffectOnlyOnClose) {

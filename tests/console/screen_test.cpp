@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "console/console.h"
 #include "console/screen.h"
 
 using tv::Screen;
@@ -52,23 +53,17 @@ TEST(Screen, ClearToEndOfRowUsesTheCurrentBackgroundAndKeepsTheCursor) {
     EXPECT_EQ(s.col(), 10);
 }
 
-TEST(Screen, NumbersAreRightAlignedAndWidenWhenNeeded) {
-    Screen s;
-    s.go(1, 1);
-    s.write_num(7, 3);
-    s.write_num(12345, 3);
-    s.write_num(-4, 0);
-    EXPECT_EQ(s.line(1), "  712345-4");
-}
-
-TEST(Screen, ClearFillsEverythingAndHomesTheCursor) {
-    Screen s;
-    s.text_background(tv::BLUE);
-    s.go(5, 5);
-    s.write("x");
-    s.clear();
-    EXPECT_EQ(s.at(5, 5).ch, ' ');
-    EXPECT_EQ(s.at(80, 25).bg, tv::BLUE);
-    EXPECT_EQ(s.col(), 1);
-    EXPECT_EQ(s.row(), 1);
+// The work area is rows 2-24: the banner's rows 1 and 25 stay, the cursor goes to row 3.
+TEST(Console, ClrClearsRowsTwoToTwentyFourInBlue) {
+    tv::ScriptFace face;
+    tv::Console con(face);
+    for (int row = 1; row <= 25; ++row) con.write_at(1, row, "text");
+    con.normal();
+    con.clr();
+    for (int row = 1; row <= 25; ++row) {
+        const bool work = row >= 2 && row <= 24;
+        EXPECT_EQ(con.screen().line(row), work ? "" : "text") << row;
+        EXPECT_EQ(con.screen().at(80, row).bg, work ? tv::BLUE : tv::BLACK) << row;
+    }
+    EXPECT_EQ(std::pair(con.screen().col(), con.screen().row()), std::pair(1, 3));
 }

@@ -1,7 +1,12 @@
 # Shared by the end-to-end scripts: a fresh workspace, the program started in it
-# under tmux at 80x25, and small helpers to send keys and read the screen back.
+# under tmux, and small helpers to send keys and read the screen back.
 # Usage, from a script run as SCRIPT PROGRAM SOURCE_DIR: . common.sh, then
 # prepare_workspace and start_program.
+#
+# Nothing outlives a script: the program runs under a time limit of its own
+# ($TV_E2E_LIMIT seconds), the traps end the tmux server on every way out a script
+# can see, and a watch inside the tmux server ends the server and removes the files
+# as soon as the script is gone, even when it was killed outright.
 set -u
 program=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 source_dir=$2
@@ -21,16 +26,13 @@ cleanup() {
   rm -rf "$top"
 }
 trap cleanup EXIT
-# Stopped by CTest's time limit or a closed pipe: still close tmux and the files.
 trap 'exit 1' INT TERM HUP PIPE
 
 screen() { tm capture-pane -p -t "$session" 2>/dev/null; }
 coloured_screen() { tm capture-pane -e -p -t "$session" 2>/dev/null; }
-# The cursor as "column,row", counted from 1 like the program's screens.
-cursor() { tm display -p -t "$session" '#{cursor_x} #{cursor_y}' 2>/dev/null | awk '{print $1 + 1 "," $2 + 1}'; }
 fail() {
   echo "FAIL: $*"
-  echo "---- screen (cursor at $(cursor)) ----"
+  echo "---- screen ----"
   screen
   echo "----------------"
   [ -s "$ws/stderr.txt" ] && { echo "---- program's error output ----"; cat "$ws/stderr.txt"; }
@@ -51,49 +53,43 @@ wait_for() {
 shows() { screen | grep -qF -- "$1"; }
 has_status() { [ -s "$ws/status" ]; }
 keys() { tm send-keys -t "$session" "$@"; }
-# Typed text, sent as it stands (no key names).
 type_text() { tm send-keys -t "$session" -l "$1"; }
-
-# expect TEXT [WHAT]: waits until TEXT is on the screen, or fails saying so.
 expect() {
   wait_for shows "$1" || fail "expected \"$1\" on the screen${2:+ ($2)}"
 }
-# A menu entry or menu line drawn white on red, the program's highlight.
+# A menu entry drawn white on red, the program's highlight.
 highlighted() { coloured_screen | grep -q "41m$1"; }
-exit_highlighted() { highlighted Exit; }
 title_highlighted() { coloured_screen | grep -q '42mQuiz Configuration'; }
-cursor_at() { [ "$(cursor)" = "$1,$2" ]; }
-expect_cursor() {
-  wait_for cursor_at "$1" "$2" || fail "expected the cursor at column $1, row $2${3:+ ($3)}"
-}
 
-# The workspace: the installed style list and styles, the demo bank.
 prepare_workspace() {
   "$program" --init "$ws" --demo >/dev/null || fail "the workspace could not be prepared"
 }
 
 # The launcher started in the tmux pane: it notes the terminal settings before and
-# after the program, its PATH ("path"; $program_path when set), its process id
-# ("pid", the program execs in place of the inner shell) and its exit status ("status").
-# Like an interactive shell, it outlives a Ctrl-C typed to the program (the program
-# starts with the default actions, as a trapped signal is not passed on to it).
+# after the program, its process id ("pid", the program execs in place of the inner
+# shell) and its exit status ("status"). Like an interactive shell, it outlives a
+# Ctrl-C typed to the program.
 write_launcher() {
   cat > "$top/launch.sh" <<EOF
 ${program_path:+PATH='$program_path'; export PATH}
 trap : INT QUIT
 stty -g > stty.before
-printf '%s\\n' "\$PATH" > path
-sh -c 'echo \$\$ > pid; exec "\$0"' "$program" 2> stderr.txt
+timeout --foreground -k 5 ${TV_E2E_LIMIT:-90} sh -c 'echo \$\$ > pid; exec "\$0"' "$program" 2> stderr.txt
 echo \$? > status
 stty -g > stty.after
 EOF
 }
 # new_session COLUMNS ROWS COMMAND: a fresh tmux session for each start of the
-# program; the one before is closed only once the new one holds the server (a server
-# left without sessions shuts down and would refuse the next one).
+# program; the one before is closed once the new one holds the server. The first
+# call starts the server with the watch on this script.
 runs=0
 session=tv0
 new_session() {
+  if [ $runs = 0 ]; then
+    tm new-session -d -s watch \
+      "while kill -0 $$ 2>/dev/null; do sleep 1; done; rm -rf '$top'; tmux -L $socket kill-server" ||
+      fail "tmux could not start"
+  fi
   old=$session
   runs=$((runs + 1))
   session=tv$runs
@@ -102,18 +98,15 @@ new_session() {
   tm kill-session -t "$old" >/dev/null 2>&1
   return 0
 }
-# open_program [COLUMNS ROWS]: the program started in a fresh pane of that size
-# (80x25 by default); waits for nothing.
+# open_program [COLUMNS ROWS]: the program started in a fresh pane of that size.
 open_program() {
   write_launcher
   rm -f "$ws/status" "$ws/pid" "$ws/stty.before" "$ws/stty.after"
   new_session "${1:-80}" "${2:-25}" "sh $top/launch.sh"
   wait_for test -s "$ws/pid" || fail "the program was not started"
 }
-# The program started in the workspace at 80x25, its style menu on the screen.
 start_program() {
   open_program 80 25
-  expect "Tallyvane 30.0" "the banner"
   expect "Press Return to Choose a Quiz Style" "the style menu"
 }
 program_pid() { cat "$ws/pid"; }
@@ -132,6 +125,37 @@ ended_with() {
   fi
 }
 
+# run_to_approval_menu: from the first style's form to the approval menu (Esc to the
+# title, Return to save, one page of patterns, a key on the sector table).
+run_to_approval_menu() {
+  expect "Quiz Configuration -- Press Return Here When Ready" "the form"
+  accept_form
+  form_to_approval_menu
+}
+
+# Esc takes the cursor to the title through the checks; Return there saves the style.
+accept_form() {
+  keys Escape
+  wait_for title_highlighted || fail "Esc did not highlight the title of the form"
+  keys Enter
+}
+# choose_style NAME: moves the menu highlight down to NAME and opens its form.
+choose_style() {
+  move_to_entry "$1"
+  keys Enter
+  expect "Quiz Configuration -- Press Return Here When Ready" "the form of \"$1\""
+}
+# The cursor as "column,row", counted from 1 like the program's screens.
+cursor() { tm display -p -t "$session" '#{cursor_x} #{cursor_y}' 2>/dev/null | awk '{print $1 + 1 "," $2 + 1}'; }
+# Waits for the end of the run's assembly and passes the closing screen's pause.
+# After the quizzes the program may first say "Quizzes Complete".
+expect_closing_screen() {
+  patience=200 wait_for closing_or_complete || fail "no closing screen after the quizzes"
+  if shows "Quizzes Complete -- Press Return to Continue"; then
+    keys Enter
+    expect "Thank you for using Tallyvane 30.0" "the closing screen"
+  fi
+}
 # move_to_entry NAME: moves the menu highlight down until NAME is highlighted.
 move_to_entry() {
   moves=0
@@ -143,21 +167,20 @@ move_to_entry() {
     moves=$((moves + 1))
   done
 }
-
-# choose_style NAME: moves the menu highlight down to NAME and opens its form.
-choose_style() {
-  move_to_entry "$1"
-  keys Enter
-  expect "Quiz Configuration -- Press Return Here When Ready" "the form of \"$1\""
+# same_file ACTUAL EXPECTED WHAT: the files are equal, or the difference is shown.
+same_file() {
+  cmp -s "$1" "$2" && return 0
+  echo "---- difference, expected (<) and written (>) ----"
+  diff "$2" "$1" | head -40
+  fail "$3"
 }
-
+screen_changed() { [ "$(coloured_screen)" != "$before" ]; }
 # to_approval_menu NAME: runs the style NAME as it stands up to the approval menu.
 to_approval_menu() {
   choose_style "$1"
   accept_form
   form_to_approval_menu
 }
-
 # form_to_approval_menu: from an accepted form to the approval menu (one page of
 # patterns, a key on the sector table).
 form_to_approval_menu() {
@@ -167,28 +190,4 @@ form_to_approval_menu() {
   keys Enter
   expect "Run specialty combinations automatically" "the approval menu"
 }
-screen_changed() { [ "$(coloured_screen)" != "$before" ]; }
-# Esc takes the cursor to the title through the checks; Return there saves the style.
-accept_form() {
-  keys Escape
-  wait_for title_highlighted || fail "Esc did not highlight the title of the form"
-  keys Enter
-}
-# Waits for the end of the run's assembly and passes the closing screen's pause.
-# After the quizzes the program may first say "Quizzes Complete".
-expect_closing_screen() {
-  patience=200 wait_for closing_or_complete || fail "no closing screen after the quizzes"
-  if shows "Quizzes Complete -- Press Return to Continue"; then
-    keys Enter
-    expect "Thank you for using Tallyvane 30.0" "the closing screen"
-  fi
-}
 closing_or_complete() { shows "Thank you for using Tallyvane 30.0" || shows "Quizzes Complete"; }
-
-# same_file ACTUAL EXPECTED WHAT: the files are equal, or the difference is shown.
-same_file() {
-  cmp -s "$1" "$2" && return 0
-  echo "---- difference, expected (<) and written (>) ----"
-  diff "$2" "$1" | head -40
-  fail "$3"
-}

@@ -9,7 +9,7 @@
 . "$(dirname "$0")/common.sh"
 
 mkdir -p "$top/bin"
-for tool in sh stty; do
+for tool in sh stty timeout; do
   ln -s "$(command -v $tool)" "$top/bin/$tool" || fail "no $tool for the test's PATH"
 done
 cat > "$top/bin/lp" <<LP

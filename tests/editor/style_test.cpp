@@ -15,74 +15,6 @@ const char* SAMPLE =
 
 }  // namespace
 
-TEST(StyleFile, DriverSideReadKeepsChaptersAbsolute) {
-    TextReader in("s.spe", SAMPLE);
-    Style s = read_style(in);
-    EXPECT_EQ(s.LG, 'F');
-    EXPECT_EQ(s.BCHAP, 5);
-    EXPECT_EQ(s.BVER, 1);
-    EXPECT_EQ(s.ECHAP, 18);
-    EXPECT_EQ(s.EVER, 26);
-    EXPECT_EQ(s.NAME4, "OutName");
-    EXPECT_EQ(s.LPP, 60);
-    EXPECT_EQ(s.OUT, 'P');
-    EXPECT_EQ(s.QMAX, 20);
-    EXPECT_EQ(s.REGLST, 'A');
-    EXPECT_EQ(s.AB, 16);
-    EXPECT_EQ(s.IPC, 40);
-    EXPECT_EQ(s.INDX, 'Y');
-    EXPECT_EQ(s.QNUM, 25);
-    EXPECT_EQ(s.SEC1, 'V');
-    EXPECT_EQ(s.REPEATPCT, 10);
-    EXPECT_EQ(s.SPMAX, 6);
-    EXPECT_EQ(s.SPMIN, 2);
-    EXPECT_EQ(s.FMAX, 3);
-    EXPECT_EQ(s.FMIN, 1);
-    EXPECT_EQ(s.RMAX, 2);
-    EXPECT_EQ(s.RMIN, 0);
-    EXPECT_EQ(s.OMAX, 1);
-    EXPECT_EQ(s.PRIMPCT, 58);
-    EXPECT_EQ(s.SPEARLY, 3);
-    EXPECT_EQ(s.SPLATE, 22);
-    EXPECT_EQ(s.SETSPC, 'N');
-    EXPECT_EQ(s.TYP, "nnAAAAAAAAAAAAAAAAAAAAnnnnnnnn");
-}
-
-TEST(StyleFile, EditorSideShowsJamesChaptersWithinTheBook) {
-    test::TempDir dir;
-    dir.write("Sample.spe", SAMPLE);
-    EditorStyle e = READIN(dir.files(), "Sample.spe", default_season());
-    EXPECT_EQ(e.BBK, " R");
-    EXPECT_EQ(e.BCHAP, 5);
-    EXPECT_EQ(e.ADDB, 0);
-    EXPECT_EQ(e.EBK, " J");
-    EXPECT_EQ(e.ECHAP, 2);
-    EXPECT_EQ(e.ADDE, 16);
-    // 16 is Romans 16, 17 the first chapter of James.
-    Style s;
-    s.BCHAP = 16;
-    s.ECHAP = 17;
-    EditorStyle e2 = to_editor(s, default_season());
-    EXPECT_EQ(e2.BBK, " R");
-    EXPECT_EQ(e2.BCHAP, 16);
-    EXPECT_EQ(e2.EBK, " J");
-    EXPECT_EQ(e2.ECHAP, 1);
-    EXPECT_EQ(to_absolute(e2).ECHAP, 17);
-}
-
-TEST(StyleFile, RoundTripWritesTheSameBytes) {
-    test::TempDir dir;
-    dir.write("Sample.spe", SAMPLE);
-    EditorStyle e = READIN(dir.files(), "Sample.spe", default_season());
-    {
-        TextWriter out = dir.files().replace_safely("Copy.spe");
-        write_style_head(out, to_absolute(e));
-        write_style_typ(out, e.TYP);
-        out.close();
-    }
-    EXPECT_EQ(dir.read("Copy.spe"), SAMPLE);
-}
-
 TEST(StyleFile, LastLineWithoutLineEndAndCrLfReadTheSame) {
     std::string text = SAMPLE;
     text.pop_back();
@@ -108,22 +40,6 @@ TEST(StyleFile, ALetterWhereANumberBelongsIsAnErrorWithItsLine) {
         EXPECT_EQ(e.file, "Bad.spe");
         EXPECT_EQ(e.line, 5);
     }
-}
-
-TEST(StyleFile, TheFileNameIsTheWholeStyleNameAndSpe) {
-    EXPECT_EQ(style_file_name("ABCDEFGHIJ"), "ABCDEFGHIJ.spe");
-    EXPECT_EQ(style_file_name("ABCDEFGHIJKLMNOP"), "ABCDEFGHIJKLMNOP.spe");
-}
-
-TEST(Handoff, HoldsOneNameAndReadsAtMost16Characters) {
-    test::TempDir dir;
-    write_handoff(dir.files(), "Exit");
-    EXPECT_EQ(dir.read("temp2.txt"), "Exit\n");
-    EXPECT_EQ(read_handoff(dir.files()), "Exit");
-    dir.write("temp2.txt", "Exit \r\n");
-    EXPECT_EQ(read_handoff(dir.files()), "Exit ");
-    dir.write("temp2.txt", "ABCDEFGHIJKLMNOPQ\n");
-    EXPECT_EQ(read_handoff(dir.files()), "ABCDEFGHIJKLMNOP");
 }
 
 TEST(StyleFile, AFileCutShortIsNamedWithTheLineItEndsBefore) {

@@ -50,28 +50,6 @@ TEST(CardLayout, PaddingToWholeCards) {
     }
 }
 
-// A SIT card: header with "SIT", the introduction on line 6, the quotation below.
-TEST(CardLayout, SitCard) {
-    const auto lines = first_card(one('S', "10: 9\tFinish it: \"if you confess\" * saved"));
-    ASSERT_EQ(lines.size(), 18u);
-    EXPECT_EQ(lines[2], "    R 10: 9   SIT                     Quiz 3");
-    EXPECT_EQ(lines[5], "     1. Finish it:,");
-    EXPECT_EQ(lines[6], "        \"if you confess\" * saved" + std::string(13, ' '));
-    EXPECT_EQ(lines[7], "");
-    // Without a quotation mark the whole text is the introduction.
-    EXPECT_EQ(first_card(one('S', " 1: 1\tName him * Paul"))[5], "     1. Name him * Paul,");
-}
-
-TEST(CardLayout, CvRefNumberBeyondAbKeepsItsWidth) {
-    QuizTables q = test::golden_quiz();
-    q.TYP = "nnnnnnnnR";
-    test::put(q, 9, 'R', 'J', " 5:12\tCV\tAbove all things, what should you not do?");
-    const auto lines = test::lines_of(test::write_quiz(test::golden_style('C'), q, 9));
-    const size_t card9 = 18 + 18 * 3 + 36 + 18 * 4;  // title, cards 1-3, the FTV card, 5-8
-    EXPECT_EQ(lines[card9 + 2], "    J  5:12   CV                      Quiz 7");
-    EXPECT_EQ(lines[card9 + 5], "       . Accd. to  James chapter 5 verse 12, ");
-}
-
 // The text runs to the end of the 509-character buffer when it holds no three
 // blanks in a row; otherwise it ends before them.
 TEST(TabLayout, TextEndsBeforeThreeBlanksOrAtTheBufferEnd) {
@@ -85,15 +63,4 @@ TEST(TabLayout, TextEndsBeforeThreeBlanksOrAtTheBufferEnd) {
     q = one('n', " 1: 1\tWho?\tPaul   left out");
     EXPECT_EQ(test::lines_of(test::write_quiz(test::golden_style('T'), q, 1))[3],
               " 1\t\tWho?\tPaul\t(R  1: 1)");
-}
-
-// SIT: "SIT" as the type, a TAB before the first "*" only, every TAB as two blanks.
-// A type field of R, O and F takes at most positions 7-11.
-TEST(TabLayout, SitStarAndLongTypeCode) {
-    const auto sit = test::lines_of(
-        test::write_quiz(test::golden_style('T'), one('S', " 1: 1\tSay\t\"it\" * a*b"), 1))[3];
-    EXPECT_EQ(sit, " 1\tSIT\tSay  \"it\" \t* a*b\t(R  1: 1)");
-    const auto ftv = test::lines_of(test::write_quiz(
-        test::golden_style('T'), one('F', " 1: 1\tABCDEFG\tone two three four five six"), 1))[3];
-    EXPECT_EQ(ftv, " 1\tABCDE\tFG\tone...two...three...four...five...\tsix\t(R  1: 1)");
 }

@@ -46,26 +46,6 @@ const Kind KINDS[] = {{"PRINTREST", PRINTREST, 15, 55},
 
 }  // namespace
 
-TEST(Continuation, OneShortWordIsOneLineFilledToTheWindow) {
-    for (const Kind& k : KINDS) {
-        SCOPED_TRACE(k.name);
-        const Printed r = print(k.printer, "word");
-        ASSERT_EQ(r.lines.size(), 1u);
-        EXPECT_EQ(r.lines[0], std::string(k.indent, ' ') + "word" + std::string(k.window - 4, ' '));
-        EXPECT_EQ(r.st.LINES, 1);
-        EXPECT_EQ(r.st.X5, 1);
-    }
-}
-
-// The break blank at the window's end followed by a second blank ends the text.
-TEST(Continuation, TwoBlanksAtABreakEndTheText) {
-    const std::string first = std::string(54, 'a') + " ";  // blank at 55, the window's end
-    const Printed r = print(PRINTREST, first + " more text");
-    ASSERT_EQ(r.lines.size(), 1u);
-    EXPECT_EQ(r.lines[0], std::string(15, ' ') + first);
-    EXPECT_EQ(r.st.MARK1, 55);
-}
-
 TEST(Continuation, AtMostFifteenLines) {
     for (const Kind& k : {KINDS[1], KINDS[2], KINDS[3]}) {
         SCOPED_TRACE(k.name);
@@ -74,36 +54,6 @@ TEST(Continuation, AtMostFifteenLines) {
         EXPECT_EQ(r.st.X5, 15);
         EXPECT_EQ(r.st.LINES, 15);
     }
-}
-
-// PRINTREST stops once a break reaches position 253; the others go on into the
-// second part of the buffer.
-TEST(Continuation, PageReferenceAndRegularTextStopsInTheFirstPart) {
-    const std::string text = words("abcd", 100);  // blanks at 5, 10, ..., 500
-    const Printed page = print(PRINTREST, text);
-    EXPECT_EQ(page.lines.size(), 5u);  // breaks at 55, 110, 165, 220, 275
-    EXPECT_EQ(page.st.MARK2, 275);
-    const Printed ftv = print(FPRINTREST, text);
-    EXPECT_EQ(ftv.lines.size(), 10u);  // ... 495, then the blanks through 509
-    EXPECT_EQ(ftv.st.MARK2, 509);
-}
-
-TEST(Continuation, CaretIsWrittenAsStar) {
-    EXPECT_EQ(print(CPRINTREST, "x^2 and y^3").lines[0].substr(8, 12), "x*2 and y*3 ");
-}
-
-// A "?" ends a card line of a regular question and is followed by an empty line
-// that LINES counts; the answer starts on the line after it.
-TEST(Continuation, QuestionMarkOnACardGetsAnEmptyLine) {
-    const Printed r = print(RPRINTREST, "Who wrote it?\tPaul the apostle");
-    ASSERT_EQ(r.lines.size(), 3u);
-    EXPECT_EQ(r.lines[0], "        Who wrote it? ");
-    EXPECT_EQ(r.lines[1], "");
-    EXPECT_EQ(r.lines[2].substr(0, 24), "        Paul the apostle");
-    EXPECT_EQ(r.st.LINES, 3);
-    EXPECT_EQ(r.st.X5, 2);
-    // The other card printer runs on past the "?".
-    EXPECT_EQ(print(CPRINTREST, "Who wrote it?\tPaul the apostle").lines.size(), 1u);
 }
 
 // A word longer than the window is broken at the window's end instead of

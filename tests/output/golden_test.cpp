@@ -47,16 +47,6 @@ TEST(GoldenPacket, EveryKindOfPositionInEachLayout) {
     }
 }
 
-TEST(GoldenPacket, LowerCaseLayoutLettersAndUnknownLetters) {
-    const QuizTables q = test::golden_quiz();
-    EXPECT_EQ(test::write_quiz(test::golden_style('p'), q, 8),
-              test::write_quiz(test::golden_style('P'), q, 8));
-    EXPECT_EQ(test::write_quiz(test::golden_style('c'), q, 8),
-              test::write_quiz(test::golden_style('C'), q, 8));
-    EXPECT_EQ(test::write_quiz(test::golden_style('x'), q, 8),
-              test::write_quiz(test::golden_style('T'), q, 8));
-}
-
 // Quizzes follow one another directly: the next title comes right after the
 // closing form feed, and page numbers start again at 1.
 TEST(GoldenPacket, SecondQuizFollowsTheFormFeed) {
