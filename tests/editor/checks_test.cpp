@@ -120,6 +120,7 @@ TEST(ChapterRules, TypedChaptersAndVerses) {
         {'L', Field::BeginChapter, {'7'}, 8, 30},
         {'L', Field::BeginChapter, {'3'}, 5, 21},
         {'L', Field::BeginChapter, {'1', '5'}, 13, 14},
+        {'L', Field::BeginChapter, {'1', '6'}, 13, 14},
         {'L', Field::BeginChapter, {'6'}, 6, 23},
         {'L', Field::EndChapter, {'1', '0'}, 8, 39},
         {'L', Field::EndChapter, {'7'}, 6, 23},
