@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
 #include <set>
 
 #include "world.h"
@@ -25,7 +23,7 @@ std::set<int> regular_sectors(const World& w) {
 TEST(Regular, ReseedingMixesTheClockAndNeverRestartsTheGenerator) {
     // With a clock that stands still, restarting from the tick would give every
     // quiz the same draws; mixing keeps them different.
-    World w(uniform(8, {30, 0, 0, 0}));
+    World w(8, 30);
     w.clock = FixedClock(5000, 0);
     w.style.REPEATPCT = 100;
     w.prepare();
@@ -39,8 +37,7 @@ TEST(Regular, ReseedingMixesTheClockAndNeverRestartsTheGenerator) {
 
 TEST(Regular, ImpossibleShareIsGivenUpWithItsMessages) {
     for (bool all_interrogative : {false, true}) {
-        World w(uniform(10, {3, 0, 0, 0}));
-        w.set_interrogatives([&](int, int) { return all_interrogative; });
+        World w(10, 3, all_interrogative);
         w.style.IPC = 40;
         w.prepare();
         w.choose(1, all_n(10));
@@ -62,7 +59,7 @@ TEST(Regular, ImpossibleShareIsGivenUpWithItsMessages) {
 }
 
 TEST(Regular, AnExhaustedSectorStartsItsOwnRepeatsInsteadOfDrawingForEver) {
-    World w(uniform(3, {2, 0, 0, 0}));
+    World w(3, 2);
     w.prepare();
     w.quiz.Q2 = 1;
     w.quiz.TYP = "nnn";
@@ -75,7 +72,7 @@ TEST(Regular, AnExhaustedSectorStartsItsOwnRepeatsInsteadOfDrawingForEver) {
 }
 
 TEST(Regular, NoFreeSectorTakesAUsedOneWithTheMessageWhenSpecialtiesAreRequired) {
-    World w(uniform(3, {2, 0, 0, 0}));
+    World w(3, 2);
     w.style.SPMIN = 1;
     w.prepare();
     w.quiz.Q2 = 4;

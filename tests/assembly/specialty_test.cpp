@@ -9,7 +9,7 @@ using namespace tv::test;
 
 
 TEST(Specialty, ATypeWithNoQuestionInItsSectorsAbandonsTheRun) {
-    World w(uniform(3, {2, 0, 0, 0}));
+    World w(3, 2);
     w.style.RMAX = 1;
     w.prepare();
     w.face.type("\r");

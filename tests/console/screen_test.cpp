@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "console/console.h"
 #include "console/screen.h"
 
@@ -12,11 +14,8 @@ TEST(Screen, WritesInTheCurrentColoursAndWrapsAtColumn80) {
     s.go(78, 3);
     s.write("abcd");
     EXPECT_EQ(s.text(3, 78, 3), "abc");
-    EXPECT_EQ(s.at(1, 4).ch, 'd');
-    EXPECT_EQ(s.at(1, 4).fg, tv::YELLOW);
-    EXPECT_EQ(s.at(1, 4).bg, tv::BLUE);
-    EXPECT_EQ(s.col(), 2);
-    EXPECT_EQ(s.row(), 4);
+    EXPECT_EQ(std::tuple(s.at(1, 4).ch, s.at(1, 4).fg, s.at(1, 4).bg, s.col(), s.row()),
+              std::tuple(U'd', tv::YELLOW, tv::BLUE, 2, 4));
     // Untouched cells keep their old colours.
     EXPECT_EQ(s.at(5, 4).bg, tv::BLACK);
 }
@@ -28,16 +27,12 @@ TEST(Screen, ScrollsAtTheBottomFillingTheNewRowWithTheBackground) {
     s.go(1, 25);
     s.text_background(tv::RED);
     s.writeln("bottom");
-    EXPECT_EQ(s.line(24), "bottom");
-    EXPECT_EQ(s.line(1), "");
-    EXPECT_EQ(s.at(40, 25).bg, tv::RED);
-    EXPECT_EQ(s.row(), 25);
-    EXPECT_EQ(s.col(), 1);
+    EXPECT_EQ(std::tuple(s.line(24), s.line(1), s.at(40, 25).bg, s.row(), s.col()),
+              std::tuple("bottom", "", tv::RED, 25, 1));
     // Writing into the last cell scrolls too.
     s.go(80, 25);
     s.write("x");
-    EXPECT_EQ(s.at(80, 24).ch, 'x');
-    EXPECT_EQ(s.row(), 25);
+    EXPECT_EQ(std::pair(s.at(80, 24).ch, s.row()), std::pair(U'x', 25));
 }
 
 TEST(Screen, ClearToEndOfRowUsesTheCurrentBackgroundAndKeepsTheCursor) {
@@ -48,9 +43,7 @@ TEST(Screen, ClearToEndOfRowUsesTheCurrentBackgroundAndKeepsTheCursor) {
     s.text_background(tv::GREEN);
     s.clear_eol();
     EXPECT_EQ(s.line(2), std::string(9, '#'));
-    EXPECT_EQ(s.at(80, 2).bg, tv::GREEN);
-    EXPECT_EQ(s.at(9, 2).bg, tv::BLACK);
-    EXPECT_EQ(s.col(), 10);
+    EXPECT_EQ(std::tuple(s.at(80, 2).bg, s.at(9, 2).bg, s.col()), std::tuple(tv::GREEN, tv::BLACK, 10));
 }
 
 // The work area is rows 2-24: the banner's rows 1 and 25 stay, the cursor goes to row 3.

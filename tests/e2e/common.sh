@@ -125,14 +125,6 @@ ended_with() {
   fi
 }
 
-# run_to_approval_menu: from the first style's form to the approval menu (Esc to the
-# title, Return to save, one page of patterns, a key on the sector table).
-run_to_approval_menu() {
-  expect "Quiz Configuration -- Press Return Here When Ready" "the form"
-  accept_form
-  form_to_approval_menu
-}
-
 # Esc takes the cursor to the title through the checks; Return there saves the style.
 accept_form() {
   keys Escape
@@ -145,8 +137,6 @@ choose_style() {
   keys Enter
   expect "Quiz Configuration -- Press Return Here When Ready" "the form of \"$1\""
 }
-# The cursor as "column,row", counted from 1 like the program's screens.
-cursor() { tm display -p -t "$session" '#{cursor_x} #{cursor_y}' 2>/dev/null | awk '{print $1 + 1 "," $2 + 1}'; }
 # Waits for the end of the run's assembly and passes the closing screen's pause.
 # After the quizzes the program may first say "Quizzes Complete".
 expect_closing_screen() {

@@ -7,8 +7,7 @@
 
 prepare_workspace
 start_program
-keys Enter
-run_to_approval_menu
+to_approval_menu Practice
 keys Enter
 expect "Thank you for using Tallyvane 30.0" "the closing screen"
 numbers=$(grep -o "Quiz Number *[0-9]*" "$ws/RomIntro.qui" | awk '{printf "%s ", $3}')

@@ -19,19 +19,15 @@ untouched() {
 prepare_workspace
 
 start_program
-keys Enter
-expect "Quiz Configuration" "the form"
-keys Escape
-wait_for title_highlighted || fail "Esc did not highlight the title of the form"
-keys Enter
+choose_style Practice
+accept_form
 expect "Press Enter to accept all patterns" "the pattern review"
 kill -TERM "$(program_pid)" || fail "SIGTERM could not be sent"
 ended_with 143
 untouched SIGTERM
 
 start_program
-keys Enter
-run_to_approval_menu
+to_approval_menu Practice
 kill -HUP "$(program_pid)" || fail "SIGHUP could not be sent"
 ended_with 129
 untouched SIGHUP
@@ -39,8 +35,7 @@ untouched SIGHUP
   fail "the run ended on the approval menu should leave no packet file RomIntro.qui"
 
 start_program
-keys Enter
-expect "Quiz Configuration" "the form"
+choose_style Practice
 keys 3
 expect "Begin:    R  Chapter:  3" "the begin chapter typed on the form"
 keys C-c
