@@ -62,7 +62,8 @@ TEST(StyleLibrary, ALongListShowsItsLastSeventeenLinesAndKeepsTheRest) {
     for (int i = 1; i <= 20; ++i) list += "Style" + std::to_string(i) + "\n";
     Workspace ws(list + "Enter New Specs\n");
     ScriptFace face;
-    const Screen& s = menu(Console(face), ws.files);
+    Console con(face);
+    const Screen& s = menu(std::move(con), ws.files);
     EXPECT_EQ(s.text(6, 33, 15) + s.text(21, 33, 15) + s.text(23, 33, 15),
               "Style5         Style20        Exit           ");
     ScriptFace face2({'2', 'D'});
