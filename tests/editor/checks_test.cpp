@@ -19,73 +19,63 @@ void by_hand(EditorStyle& s) {
     s.SPMIN = s.SPMAX = 4;
 }
 
-struct CheckCase {
+constexpr int HUGE = 999999999;  // as a style file edited by hand may hold it
+
+// Each check failing alone, with the words of its reason; number 0: none fails. The
+// sums of four limits of nine digits do not overflow.
+const struct {
     int number;
     std::function<void(EditorStyle&)> change;
     Field field;
-};
-
-const CheckCase CHECKS[] = {
-    {1, [](EditorStyle& s) { s.SPMIN = 3, s.FMIN = s.FMAX = 2, s.RMIN = s.RMAX = 2; }, Field::TotalMin},
-    {2, [](EditorStyle& s) { s.SPMAX = 5; }, Field::TotalMax},
-    {3, [](EditorStyle& s) { s.SPLATE = 25; }, Field::WindowEnd},
-    {4, [](EditorStyle& s) { s.SPEARLY = 3, s.SPLATE = 5; }, Field::WindowEnd},
-    {5, [](EditorStyle& s) { by_hand(s), s.FMIN = 1, s.SPMIN = 3; }, Field::FtvMin},
-    {6, [](EditorStyle& s) { by_hand(s), s.RMIN = 0, s.SPMIN = 3; }, Field::CvRefMin},
-    {7, [](EditorStyle& s) { by_hand(s), s.OMIN = 0, s.SPMIN = 3; }, Field::CoRefMin},
-    {8, [](EditorStyle& s) { by_hand(s), s.SMAX = 1; }, Field::SitMin},
+    const char* words;
+} CHECKS[] = {
+    {1, [](EditorStyle& s) { s.SPMIN = 3, s.FMIN = s.FMAX = 2, s.RMIN = s.RMAX = 2; }, Field::TotalMin,
+     "minimums add up to 4, more than the Total Min of 3"},
+    {1, [](EditorStyle& s) { s.FMIN = s.RMIN = s.OMIN = s.SMIN = s.SPMIN = HUGE; }, Field::TotalMin,
+     "minimums add up to 3999999996"},
+    {0, [](EditorStyle& s) { s.FMAX = s.RMAX = s.OMAX = s.SMAX = HUGE; }, Field::TotalMin, ""},
+    {2, [](EditorStyle& s) { s.SPMAX = 5; }, Field::TotalMax, "maximums add up to 4, fewer than the Total Max of 5"},
+    {2, [](EditorStyle& s) { s.FMAX = s.RMAX = s.OMAX = s.SMAX = -HUGE; }, Field::TotalMax, "add up to -3999999996"},
+    {3, [](EditorStyle& s) { s.SPLATE = 25; }, Field::WindowEnd, "window ends at 25, past the 20 Questions per pack"},
+    {4, [](EditorStyle& s) { s.SPEARLY = 3, s.SPLATE = 5; }, Field::WindowEnd, "window 3-5 holds fewer than the 4"},
+    {5, [](EditorStyle& s) { by_hand(s), s.FMIN = 1, s.SPMIN = 3; }, Field::FtvMin, "FTV Min (1) and Max (2) must be equal"},
+    {6, [](EditorStyle& s) { by_hand(s), s.RMIN = 0, s.SPMIN = 3; }, Field::CvRefMin, "CV Ref Min (0) and Max (1)"},
+    {7, [](EditorStyle& s) { by_hand(s), s.OMIN = 0, s.SPMIN = 3; }, Field::CoRefMin, "CO Ref Min (0) and Max (1)"},
+    {8, [](EditorStyle& s) { by_hand(s), s.SMAX = 1; }, Field::SitMin, "Situation Min (0) and Max (1)"},
     {9, [](EditorStyle& s) {
          s.BBK = " R", s.ADDB = 0, s.BCHAP = 5, s.BVER = 10;
          s.EBK = " R", s.ADDE = 0, s.ECHAP = 5, s.EVER = 9;
-     }, Field::BeginChapter},
+     }, Field::BeginChapter, "begins at R 5:10, after its end at R 5:9"},
 };
 
 }  // namespace
 
-TEST(Checks, EachCheckFailingAloneShowsTheErrorUntilReturnAndSendsTheCursorToItsField) {
-    for (const CheckCase& c : CHECKS) {
+// The error on the title row and the reason under it (at most 78 columns) stay
+// through Esc, the arrows and other keys; Return puts the title and its rule back and
+// sends the cursor to the field of the check.
+TEST(Checks, EachCheckFailingAloneIsShownUntilReturnAndSendsTheCursorToItsField) {
+    for (const auto& c : CHECKS) {
         Editor ed = sample_editor();
         c.change(ed.style);
-        ASSERT_EQ(failing_check(ed.style), c.number);
+        ASSERT_EQ(failing_check(ed.style), c.number) << c.words;
+        if (c.number == 0) continue;
         EXPECT_EQ(check_field(c.number), c.field);
+        const std::string why = check_reason(ed.style, c.number);
+        EXPECT_NE(why.find(c.words), std::string::npos) << why;
+        EXPECT_LE(why.size(), 78u) << why;
 
-        // Esc, the arrows and other keys leave the message on the title row.
         FormSession shown(ed);
         shown.run({ESC, ESC, UP, DOWN, 'x'}, Field::BeginVerse);
-        EXPECT_EQ(shown.text(15, 3, 50), ERROR_TEXT) << "check " << c.number;
-        EXPECT_EQ(shown.at(15, 3), (Cell{'I', WHITE, RED}));
-        EXPECT_EQ(shown.at(64, 3).bg, RED);
+        EXPECT_EQ(shown.text(15, 3, 50), ERROR_TEXT) << c.words;
+        EXPECT_EQ(std::tuple(shown.at(15, 3), shown.at(64, 3).bg), std::tuple(Cell{'I', WHITE, RED}, RED));
+        EXPECT_NE(shown.text(1, 4, 80).find(why), std::string::npos) << why;
 
         FormSession after(ed);
         after.run({ESC, ESC, RET}, Field::BeginVerse);
-        EXPECT_EQ(after.cursor(), pos(c.field)) << "check " << c.number;
-        EXPECT_EQ(after.text(15, 3, 50), TITLE);
-        EXPECT_EQ(after.at(15, 3), (Cell{'Q', YELLOW, BLUE}));
-        EXPECT_FALSE(after.result.has_value());
-    }
-}
-
-// Numbers of up to nine digits, as a style file edited by hand may hold them: the
-// sums of four limits do not overflow, and huge values count as what they are.
-TEST(Checks, HandEditedHugeLimitsAreComparedWithoutOverflow) {
-    constexpr int HUGE = 999999999;
-    struct Case {
-        const char* what;
-        std::function<void(EditorStyle&)> change;
-        int number;
-    };
-    const Case cases[] = {
-        {"Min of each type above the total Min",
-         [](EditorStyle& s) { s.FMIN = s.RMIN = s.OMIN = s.SMIN = s.SPMIN = HUGE; }, 1},
-        {"Max of each type far above the total Max",
-         [](EditorStyle& s) { s.FMAX = s.RMAX = s.OMAX = s.SMAX = HUGE; }, 0},
-        {"total Max above the Max of the types",
-         [](EditorStyle& s) { s.FMAX = s.RMAX = s.OMAX = s.SMAX = -HUGE; }, 2},
-    };
-    for (const Case& c : cases) {
-        Editor ed = sample_editor();
-        c.change(ed.style);
-        EXPECT_EQ(failing_check(ed.style), c.number) << c.what;
+        EXPECT_EQ(after.cursor(), pos(c.field)) << c.words;
+        EXPECT_EQ(std::tuple(after.text(15, 3, 50), after.at(15, 3), after.result.has_value()),
+                  std::tuple(TITLE, Cell{'Q', YELLOW, BLUE}, false));
+        EXPECT_EQ(after.text(1, 4, 80), std::string(4, ' ') + std::string(70, '_') + std::string(6, ' '));
     }
 }
 

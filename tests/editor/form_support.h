@@ -55,9 +55,6 @@ struct FormSession {
     std::pair<int, int> cursor() const { return {con.screen().col(), con.screen().row()}; }
     std::string text(int col, int row, int len) const { return con.screen().text(row, col, len); }
     const Cell& at(int col, int row) const { return con.screen().at(col, row); }
-    bool title_highlighted() const {
-        return cursor() == std::pair{65, 3} && at(15, 3).fg == WHITE && at(15, 3).bg == GREEN;
-    }
 };
 
 inline std::pair<int, int> pos(Field f) { return {info(f).col, info(f).row}; }

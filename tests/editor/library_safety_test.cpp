@@ -1,6 +1,7 @@
-// The style library keeps the user's styles whole: a listed style that cannot be
-// loaded is told and can be removed, a list entry is only ever a file of the folder,
-// a save leaves no listed style without its file and never replaces a read-only one.
+// The style library: the menu of a long list, and the user's styles kept whole: a
+// listed style that cannot be loaded is told and can be removed, a list entry is only
+// ever a file of the folder, a save leaves no listed style without its file and never
+// replaces a read-only one nor anything else when the disk is full.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,6 +32,7 @@ struct Workspace {
         fs::create_directory(path);
         write("Specs.lst", list);
         write(style + ".spe", STYLE);
+        write("New.spe", STYLE);
     }
     void write(const std::string& name, const std::string& text) const { root.write("work/" + name, text); }
     std::string read(const std::string& name) const { return root.read("work/" + name); }
@@ -52,6 +54,39 @@ const Screen& menu(Console&& con, const Files& files) {
 const int DOWN = test::ext(key::DOWN);
 
 }  // namespace
+
+// A list longer than the menu shows its last seventeen lines; deleting one of them
+// keeps every other line and the four names above the menu.
+TEST(StyleLibrary, ALongListShowsItsLastSeventeenLinesAndKeepsTheRest) {
+    std::string list, left;
+    for (int i = 1; i <= 20; ++i) list += "Style" + std::to_string(i) + "\n";
+    Workspace ws(list + "Enter New Specs\n");
+    ScriptFace face;
+    Console con(face);
+    const Screen& s = menu(std::move(con), ws.files);
+    EXPECT_EQ(s.text(6, 33, 15) + s.text(21, 33, 15) + s.text(23, 33, 15),
+              "Style5         Style20        Exit           ");
+    ScriptFace face2({'2', 'D'});
+    EXPECT_EQ(menu(Console(face2), ws.files).text(6, 33, 15), "Style4         ");
+    for (int i = 1; i <= 20; ++i)
+        if (i != 6) left += "Style" + std::to_string(i) + "\n";
+    EXPECT_EQ(ws.read("Specs.lst"), left + "Enter New Specs\n");
+}
+
+TEST(StyleLibrary, AMissingListNamesWhatTheWorkspaceNeeds) {
+    test::TempDir dir;
+    ScriptFace face;
+    Console con(face);
+    Editor ed;
+    try {
+        SPECS2(con, dir.files(), ed);
+        FAIL() << "no error";
+    } catch (const IoError& e) {
+        const std::string what = e.what();
+        EXPECT_NE(what.find("\"Specs.lst\""), std::string::npos) << what;
+        EXPECT_NE(what.find("\"New.spe\""), std::string::npos) << what;
+    }
+}
 
 // Entries whose style cannot be loaded: the reason on the screen, then the menu
 // again, where Shift-D takes the entry off the list. No file is opened outside the
@@ -122,4 +157,21 @@ TEST(StyleLibrary, ASaveNeverLeavesAListedStyleWithoutItsFileNorReplacesAReadOnl
     EXPECT_NE(menu(Console(face), ws.files).line(5).find("\"Kept.spe\": the file is read-only"), std::string::npos);
     EXPECT_EQ(ws.names(), before);
     EXPECT_EQ(ws.read("Kept.spe"), STYLE);
+}
+
+// A style that cannot be written (the disk is full) is reported, and the style file
+// and the list as they were stay on disk: the new text goes to a side file first.
+TEST(StyleLibrary, AFullDiskLeavesTheOldStyleAndListWhole) {
+    Workspace ws("Kept\nEnter New Specs\n");
+    const auto before = ws.names();
+    fs::create_symlink("/dev/full", ws.path / "Kept.spe.tv-new");
+    ScriptFace face;
+    Console con(face);
+    Editor ed;
+    ed.style = READIN(ws.files, "Kept.spe", default_season());
+    ed.style.SETSPC = 'N';  // no specialty type screen before the save
+    ed.NAME1 = "Kept";
+    EXPECT_THROW(OUTFILE(con, ws.files, ed), IoError);
+    EXPECT_EQ(ws.names(), before);  // the side file is gone
+    EXPECT_EQ(ws.read("Kept.spe") + ws.read("Specs.lst"), std::string(STYLE) + "Kept\nEnter New Specs\n");
 }

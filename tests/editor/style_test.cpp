@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "style/style.h"
 #include "support/support.h"
 
@@ -16,50 +18,36 @@ const char* SAMPLE =
 }  // namespace
 
 TEST(StyleFile, LastLineWithoutLineEndAndCrLfReadTheSame) {
-    std::string text = SAMPLE;
-    text.pop_back();
-    TextReader a("a", text);
-    EXPECT_EQ(read_style(a).TYP, "nnAAAAAAAAAAAAAAAAAAAAnnnnnnnn");
     std::string crlf;
     for (char c : std::string(SAMPLE)) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    TextReader b("b", crlf);
-    Style s = read_style(b);
-    EXPECT_EQ(s.TYP.size(), 30u);
-    EXPECT_EQ(s.NAME4, "OutName");
-    EXPECT_EQ(s.SETSPC, 'N');
-}
-
-TEST(StyleFile, ALetterWhereANumberBelongsIsAnErrorWithItsLine) {
-    std::string text = SAMPLE;
-    text.replace(text.find("\n60\n") + 1, 2, "x0");
-    TextReader in("Bad.spe", text);
-    try {
-        read_style(in);
-        FAIL();
-    } catch (const IoError& e) {
-        EXPECT_EQ(e.file, "Bad.spe");
-        EXPECT_EQ(e.line, 5);
-    }
-}
-
-TEST(StyleFile, AFileCutShortIsNamedWithTheLineItEndsBefore) {
-    std::string text = SAMPLE;
-    text.erase(text.rfind("N\n"));  // lines 28 and 29 gone
-    TextReader in("Cut.spe", text);
-    try {
-        read_style(in);
-        FAIL();
-    } catch (const IoError& e) {
-        EXPECT_EQ(e.file, "Cut.spe");
-        EXPECT_NE(std::string(e.what()).find("ends before line 28; a style file has 29 lines"),
-                  std::string::npos)
-            << e.what();
+    for (const std::string& text : {std::string(SAMPLE).substr(0, strlen(SAMPLE) - 1), crlf}) {
+        TextReader in("a", text);
+        const Style s = read_style(in);
+        EXPECT_EQ(std::tuple(s.TYP, s.NAME4, s.SETSPC), std::tuple("nnAAAAAAAAAAAAAAAAAAAAnnnnnnnn", "OutName", 'N'));
     }
     // A position-type line cut short reads as regular positions at its end.
     std::string short_typ = SAMPLE;
     short_typ.replace(short_typ.rfind('\n', short_typ.size() - 2) + 1, std::string::npos, "nnAAA\n");
-    TextReader in2("Short.spe", short_typ);
-    EXPECT_EQ(read_style(in2).TYP, "nnAAA" + std::string(25, 'n'));
+    TextReader in("Short.spe", short_typ);
+    EXPECT_EQ(read_style(in).TYP, "nnAAA" + std::string(25, 'n'));
+}
+
+// A letter where a number belongs, and a file cut short: the file, the line and the
+// problem are named.
+TEST(StyleFile, BadFilesAreNamedWithTheirLine) {
+    std::string letter = SAMPLE, cut = SAMPLE;
+    letter.replace(letter.find("\n60\n") + 1, 2, "x0");
+    cut.erase(cut.rfind("N\n"));  // lines 28 and 29 gone
+    for (const auto& [text, words] : {std::pair{letter, "(line 5)"}, {cut, "ends before line 28; a style file has 29 lines"}}) {
+        TextReader in("Bad.spe", text);
+        try {
+            read_style(in);
+            ADD_FAILURE() << words;
+        } catch (const IoError& e) {
+            EXPECT_EQ(e.file, "Bad.spe");
+            EXPECT_NE(std::string(e.what()).find(words), std::string::npos) << e.what();
+        }
+    }
 }
 
 TEST(StyleFile, SettingsOutsideTheFormsValuesAreNamed) {
