@@ -102,36 +102,6 @@ TEST(RunFiles, APacketIsReplacedOnlyByARunWithQuizzes) {
     EXPECT_NE(ws.dir.read("TinyOut.inf").find("Quiz 1"), std::string::npos);
 }
 
-// A file missing, of the wrong kind or not writable: the screen names it and the
-// reason, white on red; Return goes back to the style menu; nothing saved is lost.
-// The question files are checked before the pattern review.
-TEST(RunFiles, AFileProblemIsToldAndTheCycleGoesBackToTheMenu) {
-    const struct {
-        const char* what;
-        std::function<void(const Workspace&)> make;
-        std::vector<int> keys;  // up to the message
-        std::string message;    // its start, on row 5
-    } cases[] = {
-        {"a missing question file", [](const Workspace& ws) { fs::remove(ws.dir.path() / "co.b"); },
-         SAVED, "cannot open \"co.b\" for reading: No such file or directory"},
-        {"a pipe for the message log",
-         [](const Workspace& ws) { ::mkfifo((ws.dir.path() / "temp.txt").c_str(), 0644); },
-         TO_APPROVAL + std::vector<int>{key::ENTER},
-         "cannot create \"temp.txt\": it is a pipe (FIFO), not a regular file"},
-    };
-    for (const auto& c : cases) {
-        Workspace ws;
-        c.make(ws);
-        const Screen told = run_until_dry(ws.files, c.keys);
-        EXPECT_EQ(told.line(5).rfind("   " + c.message, 0), 0u) << c.what << "\n" << test::dump(told);
-        EXPECT_FALSE(c.keys == SAVED && ws.dir.exists("pat.txt")) << c.what;
-        const Screen menu = run_until_dry(ws.files, c.keys + std::vector<int>{key::ENTER});
-        EXPECT_EQ(menu.text(3, 13, 31), "Press Return to Choose a Quiz S") << c.what;
-        ws.kept_whole(c.what);
-        EXPECT_EQ(ws.dir.read("Tiny.spe").substr(0, 20), std::string(TINY).substr(0, 20)) << c.what;
-    }
-}
-
 // A full disk while the packet is written: told, and the packet and list of the run
 // before stay whole.
 TEST(RunFiles, AFullDiskKeepsThePacketOfTheRunBefore) {

@@ -41,29 +41,6 @@ TEST(HandEditedStyle, ALongRefusalStaysWithinTheScreen) {
               "  The specialty positions set by hand hold 20 questions, but the type maxima add up to 4.");
 }
 
-// Leaving the form names the value out of range and goes to its field.
-TEST(HandEditedStyle, LeavingTheFormGoesToTheValueOutOfRange) {
-    const struct {
-        void (*edit)(EditorStyle&);
-        std::string message;
-        Field field;
-    } cases[] = {
-        {[](EditorStyle& s) { s.SPMIN = 4, s.SPMAX = 3; }, "Total Min is 4; it must be 0 to 3.", Field::TotalMin},
-        {[](EditorStyle& s) { s.QMAX = 40, s.SPLATE = 35; },
-         "Number of Questions per pack is 40; it must be 2 to 30.", Field::QuestionsPerPack},
-        {[](EditorStyle& s) { s.OUT = '\x1b'; }, "Output (p/c/t) is \"\\x1b\"; it must be one of P, C, T.",
-         Field::Output},
-    };
-    for (const auto& c : cases) {
-        Editor ed = sample_editor();
-        c.edit(ed.style);
-        EXPECT_EQ(FormSession(ed).run({ESC}).con.screen().line(3), "  " + c.message);
-        FormSession f(ed);
-        f.run({ESC, RET});
-        EXPECT_EQ(std::tuple(f.cursor(), f.text(15, 3, 50)), std::tuple(pos(c.field), TITLE)) << c.message;
-    }
-}
-
 // More letters to place than the window has positions: Return can never be accepted,
 // Esc leaves with the stored line as it was.
 TEST(HandEditedStyle, EscLeavesTheSpecialtyTypeScreen) {
