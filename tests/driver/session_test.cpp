@@ -256,6 +256,8 @@ const Session SESSIONS[] = {
     // A bank line with its verse in one column: named with its file and line once the
     // pattern review is over; Return goes back to the menu and no packet is written.
     {"bad_bank_line", "<Ret><Esc><Ret><Ret><Ret><Up><Ret>"},
+    // The three-book workspace (Hebrews and 1-2 Peter) run as it stands.
+    {"hebrews_peter", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Demo, Sessions, testing::ValuesIn(SESSIONS),

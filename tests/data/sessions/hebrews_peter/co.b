@@ -1,0 +1,139 @@
+ 1  7	CO	which verse speaks of the name?	Verse 7
+ 1 10	CO	which verse speaks of the tent?	Verse 10
+ 2  4	CO	which verse speaks of the spirit?	Verse 4
+ 2  8	CO	which verse speaks of the truth?	Verse 8
+ 2 10	CO	which verse speaks of the faith?	Verse 10
+ 2 13	CO	which verse speaks of the love?	Verse 13
+ 2 15	CO	which verse speaks of the truth?	Verse 15
+ 3  2	CO	which verse speaks of the elders?	Verse 2
+ 3  5	CO	which verse speaks of the elders?	Verse 5
+ 3 14	CO	which verse speaks of the light?	Verse 14
+ 4  2	CO	which verse speaks of the truth?	Verse 2
+ 4  3	CO	which verse speaks of the fathers?	Verse 3
+ 4  5	CO	which verse speaks of the rest?	Verse 5
+ 4 10	CO	which verse speaks of the earth?	Verse 10
+ 4 11	CO	which verse speaks of the earth?	Verse 11
+ 4 12	CO	which verse speaks of the spirit?	Verse 12
+ 4 13	CO	which verse speaks of the oath?	Verse 13
+ 4 16	CO	which verse speaks of the voice?	Verse 16
+ 5  1	CO	which verse speaks of the faith?	Verse 1
+ 5  3	CO	which verse speaks of the name?	Verse 3
+ 5  4	CO	which verse speaks of the tent?	Verse 4
+ 5  7	CO	which verse speaks of the water?	Verse 7
+ 5  8	CO	which verse speaks of the name?	Verse 8
+ 5 10	CO	which verse speaks of the priest?	Verse 10
+ 5 14	CO	which verse speaks of the blood?	Verse 14
+ 6  2	CO	which verse speaks of the path?	Verse 2
+ 6 10	CO	which verse speaks of the name?	Verse 10
+ 6 19	CO	which verse speaks of the name?	Verse 19
+ 7  6	CO	which verse speaks of the servant?	Verse 6
+ 7 10	CO	which verse speaks of the heart?	Verse 10
+ 7 11	CO	which verse speaks of the faith?	Verse 11
+ 7 12	CO	which verse speaks of the sacrifice?	Verse 12
+ 7 13	CO	which verse speaks of the light?	Verse 13
+ 7 14	CO	which verse speaks of the faith?	Verse 14
+ 7 15	CO	which verse speaks of the shepherd?	Verse 15
+ 7 18	CO	which verse speaks of the house?	Verse 18
+ 7 25	CO	which verse speaks of the heaven?	Verse 25
+ 7 26	CO	which verse speaks of the blessing?	Verse 26
+ 8 11	CO	which verse speaks of the way?	Verse 11
+ 8 12	CO	which verse speaks of the patience?	Verse 12
+ 8 13	CO	which verse speaks of the peace?	Verse 13
+ 9  3	CO	which verse speaks of the city?	Verse 3
+ 9  6	CO	which verse speaks of the angels?	Verse 6
+ 9  8	CO	which verse speaks of the word?	Verse 8
+ 9  9	CO	which verse speaks of the altar?	Verse 9
+ 9 10	CO	which verse speaks of the way?	Verse 10
+ 9 15	CO	which verse speaks of the blessing?	Verse 15
+ 9 16	CO	which verse speaks of the truth?	Verse 16
+ 9 17	CO	which verse speaks of the knowledge?	Verse 17
+ 9 18	CO	which verse speaks of the heart?	Verse 18
+ 9 19	CO	which verse speaks of the knowledge?	Verse 19
+ 9 22	CO	which verse speaks of the crown?	Verse 22
+ 9 23	CO	which verse speaks of the virtue?	Verse 23
+ 9 25	CO	which verse speaks of the path?	Verse 25
+10  4	CO	which verse speaks of the earth?	Verse 4
+10  6	CO	which verse speaks of the way?	Verse 6
+10  9	CO	which verse speaks of the city?	Verse 9
+10 25	CO	which verse speaks of the rest?	Verse 25
+10 26	CO	which verse speaks of the angels?	Verse 26
+10 28	CO	which verse speaks of the rest?	Verse 28
+10 39	CO	which verse speaks of the fathers?	Verse 39
+11  1	CO	which verse speaks of the servant?	Verse 1
+11  3	CO	which verse speaks of the grace?	Verse 3
+11  9	CO	which verse speaks of the love?	Verse 9
+11 10	CO	which verse speaks of the blood?	Verse 10
+11 16	CO	which verse speaks of the country?	Verse 16
+11 26	CO	which verse speaks of the glory?	Verse 26
+11 28	CO	which verse speaks of the sacrifice?	Verse 28
+11 29	CO	which verse speaks of the glory?	Verse 29
+11 32	CO	which verse speaks of the sacrifice?	Verse 32
+11 34	CO	which verse speaks of the elders?	Verse 34
+11 35	CO	which verse speaks of the joy?	Verse 35
+11 36	CO	which verse speaks of the love?	Verse 36
+11 38	CO	which verse speaks of the crown?	Verse 38
+11 40	CO	which verse speaks of the water?	Verse 40
+12  1	CO	which verse speaks of the blood?	Verse 1
+12  2	CO	which verse speaks of the priest?	Verse 2
+12  3	CO	which verse speaks of the patience?	Verse 3
+12  5	CO	which verse speaks of the patience?	Verse 5
+12  6	CO	which verse speaks of the brothers?	Verse 6
+12  8	CO	which verse speaks of the joy?	Verse 8
+12  9	CO	which verse speaks of the virtue?	Verse 9
+12 12	CO	which verse speaks of the angels?	Verse 12
+12 15	CO	which verse speaks of the fire?	Verse 15
+12 16	CO	which verse speaks of the life?	Verse 16
+12 23	CO	which verse speaks of the path?	Verse 23
+12 27	CO	which verse speaks of the water?	Verse 27
+12 28	CO	which verse speaks of the mercy?	Verse 28
+13  1	CO	which verse speaks of the angels?	Verse 1
+13  7	CO	which verse speaks of the angels?	Verse 7
+13 13	CO	which verse speaks of the fathers?	Verse 13
+13 15	CO	which verse speaks of the bread?	Verse 15
+13 22	CO	which verse speaks of the life?	Verse 22
+13 25	CO	which verse speaks of the truth?	Verse 25
+14  1	CO	which verse speaks of the truth?	Verse 1
+14  3	CO	which verse speaks of the blood?	Verse 3
+14  4	CO	which verse speaks of the day?	Verse 4
+14  6	CO	which verse speaks of the blood?	Verse 6
+14  9	CO	which verse speaks of the way?	Verse 9
+14 14	CO	which verse speaks of the rest?	Verse 14
+14 17	CO	which verse speaks of the word?	Verse 17
+15  4	CO	which verse speaks of the name?	Verse 4
+15  5	CO	which verse speaks of the city?	Verse 5
+15 10	CO	which verse speaks of the earth?	Verse 10
+15 15	CO	which verse speaks of the bread?	Verse 15
+15 20	CO	which verse speaks of the priest?	Verse 20
+15 21	CO	which verse speaks of the hope?	Verse 21
+16  4	CO	which verse speaks of the shepherd?	Verse 4
+16  6	CO	which verse speaks of the covenant?	Verse 6
+16 11	CO	which verse speaks of the word?	Verse 11
+16 13	CO	which verse speaks of the voice?	Verse 13
+16 16	CO	which verse speaks of the brothers?	Verse 16
+17  2	CO	which verse speaks of the path?	Verse 2
+17  3	CO	which verse speaks of the fire?	Verse 3
+17  5	CO	which verse speaks of the crown?	Verse 5
+17  6	CO	which verse speaks of the spirit?	Verse 6
+17 12	CO	which verse speaks of the sacrifice?	Verse 12
+17 13	CO	which verse speaks of the voice?	Verse 13
+17 16	CO	which verse speaks of the glory?	Verse 16
+17 19	CO	which verse speaks of the joy?	Verse 19
+18  3	CO	which verse speaks of the heart?	Verse 3
+18  7	CO	which verse speaks of the blessing?	Verse 7
+18  8	CO	which verse speaks of the brothers?	Verse 8
+19  2	CO	which verse speaks of the covenant?	Verse 2
+19  5	CO	which verse speaks of the fathers?	Verse 5
+19  6	CO	which verse speaks of the rest?	Verse 6
+19  9	CO	which verse speaks of the heaven?	Verse 9
+19 13	CO	which verse speaks of the grace?	Verse 13
+20  1	CO	which verse speaks of the faith?	Verse 1
+20  4	CO	which verse speaks of the glory?	Verse 4
+20  5	CO	which verse speaks of the day?	Verse 5
+20  8	CO	which verse speaks of the heaven?	Verse 8
+20 12	CO	which verse speaks of the knowledge?	Verse 12
+20 17	CO	which verse speaks of the house?	Verse 17
+21  3	CO	which verse speaks of the virtue?	Verse 3
+21  8	CO	which verse speaks of the heaven?	Verse 8
+21  9	CO	which verse speaks of the bread?	Verse 9
+21 14	CO	which verse speaks of the promise?	Verse 14
+21 16	CO	which verse speaks of the shepherd?	Verse 16

@@ -1,0 +1,224 @@
+ 1  1	CV	what word follows "name"?	Patience
+ 1  3	CV	what word follows "name"?	Faith
+ 1  5	CV	what word follows "city"?	Grace
+ 1  7	CV	what word follows "day"?	Brothers
+ 1  8	CV	what word follows "altar"?	Love
+ 1 12	CV	what word follows "heart"?	Faith
+ 1 14	CV	what word follows "city"?	Fathers
+ 2  1	CV	what word follows "promise"?	Promise
+ 2  3	CV	what word follows "light"?	Altar
+ 2  5	CV	what word follows "fathers"?	Glory
+ 2  7	CV	what word follows "knowledge"?	Love
+ 2 11	CV	what word follows "name"?	Elders
+ 2 12	CV	what word follows "love"?	Voice
+ 2 13	CV	what word follows "light"?	House
+ 2 17	CV	what word follows "voice"?	Virtue
+ 3  1	CV	what word follows "glory"?	City
+ 3  3	CV	what word follows "rest"?	Covenant
+ 3  4	CV	what word follows "crown"?	Knowledge
+ 3  6	CV	what word follows "love"?	Country
+ 3  8	CV	what word follows "bread"?	Brothers
+ 3  9	CV	what word follows "heaven"?	House
+ 3 11	CV	what word follows "angels"?	Peace
+ 3 13	CV	what word follows "joy"?	Blessing
+ 3 14	CV	what word follows "love"?	Peace
+ 3 18	CV	what word follows "heart"?	Water
+ 3 19	CV	what word follows "sacrifice"?	Life
+ 4  3	CV	what word follows "heaven"?	Bread
+ 4  7	CV	what word follows "day"?	Country
+ 4 12	CV	what word follows "country"?	Shepherd
+ 5  2	CV	what word follows "water"?	Fathers
+ 5  6	CV	what word follows "water"?	Voice
+ 5  7	CV	what word follows "brothers"?	Faith
+ 5  8	CV	what word follows "sacrifice"?	Fire
+ 5  9	CV	what word follows "elders"?	Bread
+ 5 11	CV	what word follows "altar"?	City
+ 5 12	CV	what word follows "bread"?	Day
+ 6  2	CV	what word follows "patience"?	Mercy
+ 6  6	CV	what word follows "promise"?	Oath
+ 6  7	CV	what word follows "name"?	Hope
+ 6  8	CV	what word follows "blood"?	Joy
+ 6 10	CV	what word follows "love"?	Oath
+ 6 11	CV	what word follows "elders"?	Sacrifice
+ 6 13	CV	what word follows "light"?	Love
+ 6 14	CV	what word follows "fire"?	House
+ 6 16	CV	what word follows "tent"?	Brothers
+ 6 20	CV	what word follows "elders"?	Mercy
+ 7  5	CV	what word follows "city"?	Joy
+ 7  6	CV	what word follows "name"?	Day
+ 7  7	CV	what word follows "rest"?	Covenant
+ 7  8	CV	what word follows "joy"?	Spirit
+ 7 10	CV	what word follows "light"?	Way
+ 7 11	CV	what word follows "country"?	Virtue
+ 7 14	CV	what word follows "fire"?	Knowledge
+ 7 17	CV	what word follows "heaven"?	Angels
+ 7 18	CV	what word follows "angels"?	Love
+ 7 19	CV	what word follows "heart"?	Altar
+ 7 22	CV	what word follows "stone"?	Name
+ 7 24	CV	what word follows "earth"?	Crown
+ 7 28	CV	what word follows "virtue"?	Promise
+ 8  2	CV	what word follows "mercy"?	Joy
+ 8  3	CV	what word follows "faith"?	Knowledge
+ 8  4	CV	what word follows "knowledge"?	Brothers
+ 8  6	CV	what word follows "brothers"?	Knowledge
+ 8  7	CV	what word follows "truth"?	Altar
+ 8  8	CV	what word follows "city"?	Way
+ 8 10	CV	what word follows "elders"?	Tent
+ 8 11	CV	what word follows "brothers"?	Heaven
+ 8 13	CV	what word follows "country"?	Bread
+ 9  1	CV	what word follows "rest"?	Voice
+ 9  7	CV	what word follows "fathers"?	Word
+ 9  8	CV	what word follows "spirit"?	Mercy
+ 9 12	CV	what word follows "water"?	City
+ 9 13	CV	what word follows "earth"?	Shepherd
+ 9 15	CV	what word follows "word"?	Water
+ 9 16	CV	what word follows "priest"?	Angels
+ 9 18	CV	what word follows "covenant"?	Oath
+ 9 19	CV	what word follows "name"?	Grace
+ 9 21	CV	what word follows "rest"?	Name
+ 9 23	CV	what word follows "patience"?	Earth
+ 9 24	CV	what word follows "knowledge"?	Water
+ 9 25	CV	what word follows "faith"?	Grace
+ 9 27	CV	what word follows "bread"?	Peace
+10  3	CV	what word follows "shepherd"?	Glory
+10  4	CV	what word follows "priest"?	Tent
+10  5	CV	what word follows "bread"?	Love
+10  7	CV	what word follows "city"?	Virtue
+10  8	CV	what word follows "name"?	Name
+10 11	CV	what word follows "knowledge"?	Country
+10 13	CV	what word follows "earth"?	Water
+10 16	CV	what word follows "way"?	Rest
+10 18	CV	what word follows "shepherd"?	Hope
+10 19	CV	what word follows "truth"?	Patience
+10 21	CV	what word follows "rest"?	Tent
+10 25	CV	what word follows "altar"?	Sacrifice
+10 26	CV	what word follows "peace"?	City
+10 35	CV	what word follows "earth"?	Heart
+10 37	CV	what word follows "servant"?	Virtue
+10 39	CV	what word follows "fathers"?	Rest
+11  2	CV	what word follows "elders"?	Joy
+11  3	CV	what word follows "promise"?	Glory
+11  4	CV	what word follows "earth"?	Knowledge
+11  5	CV	what word follows "servant"?	Mercy
+11  8	CV	what word follows "promise"?	Tent
+11  9	CV	what word follows "crown"?	Way
+11 10	CV	what word follows "love"?	Hope
+11 13	CV	what word follows "sacrifice"?	Tent
+11 14	CV	what word follows "country"?	Heart
+11 15	CV	what word follows "spirit"?	Day
+11 18	CV	what word follows "elders"?	Oath
+11 20	CV	what word follows "patience"?	Life
+11 21	CV	what word follows "covenant"?	Word
+11 24	CV	what word follows "brothers"?	Heaven
+11 27	CV	what word follows "day"?	Heaven
+11 29	CV	what word follows "path"?	Word
+11 32	CV	what word follows "angels"?	Blessing
+11 33	CV	what word follows "light"?	Patience
+11 37	CV	what word follows "earth"?	Covenant
+11 38	CV	what word follows "hope"?	Angels
+11 40	CV	what word follows "word"?	Rest
+12  6	CV	what word follows "elders"?	House
+12  8	CV	what word follows "bread"?	Bread
+12  9	CV	what word follows "stone"?	Brothers
+12 17	CV	what word follows "oath"?	Shepherd
+12 18	CV	what word follows "day"?	Promise
+12 21	CV	what word follows "love"?	Country
+12 22	CV	what word follows "spirit"?	Voice
+12 23	CV	what word follows "day"?	Servant
+12 25	CV	what word follows "water"?	Hope
+12 26	CV	what word follows "mercy"?	Glory
+12 27	CV	what word follows "earth"?	Sacrifice
+12 29	CV	what word follows "blood"?	Water
+13  1	CV	what word follows "word"?	Bread
+13  3	CV	what word follows "blessing"?	Water
+13  4	CV	what word follows "patience"?	Bread
+13  7	CV	what word follows "spirit"?	Day
+13 10	CV	what word follows "patience"?	Earth
+13 12	CV	what word follows "voice"?	Word
+13 16	CV	what word follows "stone"?	Way
+13 17	CV	what word follows "sacrifice"?	Priest
+13 20	CV	what word follows "day"?	City
+13 21	CV	what word follows "angels"?	Heart
+13 22	CV	what word follows "house"?	Oath
+14  3	CV	what word follows "water"?	Glory
+14  4	CV	what word follows "glory"?	Light
+14  5	CV	what word follows "city"?	Joy
+14  6	CV	what word follows "sacrifice"?	Altar
+14  7	CV	what word follows "name"?	Angels
+14  9	CV	what word follows "earth"?	City
+14 11	CV	what word follows "sacrifice"?	Name
+14 13	CV	what word follows "bread"?	Knowledge
+14 16	CV	what word follows "hope"?	Love
+14 17	CV	what word follows "path"?	Word
+14 18	CV	what word follows "rest"?	Blood
+14 20	CV	what word follows "voice"?	Blessing
+14 21	CV	what word follows "faith"?	House
+14 25	CV	what word follows "word"?	Fathers
+15  2	CV	what word follows "angels"?	Servant
+15  8	CV	what word follows "earth"?	Life
+15  9	CV	what word follows "way"?	Voice
+15 10	CV	what word follows "voice"?	Knowledge
+15 11	CV	what word follows "grace"?	Day
+15 12	CV	what word follows "earth"?	Spirit
+15 13	CV	what word follows "patience"?	Angels
+15 17	CV	what word follows "servant"?	Fire
+15 19	CV	what word follows "voice"?	Path
+15 22	CV	what word follows "earth"?	Sacrifice
+15 25	CV	what word follows "knowledge"?	Sacrifice
+16  2	CV	what word follows "faith"?	Angels
+16  3	CV	what word follows "word"?	Blood
+16  6	CV	what word follows "rest"?	Tent
+16  8	CV	what word follows "virtue"?	Light
+16 10	CV	what word follows "path"?	Brothers
+16 11	CV	what word follows "earth"?	Brothers
+16 12	CV	what word follows "shepherd"?	House
+16 13	CV	what word follows "fathers"?	Servant
+16 14	CV	what word follows "earth"?	Path
+16 16	CV	what word follows "mercy"?	Elders
+16 20	CV	what word follows "grace"?	Covenant
+16 22	CV	what word follows "fire"?	Truth
+17  5	CV	what word follows "stone"?	Path
+17  7	CV	what word follows "fathers"?	Life
+17  9	CV	what word follows "tent"?	Tent
+17 10	CV	what word follows "priest"?	Knowledge
+17 16	CV	what word follows "truth"?	Knowledge
+17 17	CV	what word follows "fire"?	Earth
+17 18	CV	what word follows "voice"?	Day
+18  1	CV	what word follows "joy"?	Love
+18  2	CV	what word follows "shepherd"?	Spirit
+18  7	CV	what word follows "voice"?	Blood
+18 10	CV	what word follows "love"?	Sacrifice
+18 11	CV	what word follows "altar"?	Tent
+18 12	CV	what word follows "fathers"?	Blood
+19  2	CV	what word follows "knowledge"?	Patience
+19  3	CV	what word follows "elders"?	Hope
+19  5	CV	what word follows "house"?	Blood
+19  6	CV	what word follows "peace"?	Glory
+19  9	CV	what word follows "crown"?	Crown
+19 13	CV	what word follows "bread"?	City
+19 14	CV	what word follows "love"?	Oath
+19 16	CV	what word follows "sacrifice"?	Life
+19 17	CV	what word follows "way"?	Patience
+19 21	CV	what word follows "angels"?	Tent
+19 22	CV	what word follows "grace"?	Spirit
+20  1	CV	what word follows "city"?	Blessing
+20  2	CV	what word follows "peace"?	Promise
+20  3	CV	what word follows "rest"?	Blood
+20  4	CV	what word follows "earth"?	Angels
+20  5	CV	what word follows "blessing"?	Hope
+20  9	CV	what word follows "crown"?	Grace
+20 10	CV	what word follows "altar"?	Love
+20 11	CV	what word follows "city"?	Patience
+20 13	CV	what word follows "knowledge"?	City
+20 16	CV	what word follows "covenant"?	Peace
+20 17	CV	what word follows "promise"?	Sacrifice
+20 20	CV	what word follows "city"?	House
+20 21	CV	what word follows "promise"?	Fathers
+21  1	CV	what word follows "bread"?	Way
+21  2	CV	what word follows "stone"?	Joy
+21  3	CV	what word follows "word"?	Light
+21  4	CV	what word follows "house"?	Oath
+21 10	CV	what word follows "faith"?	Glory
+21 12	CV	what word follows "oath"?	Life
+21 15	CV	what word follows "rest"?	Bread
+21 18	CV	what word follows "truth"?	Stone
