@@ -257,6 +257,10 @@ const Session SESSIONS[] = {
     // pattern review is over; Return goes back to the menu and no packet is written.
     {"bad_bank_line", "<Ret><Esc><Ret><Ret><Ret><Up><Ret>"},
     // The three-book workspace (Hebrews and 1-2 Peter) run as it stands.
+    // Style files edited by hand: one in lower case, with drawn patterns, run up to the
+    // sector table; one with types set by hand that cannot be placed: Return refused,
+    // Esc back to the form, nothing saved.
+    {"hand_edited", "<Ret><Esc><Ret><Ret><Esc><Down><Ret><Esc><Ret>O<Right>O<Ret><Esc><Esc><Esc><Up><Ret>"},
     {"hebrews_peter", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>"},
 };
 
