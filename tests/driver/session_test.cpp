@@ -264,6 +264,8 @@ const Session SESSIONS[] = {
     // Romans 1:30-2:29 in six sectors by chapter, counted 0 and 6: chapter 2 runs out
     // after the fourth sector and the last two are shown empty; Esc, then 1 and 5.
     {"short_chapter", "<Ret><Esc><Ret><Ret>0<Down>6<Down><Ret><Esc>1<Down>5<Down><Ret><Ret><Ret><Ret><Up><Ret>"},
+    // Fewer regular questions in the material than a quiz asks for: the run is given up.
+    {"too_few_questions", "<Ret><Esc><Ret><Ret><Ret><Up><Ret>"},
     {"hebrews_peter", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>"},
 };
 

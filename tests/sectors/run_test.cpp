@@ -30,18 +30,6 @@ struct TenVerses : Material {
 
 }  // namespace
 
-TEST(Checks, TooFewRegularQuestionsAbandonTheRun) {
-    Material m(1, 1, 1, 19, 20);
-    m.chapters(1, 1, 1);
-    m.verse(1, 20, 0).verse(1, 21, 0);
-    ScriptFace face({key::ENTER});
-    Console con(face);
-    EXPECT_THROW(run(m, con), RunAbandoned);
-    EXPECT_EQ(con.screen().line(3), "  There are only 19 regular questions in this material.");
-    EXPECT_EQ(con.screen().line(4), "");
-    EXPECT_EQ(con.screen().line(5), "  Change Questions per packet to 19 or less.");
-}
-
 TEST(Checks, QuestionsPerQuizThatCannotBeSectoredAreRefused) {
     for (int qmax : {0, 1, 31}) {
         SCOPED_TRACE(qmax);
