@@ -267,6 +267,11 @@ const Session SESSIONS[] = {
     // Fewer regular questions in the material than a quiz asks for: the run is given up.
     {"too_few_questions", "<Ret><Esc><Ret><Ret><Ret><Up><Ret>"},
     {"hebrews_peter", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>"},
+    // A list longer than the menu: its last seventeen lines are shown. Shift-D takes off
+    // the highlighted "Practice" only (the same name above stays) and then "Style2";
+    // every other line keeps its place. A listed style without its file is told, and
+    // the menu comes back.
+    {"long_list", "D<Down><Down>D<Up><Up><Up><Ret><Ret><Up><Ret>"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Demo, Sessions, testing::ValuesIn(SESSIONS),

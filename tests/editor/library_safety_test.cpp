@@ -55,24 +55,6 @@ const int DOWN = test::ext(key::DOWN);
 
 }  // namespace
 
-// A list longer than the menu shows its last seventeen lines; deleting one of them
-// keeps every other line and the four names above the menu.
-TEST(StyleLibrary, ALongListShowsItsLastSeventeenLinesAndKeepsTheRest) {
-    std::string list, left;
-    for (int i = 1; i <= 20; ++i) list += "Style" + std::to_string(i) + "\n";
-    Workspace ws(list + "Enter New Specs\n");
-    ScriptFace face;
-    Console con(face);
-    const Screen& s = menu(std::move(con), ws.files);
-    EXPECT_EQ(s.text(6, 33, 15) + s.text(21, 33, 15) + s.text(23, 33, 15),
-              "Style5         Style20        Exit           ");
-    ScriptFace face2({'2', 'D'});
-    EXPECT_EQ(menu(Console(face2), ws.files).text(6, 33, 15), "Style4         ");
-    for (int i = 1; i <= 20; ++i)
-        if (i != 6) left += "Style" + std::to_string(i) + "\n";
-    EXPECT_EQ(ws.read("Specs.lst"), left + "Enter New Specs\n");
-}
-
 TEST(StyleLibrary, AMissingListNamesWhatTheWorkspaceNeeds) {
     test::TempDir dir;
     ScriptFace face;
@@ -93,7 +75,6 @@ TEST(StyleLibrary, AMissingListNamesWhatTheWorkspaceNeeds) {
 // folder and none is written.
 TEST(StyleLibrary, AnEntryThatCannotBeLoadedIsToldAndCanBeRemoved) {
     const std::pair<std::string, std::string> cases[] = {
-        {"Gone", "cannot open \"Gone.spe\" for reading"},
         {"../out/p", "cannot use \"../out/p\" as a style name"},
         {"Two words", "cannot use \"Two words\" as a style name"},
     };
@@ -122,19 +103,6 @@ TEST(StyleLibrary, ALongListedNameIsSavedUnderTheFileTheRunReads) {
     names.push_back("temp2.txt");
     std::sort(names.begin(), names.end());
     EXPECT_EQ(ws.names(), names);
-}
-
-// Shift-D takes off the highlighted line only: the same name elsewhere stays, and the
-// other lines keep their order.
-TEST(StyleLibrary, ShiftDRemovesExactlyTheHighlightedLine) {
-    for (const auto& [downs, left] : {std::pair{2, "A\nB\nC\nA\nEnter New Specs\n"}, {4, "A\nB\nA\nC\nEnter New Specs\n"}}) {
-        Workspace ws("A\nB\nA\nC\nA\nEnter New Specs\n");
-        std::vector<int> keys(downs, DOWN);
-        keys.push_back('D');
-        ScriptFace face(keys);
-        menu(Console(face), ws.files);
-        EXPECT_EQ(ws.read("Specs.lst"), left) << downs;
-    }
 }
 
 // A new style is listed only once its file is whole: the save stopped on the specialty
