@@ -34,16 +34,6 @@ TEST(TextReader, LongLinesAreCutAndIntegersAreFreeFormat) {
     EXPECT_THROW(empty.read_int(), IoError);
 }
 
-TEST(Files, AMissingFileIsAnIoError) {
-    test::TempDir dir;
-    try {
-        dir.files().read("RJ.A");
-        FAIL();
-    } catch (const IoError& e) {
-        EXPECT_STREQ(e.what(), "cannot open \"RJ.A\" for reading: No such file or directory");
-    }
-}
-
 TEST(Files, ASafeReplacementTakesEffectOnlyOnClose) {
     test::TempDir dir;
     dir.write("Specs.lst", "Old\nEnter New Specs\n");
@@ -63,12 +53,3 @@ TEST(Files, ASafeReplacementTakesEffectOnlyOnClose) {
     EXPECT_FALSE(dir.exists(std::string("Specs.lst") + SIDE_SUFFIX));
 }
 
-TEST(Files, AFullDiskIsReportedAndTheOldFileKept) {
-    test::TempDir dir;
-    std::filesystem::create_symlink("/dev/full", dir.path() / "packet.qui");
-    TextWriter out = dir.files().create("packet.qui");
-    EXPECT_THROW({
-        out.write(std::string(100000, 'x'));
-        out.close();
-    }, IoError);
-}
