@@ -272,6 +272,11 @@ const Session SESSIONS[] = {
     // every other line keeps its place. A listed style without its file is told, and
     // the menu comes back.
     {"long_list", "D<Down><Down>D<Up><Up><Up><Ret><Ret><Up><Ret>"},
+    // By chapter with fewer questions per packet than chapters (Romans 1-5 in 3): the
+    // count is raised to one sector per chapter for the whole run. James 4 (17 verses)
+    // in 20 sectors: the first three are empty and the run is given up.
+    {"chapter_counts", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Ret><Ret>"
+                       "<Down><Down><Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Demo, Sessions, testing::ValuesIn(SESSIONS),

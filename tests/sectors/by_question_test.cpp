@@ -45,16 +45,12 @@ TEST(Resector, ACountFileThatDoesNotMatchTheMaterialIsReported) {
 
 TEST(PlannedSizes, WorkedExamples) {
     // 100 in 30: one question more at 1, 4, ..., 25; the last sector takes the rest.
-    std::vector<int> hundred(30, 3);
-    for (int s : {1, 4, 7, 10, 13, 16, 19, 22, 25}) hundred[s - 1] = 4;
-    hundred[29] = 4;
     // 239 in 30: one more everywhere but at 1, 8, 15, 22 (step 7); the last gets 11.
-    std::vector<int> big(30, 8);
-    for (int s : {1, 8, 15, 22}) big[s - 1] = 7;
-    big[29] = 11;
     // 62 in 30: a share below 0.125 adds nothing.
-    std::vector<int> small(30, 2);
-    small[29] = 4;
+    std::vector<int> hundred(30, 3), big(30, 8), small(30, 2);
+    for (int s : {1, 4, 7, 10, 13, 16, 19, 22, 25}) hundred[s - 1] = 4;
+    for (int s : {1, 8, 15, 22}) big[s - 1] = 7;
+    hundred[29] = 4, big[29] = 11, small[29] = 4;
 
     EXPECT_EQ(planned(100, 30), hundred);
     EXPECT_EQ(planned(239, 30), big);
