@@ -10,15 +10,11 @@ using namespace tv::test;
 
 namespace {
 
-void by_verse(Material& m, Console& con) {
-    m.done();
-    sector_by_verse(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t);
-}
-
 void by_verse(Material& m) {
     ScriptFace face;
     Console con(face);
-    by_verse(m, con);
+    m.done();
+    sector_by_verse(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t);
 }
 
 }  // namespace

@@ -9,24 +9,11 @@ using namespace tv::test;
 
 namespace {
 
-void run(Material& m, Console& con, RepeatPoints& rp) {
+void run(Material& m, Console& con) {
+    RepeatPoints rp;
     m.done();
     sector_material(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t, rp);
 }
-
-void run(Material& m, Console& con) {
-    RepeatPoints rp;
-    run(m, con, rp);
-}
-
-// Ten verses of one question in three sectors: by verse 3, 3 and 4.
-struct TenVerses : Material {
-    TenVerses(char SEC1, int QNUM) : Material(1, 1, 1, 10, 3) {
-        for (int v = 1; v <= 10; ++v) verse(1, v, 1, v % 2);
-        style.SEC1 = SEC1;
-        style.QNUM = QNUM;
-    }
-};
 
 }  // namespace
 
@@ -39,7 +26,6 @@ TEST(Checks, QuestionsPerQuizThatCannotBeSectoredAreRefused) {
         Console con(face);
         EXPECT_THROW(run(m, con), RunAbandoned);
         EXPECT_EQ(con.screen().line(3), "  A quiz of " + std::to_string(qmax) + " questions cannot be sectored.");
-        EXPECT_EQ(con.screen().line(5), "  Change Questions per packet to a number from 2 to 30.");
         EXPECT_EQ(face.left(), 0u);
     }
 }
@@ -58,7 +44,7 @@ TEST(FollowUp, AnEmptySectorAbandonsTheRunAfterTheTable) {
 // specialty found only there is not taken for one without questions.
 TEST(SectorTable, TotalsCountEverySector) {
     Style st;
-    st.BCHAP = 1, st.BVER = 1, st.ECHAP = 1, st.EVER = 10;
+    st.BCHAP = st.BVER = st.ECHAP = 1, st.EVER = 10;
     SectorTables t;
     t.SECTORS = 3;
     for (int s = 1; s <= 3; ++s) t.BC[s] = t.EC[s] = 1, t.BV[s] = t.EV[s] = 3 * s, t.QPS[s] = 2;
