@@ -33,7 +33,7 @@ resize 80 23
 expect "80 columns and 23 rows" "the notice when the window shrinks to 80x23"
 resize 80 25
 wait_highlighted League "the menu did not come back as it was left"
-keys Up Enter
+keys Up Up Enter
 ended_with 0
 echo "PASS: the notice at 60x20, 70x25 and 80x23 took no key; 80x24 showed the menu and its keys; at 80x25 the menu came back as left; Exit gave status 0"
 exit 0
