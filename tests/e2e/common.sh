@@ -1,75 +1,54 @@
-# Shared by the end-to-end scripts: a fresh workspace, the program started in it
-# under tmux, and small helpers to send keys and read the screen back.
-# Usage, from a script run as SCRIPT PROGRAM SOURCE_DIR: . common.sh, then
-# prepare_workspace and start_program.
-#
-# Nothing outlives a script: the program runs under a time limit of its own
-# ($TV_E2E_LIMIT seconds), the traps end the tmux server on every way out a script
-# can see, and a watch inside the tmux server ends the server and removes the files
-# as soon as the script is gone, even when it was killed outright.
+# Shared by the end-to-end scripts (run as SCRIPT PROGRAM SOURCE_DIR): a fresh workspace,
+# the program under tmux, helpers to send keys and read the screen. Nothing outlives a
+# script: a time limit ($TV_E2E_LIMIT s), traps, and a watch in the tmux server.
 set -u
 program=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 source_dir=$2
 
-if ! command -v tmux >/dev/null 2>&1; then
-  echo "SKIPPED: tmux is not installed, so the program cannot be tried in a real terminal"
-  exit 77
-fi
+command -v tmux >/dev/null 2>&1 || { echo "SKIPPED: tmux is not installed, so the program cannot be tried in a real terminal"; exit 77; }
 
 top=$(mktemp -d "${TMPDIR:-/tmp}/tv-e2e.XXXXXX")
 ws="$top/work"
 socket="tv-e2e-$$"
 unset TMUX
 tm() { tmux -L "$socket" -f /dev/null "$@"; }
-cleanup() {
-  tm kill-server >/dev/null 2>&1
-  rm -rf "$top"
-}
-trap cleanup EXIT
+trap 'tm kill-server >/dev/null 2>&1; rm -rf "$top"' EXIT
 trap 'exit 1' INT TERM HUP PIPE
 
 screen() { tm capture-pane -p -t "$session" 2>/dev/null; }
 coloured_screen() { tm capture-pane -e -p -t "$session" 2>/dev/null; }
 fail() {
-  echo "FAIL: $*"
-  echo "---- screen ----"
-  screen
-  echo "----------------"
+  printf 'FAIL: %s\n---- screen ----\n' "$*"; screen; echo "----------------"
   [ -s "$ws/stderr.txt" ] && { echo "---- program's error output ----"; cat "$ws/stderr.txt"; }
   exit 1
 }
-# wait_for COMMAND...: runs the command every 0.05 s until it succeeds, 5 s at most
-# (or $patience tenths of a second).
+# wait_for COMMAND...: runs the command every 0.05 s until it succeeds, for $patience
+# tenths of a second (5 s unless set).
 wait_for() {
   i=0
-  limit=$(( ${patience:-50} * 2 ))
-  while [ $i -lt $limit ]; do
-    "$@" && return 0
-    sleep 0.05
-    i=$((i + 1))
-  done
+  while [ $i -lt $(( ${patience:-50} * 2 )) ]; do "$@" && return 0; sleep 0.05; i=$((i + 1)); done
   return 1
 }
 shows() { screen | grep -qF -- "$1"; }
 has_status() { [ -s "$ws/status" ]; }
 keys() { tm send-keys -t "$session" "$@"; }
 type_text() { tm send-keys -t "$session" -l "$1"; }
-expect() {
-  wait_for shows "$1" || fail "expected \"$1\" on the screen${2:+ ($2)}"
-}
+type_line() { type_text "$1"; keys Enter; }
+expect() { wait_for shows "$1" || fail "expected \"$1\" on the screen${2:+ ($2)}"; }
+# wait_highlighted NAME WHY: NAME becomes the highlighted menu entry, or WHY fails.
+wait_highlighted() { wait_for highlighted "$1" || fail "$2"; }
 # A menu entry drawn white on red, the program's highlight.
 highlighted() { coloured_screen | grep -q "41m$1"; }
 title_highlighted() { coloured_screen | grep -q '42mQuiz Configuration'; }
 
-prepare_workspace() {
-  "$program" --init "$ws" --demo >/dev/null || fail "the workspace could not be prepared"
-}
+prepare_workspace() { "$program" --init "$ws" --demo >/dev/null || fail "the workspace could not be prepared"; }
 
 # The launcher started in the tmux pane: it notes the terminal settings before and
 # after the program, its process id ("pid", the program execs in place of the inner
 # shell) and its exit status ("status"). Like an interactive shell, it outlives a
 # Ctrl-C typed to the program.
 write_launcher() {
+  rm -f "$ws/status" "$ws/pid" "$ws/stty.before" "$ws/stty.after"
   cat > "$top/launch.sh" <<EOF
 ${program_path:+PATH='$program_path'; export PATH}
 trap : INT QUIT
@@ -85,14 +64,10 @@ EOF
 runs=0
 session=tv0
 new_session() {
-  if [ $runs = 0 ]; then
-    tm new-session -d -s watch \
-      "while kill -0 $$ 2>/dev/null; do sleep 1; done; rm -rf '$top'; tmux -L $socket kill-server" ||
-      fail "tmux could not start"
-  fi
-  old=$session
-  runs=$((runs + 1))
-  session=tv$runs
+  [ $runs != 0 ] || tm new-session -d -s watch \
+    "while kill -0 $$ 2>/dev/null; do sleep 1; done; rm -rf '$top'; tmux -L $socket kill-server" ||
+    fail "tmux could not start"
+  old=$session; runs=$((runs + 1)); session=tv$runs
   tm new-session -d -s "$session" -x "$1" -y "$2" -c "$ws" "$3" \; \
     set-option -g remain-on-exit on || fail "tmux could not start"
   tm kill-session -t "$old" >/dev/null 2>&1
@@ -101,7 +76,6 @@ new_session() {
 # open_program [COLUMNS ROWS]: the program started in a fresh pane of that size.
 open_program() {
   write_launcher
-  rm -f "$ws/status" "$ws/pid" "$ws/stty.before" "$ws/stty.after"
   new_session "${1:-80}" "${2:-25}" "sh $top/launch.sh"
   wait_for test -s "$ws/pid" || fail "the program was not started"
 }
@@ -115,14 +89,11 @@ program_pid() { cat "$ws/pid"; }
 # back with the settings it found.
 ended_with() {
   patience=100 wait_for has_status || fail "the program did not end (expected exit status $1)"
-  status=$(cat "$ws/status")
-  [ "$status" = "$1" ] || fail "exit status $status, not $1"
+  [ "$(cat "$ws/status")" = "$1" ] || fail "exit status $(cat "$ws/status"), not $1"
   wait_for test -s "$ws/stty.after" || fail "the terminal settings could not be read after the end"
   cmp -s "$ws/stty.before" "$ws/stty.after" ||
     fail "the terminal settings were not restored: before $(cat "$ws/stty.before"), after $(cat "$ws/stty.after")"
-  if shows "Tallyvane 30.0" || shows "Quiz packets for"; then
-    fail "the program's screen is still shown after the end"
-  fi
+  ! shows "Tallyvane 30.0" && ! shows "Quiz packets for" || fail "the program's screen is still shown after the end"
 }
 
 # Esc takes the cursor to the title through the checks; Return there saves the style.
@@ -165,15 +136,11 @@ same_file() {
   fail "$3"
 }
 screen_changed() { [ "$(coloured_screen)" != "$before" ]; }
-# to_approval_menu NAME: runs the style NAME as it stands up to the approval menu.
+# to_approval_menu NAME: runs the style NAME as it stands up to the approval menu (one
+# page of patterns, a key on the sector table).
 to_approval_menu() {
   choose_style "$1"
   accept_form
-  form_to_approval_menu
-}
-# form_to_approval_menu: from an accepted form to the approval menu (one page of
-# patterns, a key on the sector table).
-form_to_approval_menu() {
   expect "Press Enter to accept all patterns" "the pattern review"
   keys Enter
   expect "Sc From    To" "the sector table"

@@ -1,10 +1,7 @@
 #!/bin/sh
-# Printed copies through a print command that fails: the `lp` on the PATH closes its
-# input unread, says why on its error output and ends with status 1, as a spooler
-# without a default printer does. The style "Season" (100 quizzes) makes a packet far
-# larger than a pipe holds, so writing it to that `lp` fails. The program must say on
-# the screen that printing failed and why, put both copies in Season.prn as when
-# there is no printer, go on to the style menu and end normally.
+# Printing through an `lp` that closes its input unread and fails with a reason, as a
+# spooler without a default printer does; Season's packet is far larger than a pipe
+# holds. The screen says why, both copies go to Season.prn, and the program goes on.
 # Usage: print_failure.sh PROGRAM SOURCE_DIR
 . "$(dirname "$0")/common.sh"
 
@@ -40,21 +37,17 @@ done
 keys Enter
 # Season's material is short for 100 quizzes: no resectoring.
 expect "Do you wish to resector?" "the warning of early repeats"
-type_text n
-keys Enter
+type_line n
 expect "Run specialty combinations automatically" "the approval menu"
 keys Enter
 expect_closing_screen
 expect "Type P and press Return to print copies"
-type_text P
-keys Enter
+type_line P
 expect "How many copies?"
-type_text 2
-keys Enter
+type_line 2
 expect "Be sure printer is ready and press return"
 keys Enter
-patience=200 wait_for shows "The printer command failed" ||
-  fail "no word on the screen that the printer command failed"
+patience=200 wait_for shows "The printer command failed" || fail "no word that the printer command failed"
 expect "lp ended with status 1 (lp: Error - no default destination)" "the reason lp gave"
 expect "2 copies were added to the file Season.prn instead"
 [ "$(wc -l < "$top/lp-runs")" = 2 ] || fail "lp was not tried once for each copy"

@@ -1,20 +1,12 @@
 #!/bin/sh
-# Signals in the middle of a run end the program and give the terminal back:
-#   SIGTERM on the pattern review of "Practice": exit status 143;
-#   SIGHUP on the approval menu, after the sector table: exit status 129;
-#   Ctrl-C typed on the configuration form: exit status 130;
-#   Ctrl-Z suspends the program to the shell, fg resumes it.
-# Each time the terminal settings are those found before the program and its
-# screen is gone; the style list and the style file are untouched.
+# SIGTERM on the pattern review (143), SIGHUP on the approval menu (129) and Ctrl-C on
+# the form (130) end the program with the terminal restored and the style files
+# untouched; Ctrl-Z suspends it to the shell, fg resumes it.
 # Usage: signals.sh PROGRAM SOURCE_DIR
 . "$(dirname "$0")/common.sh"
 
 suspended() { ps -o stat= -p "$(program_pid)" | grep -q '^T'; }
-untouched() {
-  for f in Specs.lst Practice.spe; do
-    cmp -s "$ws/$f" "$source_dir/data/$f" || fail "$f changed by a run ended by $1"
-  done
-}
+untouched() { for f in Specs.lst Practice.spe; do cmp -s "$ws/$f" "$source_dir/data/$f" || fail "$f changed by $1"; done; }
 
 prepare_workspace
 
@@ -31,8 +23,7 @@ to_approval_menu Practice
 kill -HUP "$(program_pid)" || fail "SIGHUP could not be sent"
 ended_with 129
 untouched SIGHUP
-[ ! -e "$ws/RomIntro.qui" ] ||
-  fail "the run ended on the approval menu should leave no packet file RomIntro.qui"
+[ ! -e "$ws/RomIntro.qui" ] || fail "the run ended on the approval menu left a packet file"
 
 start_program
 choose_style Practice
@@ -43,28 +34,23 @@ ended_with 130
 untouched Ctrl-C
 # Ctrl-Z from a shell with job control: the shell is back with the terminal in its
 # usual modes; fg brings the menu back as it was left.
-rm -f "$ws/status" "$ws/pid" "$ws/stty.before" "$ws/stty.after" "$ws/stty.txt"
 write_launcher
 new_session 80 25 "sh -i"
-type_text "sh $top/launch.sh"
-keys Enter
+type_line "sh $top/launch.sh"
 expect "Press Return to Choose a Quiz Style" "the style menu, started from the shell"
 keys Down
-wait_for highlighted League || fail "Down did not highlight League"
+wait_highlighted League "Down did not highlight League"
 keys C-z
 wait_for suspended || fail "Ctrl-Z did not suspend the program"
 wait_for eval '! shows "Press Return to Choose"' || fail "the program's screen is still shown while it is suspended"
-type_text "stty -a > stty.txt"
-keys Enter
+type_line "stty -a > stty.txt"
 wait_for test -s "$ws/stty.txt" || fail "the shell did not take a command while the program was suspended"
 for mode in icanon echo isig icrnl opost; do
   tr ' ;' '\n\n' < "$ws/stty.txt" | grep -qx -- "$mode" ||
     fail "while the program is suspended the terminal is without $mode: $(cat "$ws/stty.txt")"
 done
-type_text fg
-keys Enter
-expect "Press Return to Choose a Quiz Style" "the style menu after fg"
-wait_for highlighted League || fail "the menu did not come back as it was left"
+type_line fg
+wait_highlighted League "the menu did not come back as it was left after fg"
 keys Up Up Enter
 ended_with 0
 echo "PASS: SIGTERM on the pattern review (143), SIGHUP on the approval menu (129), Ctrl-C on the form (130): each time the terminal was restored; Ctrl-Z and fg gave the shell and the menu back"
