@@ -57,10 +57,13 @@ TEST(CommandLine, InitCopiesWhatIsMissingAndKeepsTheRest) {
     test::TempDir home;
     const auto ws = home.path() / "new" / "ws";
 
-    // What the package test cannot see: the README stays out, --demo adds the bank.
+    // The README stays out; a second --init with --demo adds the bank and keeps the rest.
     init_workspace(ws, share.root.path(), false);
     EXPECT_FALSE(std::filesystem::exists(ws / "README.md"));
-    EXPECT_EQ(init_workspace(ws, share.root.path(), true).copied, std::vector<std::string>{"RJ.A"});
+    std::ofstream(ws / "Specs.lst") << "Mine\n";
+    const InitReport again = init_workspace(ws, share.root.path(), true);
+    EXPECT_EQ(std::tuple(again.copied, again.kept, test::slurp(ws / "Specs.lst")),
+              std::tuple(std::vector<std::string>{"RJ.A"}, std::vector<std::string>{"New.spe", "Specs.lst"}, "Mine\n"));
 
     // A named demo is a whole workspace of its own: only its files are copied.
     EXPECT_EQ(init_workspace(home.path() / "season", share.root.path(), true, "season").copied,
