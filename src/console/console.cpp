@@ -1,6 +1,9 @@
 #include "console/console.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "console/utf8.h"
 
 namespace tv {
 
@@ -76,23 +79,38 @@ void Console::clr() {
     if (screen_.has_key_line()) keys({});
 }
 
+namespace {
+
+// The lines of a message broken to `width` characters: at the last blank that fits,
+// or inside a word longer than the room. Counted in characters, so that a line never
+// ends inside a UTF-8 character.
+std::vector<std::string_view> broken_lines(std::string_view text, size_t width) {
+    std::vector<std::string_view> lines;
+    for (;;) {
+        if (utf8::length(text) <= width) {
+            lines.push_back(text);
+            return lines;
+        }
+        const size_t room = utf8::prefix(text, width).size();
+        size_t cut = text.rfind(' ', room);
+        if (cut == std::string_view::npos || cut == 0) cut = room;
+        lines.push_back(text.substr(0, cut));
+        text.remove_prefix(cut);
+        while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    }
+}
+
+}  // namespace
+
 void show_file_problem(Console& con, const std::string& message) {
     constexpr int COL = 3, WIDTH = 76, FIRST_ROW = 5, LAST_ROW = 21;
     con.normal();
     con.clr();
     int row = FIRST_ROW;
-    std::string rest = message;
-    while (!rest.empty() && row <= LAST_ROW) {
-        size_t cut = rest.size();
-        if (cut > WIDTH) {
-            cut = rest.rfind(' ', WIDTH);
-            if (cut == std::string::npos || cut == 0) cut = WIDTH;
-        }
+    for (std::string_view line : broken_lines(message, WIDTH)) {
+        if (row > LAST_ROW) break;
         con.highlight();
-        con.write_at(COL, row++, " " + rest.substr(0, cut) + " ");
-        rest.erase(0, cut);
-        rest.erase(0, rest.find_first_not_of(' ') == std::string::npos ? rest.size()
-                                                                        : rest.find_first_not_of(' '));
+        con.write_at(COL, row++, " " + std::string(line) + " ");
     }
     con.normal();
     con.write_at(COL, row + 1, "Press Return to go back to the style menu ");
@@ -100,18 +118,9 @@ void show_file_problem(Console& con, const std::string& message) {
 }
 
 int write_within(Console& con, int col, int row, std::string_view text) {
-    const size_t room = static_cast<size_t>(std::max(Screen::COLS - col + 1, 1));
-    for (;;) {
-        if (text.size() <= room) {
-            con.write_at(col, row, text);
-            return row + 1;
-        }
-        size_t cut = text.rfind(' ', room);
-        if (cut == std::string_view::npos || cut == 0) cut = room;
-        con.write_at(col, row++, text.substr(0, cut));
-        text.remove_prefix(cut);
-        while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    }
+    for (std::string_view line : broken_lines(text, static_cast<size_t>(std::max(Screen::COLS - col + 1, 1))))
+        con.write_at(col, row++, line);
+    return row;
 }
 
 int advance_rset(Console& con, int& RSET) {

@@ -50,6 +50,14 @@ TEST(Utf8, EveryByteComesBackAndCharactersAreCounted) {
     screen.write('\xFF');  // a lone byte above 127 takes one cell of its own
     EXPECT_EQ(screen.text(1, 75, 6), "\u201cHi\u201d \u00e9");
     EXPECT_EQ(std::tuple(screen.text(2, 1, 3), screen.col()), std::tuple("t\u00e9\xFF", 4));
+
+    // A message broken to the screen's width is broken between characters.
+    ScriptFace face;
+    Console con(face);
+    std::string message = "a";  // an odd byte count before the two-byte letters
+    for (int i = 0; i < 40; ++i) message += "\u00e9\u00e9";
+    EXPECT_EQ(write_within(con, 3, 5, message), 7);
+    for (char32_t c : utf8::decode(con.screen().line(5) + con.screen().line(6))) EXPECT_FALSE(utf8::is_stray_byte(c));
 }
 
 // The golden quiz written with curly text gives, turned back, the packet of the
