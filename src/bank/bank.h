@@ -19,6 +19,10 @@ namespace tv {
 // The five names from the level letter, the regular list letter and Pct Prim FTV:
 // RJ.A, FTV.58, cv.b, co.b, count.58A; level "L" puts "LL" before each.
 BankNames bank_names(const Style& s);
+// The setting of the style that chose a bank file, for a message about the file:
+// "Pct Prim FTV 100" for FTV.00, "Reg (a/b/c) A" for RJ.A, cv.b and co.b, with
+// "at level L" for the LL files. Empty for a file that is none of the style's bank.
+std::string setting_choosing(const Style& s, const std::string& file);
 
 // Directories of a search list are separated by this character (as in PATH).
 constexpr char PATH_SEPARATOR = ':';

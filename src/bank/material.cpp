@@ -23,6 +23,14 @@ BankNames bank_names(const Style& s) {
     };
 }
 
+std::string setting_choosing(const Style& s, const std::string& file) {
+    const BankNames n = bank_names(s);
+    const std::string level = s.LG == 'L' ? " at level L" : "";
+    if (file == n.F4) return "Pct Prim FTV " + std::to_string(s.PRIMPCT) + level;
+    if (file == n.F3 || file == n.F5 || file == n.F6) return std::string("Reg (a/b/c) ") + s.REGLST + level;
+    return "";
+}
+
 namespace {
 
 // Settings come from a style file; a verse outside the tables counts nothing. Verses

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <sstream>
 
+#include "console/utf8.h"
+
 namespace tv {
 
 int Season::chapters() const {
@@ -41,9 +43,13 @@ bool Season::level_l_covers(int ch) const {
     return ch >= 1 && ch < static_cast<int>(level_l.size()) && level_l[ch];
 }
 
+bool Season::level_l_skips(int ch) const {
+    return ch >= 1 && ch < static_cast<int>(level_l_skipped.size()) && level_l_skipped[ch];
+}
+
 int Season::longest_name() const {
     size_t n = 0;
-    for (const Book& b : books) n = std::max(n, b.name.size());
+    for (const Book& b : books) n = std::max(n, utf8::length(b.name));
     return static_cast<int>(n);
 }
 
@@ -60,15 +66,19 @@ Season default_season() {
                Book{'J', "James", {VERSE_COUNT.begin() + 17, VERSE_COUNT.end()}, 16}};
     s.level_l.assign(CHAPTERS + 1, false);
     for (int ch : {5, 6, 8, 12, 13, 17, 18, 19, 20, 21}) s.level_l[ch] = true;
+    s.level_l_skipped.assign(CHAPTERS + 1, false);
+    for (int ch : {7, 9, 10, 11, 14, 15, 16}) s.level_l_skipped[ch] = true;
     return s;
 }
 
 namespace {
 
-bool is_number(const std::string& word) {
-    return !word.empty() && word.size() <= 4 &&
+bool all_digits(const std::string& word) {
+    return !word.empty() &&
            std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
+
+bool starts_with_digit(const std::string& word) { return !word.empty() && word[0] >= '0' && word[0] <= '9'; }
 
 struct Reader {
     TextReader& in;
@@ -78,15 +88,22 @@ struct Reader {
         throw IoError("read the material in", in.name(), reason, line);
     }
 
-    int number(const std::string& word, int low, int high, const std::string& what) const {
-        if (!is_number(word) || std::stoi(word) < low || std::stoi(word) > high)
-            fail(what + " \"" + word + "\" must be a number from " + std::to_string(low) + " to " +
+    // `what` names the number, `of` where it stands: the verse count "2S" of Matthew 4.
+    int number(const std::string& word, int low, int high, const std::string& what,
+               const std::string& of = "") const {
+        const std::string named = what + " \"" + word + "\"" + of;
+        if (!all_digits(word)) fail(named + " is not a number");
+        // More than four digits is out of range whatever they say (and would overflow).
+        const int value = word.size() <= 4 ? std::stoi(word) : high + 1;
+        if (value < low || value > high)
+            fail(named + " must be a number from " + std::to_string(low) + " to " +
                  std::to_string(high));
-        return std::stoi(word);
+        return value;
     }
 
-    // book LETTER NAME... VERSES...: the verse counts are the numbers at the end of
-    // the line, so a name may itself begin with a number ("1 Peter").
+    // book LETTER NAME VERSES...: the name may begin with a number ("1 Peter") and holds
+    // no number after that, so the first later word that begins with a digit is the
+    // verse count of chapter 1, and every word from there on must be a count.
     Book book(const std::vector<std::string>& words, const Season& s) const {
         if (words.size() < 2 || words[1].size() != 1 || !std::isalpha(static_cast<unsigned char>(words[1][0])))
             fail("a book line begins with the book's one-letter code");
@@ -94,15 +111,20 @@ struct Reader {
         b.letter = static_cast<char>(std::toupper(static_cast<unsigned char>(words[1][0])));
         if (s.book_for_key(std::tolower(b.letter)) != nullptr)
             fail(std::string("the code ") + b.letter + " is already taken by another book");
-        size_t first_count = words.size();
-        while (first_count > 2 && is_number(words[first_count - 1])) --first_count;
-        for (size_t i = 2; i < first_count; ++i) b.name += (b.name.empty() ? "" : " ") + words[i];
+        size_t i = 2;
+        // The first word is a count only when it is a number followed by another count
+        // (or by nothing): "1 Peter 25" names 1 Peter, "12 13" names no book.
+        if (i < words.size() &&
+            !(all_digits(words[i]) && (i + 1 == words.size() || starts_with_digit(words[i + 1]))))
+            b.name = words[i++];
+        for (; i < words.size() && !starts_with_digit(words[i]); ++i) b.name += " " + words[i];
         if (b.name.empty()) fail(std::string("book ") + b.letter + " has no name");
-        if (b.name.size() > MAX_BOOK_NAME)
+        if (utf8::length(b.name) > MAX_BOOK_NAME)
             fail("the book name \"" + b.name + "\" is longer than the " +
                  std::to_string(MAX_BOOK_NAME) + " characters the page layout holds");
-        for (size_t i = first_count; i < words.size(); ++i)
-            b.verses.push_back(number(words[i], 1, MAX_VERSES, "the verse count"));
+        for (; i < words.size(); ++i)
+            b.verses.push_back(number(words[i], 1, MAX_VERSES, "the verse count",
+                                      " of " + b.name + " " + std::to_string(b.verses.size() + 1)));
         if (b.verses.empty()) fail("book " + b.name + " has no verse counts of its chapters");
         b.offset = s.chapters();
         if (b.offset + b.chapters() > MAX_CHAPTERS)
@@ -146,7 +168,7 @@ Season read_season(TextReader& in) {
             if (named) r.fail("the season is named twice");
             for (size_t i = 1; i < words.size(); ++i) s.name += (i > 1 ? " " : "") + words[i];
             if (s.name.empty()) r.fail("the season line holds no name");
-            if (s.name.size() > MAX_SEASON_NAME)
+            if (utf8::length(s.name) > MAX_SEASON_NAME)
                 r.fail("the season's name \"" + s.name + "\" is longer than the " +
                        std::to_string(MAX_SEASON_NAME) + " characters the banner holds");
             named = true;
@@ -166,13 +188,15 @@ Season read_season(TextReader& in) {
         // Without a season line the books name it: "Hebrews and 1 Peter".
         for (size_t i = 0; i < s.books.size(); ++i)
             s.name += (i == 0 ? "" : i + 1 == s.books.size() ? " and " : ", ") + s.books[i].name;
-        if (s.name.size() > MAX_SEASON_NAME)
+        if (utf8::length(s.name) > MAX_SEASON_NAME)
             r.fail("the names of the books are too long for the banner: name the season on a "
                    "line \"season NAME\" of at most " + std::to_string(MAX_SEASON_NAME) + " characters");
     }
     r.line = level_line;
     s.level_l = level_line != 0 ? r.level_l(level, s.chapters())
                                 : std::vector<bool>(s.chapters() + 1, true);
+    s.level_l_skipped.assign(s.chapters() + 1, false);
+    for (int ch = 1; ch <= s.chapters(); ++ch) s.level_l_skipped[ch] = !s.level_l[ch];
     return s;
 }
 

@@ -23,8 +23,14 @@ struct Book {
 struct Season {
     std::string name;
     std::vector<Book> books;
-    // Whether level "L" covers each chapter (index 0 unused).
+    // Whether level "L" covers each chapter (index 0 unused): the form keeps the
+    // material of a level "L" style within these chapters.
     std::vector<bool> level_l;
+    // Whether a sector of a level "L" style never begins in each chapter (index 0
+    // unused): it begins at the next chapter that is not skipped. With a material file
+    // these are the chapters level "L" does not cover; Romans and James skip only the
+    // chapters between those it covers (7, 9-11, 14-16), not 1-4 before them.
+    std::vector<bool> level_l_skipped;
 
     // Chapters of all books: chapter numbers run 1 to this across the books.
     int chapters() const;
@@ -40,6 +46,7 @@ struct Season {
     // any other key.
     const Book* book_for_key(int key) const;
     bool level_l_covers(int ch) const;
+    bool level_l_skips(int ch) const;
     // Characters of the longest book name, and chapters of the longest book.
     int longest_name() const;
     int longest_book() const;

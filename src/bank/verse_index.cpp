@@ -52,6 +52,15 @@ int two_column_value(const std::string& field) {
     return field[1] - '0' + (field[0] == ' ' ? 0 : 10 * (field[0] - '0'));
 }
 
+// A verse the chapter does not have ("Matthew 14 has 36 verses"), or "" when it has it.
+// Its questions would be counted where no sector ever reaches them.
+std::string verse_out_of_chapter(const Season& season, int chapter, int verse) {
+    const int verses = season.verses(chapter);
+    if (verse >= 1 && verse <= verses) return "";
+    const std::string where = season.book_of(chapter).name + " " + std::to_string(season.within(chapter));
+    return verse < 1 ? where + " has no verse 0" : where + " has " + std::to_string(verses) + " verses";
+}
+
 }  // namespace
 
 QuestionRef read_question_ref(const std::string& line, const Season& season) {
@@ -88,10 +97,8 @@ QuestionRef read_question_ref(const std::string& line, const Season& season) {
         return r;
     }
     r.verse = two_column_value(verse);
-    if (r.verse < 1 || r.verse > season.rows()) {
-        r.problem = "verse " + std::to_string(r.verse) + " is outside 1-" + std::to_string(season.rows());
-        r.verse = 0;
-    }
+    r.problem = verse_out_of_chapter(season, r.chapter, r.verse);
+    if (!r.problem.empty()) r.verse = 0;
     return r;
 }
 

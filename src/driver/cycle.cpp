@@ -68,8 +68,10 @@ bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& c
         // Back to the banner: the files of the run were closed on the way out.
     } catch (const IoError& e) {
         // A file of the run is missing, malformed or cannot be written: the run ends
-        // here and the files saved before it stay as they were.
-        show_file_problem(con, e.what());
+        // here and the files saved before it stay as they were. A bank file that cannot
+        // be opened is named with the setting that chose it, the one to mend.
+        const std::string setting = e.operation == "open" ? setting_choosing(run.settings, e.file) : "";
+        show_file_problem(con, e.what() + (setting.empty() ? "" : "; the style's " + setting + " chose this file"));
     }
     return true;
 }

@@ -100,7 +100,7 @@ void quote_entry(Job& job, int X) {
     if (one_digit_chapter(st)) line += ' ';
     if (one_digit_verse(st)) line += ' ';
     // The book letter lands in column 72, as on every other line ("Romans": 29 blanks).
-    line += blanks(35 - static_cast<int>(name.size()));
+    line += blanks(35 - static_cast<int>(utf8::length(name)));
     line += job.book_letter(X);
     line += ' ' + short_reference(st);
     job.out.writeln(line);

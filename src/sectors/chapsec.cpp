@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "console/utf8.h"
 #include "sectors/count_file.h"
 #include "sectors/display.h"
 #include "sectors/sectoring.h"
@@ -14,18 +15,18 @@ constexpr KeyHint LIST_KEYS[] = {
     {"Up/Down", "Move"}, {"0-9 :", "Sectors of the chapter (: is 10)"}, {"Return", "Done"}};
 constexpr KeyHint TABLE_KEYS[] = {{"Return", "Go on"}, {"Esc", "Change the counts"}};
 
-// At level L the chapters the level does not cover are left out of the material
-// (with Romans and James, 7, 9-11 and 14-16).
+// At level L the chapters the level skips are left out of the material (with Romans
+// and James, 7, 9-11 and 14-16).
 bool left_out(const Style& st, const Season& season, int ch) {
-    return st.LG == 'L' && !season.level_l_covers(ch);
+    return st.LG == 'L' && season.level_l_skips(ch);
 }
 
 // "Rom. ", "Jam. ", "1Pe. ": the book of an entry in the list, in five columns.
 std::string book_label(const Season& season, int ch) {
     std::string name = season.book_of(ch).name;
     name.erase(std::remove(name.begin(), name.end(), ' '), name.end());
-    name = name.substr(0, 3) + ".";
-    return name + std::string(5 - name.size(), ' ');
+    name = std::string(utf8::prefix(name, 3)) + ".";
+    return name + std::string(5 - utf8::length(name), ' ');
 }
 
 int chapters_of(const Style& st) { return st.ECHAP - st.BCHAP + 1; }

@@ -294,12 +294,12 @@ void take_verse(const Season& season, const BankTables& bank, SectorTables& t, i
     }
 }
 
-// At level L a sector does not begin in a chapter the level leaves out (with Romans
-// and James, 7, 9-11 and 14-16): it begins at the next chapter the level covers.
+// At level L a sector does not begin in a chapter the level skips (with Romans and
+// James, 7, 9-11 and 14-16): it begins at the next chapter not skipped.
 void skip_left_out_start(const Season& season, Position& p) {
-    if (p.X < 1 || season.level_l_covers(p.X)) return;
+    if (p.X < 1 || !season.level_l_skips(p.X)) return;
     for (int ch = p.X + 1; ch <= season.chapters(); ++ch) {
-        if (season.level_l_covers(ch)) {
+        if (!season.level_l_skips(ch)) {
             p = {ch, 1};
             return;
         }

@@ -13,7 +13,7 @@ TEST(QuestionLine, VerseInColumnsFourAndFiveOnly) {
         {"17 05\tq", 17, 5},
         {" 1:12\tq", 1, 12},  // any separator in column 3
         {"10\t 8\tq", 10, 8},
-        {" 1 45 q", 1, 45},   // a blank after the verse
+        {" 1 32 q", 1, 32},   // a blank after the verse
         {" 3  7\r", 3, 7},    // CR LF
         {" 2 11\t\xe2\x80\x9cGrace\xe2\x80\x9d \xff", 2, 11},
         {"17 5\tIf any of you lacks", 17, 0},

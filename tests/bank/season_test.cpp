@@ -34,6 +34,7 @@ TEST(Season, ChaptersRunAcrossTheBooks) {
     EXPECT_EQ(std::tuple(s.verses(11), s.verses(18), s.verses(22), s.verses(0)), std::tuple(40, 14, 0, 0));
     EXPECT_TRUE(s.level_l_covers(4) && s.level_l_covers(11) && s.level_l_covers(21));
     EXPECT_FALSE(s.level_l_covers(5) || s.level_l_covers(13) || s.level_l_covers(22));
+    EXPECT_TRUE(s.level_l_skips(5) && s.level_l_skips(13) && !s.level_l_skips(14));
     // A book's letter in either case names it.
     EXPECT_EQ(std::tuple(s.book_for_key('p'), s.book_for_key('Q'), s.book_for_key('r')),
               std::tuple(&s.books[1], &s.books[2], nullptr));
@@ -41,6 +42,8 @@ TEST(Season, ChaptersRunAcrossTheBooks) {
     // Without a season line the books name it; without level-L the level covers all.
     const Season two = parse(TWO_BOOKS);
     EXPECT_EQ(std::tuple(two.name, two.rows(), two.level_l_covers(3)), std::tuple("Alpha and Beta", 60, true));
+    // Names are measured in characters: 22 and 26 here, in 25 and 31 bytes.
+    EXPECT_EQ(parse("season Épîtres de Jean à Jude\nbook X Épître de Jacques à Éphèse 3").longest_name(), 26);
 
     // Without a material file the workspace quizzes Romans and James.
     test::TempDir dir;
@@ -59,7 +62,9 @@ TEST(Season, AMalformedFileIsRefusedWithItsLine) {
     std::string fifty;
     for (int i = 0; i < 50; ++i) fifty += " 1";
     const std::tuple<std::string, int, std::string> cases[] = {  // text, line, a part of the reason
-        {"book R Romans 32 0", 1, "\"0\" must be a number from 1 to 99"},
+        {"book R Romans 32 0", 1, "\"0\" of Romans 2 must be a number from 1 to 99"},
+        {"book M Matthew 25 23 17 2S 48", 1, "the verse count \"2S\" of Matthew 4 is not a number"},
+        {"book A Alpha 10 99999", 1, "\"99999\" of Alpha 2 must be a number from 1 to 99"},
         {"book RJ Romans 3", 1, "one-letter code"},
         {"book R Romans 3\nbook r Revelation 4", 2, "already taken"},
         {"book X The Book Of A Name Too Long 3", 1, "longer than the 26 characters"},
@@ -96,7 +101,8 @@ TEST(Season, QuestionLinesAndTheVerseIndexFollowTheMaterial) {
     // A chapter of 60 verses: the count file gives every chapter 60 rows.
     const Season two = parse(TWO_BOOKS);
     EXPECT_EQ(read_question_ref(" 1 60\tx", two).problem, "");
-    EXPECT_EQ(read_question_ref(" 1 61\tx", two).problem, "verse 61 is outside 1-60");
+    EXPECT_EQ(read_question_ref(" 1 61\tx", two).problem, "Alpha 1 has 60 verses");
+    EXPECT_EQ(read_question_ref(" 2  4\tx", two).problem, "Alpha 2 has 3 verses");
     test::TempDir dir;
     BankTables t, back;
     t.QCOUNT[1][60] = 2, t.FCOUNT[3][2] = 1;

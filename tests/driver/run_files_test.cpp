@@ -119,3 +119,12 @@ TEST(RunFiles, AFullDiskKeepsThePacketOfTheRunBefore) {
     EXPECT_NE(rows.find("cannot write \"TinyOut."), std::string::npos) << test::dump(told);
     ws.kept_whole("a full disk");
 }
+
+// A missing bank file is told with the setting of the style that chose it.
+TEST(RunFiles, AMissingBankFileNamesTheSettingThatChoseIt) {
+    Workspace ws;
+    fs::remove(ws.dir.path() / "FTV.00");
+    const Screen told = run_until_dry(ws.files, SAVED);
+    // "cannot open "FTV.00" for reading: ... Pct" on row 5, then:
+    EXPECT_EQ(told.text(6, 4, 28), "Prim FTV 100 chose this file") << test::dump(told);
+}

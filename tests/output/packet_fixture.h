@@ -84,12 +84,12 @@ inline Style golden_style(char OUT) {
 // Runs OPUT for each quiz in turn into one packet file and returns its content.
 inline std::string write_packet(const Style& s, const std::string& name, int sectors,
                                 const std::vector<QuizTables>& quizzes,
-                                PacketState* state_out = nullptr) {
+                                PacketState* state_out = nullptr, const Season& season = default_season()) {
     TempDir dir;
     PacketState state;
     {
         TextWriter w = dir.files().create("P.qui");
-        for (const QuizTables& q : quizzes) OPUT(w, s, default_season(), name, sectors, q, state);
+        for (const QuizTables& q : quizzes) OPUT(w, s, season, name, sectors, q, state);
         w.close();
     }
     if (state_out) *state_out = state;
@@ -98,8 +98,8 @@ inline std::string write_packet(const Style& s, const std::string& name, int sec
 
 inline std::string write_quiz(const Style& s, const QuizTables& q, int sectors,
                               const std::string& name = "Example",
-                              PacketState* state_out = nullptr) {
-    return write_packet(s, name, sectors, {q}, state_out);
+                              PacketState* state_out = nullptr, const Season& season = default_season()) {
+    return write_packet(s, name, sectors, {q}, state_out, season);
 }
 
 // Compares with tests/data/output/<file>; on a difference the written packet is

@@ -72,10 +72,12 @@ TEST(Utf8, CurlyTextTakesTheColumnsOfPlainText) {
         const std::string_view rest = utf8::slice(line, 254, 254);
         fancy.ALL2[X] = rest.empty() ? " " : std::string(rest);
     }
+    Season fancy_books = default_season();  // "Jamés"
+    for (Book& b : fancy_books.books) b.name = curly(b.name);
     for (const char OUT : {'P', 'C', 'T'}) {
         const Style s = test::golden_style(OUT);
         const std::string want = test::write_quiz(s, straight, 8, "Exemple");
-        const std::string got = test::write_quiz(s, fancy, 8, curly("Exemple"));
+        const std::string got = test::write_quiz(s, fancy, 8, curly("Exemple"), nullptr, fancy_books);
         EXPECT_NE(got, want) << OUT;  // the curly text is there
         EXPECT_EQ(plain(got), want) << "layout " << OUT;
     }

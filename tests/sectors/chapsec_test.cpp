@@ -17,3 +17,17 @@ TEST(Chapsec, ASectorReachingPastTheEndOfTheMaterialCountsOnlyTheMaterial) {
     count_chapter_sectors(m.files(), COUNT_FILE, m.style, m.season, m.t);
     EXPECT_EQ(spans(m.t), (std::vector<Span>{{8, 30, 8, 39, 10}, {8, 40, 8, 39, 0}}));
 }
+
+// Level L leaves 7 out of the list but not 4 (before its chapters); a label is 3 characters.
+TEST(Chapsec, TheListShowsTheChaptersOfTheMaterial) {
+    for (const auto& [LG, book, rows] : {std::tuple{'L', "Romans", "Rom.  4:        "},
+                                         std::tuple{'F', "\u00c9ph\u00e9siens", "\u00c9ph.  4:\u00c9ph.  7:"}}) {
+        Material m(4, 1, 8, 39, 5);
+        m.style.LG = LG, m.season.books[0].name = book;
+        m.chapters(4, 8, 1).done();
+        ScriptFace face;  // no key: the list is on the screen when the script runs dry
+        Console con{face};
+        EXPECT_THROW(CHAPSEC(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), ScriptExhausted);
+        EXPECT_EQ(con.screen().text(5, 3, 8) + con.screen().text(8, 3, 8), rows);
+    }
+}
