@@ -55,6 +55,17 @@ Screen run_until_dry(const Files& files, const std::vector<int>& keys) {
     return con.screen();
 }
 
+// Rows first..last of a screen, each without its trailing blanks and ended by "|".
+std::string rows(const Screen& s, int first, int last) {
+    std::string text;
+    for (int r = first; r <= last; ++r) {
+        std::string line = s.line(r);
+        line.erase(line.find_last_not_of(' ') + 1);
+        text += line + "|";
+    }
+    return text;
+}
+
 std::vector<int> operator+(std::vector<int> a, const std::vector<int>& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
@@ -92,10 +103,15 @@ TEST(RunFiles, APacketIsReplacedOnlyByARunWithQuizzes) {
     ws.dir.write(std::string("Gone.qui") + SIDE_SUFFIX, "left by a killed run");
     run_until_dry(ws.files, TO_APPROVAL + std::vector<int>{key::ESC});
     ws.kept_whole("Esc on the approval menu");
-    run_until_dry(ws.files, BY_HAND + std::vector<int>{key::ESC});
+    // Esc at a quiz's approval: the screen says what was kept, and where, until Return.
+    const Screen none = run_until_dry(ws.files, BY_HAND + std::vector<int>{key::ESC});
     ws.kept_whole("Esc at the first quiz's approval");
+    EXPECT_EQ(rows(none, 3, 6), "  The run was stopped at quiz 1.||  No quiz was kept.|"
+                                "  TinyOut.qui and TinyOut.inf stay as they were.|") << test::dump(none);
 
-    run_until_dry(ws.files, BY_HAND + std::vector<int>{'y', key::ESC});
+    const Screen one = run_until_dry(ws.files, BY_HAND + std::vector<int>{'y', key::ESC});
+    EXPECT_EQ(rows(one, 5, 6), "  1 quiz was kept.|  The packet is TinyOut.qui, the list TinyOut.inf.|")
+        << test::dump(one);
     const std::string packet = ws.dir.read("TinyOut.qui");
     EXPECT_NE(packet.find("Quiz Number 1"), std::string::npos);
     EXPECT_EQ(packet.find("Quiz Number 2"), std::string::npos);

@@ -46,6 +46,12 @@ const struct {
          s.BBK = " R", s.ADDB = 0, s.BCHAP = 5, s.BVER = 10;
          s.EBK = " R", s.ADDE = 0, s.ECHAP = 5, s.EVER = 9;
      }, Field::BeginChapter, "begins at R 5:10, after its end at R 5:9"},
+    // A full window that ends the quiz: the deck's extra card may fall past it; not
+    // when it lands inside the quiz, nor past position 30 (that pattern is drawn again).
+    {10, [](EditorStyle& s) { s.QMAX = s.SPLATE = 14, s.SPEARLY = 10, s.SPMIN = s.SPMAX = s.FMIN = s.FMAX = 5, s.RMIN = s.RMAX = s.OMIN = s.OMAX = 0; },
+     Field::WindowStart, "Total Max 5 fills the window 10-14, so a specialty may land past question 14"},
+    {0, [](EditorStyle& s) { s.QMAX = 15, s.SPLATE = 14, s.SPEARLY = 11; }, Field::None, ""},
+    {0, [](EditorStyle& s) { s.QMAX = s.SPLATE = 30, s.SPEARLY = 27; }, Field::None, ""},
 };
 
 }  // namespace
@@ -76,6 +82,37 @@ TEST(Checks, EachCheckFailingAloneIsShownUntilReturnAndSendsTheCursorToItsField)
         EXPECT_EQ(std::tuple(after.text(15, 3, 50), after.at(15, 3), after.result.has_value()),
                   std::tuple(TITLE, Cell{'Q', YELLOW, BLUE}, false));
         EXPECT_EQ(after.text(1, 4, 80), std::string(4, ' ') + std::string(70, '_') + std::string(6, ' '));
+    }
+}
+
+// Values of a style file edited by hand: one that a run cannot use is refused when the
+// style is accepted, and the cursor goes to its field; Esc on the title leaves unsaved
+// whatever the values; values a run uses as they are pass.
+TEST(Checks, ValuesARunCannotUseAreRefusedOnlyOnAccepting) {
+    const struct {
+        int Style::*setting;
+        int value;
+        std::vector<int> keys;
+        std::optional<bool> result;
+        Field at;
+    } cases[] = {
+        {&Style::QNUM, 0, {ESC, ESC}, false, Field::Title},
+        {&Style::QNUM, 0, {ESC, RET, RET}, std::nullopt, Field::Quizzes},
+        {&Style::LPP, 7, {ESC, RET}, true, Field::Title},
+        {&Style::AB, 0, {ESC, RET}, true, Field::Title},
+        {&Style::IPC, 150, {ESC, RET}, true, Field::Title},
+        {&Style::PRIMPCT, 85, {ESC, RET}, true, Field::Title},
+        {&Style::SPEARLY, 15, {ESC, RET}, true, Field::Title},
+    };
+    for (const auto& c : cases) {
+        Editor ed = sample_editor();
+        ed.style.*c.setting = c.value;
+        FormSession f(ed);
+        f.run(c.keys, Field::BeginVerse);
+        EXPECT_EQ(f.result, c.result) << c.value;
+        if (!c.result) {
+            EXPECT_EQ(f.cursor(), pos(c.at)) << c.value;
+        }
     }
 }
 
