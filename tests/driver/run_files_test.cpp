@@ -55,17 +55,6 @@ Screen run_until_dry(const Files& files, const std::vector<int>& keys) {
     return con.screen();
 }
 
-// Rows first..last of a screen, each without its trailing blanks and ended by "|".
-std::string rows(const Screen& s, int first, int last) {
-    std::string text;
-    for (int r = first; r <= last; ++r) {
-        std::string line = s.line(r);
-        line.erase(line.find_last_not_of(' ') + 1);
-        text += line + "|";
-    }
-    return text;
-}
-
 std::vector<int> operator+(std::vector<int> a, const std::vector<int>& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
@@ -106,12 +95,11 @@ TEST(RunFiles, APacketIsReplacedOnlyByARunWithQuizzes) {
     // Esc at a quiz's approval: the screen says what was kept, and where, until Return.
     const Screen none = run_until_dry(ws.files, BY_HAND + std::vector<int>{key::ESC});
     ws.kept_whole("Esc at the first quiz's approval");
-    EXPECT_EQ(rows(none, 3, 6), "  The run was stopped at quiz 1.||  No quiz was kept.|"
-                                "  TinyOut.qui and TinyOut.inf stay as they were.|") << test::dump(none);
+    EXPECT_EQ(none.line(3) + none.line(5) + none.line(6), "  The run was stopped at quiz 1.  No quiz was kept."
+                                                          "  TinyOut.qui and TinyOut.inf stay as they were.");
 
     const Screen one = run_until_dry(ws.files, BY_HAND + std::vector<int>{'y', key::ESC});
-    EXPECT_EQ(rows(one, 5, 6), "  1 quiz was kept.|  The packet is TinyOut.qui, the list TinyOut.inf.|")
-        << test::dump(one);
+    EXPECT_EQ(one.line(5) + one.line(6), "  1 quiz was kept.  The packet is TinyOut.qui, the list TinyOut.inf.");
     const std::string packet = ws.dir.read("TinyOut.qui");
     EXPECT_NE(packet.find("Quiz Number 1"), std::string::npos);
     EXPECT_EQ(packet.find("Quiz Number 2"), std::string::npos);

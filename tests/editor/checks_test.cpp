@@ -85,37 +85,6 @@ TEST(Checks, EachCheckFailingAloneIsShownUntilReturnAndSendsTheCursorToItsField)
     }
 }
 
-// Values of a style file edited by hand: one that a run cannot use is refused when the
-// style is accepted, and the cursor goes to its field; Esc on the title leaves unsaved
-// whatever the values; values a run uses as they are pass.
-TEST(Checks, ValuesARunCannotUseAreRefusedOnlyOnAccepting) {
-    const struct {
-        int Style::*setting;
-        int value;
-        std::vector<int> keys;
-        std::optional<bool> result;
-        Field at;
-    } cases[] = {
-        {&Style::QNUM, 0, {ESC, ESC}, false, Field::Title},
-        {&Style::QNUM, 0, {ESC, RET, RET}, std::nullopt, Field::Quizzes},
-        {&Style::LPP, 7, {ESC, RET}, true, Field::Title},
-        {&Style::AB, 0, {ESC, RET}, true, Field::Title},
-        {&Style::IPC, 150, {ESC, RET}, true, Field::Title},
-        {&Style::PRIMPCT, 85, {ESC, RET}, true, Field::Title},
-        {&Style::SPEARLY, 15, {ESC, RET}, true, Field::Title},
-    };
-    for (const auto& c : cases) {
-        Editor ed = sample_editor();
-        ed.style.*c.setting = c.value;
-        FormSession f(ed);
-        f.run(c.keys, Field::BeginVerse);
-        EXPECT_EQ(f.result, c.result) << c.value;
-        if (!c.result) {
-            EXPECT_EQ(f.cursor(), pos(c.at)) << c.value;
-        }
-    }
-}
-
 TEST(ChapterRules, LevelLBeginBookKeyMovesToAnAllowedChapterAtVerseOne) {
     const std::tuple<int, int, int> cases[] = {
         // chapter before, chapter after, verse after (verse before is 9)
