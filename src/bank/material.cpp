@@ -10,7 +10,7 @@ namespace tv {
 BankNames bank_names(const Style& s) {
     const std::string prefix = s.LG == 'L' ? "LL" : "";
     // The two digits of Pct Prim FTV: tens then units, so 100 gives "00".
-    const long long p = std::llabs(s.PRIMPCT);
+    const int p = std::abs(s.PRIMPCT);
     const std::string digits{char('0' + p / 10 % 10), char('0' + p % 10)};
     const std::string list(1, s.REGLST);
     const bool list_c = s.REGLST == 'C' || s.REGLST == 'c';

@@ -172,8 +172,7 @@ void entry(Job& job, int X) {
 }  // namespace
 
 void page_layout(Job& job) {
-    // Lines/Pg is used as the style file holds it, however far from the form's 18-500.
-    const long long LPP = job.settings.LPP;
+    const int LPP = job.settings.LPP;
     job.st.PAGE = 1;
     head_block(job);
     for (int X = 1; X <= job.SECTORS; ++X) {
