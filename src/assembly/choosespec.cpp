@@ -509,7 +509,10 @@ void CHOOSESPEC(Assembly& a, int Q2, const std::string& pattern) {
     specialty_order(a);
     if (!specialty_pass(a)) return;
 
-    at.INUM = count_letter(quiz, SECTORS, 'n') * at.IPC / 100;
+    // Pct Int is used as the style file holds it: a share above 100 (or below 0) is one
+    // the quiz cannot reach, which the share gives up on.
+    at.INUM = static_cast<int>(std::clamp(count_letter(quiz, SECTORS, 'n') * static_cast<long long>(at.IPC) / 100,
+                                          -1LL, MAX_POSITIONS + 1LL));
     if (a.V == 1) a.con.writeln("  Choosing Regular Questions for Quiz " + num(Q2));
     at.ITOT = 0;
     for (int p = 1; p <= SECTORS; ++p)

@@ -37,6 +37,25 @@ int approval_menu(Console& con) {
     return V == 1 ? 2 : 1;
 }
 
+void show_stopped_run(Console& con, int stopped, const std::string& NAME4) {
+    constexpr KeyHint STOPPED_KEYS[] = {{"Return", "Style menu"}};
+    const int kept = stopped - 1;
+    con.clr();
+    con.keys(STOPPED_KEYS);
+    con.writeln("  The run was stopped at quiz " + std::to_string(stopped) + ".");
+    con.writeln();
+    if (kept == 0) {
+        con.writeln("  No quiz was kept.");
+        con.writeln("  " + NAME4 + ".qui and " + NAME4 + ".inf stay as they were.");
+    } else {
+        con.writeln("  " + std::to_string(kept) + (kept == 1 ? " quiz was kept." : " quizzes were kept."));
+        con.writeln("  The packet is " + NAME4 + ".qui, the list " + NAME4 + ".inf.");
+    }
+    con.writeln();
+    con.write("  Press Return to Continue ");
+    con.wait_enter();
+}
+
 bool THANK(Console& con, const std::string& NAME4) {
     con.clr();
     con.keys(CLOSING_KEYS);

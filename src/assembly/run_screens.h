@@ -14,6 +14,11 @@ void APPROVESPEC(Console& con);
 // quiz's specialty combination, 2 = run them automatically.
 int approval_menu(Console& con);
 
+// The run stopped at quiz `stopped` (Esc at its approval prompt): says how many
+// quizzes were kept and in which files (NAME4.qui and NAME4.inf; none kept: those
+// of the run before stay), and waits for Return.
+void show_stopped_run(Console& con, int stopped, const std::string& NAME4);
+
 // The closing screen: names the saved files and waits for Return. True when the
 // user typed P (or p) first, asking for printed copies.
 bool THANK(Console& con, const std::string& NAME4);

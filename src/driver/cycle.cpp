@@ -279,6 +279,7 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
             packet.close();
             list.close();
         }
+        if (run.at.EN) show_stopped_run(con, run.Q2, run.settings.NAME4);
         throw;
     }
 

@@ -133,6 +133,17 @@ int PRIM(int v) {
     return 59;
 }
 
+bool deck_overruns_quiz(const EditorStyle& s) {
+    // A drawn pattern deals its cards one a position from the window's start. A window
+    // with fewer positions than specialties takes one card more than it has positions,
+    // a regular one that may land anywhere: the card past the window's end is then a
+    // specialty at times. It is lost only past position 30 (the pattern is drawn again);
+    // before it, past the quiz's last question, the quiz silently loses a specialty.
+    // Patterns set by hand use no deck.
+    const long long positions = static_cast<long long>(s.SPLATE) - s.SPEARLY + 1;
+    return s.SETSPC != 'Y' && s.SPMAX >= positions && s.SPLATE >= s.QMAX && s.SPLATE < 30;
+}
+
 int failing_check(const EditorStyle& s) {
     bool by_hand = s.SETSPC == 'Y';
     int begin = s.BCHAP + s.ADDB, end = s.ECHAP + s.ADDE;
@@ -149,8 +160,9 @@ int failing_check(const EditorStyle& s) {
         by_hand && s.OMIN != s.OMAX,
         by_hand && s.SMIN != s.SMAX,
         begin > end || (begin == end && s.BVER > s.EVER),
+        deck_overruns_quiz(s),
     };
-    for (int n = 1; n <= 9; ++n)
+    for (int n = 1; n <= CHECK_COUNT; ++n)
         if (fails[n - 1]) return n;
     return 0;
 }
@@ -159,9 +171,9 @@ Field check_field(int n) {
     static constexpr Field fields[] = {
         Field::None,     Field::TotalMin, Field::TotalMax, Field::WindowEnd,
         Field::WindowEnd, Field::FtvMin,  Field::CvRefMin, Field::CoRefMin,
-        Field::SitMin,   Field::BeginChapter,
+        Field::SitMin,   Field::BeginChapter, Field::WindowStart,
     };
-    return n >= 1 && n <= 9 ? fields[n] : Field::None;
+    return n >= 1 && n <= CHECK_COUNT ? fields[n] : Field::None;
 }
 
 std::string check_reason(const EditorStyle& s, int n) {
@@ -202,6 +214,10 @@ std::string check_reason(const EditorStyle& s, int n) {
     case 9:
         why = "The material begins at " + place(s.BBK, s.BCHAP, s.BVER) + ", after its end at " +
               place(s.EBK, s.ECHAP, s.EVER);
+        break;
+    case 10:
+        why = "Total Max " + to_string(s.SPMAX) + " fills the window " + to_string(s.SPEARLY) + "-" +
+              to_string(s.SPLATE) + ", so a specialty may land past question " + to_string(s.QMAX);
         break;
     default: break;
     }

@@ -41,7 +41,11 @@ void limit_end_verse(Console& con, EditorStyle& s, const Season& EVS);
 // "Pct Prim FTV" moved to an allowed value.
 int PRIM(int value);
 
-// The number (1-9) of the first cross-field check that fails, 0 when all pass.
+constexpr int CHECK_COUNT = 10;
+// Whether a drawn pattern's deck can put a specialty past the quiz's last question
+// (a window full at Total Max that ends the quiz before position 30).
+bool deck_overruns_quiz(const EditorStyle& s);
+// The number (1-CHECK_COUNT) of the first cross-field check that fails, 0 when all pass.
 int failing_check(const EditorStyle& s);
 // The field the cursor is sent to when check n fails.
 Field check_field(int n);

@@ -380,10 +380,9 @@ Field field_of(const SettingProblem& p) {
     return F::None;
 }
 
-// A value the form could not have stored (a style file edited by hand) must be
-// corrected before the style is accepted, as a run would refuse it: the problem is
-// shown on the title row until Return, and the field of the setting is returned.
-// None when every value is in range.
+// A value a run cannot use (from a style file edited by hand) must be corrected
+// before the style is accepted: the problem is shown on the title row until Return,
+// and the field of the setting is returned. None when every value can be used.
 Field range_check(Console& con, const EditorStyle& s, const Season& season) {
     for (const SettingProblem& p : settings_out_of_range(to_absolute(s), season)) {
         const Field f = field_of(p);
@@ -489,16 +488,18 @@ bool run_form(Console& con, Editor& ed, Field start) {
         if (next == F::Title) {
             if (ERRMESS(con, ed.style)) {
                 next = check_field(failing_check(ed.style));
-            } else if (Field bad = range_check(con, ed.style, ed.season); bad != F::None) {
-                next = bad;
             } else {
                 int k = title_line(con);
-                if (k == key::ENTER) return true;
                 if (k == key::ESC) {
                     ed = saved;
                     return false;
                 }
                 next = F::BeginChapter;
+                if (k == key::ENTER) {
+                    // Only a style to be saved and run must hold values a run can use.
+                    next = range_check(con, ed.style, ed.season);
+                    if (next == F::None) return true;
+                }
             }
         }
         f = next;

@@ -25,8 +25,8 @@ IoError workspace_error(const std::string& file) {
 
 // Entry k at its row, filled with blanks to 15 columns, in the current colours.
 void draw_entry(Console& con, const Editor& ed, int k) {
-    // The names come from the style list, a file: shown printably.
-    std::string text = printable(ed.FIL[k]);
+    // The names come from the style list, a file: shown printably, within the screen.
+    std::string text(utf8::prefix(printable(ed.FIL[k]), Screen::COLS - MENU_COL));
     const size_t width = utf8::length(text);
     if (width < ENTRY_WIDTH) text.append(ENTRY_WIDTH - width, ' ');
     con.write_at(MENU_COL, k + MENU_TOP, text);
@@ -89,7 +89,7 @@ void remove_entry(const Files& files, const Editor& ed) {
 
 }  // namespace
 
-std::vector<std::string> read_list(const Files& files, size_t width) {
+std::vector<std::string> read_list(const Files& files) {
     // Only a list that is not there at all gets the note on what a workspace needs;
     // anything else (a folder, a pipe, no permission) is told as it is.
     std::error_code ec;
@@ -98,7 +98,9 @@ std::vector<std::string> read_list(const Files& files, size_t width) {
     TextReader in = files.read(LIST_FILE);
     std::vector<std::string> lines;
     while (!in.eof()) {
-        std::string line = in.read_line(width);
+        // Whole lines: a line too long for a style name stays as it is in the file (the
+        // menu refuses it), rather than turn into a shorter name on the next rewrite.
+        std::string line = in.read_line(std::string::npos);
         if (!line.empty()) lines.push_back(line);
     }
     if (lines.empty()) lines.push_back(NEW_ENTRY);

@@ -37,10 +37,10 @@ bool OUTFILE(Console& con, const Files& files, Editor& ed);
 // False when the user left the specialty type screen with Esc.
 bool settle_typ(Console& con, Editor& ed);
 
-// Every line of the style list, each cut to `width` characters, blank lines left out.
-// An empty list reads as the single line "Enter New Specs". A missing list is an
-// IoError saying what a workspace needs.
-std::vector<std::string> read_list(const Files& files, size_t width = 16);
+// Every line of the style list, whole, blank lines left out. An empty list reads as
+// the single line "Enter New Specs". A missing list is an IoError saying what a
+// workspace needs.
+std::vector<std::string> read_list(const Files& files);
 
 // Rewrites the style list: the names in order, each once, blank lines and "Enter New
 // Specs" left out, and "Enter New Specs" as the last line.

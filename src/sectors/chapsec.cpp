@@ -11,8 +11,10 @@ namespace tv {
 
 namespace {
 
-constexpr KeyHint LIST_KEYS[] = {
-    {"Up/Down", "Move"}, {"0-9 :", "Sectors of the chapter (: is 10)"}, {"Return", "Done"}};
+constexpr KeyHint LIST_KEYS[] = {{"Up/Down", "Move"},
+                                 {"0-9 :", "Sectors (: is 10)"},
+                                 {"Return", "Done"},
+                                 {"Esc", "Stop the run"}};
 constexpr KeyHint TABLE_KEYS[] = {{"Return", "Go on"}, {"Esc", "Change the counts"}};
 
 // At level L the chapters the level skips are left out of the material (with Romans
@@ -75,13 +77,28 @@ bool is_count_key(Key k) { return !k.extended && ((k.code >= '0' && k.code <= '9
 bool is_move_key(Key k) { return k.is(key::UP) || k.is(key::DOWN); }
 int move_step(Key k) { return k.is(key::DOWN) ? +1 : -1; }
 
-// Lets the user edit the counts until they add up to SECTORS.
+[[noreturn]] void stop_run() { throw RunAbandoned{"Esc on the chapter list"}; }
+
+// Where a refused total is told; cleared as soon as the counts change.
+constexpr int TOTAL_COL = 40, TOTAL_ROW = 20;
+
+// Lets the user edit the counts until they add up to SECTORS. Esc stops the run.
 void edit_counts(Console& con, const Style& st, const Season& season, SectorTables& t) {
     const int X = chapters_of(st);
     int Y = left_out(st, season, st.BCHAP) ? move_entry(st, season, 1, +1) : 1;
+    bool refused_shown = false;
     for (;;) {
         con.go(count_col(Y), entry_row(Y));
-        const Key k = con.read();
+        Key k = con.read();
+        if (k.typed(key::ESC)) stop_run();
+        if (refused_shown && is_count_key(k)) {
+            for (int row : {TOTAL_ROW, TOTAL_ROW + 1}) {
+                con.go(TOTAL_COL, row);
+                con.clear_eol();
+            }
+            refused_shown = false;
+            con.go(count_col(Y), entry_row(Y));
+        }
         if (is_move_key(k)) {
             Y = move_entry(st, season, Y, move_step(k));
         } else if (is_count_key(k)) {
@@ -90,27 +107,33 @@ void edit_counts(Console& con, const Style& st, const Season& season, SectorTabl
             con.go(count_col(Y), entry_row(Y));
             con.write(static_cast<char>(k.code));
             int count = first;
+            // A second digit completes the count; an arrow or Return ends it at one digit.
             Key next;
             do next = con.read();
-            while (!is_count_key(next) && !is_move_key(next));
+            while (!is_count_key(next) && !is_move_key(next) && !next.typed(key::ENTER) &&
+                   !next.typed(key::ESC));
+            if (next.typed(key::ESC)) stop_run();
             if (is_count_key(next)) count = 10 * first + (next.code - '0');
             if (count == 0 && (st.LG == 'L' || Y == X)) count = 1;
             t.CS[st.BCHAP + Y - 1] = count;
             con.go(count_col(Y), entry_row(Y));
             con.write_num(count, 2);
             if (is_move_key(next)) Y = move_entry(st, season, Y, move_step(next));
-        } else if (k.typed(key::ENTER)) {
+            k = next;
+        }
+        if (k.typed(key::ENTER)) {
             int sum = 0;
             for (int ch = st.BCHAP; ch <= st.ECHAP; ++ch) sum += t.CS[ch];
             if (sum == t.SECTORS) return;
-            con.go(40, 20);
+            con.go(TOTAL_COL, TOTAL_ROW);
             con.write("Your total is ");
             con.write_num(sum);
             con.write(" questions                 ");
-            con.go(40, 21);
+            con.go(TOTAL_COL, TOTAL_ROW + 1);
             con.write("Total questions must equal ");
             con.write_num(t.SECTORS);
             con.write("          ");
+            refused_shown = true;
         }
     }
 }

@@ -154,11 +154,6 @@ std::string verse_problem(const Season& season, const std::string& label, int ch
            std::to_string(season.chapters()) + books;
 }
 
-bool primpct_allowed(int v) {
-    return (v >= 57 && v <= 60) || (v >= 68 && v <= 70) || (v >= 78 && v <= 80) ||
-           (v >= 88 && v <= 90) || (v >= 97 && v <= 100);
-}
-
 }  // namespace
 
 std::vector<SettingProblem> settings_out_of_range(const Style& s, const Season& season) {
@@ -169,6 +164,9 @@ std::vector<SettingProblem> settings_out_of_range(const Style& s, const Season& 
     const auto number = [](std::string text, int Style::*n) { return P{std::move(text), n}; };
     const auto letter = [](std::string text, char Style::*l) { return P{std::move(text), nullptr, l}; };
     const bool chapter_ok = s.BCHAP >= 1 && s.BCHAP <= season.chapters();
+    // Refused: what would take a run outside its tables (chapters, verses, positions,
+    // quizzes, specialty counts) or its folder, and letters that choose nothing. Lines/Pg,
+    // A and B, the percentages and Pct Prim FTV are used as the file holds them.
     const P problems[] = {
         number(verse_problem(season, "Begin", s.BCHAP, s.BVER), chapter_ok ? &Style::BVER : &Style::BCHAP),
         number(verse_problem(season, "End", s.ECHAP, s.EVER),
@@ -178,16 +176,12 @@ std::vector<SettingProblem> settings_out_of_range(const Style& s, const Season& 
                &Style::BCHAP),
         P{name_ok ? "" : "Name of Output File \"" + s.NAME4 + "\" must be letters and digits",
           nullptr, nullptr, true},
-        number(range_problem("Lines/Pg", s.LPP, 18, 500), &Style::LPP),
         letter(letter_problem("Output (p/c/t)", s.OUT, "PCT"), &Style::OUT),
         number(range_problem("Number of Questions per pack", s.QMAX, 2, 30), &Style::QMAX),
         letter(letter_problem("Reg (a/b/c)", s.REGLST, "ABC"), &Style::REGLST),
-        number(range_problem("A and B Questions begin on", s.AB, 1, 99), &Style::AB),
-        number(range_problem("Pct Int", s.IPC, 0, 100), &Style::IPC),
         letter(letter_problem("Reindex (y/n)", s.INDX, "YN"), &Style::INDX),
         number(range_problem("Number of Quizzes in this Run", s.QNUM, 1, 100), &Style::QNUM),
         letter(letter_problem("Sector by Chp/Vrs/Que (c/v/q)", s.SEC1, "CVQ"), &Style::SEC1),
-        number(range_problem("Percent Eligible for Repeats", s.REPEATPCT, 0, 100), &Style::REPEATPCT),
         number(range_problem("Total Max", s.SPMAX, 0, 20), &Style::SPMAX),
         number(range_problem("Total Min", s.SPMIN, 0, s.SPMAX), &Style::SPMIN),
         number(range_problem("FTV Type Max", s.FMAX, 0, 10), &Style::FMAX),
@@ -198,10 +192,7 @@ std::vector<SettingProblem> settings_out_of_range(const Style& s, const Season& 
         number(range_problem("CO Ref Min", s.OMIN, 0, s.OMAX), &Style::OMIN),
         number(range_problem("Situation Max", s.SMAX, 0, 10), &Style::SMAX),
         number(range_problem("Situation Min", s.SMIN, 0, s.SMAX), &Style::SMIN),
-        number(primpct_allowed(s.PRIMPCT) ? "" : "Pct Prim FTV is " + std::to_string(s.PRIMPCT) +
-                   "; it must be 57-60, 68-70, 78-80, 88-90 or 97-100",
-               &Style::PRIMPCT),
-        number(range_problem("Specialties may appear (first)", s.SPEARLY, 1, 10), &Style::SPEARLY),
+        number(range_problem("Specialties may appear (first)", s.SPEARLY, 1, 30), &Style::SPEARLY),
         number(range_problem("Specialties may appear (to)", s.SPLATE, std::max(s.SPEARLY, 1), 30),
                &Style::SPLATE),
         letter(letter_problem("Set Specialty Quest nos (y/n)", s.SETSPC, "YN"), &Style::SETSPC),

@@ -34,13 +34,13 @@ EditorStyle READIN(const Files& files, const std::string& file_name, const Seaso
 void write_style_head(TextWriter& out, const Style& s);
 void write_style_typ(TextWriter& out, const std::string& typ);
 
-// The first setting of a style that lies outside the values the form allows, told
-// with the form's label (e.g. "Lines/Pg is 7; it must be 18 to 500"); "" when every
-// setting is in range. A hand-edited file can hold anything; the run refuses such a
+// The first setting of a style that a run cannot use, told with the form's label
+// (e.g. "Number of Quizzes in this Run is 0; it must be 1 to 100"); "" when every
+// setting can be used. A hand-edited file can hold anything; the run refuses such a
 // style rather than index a table outside its bounds.
 std::string setting_out_of_range(const Style& s, const Season& season);
 
-// A setting outside the form's values: what is wrong, and the setting (a number, a
+// A setting a run cannot use: what is wrong, and the setting (a number, a
 // letter, or the output name), so that the form can put the cursor on its field.
 struct SettingProblem {
     std::string text;
@@ -48,7 +48,7 @@ struct SettingProblem {
     char Style::*letter = nullptr;
     bool output_name = false;
 };
-// Every setting outside the form's values, in file order; empty when all are in range.
+// Every setting a run cannot use, in file order; empty when all can be used.
 std::vector<SettingProblem> settings_out_of_range(const Style& s, const Season& season);
 
 // A style name is also the name of its file, so it is held to what the form lets the

@@ -92,10 +92,14 @@ TEST(RunFiles, APacketIsReplacedOnlyByARunWithQuizzes) {
     ws.dir.write(std::string("Gone.qui") + SIDE_SUFFIX, "left by a killed run");
     run_until_dry(ws.files, TO_APPROVAL + std::vector<int>{key::ESC});
     ws.kept_whole("Esc on the approval menu");
-    run_until_dry(ws.files, BY_HAND + std::vector<int>{key::ESC});
+    // Esc at a quiz's approval: the screen says what was kept, and where, until Return.
+    const Screen none = run_until_dry(ws.files, BY_HAND + std::vector<int>{key::ESC});
     ws.kept_whole("Esc at the first quiz's approval");
+    EXPECT_EQ(none.line(3) + none.line(5) + none.line(6), "  The run was stopped at quiz 1.  No quiz was kept."
+                                                          "  TinyOut.qui and TinyOut.inf stay as they were.");
 
-    run_until_dry(ws.files, BY_HAND + std::vector<int>{'y', key::ESC});
+    const Screen one = run_until_dry(ws.files, BY_HAND + std::vector<int>{'y', key::ESC});
+    EXPECT_EQ(one.line(5) + one.line(6), "  1 quiz was kept.  The packet is TinyOut.qui, the list TinyOut.inf.");
     const std::string packet = ws.dir.read("TinyOut.qui");
     EXPECT_NE(packet.find("Quiz Number 1"), std::string::npos);
     EXPECT_EQ(packet.find("Quiz Number 2"), std::string::npos);

@@ -197,7 +197,7 @@ const Session SESSIONS[] = {
     // a capital Y (copies asked for, none printed); a second run left with Esc at
     // the first prompt.
     {"practice_by_hand", "<Ret><Esc><Ret><Ret><Ret><Down><Ret>xnyyyyyyyyyY<Ret>0<Ret><Ret>"
-                         "<Ret><Esc><Ret><Ret><Ret><Down><Ret><Esc><Up><Ret>"},
+                         "<Ret><Esc><Ret><Ret><Ret><Down><Ret><Esc><Ret><Up><Ret>"},
     // Practice in the tab layout, then P on the closing screen: a word, then 2 copies
     // (a blank after the number is no fault).
     {"practice_tab_copies", "<Ret><Down><Down><Down><Down>t<Esc><Ret><Ret><Ret><Ret>P<Ret>two<Ret>"
@@ -210,9 +210,10 @@ const Session SESSIONS[] = {
     {"league_card", "<Down><Ret><Right><Right>6<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>"},
     // JamesCup (tab layout, sectored by chapter, a fixed pattern) with 5 quizzes: a
     // wrong total on the chapter screen, another with a zero on the last chapter
-    // (which counts as one sector), then a right one.
+    // (which counts as one sector), each cleared by the next count typed, then a right
+    // one whose last count, one digit, Return ends and accepts.
     {"jamescup_chapters", "<Down><Down><Ret><Right><Right>5<Ret><Esc><Ret><Ret><Ret>5<Down><Ret>"
-                          "<Down><Down><Down>0<Up><Ret><Down>3<Up><Ret><Ret><Ret><Ret><Up><Ret>"},
+                          "<Down><Down><Down>0<Up><Ret><Down>3<Ret><Ret><Ret><Ret><Up><Ret>"},
     // Deleting from the menu: League with Shift-D; D on "Enter New Specs" and on
     // Exit, d on a style change nothing.
     // JamesCup up to the approval menu, left there: the list file holds the sectors.
@@ -229,9 +230,9 @@ const Session SESSIONS[] = {
                      "<Ret><Ret><Up><Ret>"},
     // Esc on the approval menu: no packet written, back to the menu.
     {"approval_esc", "<Ret><Esc><Ret><Ret><Ret><Down><Esc><Up><Ret>"},
-    // A style file edited by hand with 101 quizzes: leaving the form names the setting
-    // and puts the cursor on it; mended there, the form is left unsaved for Exit.
-    {"refused_style", "<Ret><Esc><Ret>1<Ret><Esc><Esc><Up><Ret>"},
+    // A style file edited by hand with 101 quizzes: accepting the form names the setting
+    // and puts the cursor on it; unmended, Esc on the title still leaves unsaved for Exit.
+    {"refused_style", "<Ret><Esc><Ret><Ret><Esc><Esc><Up><Ret>"},
     // Values beyond the limits of the fields of a new style's form (and James for a
     // begin chapter of 6); on the title other keys wait, Down goes back; then left.
     {"form_limits", "<Down><Down><Down><Down><Ret>6<Left>j<Right>99<Ret>99<Ret><Ret><Ret>x<Ret>45<Ret>99<Ret>"

@@ -77,12 +77,18 @@ TEST(StyleLibrary, AnEntryThatCannotBeLoadedIsToldAndCanBeRemoved) {
     const std::pair<std::string, std::string> cases[] = {
         {"../out/p", "cannot use \"../out/p\" as a style name"},
         {"Two words", "cannot use \"Two words\" as a style name"},
+        {"ABCDEFGHIJKLMNOPQ", "cannot use \"ABCDEFGHIJKLMNOPQ\" as a style name"},
     };
     for (const auto& [entry, message] : cases) {
         Workspace ws("Kept\n" + entry + "\nEnter New Specs\n");
         const auto before = ws.names();
         ScriptFace shown({DOWN, key::ENTER}), removed({DOWN, key::ENTER, key::ENTER, DOWN, 'D'});
         EXPECT_EQ(menu(Console(shown), ws.files).line(5).rfind("   " + message, 0), 0u) << entry;
+        // Another entry removed: the list is written again with this line as it was.
+        ScriptFace other({'D'});
+        menu(Console(other), ws.files);
+        EXPECT_EQ(ws.read("Specs.lst"), entry + "\nEnter New Specs\n") << entry;
+        ws.write("Specs.lst", "Kept\n" + entry + "\nEnter New Specs\n");
         menu(Console(removed), ws.files);
         EXPECT_EQ(ws.read("Specs.lst"), "Kept\nEnter New Specs\n") << entry;
         EXPECT_EQ(ws.names(), before) << entry;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/checks.h"
 #include "editor/form_support.h"
 #include "patterns/patterns.h"
 #include "patterns_support.h"
@@ -10,10 +11,10 @@ using namespace tv;
 using tv::test::generating;
 
 // Styles that the form admits, drawn at random: every pattern holds the drawn
-// counts, within the ranges, inside the window.
+// counts, within the ranges, inside the window, and never past the quiz's last question.
 TEST(Specpat, InvariantsOverManyStylesAndSeeds) {
     Random styles(2024);
-    int styles_made = 0, past_window = 0;
+    int styles_made = 0, past_window = 0, refused = 0;
     while (styles_made < 150) {
         EditorStyle s;
         s.SETSPC = 'N';
@@ -33,6 +34,8 @@ TEST(Specpat, InvariantsOverManyStylesAndSeeds) {
         if (lo > hi) continue;
         s.SPMIN = lo + styles.random(hi - lo + 1);
         s.SPMAX = s.SPMIN + styles.random(hi - s.SPMIN + 1);
+        s.QMAX = styles.random(2) == 0 ? s.SPLATE : s.SPLATE + styles.random(31 - s.SPLATE);
+        if (failing_check(s) != 0 && ++refused) continue;
         ++styles_made;
         for (int seed = 1; seed <= 12; ++seed) {
             Random r(seed * 7919 + styles_made);
@@ -49,16 +52,20 @@ TEST(Specpat, InvariantsOverManyStylesAndSeeds) {
             EXPECT_TRUE(within(P.FTVS, s.FMIN, s.FMAX) && within(P.REFS, s.RMIN, s.RMAX) &&
                         within(P.ONLYS, s.OMIN, s.OMAX) && within(P.SITS, s.SMIN, s.SMAX) &&
                         within(P.SPECS, s.SPMIN, s.SPMAX));
-            if (size_t first = pat.find_first_not_of('n'); first != std::string::npos)
+            if (size_t first = pat.find_first_not_of('n'); first != std::string::npos) {
                 EXPECT_GE(static_cast<int>(first) + 1, s.SPEARLY);
+            }
             size_t last = pat.find_last_not_of('n');
             if (last != std::string::npos && static_cast<int>(last) + 1 > s.SPLATE) {
                 EXPECT_GE(P.SPECS, window);
+                EXPECT_LE(static_cast<int>(last) + 1, s.QMAX);
                 ++past_window;
             }
         }
     }
-    EXPECT_GT(past_window, 0);  // the case of a total that fills the window did occur
+    // Totals that fill the window did occur, inside the quiz and refused at its end.
+    EXPECT_GT(past_window, 0);
+    EXPECT_GT(refused, 0);
 }
 
 // Settings no pattern can meet end with a PatternError instead of drawing forever.

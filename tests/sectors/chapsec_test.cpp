@@ -31,3 +31,15 @@ TEST(Chapsec, TheListShowsTheChaptersOfTheMaterial) {
         EXPECT_EQ(con.screen().text(5, 3, 8) + con.screen().text(8, 3, 8), rows);
     }
 }
+
+// Esc on the allocation list, also during a count, stops the run; the key line says so.
+TEST(Chapsec, EscOnTheListStopsTheRun) {
+    for (const std::vector<int>& keys : {std::vector<int>{key::ESC}, {'5', key::ESC}}) {
+        Material m(1, 1, 3, 31, 6);
+        m.chapters(1, 3, 1).done();
+        ScriptFace face(keys);
+        Console con(face);
+        EXPECT_THROW(CHAPSEC(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), RunAbandoned);
+        EXPECT_NE(con.screen().line(25).find("Esc Stop the run"), std::string::npos);
+    }
+}
