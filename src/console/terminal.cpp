@@ -268,6 +268,9 @@ int TerminalFace::next_key(const Screen& screen, bool wait) {
         if (g_stop_signal != 0) throw Interrupted{g_stop_signal};
         int ch = getch();
         if (ch == ERR) {
+            // A hang-up both ends the input and sends SIGHUP, which may have arrived
+            // while getch waited: the signal decides how the program ends.
+            if (g_stop_signal != 0) throw Interrupted{g_stop_signal};
             if (input_ended()) throw InputEnded{};
             if (!wait) return -1;
             continue;

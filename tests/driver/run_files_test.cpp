@@ -40,7 +40,12 @@ struct Workspace {
     // The packet and list of the run before are as they were, and no side file is left.
     void kept_whole(const std::string& what) const {
         EXPECT_EQ(dir.read("TinyOut.qui") + dir.read("TinyOut.inf"), OLD_PACKET + OLD_LIST) << what;
-        for (auto& e : fs::directory_iterator(dir.path())) EXPECT_FALSE(e.path().string().ends_with(SIDE_SUFFIX)) << what;
+        EXPECT_EQ(test::leftovers(dir.path()), std::vector<std::string>{}) << what;
+    }
+    // Both files are this run's: its first quiz in the packet and in the list.
+    bool new_pair() const {
+        return dir.read("TinyOut.qui").find("Quiz Number 1") != std::string::npos &&
+               dir.read("TinyOut.inf").find("Quiz 1") != std::string::npos;
     }
 };
 
@@ -51,7 +56,7 @@ Screen run_until_dry(const Files& files, const std::vector<int>& keys) {
     Random rng;
     FixedClock clock(99);
     MemoryPrinter printer;
-    EXPECT_THROW(run_program(con, files, rng, clock, printer, ""), ScriptExhausted);
+    EXPECT_THROW(run_program(con, files, rng, clock, printer), ScriptExhausted);
     return con.screen();
 }
 
@@ -89,9 +94,16 @@ struct FullDisk {
 // are cleaned up when the next run starts.
 TEST(RunFiles, APacketIsReplacedOnlyByARunWithQuizzes) {
     Workspace ws;
-    ws.dir.write(std::string("Gone.qui") + SIDE_SUFFIX, "left by a killed run");
+    ws.dir.write(std::string("Gone.qui.5e1d0b7c") + SIDE_SUFFIX, "left by a killed run");
     run_until_dry(ws.files, TO_APPROVAL + std::vector<int>{key::ESC});
     ws.kept_whole("Esc on the approval menu");
+    // Sectored by chapter: one more Return, on the chapter allocation.
+    std::string by_chapter = TINY;
+    by_chapter.replace(by_chapter.find("\nV\n"), 3, "\nC\n");
+    ws.dir.write("Tiny.spe", by_chapter);
+    run_until_dry(ws.files, TO_APPROVAL + std::vector<int>{key::ENTER, key::ESC});
+    ws.kept_whole("Esc on the approval menu of a run sectored by chapter");
+    ws.dir.write("Tiny.spe", TINY);
     run_until_dry(ws.files, BY_HAND + std::vector<int>{key::ESC});
     ws.kept_whole("Esc at the first quiz's approval");
 
@@ -118,4 +130,46 @@ TEST(RunFiles, AFullDiskKeepsThePacketOfTheRunBefore) {
     const std::string rows = told.line(5) + told.line(6);
     EXPECT_NE(rows.find("cannot write \"TinyOut."), std::string::npos) << test::dump(told);
     ws.kept_whole("a full disk");
+}
+
+// Putting the packet and list in place fails or is killed at each step: the message
+// names the file that failed, and once the next start has run, the two files are
+// either both of the run before or both of this run, with no side file left.
+TEST(RunFiles, PacketAndListAlwaysComeFromTheSameRun) {
+    using Op = FileFaults::Op;
+    struct Case {
+        test::Faults faults;
+        bool killed, new_pair;
+        const char* told;  // the file the message names
+    };
+    const Case cases[] = {
+        {{Op::write, "TinyOut.inf", ENOSPC, 40}, false, false, "\"TinyOut.inf\": No space left"},
+        {{Op::close, "TinyOut.inf", EIO}, false, false, "\"TinyOut.inf\": Input/output error"},
+        {{Op::sync, "TinyOut.qui", EIO}, false, false, "\"TinyOut.qui\": Input/output error"},
+        {{Op::rename, COMMIT_RECORD, EIO}, false, false, "\".tallyvane.commit\": Input/output error"},
+        {{Op::rename, "TinyOut.inf", EIO}, false, true, "\"TinyOut.inf\": Input/output error"},
+        {test::Faults("closed"), true, false, ""},
+        {test::Faults("recorded"), true, true, ""},
+        {test::Faults("renamed one"), true, true, ""},
+        {test::Faults("renamed all"), true, true, ""},
+    };
+    for (const Case& c : cases) {
+        Workspace ws;
+        test::Faults faults = c.faults;
+        Files files = ws.files;
+        files.inject(&faults);
+        const std::vector<int> run = TO_APPROVAL + std::vector<int>{key::ENTER};
+        const std::string what = c.killed ? faults.kill_at : c.told;
+        if (c.killed) {
+            EXPECT_EQ(test::in_child([&] { run_until_dry(files, run); }), test::KILLED) << what;
+        } else {
+            const Screen told = run_until_dry(files, run);
+            EXPECT_NE((told.line(5) + told.line(6)).find(c.told), std::string::npos) << test::dump(told);
+        }
+        run_until_dry(ws.files, {});  // the next start
+        if (c.new_pair)
+            EXPECT_TRUE(ws.new_pair() && test::leftovers(ws.dir.path()).empty()) << what;
+        else
+            ws.kept_whole(what);
+    }
 }

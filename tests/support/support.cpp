@@ -4,6 +4,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace tv::test {
@@ -45,6 +46,35 @@ void copy_from_source(const std::string& relative_dir, const std::filesystem::pa
         if (e.is_regular_file())
             std::filesystem::copy_file(e.path(), to / e.path().filename(),
                                        std::filesystem::copy_options::overwrite_existing);
+}
+
+void Faults::step(const char* name) {
+    if (kill_at == name) ::_exit(KILLED);
+}
+
+int in_child(const std::function<void()>& act) {
+    std::fflush(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        try {
+            act();
+        } catch (...) {
+            ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+std::vector<std::string> leftovers(const std::filesystem::path& dir) {
+    std::vector<std::string> found;
+    for (auto& e : std::filesystem::directory_iterator(dir)) {
+        const std::string name = e.path().filename().string();
+        if (name.ends_with(SIDE_SUFFIX) || name == COMMIT_RECORD) found.push_back(name);
+    }
+    return found;
 }
 
 std::vector<int> keys(const std::string& text) {

@@ -2,6 +2,7 @@
 // read files and the screen.
 #pragma once
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,29 @@ std::string slurp(const std::filesystem::path& p);
 // Copies files of the project (relative to the source tree) into a folder.
 void copy_from_source(const std::string& relative_dir, const std::filesystem::path& to);
 std::filesystem::path source_dir();
+
+// The status a child process ends with when a fault ends it at a named step.
+constexpr int KILLED = 86;
+
+// Faults for the file layer: the nth operation `op` on `file` fails with `err`, and the
+// step `kill_at` ends the process at once, without unwinding, as a kill would.
+struct Faults : FileFaults {
+    Op op = Op::write;
+    std::string file;
+    int nth = 1, err = 0;
+    std::string kill_at;
+    int seen = 0;
+    Faults(Op op, std::string file, int err, int nth = 1) : op(op), file(std::move(file)), nth(nth), err(err) {}
+    explicit Faults(std::string kill_at) : kill_at(std::move(kill_at)) {}
+    int error(Op o, const std::string& f) override { return o == op && f == file && ++seen == nth ? err : 0; }
+    void step(const char* name) override;
+};
+
+// Runs `act` in a child process and gives its exit status (1 when it threw).
+int in_child(const std::function<void()>& act);
+
+// The names of the side files and commit records in a folder.
+std::vector<std::string> leftovers(const std::filesystem::path& dir);
 
 // Keys for a script: an extended key (arrow etc.) as the script wants it.
 inline int ext(int scan) { return key::EXT + scan; }
