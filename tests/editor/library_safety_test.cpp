@@ -132,7 +132,8 @@ TEST(StyleLibrary, ASaveNeverLeavesAListedStyleWithoutItsFileNorReplacesAReadOnl
 // of a name no one can plant (a link planted under the old fixed name is not used).
 TEST(StyleLibrary, AFullDiskLeavesTheOldStyleAndListWhole) {
     Workspace ws("Kept\nEnter New Specs\n");
-    fs::create_symlink(ws.root.path() / "out/p.spe", ws.path / "Kept.spe.tv-new");
+    ws.root.write("out/victim", "theirs\n");
+    fs::create_symlink(ws.root.path() / "out/victim", ws.path / "Kept.spe.tv-new");
     const auto before = ws.names();
     test::Faults full(FileFaults::Op::close, "Kept.spe", ENOSPC);
     Files files = ws.files;
@@ -146,5 +147,5 @@ TEST(StyleLibrary, AFullDiskLeavesTheOldStyleAndListWhole) {
     EXPECT_THROW(OUTFILE(con, files, ed), IoError);
     EXPECT_EQ(ws.names(), before);  // the side file is gone
     EXPECT_EQ(ws.read("Kept.spe") + ws.read("Specs.lst"), std::string(STYLE) + "Kept\nEnter New Specs\n");
-    EXPECT_EQ(ws.root.read("out/p.spe"), STYLE);
+    EXPECT_EQ(ws.root.read("out/victim"), "theirs\n");
 }
