@@ -3,19 +3,16 @@
 // to put in their place, and a file problem is shown before the cycle goes back to
 // the style menu, without ending the program.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
-#include <csignal>
 #include <filesystem>
 #include <functional>
+#include <tuple>
 
 #include "driver/cycle.h"
 #include "support/support.h"
 
 using namespace tv;
 using tv::test::ext;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -70,23 +67,6 @@ std::vector<int> operator+(std::vector<int> a, const std::vector<int>& b) {
 const std::vector<int> SAVED = test::keys("\r\x1b\r"), TO_APPROVAL = SAVED + test::keys("\r\r"),
                        BY_HAND = TO_APPROVAL + std::vector<int>{ext(key::DOWN), key::ENTER};
 
-// The file size limit of the process, lowered for a while: writing past it fails as
-// on a full disk.
-struct FullDisk {
-    rlimit old{};
-    explicit FullDisk(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit low = old;
-        low.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &low);
-    }
-    ~FullDisk() {
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, SIG_DFL);
-    }
-};
-
 }  // namespace
 
 // A run stopped before its first quiz leaves the packet and list of the run before as
@@ -114,62 +94,33 @@ TEST(RunFiles, APacketIsReplacedOnlyByARunWithQuizzes) {
     EXPECT_NE(ws.dir.read("TinyOut.inf").find("Quiz 1"), std::string::npos);
 }
 
-// A full disk while the packet is written: told, and the packet and list of the run
-// before stay whole.
-TEST(RunFiles, AFullDiskKeepsThePacketOfTheRunBefore) {
-    Workspace ws;
-    run_until_dry(ws.files, TO_APPROVAL + test::keys("\r\r"));  // builds the verse index the next run keeps
-    ws.dir.write("TinyOut.qui", OLD_PACKET);
-    ws.dir.write("TinyOut.inf", OLD_LIST);
-    Screen told;
-    {
-        FullDisk full(1000);
-        told = run_until_dry(ws.files, TO_APPROVAL + std::vector<int>{key::ENTER});
-    }
-    // The packet or the list, whichever reaches the limit first.
-    const std::string rows = told.line(5) + told.line(6);
-    EXPECT_NE(rows.find("cannot write \"TinyOut."), std::string::npos) << test::dump(told);
-    ws.kept_whole("a full disk");
-}
-
-// Putting the packet and list in place fails or is killed at each step: the message
-// names the file that failed, and once the next start has run, the two files are
-// either both of the run before or both of this run, with no side file left.
+// Writing the packet and list fails, or the program is killed, at each step of putting
+// them in place: the message names the file that failed, and once the next start has
+// run, both files are of the run before or both of this run, with no side file left.
 TEST(RunFiles, PacketAndListAlwaysComeFromTheSameRun) {
     using Op = FileFaults::Op;
-    struct Case {
-        test::Faults faults;
-        bool killed, new_pair;
-        const char* told;  // the file the message names
+    const std::tuple<test::Faults, bool, const char*> cases[] = {  // fault, new pair, file told
+        {{Op::write, "TinyOut.inf", ENOSPC, 40}, false, "\"TinyOut.inf\": No space left"},
+        {{Op::close, "TinyOut.inf", EIO}, false, "\"TinyOut.inf\": Input/output error"},
+        {{Op::sync, "TinyOut.qui", EIO}, false, "\"TinyOut.qui\": Input/output error"},
+        {{Op::rename, COMMIT_RECORD, EIO}, false, "\".tallyvane.commit\": Input/output error"},
+        {{Op::rename, "TinyOut.inf", EIO}, true, "\"TinyOut.inf\": Input/output error"},
+        {test::Faults("closed"), false, ""}, {test::Faults("recorded"), true, ""},
+        {test::Faults("renamed one"), true, ""}, {test::Faults("renamed all"), true, ""},
     };
-    const Case cases[] = {
-        {{Op::write, "TinyOut.inf", ENOSPC, 40}, false, false, "\"TinyOut.inf\": No space left"},
-        {{Op::close, "TinyOut.inf", EIO}, false, false, "\"TinyOut.inf\": Input/output error"},
-        {{Op::sync, "TinyOut.qui", EIO}, false, false, "\"TinyOut.qui\": Input/output error"},
-        {{Op::rename, COMMIT_RECORD, EIO}, false, false, "\".tallyvane.commit\": Input/output error"},
-        {{Op::rename, "TinyOut.inf", EIO}, false, true, "\"TinyOut.inf\": Input/output error"},
-        {test::Faults("closed"), true, false, ""},
-        {test::Faults("recorded"), true, true, ""},
-        {test::Faults("renamed one"), true, true, ""},
-        {test::Faults("renamed all"), true, true, ""},
-    };
-    for (const Case& c : cases) {
+    for (auto [faults, new_pair, told] : cases) {
         Workspace ws;
-        test::Faults faults = c.faults;
         Files files = ws.files;
         files.inject(&faults);
         const std::vector<int> run = TO_APPROVAL + std::vector<int>{key::ENTER};
-        const std::string what = c.killed ? faults.kill_at : c.told;
-        if (c.killed) {
-            EXPECT_EQ(test::in_child([&] { run_until_dry(files, run); }), test::KILLED) << what;
+        if (*told) {
+            const Screen shown = run_until_dry(files, run);
+            EXPECT_NE((shown.line(5) + shown.line(6)).find(told), std::string::npos) << test::dump(shown);
         } else {
-            const Screen told = run_until_dry(files, run);
-            EXPECT_NE((told.line(5) + told.line(6)).find(c.told), std::string::npos) << test::dump(told);
+            EXPECT_EXIT(run_until_dry(files, run), testing::ExitedWithCode(test::KILLED), "") << faults.kill_at;
         }
         run_until_dry(ws.files, {});  // the next start
-        if (c.new_pair)
-            EXPECT_TRUE(ws.new_pair() && test::leftovers(ws.dir.path()).empty()) << what;
-        else
-            ws.kept_whole(what);
+        if (!new_pair) ws.kept_whole(told + faults.kill_at);
+        EXPECT_EQ(ws.new_pair() && test::leftovers(ws.dir.path()).empty(), new_pair) << told << faults.kill_at;
     }
 }

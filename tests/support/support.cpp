@@ -4,7 +4,6 @@
 #include <fstream>
 #include <random>
 #include <sstream>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace tv::test {
@@ -50,22 +49,6 @@ void copy_from_source(const std::string& relative_dir, const std::filesystem::pa
 
 void Faults::step(const char* name) {
     if (kill_at == name) ::_exit(KILLED);
-}
-
-int in_child(const std::function<void()>& act) {
-    std::fflush(nullptr);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        try {
-            act();
-        } catch (...) {
-            ::_exit(1);
-        }
-        ::_exit(0);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 std::vector<std::string> leftovers(const std::filesystem::path& dir) {

@@ -2,7 +2,6 @@
 // read files and the screen.
 #pragma once
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,18 +39,13 @@ constexpr int KILLED = 86;
 // step `kill_at` ends the process at once, without unwinding, as a kill would.
 struct Faults : FileFaults {
     Op op = Op::write;
-    std::string file;
-    int nth = 1, err = 0;
-    std::string kill_at;
-    int seen = 0;
-    Faults(Op op, std::string file, int err, int nth = 1) : op(op), file(std::move(file)), nth(nth), err(err) {}
+    std::string file, kill_at;
+    int err = 0, nth = 1;
+    Faults(Op op, std::string file, int err, int nth = 1) : op(op), file(std::move(file)), err(err), nth(nth) {}
     explicit Faults(std::string kill_at) : kill_at(std::move(kill_at)) {}
-    int error(Op o, const std::string& f) override { return o == op && f == file && ++seen == nth ? err : 0; }
+    int error(Op o, const std::string& f) override { return o == op && f == file && --nth == 0 ? err : 0; }
     void step(const char* name) override;
 };
-
-// Runs `act` in a child process and gives its exit status (1 when it threw).
-int in_child(const std::function<void()>& act);
 
 // The names of the side files and commit records in a folder.
 std::vector<std::string> leftovers(const std::filesystem::path& dir);
