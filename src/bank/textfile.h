@@ -50,9 +50,10 @@ private:
 };
 
 // A test's hand in the file layer. Before it creates a side file, and before every
-// write, close, flush to the disk and rename, the layer asks it for an error to report (an errno value, 0 for none), and
-// at each named step of putting files in place it may end the program as a kill
-// would. The program itself sets none.
+// write, close, flush to the disk and rename, the layer asks it for an error to report
+// (an errno value, 0 for none); at each named step of putting files in place
+// ("closed", "recorded", "renamed one", "renamed all") it may end the program as a
+// kill would. The program itself sets none.
 class FileFaults {
 public:
     enum class Op { create, write, close, sync, rename };
