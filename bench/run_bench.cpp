@@ -107,7 +107,7 @@ Result measure(const fs::path& dir, uint64_t seed = 12345) {
     tv::Run run;
     tv::write_handoff(files, "Bench");
     auto t0 = Clock::now();
-    tv::run_style(run, con, files, rng, clock, printer, "");
+    tv::run_style(run, con, files, rng, clock, printer);
     Result r;
     r.run_ms = ms_since(t0);
     for (const char* f : {"Bench.qui", "Bench.inf", "count.00A", "temp.txt", "pat.txt"})

@@ -24,13 +24,6 @@ BankNames bank_names(const Style& s);
 // "at level L" for the LL files. Empty for a file that is none of the style's bank.
 std::string setting_choosing(const Style& s, const std::string& file);
 
-// Directories of a search list are separated by this character (as in PATH).
-constexpr char PATH_SEPARATOR = ':';
-
-// Whether `name` is in the working folder or in one of the directories of
-// `path_list`. Relative directories are taken from the working folder.
-bool found_on_path(const Files& files, const std::string& name, const std::string& path_list);
-
 // ---- The question line ----
 
 // Where a question line belongs: chapter (1 to the material's chapters) from columns
@@ -97,11 +90,11 @@ void FINTYPES(const QuestionFile& ftv, int FBEFORE, int SECTORS,
 
 // The material step of a run: resets the bank's tables, clears the work area, decides
 // whether to build the verse index (always unless INDX is "N"; then only when the
-// count file is not found here or along `path_list`), builds it when needed, shows
+// workspace has no count file), builds it when needed, shows
 // "Sectoring material...", loads the index and counts the material. A count file
 // that does not fit its layout or no longer matches the question files is rebuilt,
 // with a note on row 4.
 void index_material(Console& con, const Files& files, const Style& s, const BankNames& names,
-                    const Season& season, BankTables& t, const std::string& path_list);
+                    const Season& season, BankTables& t);
 
 }  // namespace tv

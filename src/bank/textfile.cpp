@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
+#include <random>
 #include <cerrno>
 #include <cstring>
 
@@ -112,50 +114,117 @@ long TextReader::read_int() {
     return negative ? -n : n;
 }
 
-TextWriter::TextWriter(std::filesystem::path path, std::string name, Mode mode)
-    : path_(std::move(path)), name_(std::move(name)) {
-    const char* how = mode == Mode::append ? "ab" : "wb";
+namespace {
+
+// A side file's name for `name`: the name, a random part, the suffix.
+std::string side_name(const std::string& name) {
+    std::random_device random;
+    char part[20];
+    std::snprintf(part, sizeof part, ".%08x%08x", random(), random());
+    return name + part + SIDE_SUFFIX;
+}
+
+// Flushes a folder's entries (a rename or a removal in it) to the disk.
+int sync_folder(const std::filesystem::path& dir) {
+    Descriptor d{::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (d.fd < 0 || ::fsync(d.fd) != 0) return errno;
+    return 0;
+}
+
+int injected_error(FileFaults* faults, FileFaults::Op op, const std::string& name) {
+    return faults ? faults->error(op, name) : 0;
+}
+
+void step(FileFaults* faults, const char* name) {
+    if (faults) faults->step(name);
+}
+
+}  // namespace
+
+TextWriter::TextWriter(std::filesystem::path path, std::string name, Mode mode, FileFaults* faults)
+    : path_(std::move(path)), name_(std::move(name)), faults_(faults), mode_(mode) {
     const char* op = mode == Mode::append ? "open" : "create";
     const std::string qualifier = mode == Mode::append ? "for appending" : "";
     struct stat st {};
-    const bool exists = ::stat(path_.c_str(), &st) == 0;
+    const bool exists = ::lstat(path_.c_str(), &st) == 0;
     // Opening a pipe would wait for a reader forever; a socket takes no file.
     if (exists && (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)))
         throw IoError(op, name_, kind_of(st.st_mode), 0, qualifier);
+    // Lines added through a link would land in whatever file it names.
+    if (exists && S_ISLNK(st.st_mode) && mode == Mode::append)
+        throw IoError(op, name_, "it is a symbolic link, and nothing is written through one", 0, qualifier);
+    int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
     std::filesystem::path target = path_;
-    if (mode == Mode::replace_safely) {
+    if (mode == Mode::replace_safely || mode == Mode::together) {
         // A file the user made read-only is not to be replaced behind their back.
         if (exists && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0)
             throw IoError("replace", name_, "the file is read-only; it was left as it is");
-        temp_ = side_file(path_);
-        target = temp_;
+        flags |= O_EXCL;
+        std::string side;
+        int fd = -1;
+        for (int attempt = 0; fd < 0 && attempt < 8; ++attempt) {
+            side = side_name(path_.filename().string());
+            errno = injected(FileFaults::Op::create);
+            fd = errno ? -1 : ::open((path_.parent_path() / side).c_str(), flags, 0666);
+            if (fd < 0 && errno != EEXIST) break;
+        }
+        if (fd < 0) {
+            const int err = errno;
+            std::string reason = std::strerror(err);
+            if (err == EACCES || err == EROFS || err == EPERM)
+                reason += ": the folder cannot be written; \"" + name_ + "\" was left as it is";
+            throw IoError("create", side, reason, 0, "(the new text of \"" + name_ + "\")");
+        }
+        temp_ = path_.parent_path() / side;
+        file_ = ::fdopen(fd, "wb");
+        if (!file_) {
+            const int err = errno;
+            ::close(fd);
+            fail(op, err);
+        }
+        // The new text keeps the permissions of the file it replaces.
+        if (exists && S_ISREG(st.st_mode)) (void)::fchmod(fd, st.st_mode & 07777);
+        return;
     }
-    errno = 0;
-    file_ = std::fopen(target.c_str(), how);
-    if (!file_) fail(op, qualifier);
-    // The new text keeps the permissions of the file it replaces.
-    struct stat side {};
-    if (mode == Mode::replace_safely && exists && S_ISREG(st.st_mode) &&
-        ::fstat(::fileno(file_), &side) == 0 && S_ISREG(side.st_mode))
-        (void)::fchmod(::fileno(file_), st.st_mode & 07777);
+    // A link where a file is created is replaced by the file itself.
+    if (exists && S_ISLNK(st.st_mode) && ::unlink(target.c_str()) == 0) flags |= O_EXCL;
+    if (mode == Mode::append)
+        flags |= O_APPEND;
+    else
+        flags |= O_TRUNC;
+    Descriptor fd{::open(target.c_str(), flags, 0666)};
+    if (fd.fd < 0) {
+        const int err = errno;
+        if (err == ELOOP)
+            throw IoError(op, name_, "it is a symbolic link, and nothing is written through one", 0, qualifier);
+        throw IoError(op, name_, std::strerror(err), 0, qualifier);
+    }
+    struct stat opened {};
+    if (::fstat(fd.fd, &opened) != 0 || !S_ISREG(opened.st_mode))
+        throw IoError(op, name_, kind_of(opened.st_mode), 0, qualifier);
+    (void)::fcntl(fd.fd, F_SETFL, mode == Mode::append ? O_APPEND : 0);
+    file_ = ::fdopen(fd.fd, mode == Mode::append ? "ab" : "wb");
+    if (!file_) throw IoError(op, name_, std::strerror(errno), 0, qualifier);
+    fd.fd = -1;  // the stream owns it now
 }
 
 TextWriter::TextWriter(TextWriter&& o) noexcept
-    : path_(std::move(o.path_)), temp_(std::move(o.temp_)), name_(std::move(o.name_)), file_(o.file_) {
+    : path_(std::move(o.path_)), temp_(std::move(o.temp_)), name_(std::move(o.name_)), file_(o.file_),
+      faults_(o.faults_), mode_(o.mode_) {
     o.file_ = nullptr;
+    o.temp_.clear();
 }
 
 TextWriter::~TextWriter() {
-    if (!file_) return;
-    std::fclose(file_);
+    if (file_) std::fclose(file_);
     if (!temp_.empty()) {
         std::error_code ec;
         std::filesystem::remove(temp_, ec);
     }
 }
 
-void TextWriter::fail(const std::string& op, const std::string& qualifier) {
-    int err = errno;
+void TextWriter::fail(const std::string& op, int err) {
+    if (err == 0) err = errno;
     if (file_) {
         std::fclose(file_);
         file_ = nullptr;
@@ -163,12 +232,14 @@ void TextWriter::fail(const std::string& op, const std::string& qualifier) {
     if (!temp_.empty()) {
         std::error_code ec;
         std::filesystem::remove(temp_, ec);
+        temp_.clear();
     }
-    throw IoError(op, name_, err ? std::strerror(err) : "unknown error", 0, qualifier);
+    throw IoError(op, name_, err ? std::strerror(err) : "unknown error");
 }
 
 void TextWriter::write(std::string_view s) {
     if (!file_) throw IoError("write", name_, "the file is not open");
+    if (const int err = injected(FileFaults::Op::write)) fail("write", err);
     errno = 0;
     if (!s.empty() && std::fwrite(s.data(), 1, s.size(), file_) != s.size()) fail("write");
 }
@@ -181,27 +252,22 @@ void TextWriter::writeln(std::string_view s) {
 void TextWriter::close() {
     if (!file_) return;
     errno = 0;
-    FILE* f = file_;
-    if (std::fflush(f) != 0) fail("write");
-    file_ = nullptr;
-    if (std::fclose(f) != 0) {
-        int err = errno;
-        if (!temp_.empty()) {
-            std::error_code ec;
-            std::filesystem::remove(temp_, ec);
-        }
-        throw IoError("write", name_, std::strerror(err));
-    }
+    if (const int err = injected(FileFaults::Op::close)) fail("write", err);
+    if (std::fflush(file_) != 0) fail("write");
+    // The text of a side file is on the disk before it takes the old file's place.
     if (!temp_.empty()) {
-        std::error_code ec;
-        std::filesystem::rename(temp_, path_, ec);
-        if (ec) {
-            const std::string reason = ec.message();  // before the clean-up below resets ec
-            std::filesystem::remove(temp_, ec);
-            throw IoError("replace", name_, reason);
-        }
-        temp_.clear();
+        if (const int err = injected(FileFaults::Op::sync)) fail("write", err);
+        if (::fsync(::fileno(file_)) != 0) fail("write");
     }
+    FILE* f = file_;
+    file_ = nullptr;
+    if (std::fclose(f) != 0) fail("write");
+    if (mode_ != Mode::replace_safely) return;
+    if (const int err = injected(FileFaults::Op::rename)) fail("replace", err);
+    if (::rename(temp_.c_str(), path_.c_str()) != 0) fail("replace");
+    temp_.clear();
+    if (const int err = injected(FileFaults::Op::sync)) fail("replace", err);
+    if (const int err = sync_folder(path_.parent_path())) fail("replace", err);
 }
 
 bool Files::exists(const std::string& name) const {
@@ -244,31 +310,121 @@ TextReader Files::read(const std::string& name) const {
 }
 
 TextWriter Files::create(const std::string& name) const {
-    return TextWriter(path(name), name, TextWriter::Mode::create);
+    return TextWriter(path(name), name, TextWriter::Mode::create, faults_);
 }
 
 TextWriter Files::append(const std::string& name) const {
-    return TextWriter(path(name), name, TextWriter::Mode::append);
+    return TextWriter(path(name), name, TextWriter::Mode::append, faults_);
 }
 
 TextWriter Files::replace_safely(const std::string& name) const {
-    return TextWriter(path(name), name, TextWriter::Mode::replace_safely);
+    return TextWriter(path(name), name, TextWriter::Mode::replace_safely, faults_);
 }
 
-std::filesystem::path side_file(const std::filesystem::path& file) {
-    std::filesystem::path side = file;
-    side += SIDE_SUFFIX;
-    return side;
+TextWriter Files::together(const std::string& name) const {
+    return TextWriter(path(name), name, TextWriter::Mode::together, faults_);
 }
 
-void remove_side_files(const Files& files) {
+void Files::put_in_place(std::initializer_list<TextWriter*> writers) const {
+    // Every file whole on the disk first: a failure here leaves the old files as they
+    // were (the side files go with their writers).
+    for (TextWriter* w : writers) w->close();
+    step(faults_, "closed");
+    // The record: for each file, its side file, its name and its size, so that the
+    // next start can tell that the side files are whole.
+    TextWriter record = replace_safely(COMMIT_RECORD);
+    for (TextWriter* w : writers) {
+        std::error_code ec;
+        const auto size = std::filesystem::file_size(w->temp_, ec);
+        record.writeln(w->temp_.filename().string() + "\t" + w->name_ + "\t" + std::to_string(ec ? 0 : size));
+    }
+    try {
+        record.close();
+    } catch (const IoError&) {
+        std::error_code ec;
+        std::filesystem::remove(path(COMMIT_RECORD), ec);
+        throw;
+    }
+    step(faults_, "recorded");
+    // From here on the new files are the ones that count: a side file left by a
+    // failure stays for the next start to put in place.
+    for (TextWriter* w : writers) {
+        int err = injected_error(faults_, FileFaults::Op::rename, w->name_);
+        if (err == 0 && ::rename(w->temp_.c_str(), w->path_.c_str()) != 0) err = errno;
+        if (err != 0) {
+            for (TextWriter* v : writers) v->temp_.clear();
+            throw IoError("put in place", w->name_,
+                          std::string(std::strerror(err)) + "; the files of this run are put in place at the next start");
+        }
+        w->temp_.clear();
+        step(faults_, "renamed one");
+    }
+    int err = injected_error(faults_, FileFaults::Op::sync, COMMIT_RECORD);
+    if (err == 0) err = sync_folder(dir_);
+    if (err != 0) throw IoError("put in place", (*writers.begin())->name_, std::strerror(err));
+    step(faults_, "renamed all");
     std::error_code ec;
+    std::filesystem::remove(path(COMMIT_RECORD), ec);
+    (void)sync_folder(dir_);
+}
+
+namespace {
+
+// Whether the record's files can be completed: every side file named in it is there
+// with its size, or already renamed (then the file has that size).
+bool completable(const Files& files, const std::vector<std::array<std::string, 3>>& entries) {
+    if (entries.empty()) return false;
+    for (const auto& [side, name, size] : entries) {
+        // Only side files of the named file, in this folder.
+        if (side.find('/') != std::string::npos || name.find('/') != std::string::npos ||
+            !side.starts_with(name + ".") || !side.ends_with(SIDE_SUFFIX))
+            return false;
+        struct stat st {};
+        const bool there = ::lstat(files.path(side).c_str(), &st) == 0 ||
+                           ::lstat(files.path(name).c_str(), &st) == 0;
+        if (!there || !S_ISREG(st.st_mode) || std::to_string(st.st_size) != size) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void recover_side_files(const Files& files) {
+    std::error_code ec;
+    struct stat st {};
+    if (::lstat(files.path(COMMIT_RECORD).c_str(), &st) == 0) {
+        std::vector<std::array<std::string, 3>> entries;
+        try {
+            if (S_ISREG(st.st_mode)) {
+                TextReader in = files.read(COMMIT_RECORD);
+                while (!in.eof()) {
+                    const std::string line = in.read_line(1000);
+                    const size_t a = line.find('\t'), b = line.find('\t', a + 1);
+                    if (a == std::string::npos || b == std::string::npos) {
+                        entries.clear();
+                        break;
+                    }
+                    entries.push_back({line.substr(0, a), line.substr(a + 1, b - a - 1), line.substr(b + 1)});
+                }
+            }
+        } catch (const IoError&) {
+            entries.clear();
+        }
+        if (completable(files, entries)) {
+            for (const auto& entry : entries)
+                if (std::filesystem::is_regular_file(std::filesystem::symlink_status(files.path(entry[0]), ec)))
+                    std::filesystem::rename(files.path(entry[0]), files.path(entry[1]), ec);
+            (void)sync_folder(files.dir());
+        }
+        std::filesystem::remove(files.path(COMMIT_RECORD), ec);
+    }
     for (const auto& entry : std::filesystem::directory_iterator(files.dir(), ec)) {
         const std::string name = entry.path().filename().string();
         const std::string suffix = SIDE_SUFFIX;
         if (name.size() > suffix.size() && name.ends_with(suffix) && !entry.is_directory(ec))
             std::filesystem::remove(entry.path(), ec);
     }
+    (void)sync_folder(files.dir());
 }
 
 }  // namespace tv

@@ -6,6 +6,7 @@
 #pragma once
 #include <cstdio>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,30 +49,51 @@ private:
     int line_ = 1;
 };
 
+// A test's hand in the file layer. Before it creates a side file, and before every
+// write, close, flush to the disk and rename, the layer asks it for an error to report
+// (an errno value, 0 for none); at each named step of putting files in place
+// ("closed", "recorded", "renamed one", "renamed all") it may end the program as a
+// kill would. The program itself sets none.
+class FileFaults {
+public:
+    enum class Op { create, write, close, sync, rename };
+    virtual ~FileFaults() = default;
+    virtual int error(Op op, const std::string& file) = 0;
+    virtual void step(const char* name) = 0;
+};
+
 class TextWriter {
 public:
-    enum class Mode { create, append, replace_safely };
-    TextWriter(std::filesystem::path path, std::string name, Mode mode);
+    // create and append write the named file itself; replace_safely writes a side file
+    // that close() renames over it; together writes a side file that waits, closed, for
+    // Files::put_in_place.
+    enum class Mode { create, append, replace_safely, together };
+    TextWriter(std::filesystem::path path, std::string name, Mode mode, FileFaults* faults = nullptr);
     TextWriter(TextWriter&& other) noexcept;
     TextWriter& operator=(TextWriter&&) = delete;
     TextWriter(const TextWriter&) = delete;
-    // Without close(), a plain file keeps what was written and a safely replaced one
-    // is left as it was (the partial copy is removed).
+    // Without close(), a plain file keeps what was written and a side file is removed,
+    // leaving the file it was to replace as it was.
     ~TextWriter();
 
     void write(std::string_view s);
     void write(long n) { write(std::to_string(n)); }
     void writeln(std::string_view s = "");
-    // Flushes and closes; a safely replaced file is renamed into place here.
+    // Flushes and closes; a side file is flushed to the disk too, and a safely replaced
+    // file is renamed into place here.
     void close();
     bool is_open() const { return file_ != nullptr; }
     const std::string& name() const { return name_; }
 
 private:
-    void fail(const std::string& op, const std::string& qualifier = "");
+    friend class Files;
+    [[noreturn]] void fail(const std::string& op, int err = 0);
+    int injected(FileFaults::Op op) const { return faults_ ? faults_->error(op, name_) : 0; }
     std::filesystem::path path_, temp_;
     std::string name_;
     FILE* file_ = nullptr;
+    FileFaults* faults_ = nullptr;
+    Mode mode_;
 };
 
 // Files read are regular files of at most this size: far above any real bank, and a
@@ -79,6 +101,8 @@ private:
 constexpr size_t MAX_FILE_SIZE = size_t{256} << 20;
 
 // The working folder: every file the program reads or writes is named relative to it.
+// No write follows a symbolic link: a link where a file is created or replaced is
+// replaced by the file itself, and one where lines are appended is refused.
 class Files {
 public:
     explicit Files(std::filesystem::path dir = ".") : dir_(std::move(dir)) {}
@@ -94,19 +118,33 @@ public:
     // Opens a file to add lines at its end (creating it when missing).
     TextWriter append(const std::string& name) const;
     // Replaces a file that holds the user's work: the new text goes to a side file that
-    // is renamed over the old one on close(), so a failure never leaves it half written.
-    // A read-only file is refused and left as it is.
+    // is flushed to the disk and renamed over the old one on close(), so a failure never
+    // leaves it half written. A read-only file is refused and left as it is.
     TextWriter replace_safely(const std::string& name) const;
+    // As replace_safely, but the side file waits for put_in_place, which puts files
+    // that belong together (a packet and its list) in place as one.
+    TextWriter together(const std::string& name) const;
+    // Closes the writers and puts their files in place, all or none: the side files are
+    // flushed to the disk, a record naming them is written before the first rename,
+    // and a kill during the renames is completed by the next recover_side_files.
+    void put_in_place(std::initializer_list<TextWriter*> writers) const;
+
+    // Tests only: the faults to inject.
+    void inject(FileFaults* faults) { faults_ = faults; }
 
 private:
     std::filesystem::path dir_;
+    FileFaults* faults_ = nullptr;
 };
 
-// The side file that holds a file's new text until it is renamed into place.
+// Side files end with this; before it comes the name of the file they are to replace
+// and a random part, so that no one can plant one in advance.
 constexpr const char* SIDE_SUFFIX = ".tv-new";
-std::filesystem::path side_file(const std::filesystem::path& file);
-// Removes the side files a killed run left in the folder. Only one copy of the
-// program works in a folder at a time, so none of them is in use.
-void remove_side_files(const Files& files);
+// The record of files being put in place together.
+constexpr const char* COMMIT_RECORD = ".tallyvane.commit";
+// Completes files a killed program left half put in place (when their record and side
+// files are whole), then removes every other side file. Only one copy of the program
+// works in a folder at a time, so none of them is in use. Never fails.
+void recover_side_files(const Files& files);
 
 }  // namespace tv

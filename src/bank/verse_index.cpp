@@ -7,23 +7,6 @@
 
 namespace tv {
 
-bool found_on_path(const Files& files, const std::string& name, const std::string& path_list) {
-    if (files.exists(name)) return true;
-    size_t start = 0;
-    for (;;) {
-        size_t end = path_list.find(PATH_SEPARATOR, start);
-        if (end == std::string::npos) end = path_list.size();
-        const std::string dir = path_list.substr(start, end - start);
-        // An empty entry names the working folder, already searched.
-        if (!dir.empty()) {
-            std::error_code ec;
-            if (std::filesystem::is_regular_file(files.dir() / dir / name, ec)) return true;
-        }
-        if (end == path_list.size()) return false;
-        start = end + 1;
-    }
-}
-
 namespace {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
@@ -214,11 +197,12 @@ bool load_index(const Files& files, const std::string& count_file, const Season&
 }
 
 void index_material(Console& con, const Files& files, const Style& s, const BankNames& names,
-                    const Season& season, BankTables& t, const std::string& path_list) {
+                    const Season& season, BankTables& t) {
     t = BankTables{};
     con.clr();
     con.go(3, 3);
-    const bool build = s.INDX != 'N' || !found_on_path(files, names.count_file, path_list);
+    // Only the workspace's own index is read: a workspace without one builds it.
+    const bool build = s.INDX != 'N' || !files.exists(names.count_file);
 
     // The question files are counted in every run: an index kept from an earlier run
     // is checked against them, so that no reader takes the wrong lines.

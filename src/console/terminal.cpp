@@ -56,11 +56,12 @@ int decode(int ch) {
     return -1;  // other curses keys play no part
 }
 
-// Whether standard input has ended: the terminal hung up or the descriptor is gone.
-// A key wait that sees this would otherwise wait for ever, at full speed.
-bool input_ended() {
+// How standard input has ended (POLLHUP: the terminal hung up; POLLERR, POLLNVAL:
+// the descriptor is gone), 0 while it has not. A key wait that sees this would
+// otherwise wait for ever, at full speed.
+int input_ended() {
     pollfd in{STDIN_FILENO, POLLIN, 0};
-    return poll(&in, 1, 0) == 1 && (in.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+    return poll(&in, 1, 0) == 1 ? in.revents & (POLLHUP | POLLERR | POLLNVAL) : 0;
 }
 
 // The character drawn for a cell. Control characters and stray bytes show as "?";
@@ -268,7 +269,14 @@ int TerminalFace::next_key(const Screen& screen, bool wait) {
         if (g_stop_signal != 0) throw Interrupted{g_stop_signal};
         int ch = getch();
         if (ch == ERR) {
-            if (input_ended()) throw InputEnded{};
+            if (const int ended = input_ended()) {
+                // A closed terminal hangs up: the program ends as on the SIGHUP that
+                // the kernel sends only to the terminal's shell, which may pass it on
+                // a moment later, or never.
+                if (g_stop_signal != 0) throw Interrupted{g_stop_signal};
+                if (ended & POLLHUP) throw Interrupted{SIGHUP};
+                throw InputEnded{};
+            }
             if (!wait) return -1;
             continue;
         }

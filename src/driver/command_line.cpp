@@ -1,7 +1,14 @@
 #include "driver/command_line.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <ostream>
+#include <sstream>
 #include <system_error>
 
 #include "console/io_error.h"
@@ -23,6 +30,30 @@ std::vector<fs::path> files_of(const fs::path& dir) {
     if (ec) throw IoError("read the folder", dir.string(), ec.message());
     std::sort(found.begin(), found.end());
     return found;
+}
+
+// Copies `from` to the new file `to`, created exclusively: never over a file that
+// appeared meanwhile, never through a link.
+void copy_to_new(const fs::path& from, const fs::path& to) {
+    std::ifstream in(from, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (!in && !in.eof()) throw IoError("read", from.string(), "the file could not be read");
+    const std::string bytes = text.str();
+    const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) throw IoError("create", to.string(), std::strerror(errno));
+    int err = 0;
+    for (size_t done = 0; err == 0 && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n > 0)
+            done += static_cast<size_t>(n);
+        else if (n == 0 || errno != EINTR)
+            err = n == 0 ? EIO : errno;
+    }
+    if (::close(fd) != 0 && err == 0) err = errno;
+    if (err == 0) return;
+    ::unlink(to.c_str());  // a half copy would be kept by the next --init
+    throw IoError("write", to.string(), std::strerror(err));
 }
 
 std::string joined(const std::vector<std::string>& names) {
@@ -125,8 +156,7 @@ InitReport init_workspace(const fs::path& dir, const fs::path& share, bool demo,
             report.kept.push_back(name);
             continue;
         }
-        if (!fs::copy_file(from, to, fs::copy_options::none, ec))
-            throw IoError("copy", from.string(), ec.message(), 0, "to " + dir.string());
+        copy_to_new(from, to);
         report.copied.push_back(name);
     }
     return report;

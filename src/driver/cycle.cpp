@@ -17,11 +17,12 @@
 
 namespace tv {
 
-int run_program(Console& con, const Files& files, Random& rng, Clock& clock, Printer& printer,
-                const std::string& path_list) {
+int run_program(Console& con, const Files& files, Random& rng, Clock& clock, Printer& printer) {
     Run run;
+    // Files a killed run left half put in place are completed before anything is read.
+    recover_side_files(files);
     start_program(run, rng, clock, load_season(files));
-    while (run_cycle(run, con, files, rng, clock, printer, path_list)) {
+    while (run_cycle(run, con, files, rng, clock, printer)) {
     }
     end_program(con);
     return 0;
@@ -36,29 +37,30 @@ void start_program(Run& run, Random& rng, Clock& clock, const Season& season) {
 }
 
 bool run_cycle(Run& run, Console& con, const Files& files, Random& rng, Clock& clock,
-               Printer& printer, const std::string& path_list) {
+               Printer& printer) {
     draw_banner(con, run);
     edit_styles(con, files, run);
-    return run_style(run, con, files, rng, clock, printer, path_list);
+    return run_style(run, con, files, rng, clock, printer);
 }
 
 bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& clock,
-               Printer& printer, const std::string& path_list) {
+               Printer& printer) {
     if (read_style_name(files, run)) return false;
     try {
-        remove_side_files(files);
+        recover_side_files(files);
         read_run_style(con, files, run);
         name_bank(run);
         const RunBank bank = load_bank(files, run.names);
         make_run_patterns(con, files, rng, run);
         name_run_files(run);
-        count_material(con, files, run, path_list);
+        count_material(con, files, run);
         make_sectors(con, files, run);
         bool copies = false;
         {
             // Step 12 (docs/how-it-works.md 3.2): the packet is written to a side file;
-            // the packet of the run before stays in place until this one is done.
-            TextWriter packet = files.replace_safely(run.packet_file);
+            // the packet of the run before stays in place until this one is done, and
+            // then the packet and list go in place together.
+            TextWriter packet = files.together(run.packet_file);
             check_specialties(con, run);
             choose_approval(con, run);
             copies = make_quizzes(con, files, rng, clock, run, bank, packet);
@@ -181,11 +183,11 @@ void name_run_files(Run& run) {
     run.list_file = run.editor.style.NAME4 + ".inf";
 }
 
-void count_material(Console& con, const Files& files, Run& run, const std::string& path_list) {
+void count_material(Console& con, const Files& files, Run& run) {
     run.sectors.SECTORS = run.settings.QMAX;
     run.sectors.SECTORS2 = run.sectors.SECTORS;
     // The bank's step sets every table and total to 0 and clears the work area first.
-    index_material(con, files, run.settings, run.names, run.season, run.bank, path_list);
+    index_material(con, files, run.settings, run.names, run.season, run.bank);
 }
 
 void make_sectors(Console& con, const Files& files, Run& run) {
@@ -254,7 +256,7 @@ void show_abandoned_share(Console& con, Run& run) {
 bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, Run& run,
                   const RunBank& bank, TextWriter& packet) {
     TextWriter log = files.create(run.log_file);
-    TextWriter list = files.replace_safely(run.list_file);
+    TextWriter list = files.together(run.list_file);
     prepare_quizzes(con, run, bank, list);
 
     Assembly a{con,      rng,      clock,    run.settings, run.season, run.bank, run.sectors, run.at, run.quiz,
@@ -276,8 +278,7 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
         if (run.Q2 > 1) {
             log.close();
             copy_log(files, run, list);
-            packet.close();
-            list.close();
+            files.put_in_place({&packet, &list});
         }
         if (run.at.EN) show_stopped_run(con, run.Q2, run.settings.NAME4);
         throw;
@@ -290,8 +291,7 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
         con.write_at(20, 3, " Quizzes Complete -- Press Return to Continue");
         con.wait_enter();
     }
-    packet.close();
-    list.close();
+    files.put_in_place({&packet, &list});
     bool asked = THANK(con, run.settings.NAME4);
     // Accepting the last quiz's combination with a capital Y also asks for copies.
     return asked || run.at.I == 'Y';

@@ -14,8 +14,7 @@ namespace tv {
 
 // The program: start, the cycle until "Exit", the end. Returns the exit status (0).
 // A failed file operation leaves as an IoError.
-int run_program(Console& con, const Files& files, Random& rng, Clock& clock, Printer& printer,
-                const std::string& path_list);
+int run_program(Console& con, const Files& files, Random& rng, Clock& clock, Printer& printer);
 
 // Program start: seeds the generator from the clock, sets S, NUM, FIX and share_abandoned,
 // and gives the run and the editor the workspace's material.
@@ -23,12 +22,12 @@ void start_program(Run& run, Random& rng, Clock& clock, const Season& season);
 // One cycle. Returns false when the hand-off holds "Exit". An abandoned run ends
 // the cycle early; the next one starts at the banner.
 bool run_cycle(Run& run, Console& con, const Files& files, Random& rng, Clock& clock,
-               Printer& printer, const std::string& path_list);
+               Printer& printer);
 // The run of the style named in the hand-off file (Steps 3 to 18 of
 // docs/how-it-works.md 3.2), as run_cycle does after the editor. Returns false when
 // the hand-off holds "Exit".
 bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& clock,
-               Printer& printer, const std::string& path_list);
+               Printer& printer);
 // Program end: white on black, screen cleared.
 void end_program(Console& con);
 
@@ -51,7 +50,7 @@ void name_bank(Run& run);                                          // 5
 RunBank load_bank(const Files& files, const BankNames& names);
 void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run);  // 6
 void name_run_files(Run& run);                                     // 7
-void count_material(Console& con, const Files& files, Run& run, const std::string& path_list);  // 8
+void count_material(Console& con, const Files& files, Run& run);  // 8
 void make_sectors(Console& con, const Files& files, Run& run);    // 9-11
 void check_specialties(Console& con, Run& run);                    // 13
 void choose_approval(Console& con, Run& run);                      // 14

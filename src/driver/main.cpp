@@ -46,6 +46,9 @@ int main(int argc, char** argv) {
     // A print command that stops reading must not end the program: the write fails
     // instead, and the copies go to a file.
     std::signal(SIGPIPE, SIG_IGN);
+    // Nor a file grown past the size limit (ulimit -f): the write fails and is told
+    // with the file's name, as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
     const char* path = std::getenv("PATH");
     const std::string path_list = path ? path : "";
     // Checked before the screen is taken: without a terminal the program could only
@@ -65,7 +68,7 @@ int main(int argc, char** argv) {
         SystemClock clock;
         Random rng(clock.ticks_ms());
         SystemPrinter printer(path_list);
-        return run_program(con, files, rng, clock, printer, path_list);
+        return run_program(con, files, rng, clock, printer);
     } catch (const IoError& e) {
         // The terminal was given back when the face went out of scope.
         std::cerr << "tallyvane: I/O error: " << printable(e.what()) << "\n";

@@ -298,10 +298,8 @@ int CHAPSEC(Console& con, const Files& files, const std::string& count_file, con
         int k = con.read_key();
         if (k == 0) con.read_key();
         if (k == key::ESC) continue;
-
-        TextWriter list = files.create(style.NAME4 + ".inf");
-        DISPLAYTOFILE(list, style, season, t);
-        list.close();
+        // The table reaches the list through the run's own list writer (Step 15), so
+        // the list of the run before stays whole until this run puts its own in place.
         return k;
     }
 }

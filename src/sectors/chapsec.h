@@ -15,9 +15,9 @@ namespace tv {
 
 // The allocation screen, the cut, the count and the sector table; returns the key
 // that accepted the table (never Esc). Esc on the allocation list stops the run
-// (RunAbandoned). When the material has more chapters than
-// questions per quiz, SECTORS is raised to the number of chapters. On acceptance
-// the list file NAME4 + ".inf" is rewritten with the sector table.
+// (RunAbandoned). When the material has more chapters than questions per quiz,
+// SECTORS is raised to the number of chapters. No file is written: the run writes
+// the sector table at the head of its list.
 int CHAPSEC(Console& con, const Files& files, const std::string& count_file, const Style& style,
             const Season& season, BankTables& bank, SectorTables& t);
 

@@ -6,9 +6,11 @@
 
 #include <filesystem>
 #include <functional>
+#include <tuple>
 
 #include "bank/textfile.h"
 #include "bank/workspace_lock.h"
+#include "console/printer.h"
 #include "support/support.h"
 
 using namespace tv;
@@ -56,7 +58,7 @@ TEST(Files, AReadOnlyFileIsNotReplacedAndPermissionsSurviveAReplacement) {
     fs::permissions(dir.path() / "Season.spe", writable);
     EXPECT_NE(error_of([&] { dir.files().replace_safely("League.spe"); }).find("read-only"), std::string::npos);
     EXPECT_EQ(dir.read("League.spe"), "old\n");
-    EXPECT_FALSE(dir.exists(std::string("League.spe") + SIDE_SUFFIX));
+    EXPECT_TRUE(test::leftovers(dir.path()).empty());
     TextWriter out = dir.files().replace_safely("Season.spe");
     out.writeln("new");
     out.close();
@@ -72,16 +74,58 @@ TEST(Files, AFailureTellsItsOwnReasonAndLeavesNoSideFile) {
     TextWriter out = dir.files().replace_safely("count.00A");
     out.writeln("1 1 0 0 0 0 0");
     EXPECT_EQ(error_of([&] { out.close(); }), "cannot replace \"count.00A\": Is a directory");
-    EXPECT_FALSE(dir.exists(std::string("count.00A") + SIDE_SUFFIX));
+    EXPECT_TRUE(test::leftovers(dir.path()).empty());
+    // A folder that cannot be written: the message names the side file that could not
+    // be made, and says why, rather than blame the style file.
+    Files files = dir.files();
+    test::Faults denied(FileFaults::Op::create, "Kept.spe", EACCES);
+    files.inject(&denied);
+    const std::string told = error_of([&] { files.replace_safely("Kept.spe"); });
+    EXPECT_EQ(told.rfind("cannot create \"Kept.spe.", 0), 0u) << told;
+    EXPECT_NE(told.find(".tv-new\" (the new text of \"Kept.spe\"): Permission denied: the folder cannot be written"),
+              std::string::npos) << told;
 
     TextReader in("count.00A", std::string("1 2\x00x\n", 7));
     in.read_int();
     EXPECT_NE(error_of([&] { in.read_int(); }).find("(line 1): \"2\\x00x\" is not a number"), std::string::npos);
 
-    for (const char* name : {"Out.qui.tv-new", "Out.qui", "notes.tv-newer"}) dir.write(name, "x");
-    remove_side_files(dir.files());
-    EXPECT_FALSE(dir.exists("Out.qui.tv-new"));
+    for (const char* name : {"Out.qui.tv-new", "Out.qui.0f3a9c21.tv-new", "Out.qui", "notes.tv-newer"}) dir.write(name, "x");
+    recover_side_files(dir.files());
+    EXPECT_TRUE(test::leftovers(dir.path()).empty());
     EXPECT_TRUE(dir.exists("Out.qui") && dir.exists("notes.tv-newer"));
+}
+
+// A link where the program writes is never written through: a file created or
+// replaced takes the link's place, lines are not added through one, and a side file
+// planted under the old fixed name is never used.
+TEST(Files, NothingIsWrittenThroughALink) {
+    auto replace = [](const Files& f) {
+        TextWriter out = f.replace_safely("Specs.lst");
+        out.writeln("new");
+        out.close();
+    };
+    auto print = [](const Files& f) {
+        SystemPrinter printer("");
+        printer.begin_job(f.path("Tiny.prn").string());
+        printer.end_job();
+    };
+    const std::tuple<const char*, std::function<void(const Files&)>, const char*> cases[] = {  // link, write, refusal
+        {"temp.txt", [](const Files& f) { f.create("temp.txt").writeln("new"); }, ""},
+        {"Specs.lst", replace, ""},
+        {"Specs.lst.tv-new", replace, ""},
+        {"Tiny.prn", [](const Files& f) { f.append("Tiny.prn"); }, "cannot open \"Tiny.prn\" for appending: it is a symbolic link"},
+        {"Tiny.prn", print, "cannot open \"Tiny.prn\" for appending: it is a symbolic link"},
+    };
+    for (const auto& [link, write, refusal] : cases) {
+        test::TempDir dir, outside;
+        outside.write("victim", "theirs\n");
+        fs::create_symlink(outside.path() / "victim", dir.path() / link);
+        const std::string told = error_of([&] { write(dir.files()); });
+        EXPECT_EQ(outside.read("victim"), "theirs\n") << link;
+        EXPECT_EQ(told.rfind(*refusal ? refusal : "no error", 0), 0u) << told;
+        const std::string name = std::string(link).substr(0, std::string(link).find(SIDE_SUFFIX));
+        EXPECT_TRUE(*refusal || (dir.read(name) == "new\n" && !fs::is_symlink(dir.path() / name))) << link;
+    }
 }
 
 // Two copies in one folder would splice one packet from two runs. The second copy is

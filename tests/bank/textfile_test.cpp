@@ -33,23 +33,3 @@ TEST(TextReader, LongLinesAreCutAndIntegersAreFreeFormat) {
     TextReader empty("e", "  \n");
     EXPECT_THROW(empty.read_int(), IoError);
 }
-
-TEST(Files, ASafeReplacementTakesEffectOnlyOnClose) {
-    test::TempDir dir;
-    dir.write("Specs.lst", "Old\nEnter New Specs\n");
-    Files files = dir.files();
-    {
-        TextWriter out = files.replace_safely("Specs.lst");
-        out.writeln("Half");
-        // abandoned without close: the old file stays
-    }
-    EXPECT_EQ(dir.read("Specs.lst"), "Old\nEnter New Specs\n");
-    {
-        TextWriter out = files.replace_safely("Specs.lst");
-        out.writeln("New");
-        out.close();
-    }
-    EXPECT_EQ(dir.read("Specs.lst"), "New\n");
-    EXPECT_FALSE(dir.exists(std::string("Specs.lst") + SIDE_SUFFIX));
-}
-

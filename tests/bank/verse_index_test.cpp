@@ -46,8 +46,8 @@ struct BankRun {
         con.normal();
         con.clear();
     }
-    void index(char INDX, const std::string& path_list = "") {
-        index_material(con, dir.files(), index_style(INDX), NAMES, default_season(), t, path_list);
+    void index(char INDX) {
+        index_material(con, dir.files(), index_style(INDX), NAMES, default_season(), t);
     }
 };
 

@@ -3,19 +3,16 @@
 // to put in their place, and a file problem is shown before the cycle goes back to
 // the style menu, without ending the program.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
-#include <csignal>
 #include <filesystem>
 #include <functional>
+#include <tuple>
 
 #include "driver/cycle.h"
 #include "support/support.h"
 
 using namespace tv;
 using tv::test::ext;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -40,7 +37,12 @@ struct Workspace {
     // The packet and list of the run before are as they were, and no side file is left.
     void kept_whole(const std::string& what) const {
         EXPECT_EQ(dir.read("TinyOut.qui") + dir.read("TinyOut.inf"), OLD_PACKET + OLD_LIST) << what;
-        for (auto& e : fs::directory_iterator(dir.path())) EXPECT_FALSE(e.path().string().ends_with(SIDE_SUFFIX)) << what;
+        EXPECT_EQ(test::leftovers(dir.path()), std::vector<std::string>{}) << what;
+    }
+    // Both files are this run's: its first quiz in the packet and in the list.
+    bool new_pair() const {
+        return dir.read("TinyOut.qui").find("Quiz Number 1") != std::string::npos &&
+               dir.read("TinyOut.inf").find("Quiz 1") != std::string::npos;
     }
 };
 
@@ -51,7 +53,7 @@ Screen run_until_dry(const Files& files, const std::vector<int>& keys) {
     Random rng;
     FixedClock clock(99);
     MemoryPrinter printer;
-    EXPECT_THROW(run_program(con, files, rng, clock, printer, ""), ScriptExhausted);
+    EXPECT_THROW(run_program(con, files, rng, clock, printer), ScriptExhausted);
     return con.screen();
 }
 
@@ -65,23 +67,6 @@ std::vector<int> operator+(std::vector<int> a, const std::vector<int>& b) {
 const std::vector<int> SAVED = test::keys("\r\x1b\r"), TO_APPROVAL = SAVED + test::keys("\r\r"),
                        BY_HAND = TO_APPROVAL + std::vector<int>{ext(key::DOWN), key::ENTER};
 
-// The file size limit of the process, lowered for a while: writing past it fails as
-// on a full disk.
-struct FullDisk {
-    rlimit old{};
-    explicit FullDisk(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit low = old;
-        low.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &low);
-    }
-    ~FullDisk() {
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, SIG_DFL);
-    }
-};
-
 }  // namespace
 
 // A run stopped before its first quiz leaves the packet and list of the run before as
@@ -89,9 +74,16 @@ struct FullDisk {
 // are cleaned up when the next run starts.
 TEST(RunFiles, APacketIsReplacedOnlyByARunWithQuizzes) {
     Workspace ws;
-    ws.dir.write(std::string("Gone.qui") + SIDE_SUFFIX, "left by a killed run");
+    ws.dir.write(std::string("Gone.qui.5e1d0b7c") + SIDE_SUFFIX, "left by a killed run");
     run_until_dry(ws.files, TO_APPROVAL + std::vector<int>{key::ESC});
     ws.kept_whole("Esc on the approval menu");
+    // Sectored by chapter: one more Return, on the chapter allocation.
+    std::string by_chapter = TINY;
+    by_chapter.replace(by_chapter.find("\nV\n"), 3, "\nC\n");
+    ws.dir.write("Tiny.spe", by_chapter);
+    run_until_dry(ws.files, TO_APPROVAL + std::vector<int>{key::ENTER, key::ESC});
+    ws.kept_whole("Esc on the approval menu of a run sectored by chapter");
+    ws.dir.write("Tiny.spe", TINY);
     // Esc at a quiz's approval: the screen says what was kept, and where, until Return.
     const Screen none = run_until_dry(ws.files, BY_HAND + std::vector<int>{key::ESC});
     ws.kept_whole("Esc at the first quiz's approval");
@@ -106,28 +98,41 @@ TEST(RunFiles, APacketIsReplacedOnlyByARunWithQuizzes) {
     EXPECT_NE(ws.dir.read("TinyOut.inf").find("Quiz 1"), std::string::npos);
 }
 
-// A full disk while the packet is written: told, and the packet and list of the run
-// before stay whole.
-TEST(RunFiles, AFullDiskKeepsThePacketOfTheRunBefore) {
-    Workspace ws;
-    run_until_dry(ws.files, TO_APPROVAL + test::keys("\r\r"));  // builds the verse index the next run keeps
-    ws.dir.write("TinyOut.qui", OLD_PACKET);
-    ws.dir.write("TinyOut.inf", OLD_LIST);
-    Screen told;
-    {
-        FullDisk full(1000);
-        told = run_until_dry(ws.files, TO_APPROVAL + std::vector<int>{key::ENTER});
+// Writing the packet and list fails, or the program is killed, at each step of putting
+// them in place: the message names the file that failed, and once the next start has
+// run, both files are of the run before or both of this run, with no side file left.
+TEST(RunFiles, PacketAndListAlwaysComeFromTheSameRun) {
+    using Op = FileFaults::Op;
+    const std::tuple<test::Faults, bool, const char*> cases[] = {  // fault, new pair, file told
+        {{Op::write, "TinyOut.inf", ENOSPC, 40}, false, "\"TinyOut.inf\": No space left"},
+        {{Op::close, "TinyOut.inf", EIO}, false, "\"TinyOut.inf\": Input/output error"},
+        {{Op::sync, "TinyOut.qui", EIO}, false, "\"TinyOut.qui\": Input/output error"},
+        {{Op::rename, COMMIT_RECORD, EIO}, false, "\".tallyvane.commit\": Input/output error"},
+        {{Op::rename, "TinyOut.inf", EIO}, true, "\"TinyOut.inf\": Input/output error"},
+        {test::Faults("closed"), false, ""}, {test::Faults("recorded"), true, ""},
+        {test::Faults("renamed one"), true, ""}, {test::Faults("renamed all"), true, ""},
+    };
+    for (auto [faults, new_pair, told] : cases) {
+        Workspace ws;
+        Files files = ws.files;
+        files.inject(&faults);
+        const std::vector<int> run = TO_APPROVAL + std::vector<int>{key::ENTER};
+        if (*told) {
+            const Screen shown = run_until_dry(files, run);
+            EXPECT_NE((shown.line(5) + shown.line(6)).find(told), std::string::npos) << test::dump(shown);
+        } else {
+            EXPECT_EXIT(run_until_dry(files, run), testing::ExitedWithCode(test::KILLED), "") << faults.kill_at;
+        }
+        run_until_dry(ws.files, {});  // the next start
+        if (!new_pair) ws.kept_whole(told + faults.kill_at);
+        EXPECT_EQ(ws.new_pair() && test::leftovers(ws.dir.path()).empty(), new_pair) << told << faults.kill_at;
     }
-    // The packet or the list, whichever reaches the limit first.
-    const std::string rows = told.line(5) + told.line(6);
-    EXPECT_NE(rows.find("cannot write \"TinyOut."), std::string::npos) << test::dump(told);
-    ws.kept_whole("a full disk");
 }
 
 // A missing bank file is told with the setting of the style that chose it.
 TEST(RunFiles, AMissingBankFileNamesTheSettingThatChoseIt) {
     Workspace ws;
-    fs::remove(ws.dir.path() / "FTV.00");
+    std::filesystem::remove(ws.dir.path() / "FTV.00");
     const Screen told = run_until_dry(ws.files, SAVED);
     // "cannot open "FTV.00" for reading: ... Pct" on row 5, then:
     EXPECT_EQ(told.text(6, 4, 28), "Prim FTV 100 chose this file") << test::dump(told);

@@ -31,7 +31,7 @@ TEST(SecondMaterial, EveryReferenceIsARealVerseInEveryLayoutAndSectoring) {
             MemoryPrinter printer;
             tv::Run run;
             start_program(run, rng, clock, season);
-            ASSERT_TRUE(run_cycle(run, con, dir.files(), rng, clock, printer, "")) << out << sec;
+            ASSERT_TRUE(run_cycle(run, con, dir.files(), rng, clock, printer)) << out << sec;
             const std::string packet = dir.read("HebPeter.qui");
             int refs = 0;
             for (std::sregex_iterator m(packet.begin(), packet.end(), reference), end; m != end; ++m, ++refs) {

@@ -140,7 +140,7 @@ std::string run_session(const Session& s) {
     std::string end;
     try {
         end = "program ended with " +
-              std::to_string(run_program(con, dir.files(), rng, clock, printer, ""));
+              std::to_string(run_program(con, dir.files(), rng, clock, printer));
     } catch (const ScriptExhausted&) {
         end = "keys ran out";
     } catch (const IoError& e) {

@@ -51,7 +51,8 @@ write_launcher() {
   rm -f "$ws/status" "$ws/pid" "$ws/stty.before" "$ws/stty.after"
   cat > "$top/launch.sh" <<EOF
 ${program_path:+PATH='$program_path'; export PATH}
-trap : INT QUIT
+${file_limit:+ulimit -f $file_limit}
+trap : INT QUIT HUP
 stty -g > stty.before
 timeout --foreground -k 5 ${TV_E2E_LIMIT:-90} sh -c 'echo \$\$ > pid; exec "\$0"' "$program" 2> stderr.txt
 echo \$? > status

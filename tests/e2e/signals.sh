@@ -1,7 +1,7 @@
 #!/bin/sh
-# SIGTERM on the pattern review (143), SIGHUP on the approval menu (129) and Ctrl-C on
-# the form (130) end the program with the terminal restored and the style files
-# untouched; Ctrl-Z suspends it to the shell, fg resumes it.
+# SIGTERM on the pattern review (143), a closed terminal on the approval menu (129) and Ctrl-C on the form (130) end the program with the terminal restored and the
+# style files untouched; a write past the file size limit is told, not fatal; Ctrl-Z suspends it
+# to the shell, fg resumes it.
 # Usage: signals.sh PROGRAM SOURCE_DIR
 . "$(dirname "$0")/common.sh"
 
@@ -18,12 +18,29 @@ kill -TERM "$(program_pid)" || fail "SIGTERM could not be sent"
 ended_with 143
 untouched SIGTERM
 
+# Closing the terminal hangs it up (the kernel sends SIGHUP only to its shell): 129.
 start_program
 to_approval_menu Practice
-kill -HUP "$(program_pid)" || fail "SIGHUP could not be sent"
-ended_with 129
-untouched SIGHUP
+tm kill-pane -t "$session"
+patience=100 wait_for has_status || fail "the program did not end when its terminal was closed"
+[ "$(cat "$ws/status")" = 129 ] || fail "closing the terminal ended the program with status $(cat "$ws/status"), not 129"
+untouched "closing the terminal"
 [ ! -e "$ws/RomIntro.qui" ] || fail "the run ended on the approval menu left a packet file"
+
+# A file size limit (ulimit -f, in blocks of 512 bytes) makes a write fail: told with
+# the file's name, and the program goes on.
+file_limit=8
+start_program
+unset file_limit
+choose_style Practice
+accept_form
+expect "Press Enter to accept all patterns" "the pattern review"
+keys Enter
+expect 'cannot write "count.00A": File too large' "the write past the size limit"
+keys Enter
+expect "Press Return to Choose a Quiz Style" "the style menu after the failed write"
+keys Up Enter
+ended_with 0
 
 start_program
 choose_style Practice
@@ -53,5 +70,5 @@ type_line fg
 wait_highlighted League "the menu did not come back as it was left after fg"
 keys Up Up Enter
 ended_with 0
-echo "PASS: SIGTERM on the pattern review (143), SIGHUP on the approval menu (129), Ctrl-C on the form (130): each time the terminal was restored; Ctrl-Z and fg gave the shell and the menu back"
+echo "PASS: SIGTERM on the pattern review (143), a closed terminal on the approval menu (129), Ctrl-C on the form (130): each time the terminal was restored; a write past ulimit -f told; Ctrl-Z and fg gave the shell and the menu back"
 exit 0

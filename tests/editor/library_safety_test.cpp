@@ -134,18 +134,24 @@ TEST(StyleLibrary, ASaveNeverLeavesAListedStyleWithoutItsFileNorReplacesAReadOnl
 }
 
 // A style that cannot be written (the disk is full) is reported, and the style file
-// and the list as they were stay on disk: the new text goes to a side file first.
+// and the list as they were stay on disk: the new text goes to a side file first, one
+// of a name no one can plant (a link planted under the old fixed name is not used).
 TEST(StyleLibrary, AFullDiskLeavesTheOldStyleAndListWhole) {
     Workspace ws("Kept\nEnter New Specs\n");
+    ws.root.write("out/victim", "theirs\n");
+    fs::create_symlink(ws.root.path() / "out/victim", ws.path / "Kept.spe.tv-new");
     const auto before = ws.names();
-    fs::create_symlink("/dev/full", ws.path / "Kept.spe.tv-new");
+    test::Faults full(FileFaults::Op::close, "Kept.spe", ENOSPC);
+    Files files = ws.files;
+    files.inject(&full);
     ScriptFace face;
     Console con(face);
     Editor ed;
     ed.style = READIN(ws.files, "Kept.spe", default_season());
     ed.style.SETSPC = 'N';  // no specialty type screen before the save
     ed.NAME1 = "Kept";
-    EXPECT_THROW(OUTFILE(con, ws.files, ed), IoError);
+    EXPECT_THROW(OUTFILE(con, files, ed), IoError);
     EXPECT_EQ(ws.names(), before);  // the side file is gone
     EXPECT_EQ(ws.read("Kept.spe") + ws.read("Specs.lst"), std::string(STYLE) + "Kept\nEnter New Specs\n");
+    EXPECT_EQ(ws.root.read("out/victim"), "theirs\n");
 }

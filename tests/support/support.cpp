@@ -47,6 +47,19 @@ void copy_from_source(const std::string& relative_dir, const std::filesystem::pa
                                        std::filesystem::copy_options::overwrite_existing);
 }
 
+void Faults::step(const char* name) {
+    if (kill_at == name) ::_exit(KILLED);
+}
+
+std::vector<std::string> leftovers(const std::filesystem::path& dir) {
+    std::vector<std::string> found;
+    for (auto& e : std::filesystem::directory_iterator(dir)) {
+        const std::string name = e.path().filename().string();
+        if (name.ends_with(SIDE_SUFFIX) || name == COMMIT_RECORD) found.push_back(name);
+    }
+    return found;
+}
+
 std::vector<int> keys(const std::string& text) {
     std::vector<int> k;
     for (unsigned char c : text) k.push_back(c);

@@ -32,6 +32,24 @@ std::string slurp(const std::filesystem::path& p);
 void copy_from_source(const std::string& relative_dir, const std::filesystem::path& to);
 std::filesystem::path source_dir();
 
+// The status a child process ends with when a fault ends it at a named step.
+constexpr int KILLED = 86;
+
+// Faults for the file layer: the nth operation `op` on `file` fails with `err`, and the
+// step `kill_at` ends the process at once, without unwinding, as a kill would.
+struct Faults : FileFaults {
+    Op op = Op::write;
+    std::string file, kill_at;
+    int err = 0, nth = 1;
+    Faults(Op op, std::string file, int err, int nth = 1) : op(op), file(std::move(file)), err(err), nth(nth) {}
+    explicit Faults(std::string kill_at) : kill_at(std::move(kill_at)) {}
+    int error(Op o, const std::string& f) override { return o == op && f == file && --nth == 0 ? err : 0; }
+    void step(const char* name) override;
+};
+
+// The names of the side files and commit records in a folder.
+std::vector<std::string> leftovers(const std::filesystem::path& dir);
+
 // Keys for a script: an extended key (arrow etc.) as the script wants it.
 inline int ext(int scan) { return key::EXT + scan; }
 // Characters of a text as keys.
