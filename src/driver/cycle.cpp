@@ -128,12 +128,6 @@ void read_run_style(Console& con, const Files& files, Run& run) {
     TextReader in = files.read(style_file_name(run.NAME));
     run.settings = read_style(in);
     refuse_out_of_range(con, run);
-    EditorStyle& shared = run.editor.style;
-    shared.NAME4 = run.settings.NAME4;
-    shared.REGLST = run.settings.REGLST;
-    shared.SEC1 = run.settings.SEC1;
-    shared.PRIMPCT = run.settings.PRIMPCT;
-    shared.SETSPC = run.settings.SETSPC;
 }
 
 void refuse_out_of_range(Console& con, const Run& run) {
@@ -167,16 +161,16 @@ void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run) 
     run.QZ = std::min(run.settings.QNUM, MAX_QUIZZES);
     run.BACK = false;
     // Esc in the long review abandons the run (make_patterns throws RunAbandoned).
-    std::vector<std::string> pat = make_patterns(con, files, rng, run.editor.style, run.QZ, run.patterns);
+    std::vector<std::string> pat = make_patterns(con, files, rng, run.settings, run.QZ, run.patterns);
     run.BACK = run.patterns.BACK;
     for (int q = 1; q <= run.QZ; ++q)
         run.PAT[q] = q < static_cast<int>(pat.size()) ? pat[q] : std::string();
 }
 
 void name_run_files(Run& run) {
-    run.packet_file = run.editor.style.NAME4 + ".qui";
+    run.packet_file = run.settings.NAME4 + ".qui";
     run.log_file = "temp.txt";
-    run.list_file = run.editor.style.NAME4 + ".inf";
+    run.list_file = run.settings.NAME4 + ".inf";
 }
 
 void count_material(Console& con, const Files& files, Run& run, const std::string& path_list) {
