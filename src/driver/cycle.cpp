@@ -52,7 +52,7 @@ bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& c
         const RunBank bank = load_bank(files, run.names);
         make_run_patterns(con, files, rng, run);
         name_run_files(run);
-        count_material(con, files, run, path_list);
+        count_material(con, files, run, bank, path_list);
         make_sectors(con, files, run);
         bool copies = false;
         {
@@ -147,8 +147,7 @@ void refuse_out_of_range(Console& con, const Run& run) {
 void name_bank(Run& run) { run.names = bank_names(run.settings); }
 
 RunBank load_bank(const Files& files, const BankNames& names) {
-    RunBank bank{QuestionFile::load(files, names.F3), QuestionFile::load(files, names.F4),
-                 QuestionFile::load(files, names.F5), QuestionFile::load(files, names.F6)};
+    RunBank bank = read_bank(files, names);
     // A count file that is there must be a readable file; a missing one is built.
     std::error_code ec;
     if (std::filesystem::exists(std::filesystem::symlink_status(files.path(names.count_file), ec)))
@@ -173,11 +172,12 @@ void name_run_files(Run& run) {
     run.list_file = run.settings.NAME4 + ".inf";
 }
 
-void count_material(Console& con, const Files& files, Run& run, const std::string& path_list) {
+void count_material(Console& con, const Files& files, Run& run, const RunBank& bank,
+                    const std::string& path_list) {
     run.sectors.SECTORS = run.settings.QMAX;
     run.sectors.SECTORS2 = run.sectors.SECTORS;
     // The bank's step sets every table and total to 0 and clears the work area first.
-    index_material(con, files, run.settings, run.names, run.season, run.bank, path_list);
+    index_material(con, files, run.settings, bank, run.names, run.season, run.bank, path_list);
 }
 
 void make_sectors(Console& con, const Files& files, Run& run) {
