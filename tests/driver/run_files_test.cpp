@@ -6,6 +6,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <functional>
@@ -100,6 +101,26 @@ TEST(RunFiles, APacketIsReplacedOnlyByARunWithQuizzes) {
     EXPECT_NE(packet.find("Quiz Number 1"), std::string::npos);
     EXPECT_EQ(packet.find("Quiz Number 2"), std::string::npos);
     EXPECT_NE(ws.dir.read("TinyOut.inf").find("Quiz 1"), std::string::npos);
+}
+
+// A run started without the style editor deals the specialties of its own style:
+// drawn from its ranges, or its fixed pattern.
+TEST(RunFiles, TheRunDealsTheSpecialtiesOfItsStyle) {
+    for (const std::string fixed : {"N\nAAAnnnnnnnnnnnnnnnnnnnnnnnnnnn", "Y\nnRnnnnnnnnnnnnnnnnnnnnnnnnnnnn"}) {
+        Workspace ws;
+        ws.dir.write("Tiny.spe", "F\n1 1\n1 12\nTinyOut\n60\nP\n3\nA\n16\n50\nN\n2\nV\n0\n"
+                                     "1\n1\n0\n0\n1\n1\n0\n0\n0\n0\n100\n1\n3\n" + fixed + "\n");
+        write_handoff(ws.files, "Tiny");
+        ScriptFace face(test::keys("\r"));  // the page of patterns accepted
+        Console con(face);
+        Random rng;
+        FixedClock clock(99);
+        MemoryPrinter printer;
+        tv::Run run;
+        EXPECT_THROW(run_style(run, con, ws.files, rng, clock, printer, ""), ScriptExhausted);
+        const std::string pat = ws.dir.read("pat.txt");  // two quizzes, one CV Ref each
+        EXPECT_EQ(std::tuple(pat.size(), std::count(pat.begin(), pat.end(), 'R')), std::tuple(62u, 2)) << pat;
+    }
 }
 
 // A full disk while the packet is written: told, and the packet and list of the run
