@@ -92,8 +92,10 @@ double specialties_per_quiz(const fs::path& dir) {
 }
 
 fs::path make_workspace(const std::string& name, int times, char layout) {
-    fs::path dir = fs::temp_directory_path() / ("tv-bench-" + name + "-" + layout + "-" +
-                                                 std::to_string(getpid()));
+    // The process number in a fixed width, so that every run sees paths of one length.
+    char pid[16];
+    std::snprintf(pid, sizeof pid, "%010ld", static_cast<long>(getpid()));
+    fs::path dir = fs::temp_directory_path() / ("tv-bench-" + name + "-" + layout + "-" + pid);
     fs::remove_all(dir);
     fs::create_directories(dir);
     for (const char* f : BANK_FILES) {

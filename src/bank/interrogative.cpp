@@ -29,13 +29,16 @@ bool is_interrogative(std::string_view line) {
     if (line.size() <= 6) return false;
     std::string text(line.substr(6, 12));  // columns 7-18: the longest prefix compared
     if (text[0] == 'w') text[0] = 'W';
-    auto opens = [&](std::string_view w) { return std::string_view(text).starts_with(w); };
+    auto opens = [&](std::string_view w) {
+        return text.size() >= w.size() && text[0] == w[0] && std::string_view(text).starts_with(w);
+    };
     bool mark = false;
     for (auto w : OPENINGS)
         if (opens(w)) mark = true;
+    if (!mark) return false;
     for (auto w : EXCEPTIONS)
-        if (opens(w)) mark = false;
-    return mark;
+        if (opens(w)) return false;
+    return true;
 }
 
 InterrogativeMarks COUNTINT(Console& con, const QuestionFile& F3, int BEFORE, int SECTORS,
@@ -48,7 +51,7 @@ InterrogativeMarks COUNTINT(Console& con, const QuestionFile& F3, int BEFORE, in
     for (int s = 1; s <= SECTORS && s <= MAX_SECTORS; ++s) {
         int count = TQPS[s] > 0 ? TQPS[s] : 0;
         INT[s].assign(count + 1, false);
-        for (int p = 1; p <= count; ++p) INT[s][p] = is_interrogative(F3.line(++line));
+        for (int p = 1; p <= count; ++p) INT[s][p] = is_interrogative(F3.text(++line));
     }
     return INT;
 }

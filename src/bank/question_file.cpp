@@ -24,9 +24,29 @@ QuestionFile QuestionFile::load(const Files& files, const std::string& name) {
     return from_text(name, files.read(name).release_text());
 }
 
+namespace {
+
+// How many times c occurs in the text.
+size_t occurrences(const std::string& text, char c) {
+    size_t n = 0;
+    for (const char* p = text.data(); (p = static_cast<const char*>(std::memchr(p, c, text.data() + text.size() - p)));
+         ++p)
+        ++n;
+    return n;
+}
+
+}  // namespace
+
 QuestionFile QuestionFile::from_text(std::string name, std::string text) {
     QuestionFile f;
     f.name_ = std::move(name);
+    // Room for an offset per line, asked once: LF or CR LF ends the lines of almost
+    // every file, CR alone those of the rest.
+    size_t ends = occurrences(text, '\n');
+    if (ends == 0) ends = occurrences(text, '\r');
+    f.starts_.reserve(ends + 2);
+    f.starts_.push_back(0);
+
     // The lines are moved to the front of the buffer, line ends left out: `kept`
     // never passes the reading position, so the buffer is reused in place.
     const size_t n = text.size();
@@ -34,22 +54,22 @@ QuestionFile QuestionFile::from_text(std::string name, std::string text) {
     size_t pos = 0, kept = 0;
     size_t blank_from = 0, blank_to = 0;  // the first of the blank lines not yet kept
     bool blank_waiting = false;
-    f.starts_.push_back(0);
     auto keep = [&](size_t from, size_t to) {
-        std::memmove(data + kept, data + from, to - from);
+        if (kept != from) std::memmove(data + kept, data + from, to - from);
         kept += to - from;
         f.starts_.push_back(static_cast<uint32_t>(kept));
     };
     while (pos < n) {
         const size_t from = pos;
-        bool blank = true;
-        while (pos < n && data[pos] != '\n' && data[pos] != '\r') {
-            blank = blank && (data[pos] == ' ' || data[pos] == '\t');
-            ++pos;
-        }
-        const size_t to = pos;
+        const void* lf = std::memchr(data + from, '\n', n - from);
+        size_t to = lf ? static_cast<size_t>(static_cast<const char*>(lf) - data) : n;
+        if (const void* cr = std::memchr(data + from, '\r', to - from))
+            to = static_cast<size_t>(static_cast<const char*>(cr) - data);
+        pos = to;
         if (pos < n) pos += data[pos] == '\r' && pos + 1 < n && data[pos + 1] == '\n' ? 2 : 1;
-        if (blank) {
+        size_t first = from;  // the first character that is not a blank
+        while (first < to && (data[first] == ' ' || data[first] == '\t')) ++first;
+        if (first == to) {
             if (!blank_waiting) blank_from = from, blank_to = to;
             blank_waiting = true;
         } else if (blank_waiting) {

@@ -82,7 +82,7 @@ TEST(Utf8, ShortcutsAgreeWithTheWalk) {
         EXPECT_EQ(back, "x" + s);
         for (size_t from = 0; from <= N + 1; ++from)
             for (size_t n : {size_t{0}, size_t{1}, size_t{7}, size_t{9}, N, std::string_view::npos}) {
-                const size_t b = at[std::min(from, N)], e = at[n > N - std::min(from, N) ? N : from + n];
+                const size_t f = std::min(from, N), b = at[f], e = at[n > N - f ? N : f + n];
                 EXPECT_EQ(utf8::slice(s, from, n), s.substr(b, e - b)) << s << " " << from << " " << n;
             }
     }
