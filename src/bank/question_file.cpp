@@ -24,27 +24,18 @@ QuestionFile QuestionFile::load(const Files& files, const std::string& name) {
     return from_text(name, files.read(name).release_text());
 }
 
-namespace {
-
-// How many times c occurs in the text.
-size_t occurrences(const std::string& text, char c) {
-    size_t n = 0;
-    for (const char* p = text.data(); (p = static_cast<const char*>(std::memchr(p, c, text.data() + text.size() - p)));
-         ++p)
-        ++n;
-    return n;
-}
-
-}  // namespace
-
 QuestionFile QuestionFile::from_text(std::string name, std::string text) {
     QuestionFile f;
     f.name_ = std::move(name);
-    // Room for an offset per line, asked once: LF or CR LF ends the lines of almost
-    // every file, CR alone those of the rest.
-    size_t ends = occurrences(text, '\n');
-    if (ends == 0) ends = occurrences(text, '\r');
-    f.starts_.reserve(ends + 2);
+    // Room for an offset per line that is not empty (empty lines are never kept but
+    // one), asked once.
+    size_t lines = 2;
+    char before = '\n';
+    for (const char c : text) {
+        lines += (c == '\n' || c == '\r') && before != '\n' && before != '\r';
+        before = c;
+    }
+    f.starts_.reserve(lines);
     f.starts_.push_back(0);
 
     // The lines are moved to the front of the buffer, line ends left out: `kept`
@@ -52,8 +43,6 @@ QuestionFile QuestionFile::from_text(std::string name, std::string text) {
     const size_t n = text.size();
     char* const data = text.data();
     size_t pos = 0, kept = 0;
-    size_t blank_from = 0, blank_to = 0;  // the first of the blank lines not yet kept
-    bool blank_waiting = false;
     auto keep = [&](size_t from, size_t to) {
         if (kept != from) std::memmove(data + kept, data + from, to - from);
         kept += to - from;
@@ -61,24 +50,30 @@ QuestionFile QuestionFile::from_text(std::string name, std::string text) {
     };
     while (pos < n) {
         const size_t from = pos;
-        const void* lf = std::memchr(data + from, '\n', n - from);
-        size_t to = lf ? static_cast<size_t>(static_cast<const char*>(lf) - data) : n;
-        if (const void* cr = std::memchr(data + from, '\r', to - from))
-            to = static_cast<size_t>(static_cast<const char*>(cr) - data);
+        size_t to = from;  // an empty line needs no search
+        if (data[from] != '\n' && data[from] != '\r') {
+            const void* lf = std::memchr(data + from, '\n', n - from);
+            to = lf ? static_cast<size_t>(static_cast<const char*>(lf) - data) : n;
+            if (const void* cr = std::memchr(data + from, '\r', to - from))
+                to = static_cast<size_t>(static_cast<const char*>(cr) - data);
+        }
         pos = to;
         if (pos < n) pos += data[pos] == '\r' && pos + 1 < n && data[pos + 1] == '\n' ? 2 : 1;
         size_t first = from;  // the first character that is not a blank
         while (first < to && (data[first] == ' ' || data[first] == '\t')) ++first;
-        if (first == to) {
-            if (!blank_waiting) blank_from = from, blank_to = to;
-            blank_waiting = true;
-        } else if (blank_waiting) {
-            keep(blank_from, blank_to);
-            f.blank_before_end_ = true;
-            break;
-        } else {
+        if (first < to) {
             keep(from, to);
+            continue;
         }
+        // A blank line. When only blanks and line ends follow, the file ends here;
+        // otherwise the reading stops at this line, which the index refuses. The
+        // blanks and line ends that follow are passed over in one sweep.
+        while (pos < n && (data[pos] == ' ' || data[pos] == '\t' || data[pos] == '\n' || data[pos] == '\r')) ++pos;
+        if (pos < n) {
+            keep(from, to);
+            f.blank_before_end_ = true;
+        }
+        break;
     }
     text.resize(kept);
     if (kept < n / 2) text.shrink_to_fit();
