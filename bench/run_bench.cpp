@@ -203,10 +203,13 @@ int main(int argc, char** argv) {
     const std::pair<const char*, int> banks[] = {{"demo", 1}, {"large", 10}};
     for (auto [name, times] : banks)
         for (char layout : {'P', 'C', 'T'}) {
+            // The run and its floor each at their best of five: the machine's noise only
+            // ever adds time, to either of them.
             Result best{};
-            for (int round = 0; round < 3; ++round) {
+            for (int round = 0; round < 5; ++round) {
                 Result r = run_case(name, times, layout);
-                if (round == 0 || r.run_ms < best.run_ms) best = r;
+                if (round == 0 || r.run_ms < best.run_ms) best = Result{r.run_ms, best.floor_ms, r.bytes, r.peak_kb, r.specialties};
+                if (round == 0 || r.floor_ms < best.floor_ms) best.floor_ms = r.floor_ms;
             }
             double ratio = best.floor_ms > 0 ? best.run_ms / best.floor_ms : 0;
             std::printf("%-6s %-6c %10.1f %10.2f %10ld %8.1f %10ld %6.2f\n", name, layout, best.run_ms,
