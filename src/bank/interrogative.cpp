@@ -27,10 +27,16 @@ constexpr std::string_view EXCEPTIONS[] = {
 
 bool is_interrogative(std::string_view line) {
     if (line.size() <= 6) return false;
-    std::string text(line.substr(6, 12));  // columns 7-18: the longest prefix compared
-    if (text[0] == 'w') text[0] = 'W';
+    char columns[12];  // columns 7-18: the longest prefix compared
+    const std::string_view text(columns, line.copy(columns, sizeof columns, 6));
+    if (columns[0] == 'w') columns[0] = 'W';
+    // Most openings differ from the text in their first letters: compared in line,
+    // character by character.
     auto opens = [&](std::string_view w) {
-        return text.size() >= w.size() && text[0] == w[0] && std::string_view(text).starts_with(w);
+        if (text.size() < w.size()) return false;
+        for (size_t i = 0; i < w.size(); ++i)
+            if (text[i] != w[i]) return false;
+        return true;
     };
     bool mark = false;
     for (auto w : OPENINGS)

@@ -1,5 +1,6 @@
 #include "bank/question_file.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "console/utf8.h"
@@ -7,6 +8,11 @@
 namespace tv {
 
 static_assert(MAX_FILE_SIZE < UINT32_MAX, "line offsets are 32-bit");
+
+namespace {
+// Far beyond any real question file.
+constexpr size_t LARGE_FILE = size_t{16} << 20;
+}  // namespace
 
 QuestionFile::QuestionFile(std::string name, const std::vector<std::string>& lines) : name_(std::move(name)) {
     size_t total = 0;
@@ -27,15 +33,15 @@ QuestionFile QuestionFile::load(const Files& files, const std::string& name) {
 QuestionFile QuestionFile::from_text(std::string name, std::string text) {
     QuestionFile f;
     f.name_ = std::move(name);
-    // Room for an offset per line that is not empty (empty lines are never kept but
-    // one), asked once.
-    size_t lines = 2;
-    char before = '\n';
-    for (const char c : text) {
-        lines += (c == '\n' || c == '\r') && before != '\n' && before != '\r';
-        before = c;
+    // The offsets grow as lines are kept. A large file has their room counted first
+    // (LF or CR LF ends the lines of almost every file, CR alone those of the rest),
+    // so that growing never holds two copies of a large table; what blank lines leave
+    // unused is given back at the end.
+    if (text.size() > LARGE_FILE) {
+        size_t ends = static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+        if (ends == 0) ends = static_cast<size_t>(std::count(text.begin(), text.end(), '\r'));
+        f.starts_.reserve(ends + 2);
     }
-    f.starts_.reserve(lines);
     f.starts_.push_back(0);
 
     // The lines are moved to the front of the buffer, line ends left out: `kept`
@@ -75,6 +81,7 @@ QuestionFile QuestionFile::from_text(std::string name, std::string text) {
         }
         break;
     }
+    if (f.starts_.size() < f.starts_.capacity() / 2) f.starts_.shrink_to_fit();
     text.resize(kept);
     if (kept < n / 2) text.shrink_to_fit();
     f.text_ = std::move(text);
