@@ -55,8 +55,8 @@ std::string field(long n, int width) {
 }
 
 // Characters from..from+count-1 (from 1) of a line, fewer when it is shorter.
-std::string chars(const std::u32string& L, size_t from, size_t count) {
-    return from - 1 < L.size() ? utf8::encode(L.substr(from - 1, count)) : "";
+std::u32string_view chars(std::u32string_view L, size_t from, size_t count) {
+    return from - 1 < L.size() ? L.substr(from - 1, count) : std::u32string_view();
 }
 
 int count_letter(const QuizTables& q, int SECTORS, char letter) {
@@ -386,33 +386,45 @@ std::string list_line(const AssemblyTables& at, const QuizTables& quiz, int p) {
     char type = typ_at(quiz, p);
     if (type == 'S') return "";
     int s = quiz.SECTOR[p];
-    // Counted in characters, so that UTF-8 text lines up as ASCII does.
-    const std::u32string L = utf8::decode(quiz.ALL[p]);
+    // Counted in characters, so that UTF-8 text lines up as ASCII does. Only an FTV
+    // line is looked at past its 50th character.
+    const std::u32string decoded = utf8::decode(type == 'F' ? quiz.ALL[p] : utf8::prefix(quiz.ALL[p], 50));
+    const std::u32string_view L = decoded;
     std::string out = field(p, 4) + "." + field(s, 4) +
                       field(s >= 0 && s <= MAX_SECTORS + 1 ? at.NUMBER[s] : 0, 4) + "  " +
-                      (quiz.RLBK[p] ? quiz.RLBK[p] : ' ') + " " + chars(L, 1, 5);
+                      (quiz.RLBK[p] ? quiz.RLBK[p] : ' ') + " ";
+    out.reserve(out.size() + 70);
+    utf8::append(out, chars(L, 1, 5));
     if (type == 'R' || type == 'O') {
-        out += "  " + chars(L, 7, 2) + "    ";
+        out += "  ";
+        utf8::append(out, chars(L, 7, 2));
+        out += "    ";
         size_t i = 10;
         for (; i < 50 && i <= L.size() && L[i - 1] != '\t'; ++i) utf8::append(out, L[i - 1]);
         if (i == 50) out += "...";
     } else if (type == 'F') {
-        size_t tab1 = L.find('\t');
-        std::u32string rest = tab1 == std::u32string::npos ? U"" : L.substr(tab1 + 1);
-        size_t tab2 = rest.find('\t');
-        std::u32string kind = rest.substr(0, tab2);
-        std::u32string text = tab2 == std::u32string::npos ? U"" : rest.substr(tab2 + 1);
+        const size_t tab1 = L.find('\t');
+        const std::u32string_view rest = tab1 == std::u32string_view::npos ? U"" : L.substr(tab1 + 1);
+        const size_t tab2 = rest.find('\t');
+        const std::u32string_view kind = rest.substr(0, tab2);
+        std::u32string_view text = tab2 == std::u32string_view::npos ? U"" : rest.substr(tab2 + 1);
         text = text.substr(0, text.find('\t'));
-        if (kind.size() < 6) kind.resize(6, ' ');
-        out += "  " + utf8::encode(kind) + utf8::encode(text.substr(0, 40)) + (text.size() > 40 ? "..." : "");
+        out += "  ";
+        utf8::append(out, kind);
+        if (kind.size() < 6) out.append(6 - kind.size(), ' ');
+        utf8::append(out, text.substr(0, 40));
+        if (text.size() > 40) out += "...";
     } else {
-        std::string text = chars(L, 7, 1);  // the first character is always taken
+        out.append(8, ' ');
+        utf8::append(out, chars(L, 7, 1));  // the first character is always taken
         size_t i = 8;
-        for (; i <= 46 && i <= L.size() && L[i - 1] != '\t'; ++i) utf8::append(text, L[i - 1]);
+        for (; i <= 46 && i <= L.size() && L[i - 1] != '\t'; ++i) utf8::append(out, L[i - 1]);
         bool cut = i == 47 && i <= L.size() && L[i - 1] != '\t';
-        const size_t taken = L.size() >= 7 ? i - 7 : 0;  // characters in `text`
-        text += cut ? "..." : std::string(43 - taken, ' ');
-        out += std::string(8, ' ') + text;
+        const size_t taken = L.size() >= 7 ? i - 7 : 0;  // characters of the text
+        if (cut)
+            out += "...";
+        else
+            out.append(43 - taken, ' ');
     }
     return out;
 }

@@ -4,6 +4,7 @@
 #pragma once
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "bank/question_file.h"
 #include "bank/season.h"
@@ -33,10 +34,20 @@ struct QuestionRef {
     int verse = 0;
     std::string problem;
 };
-QuestionRef read_question_ref(const std::string& line, const Season& season);
+QuestionRef read_question_ref(std::string_view line, const Season& season);
 
 // Most questions of one kind a verse may have (the count file holds bytes).
 constexpr int MAX_PER_VERSE = 255;
+
+// ---- The question files ----
+
+// The question files of a run, read once: the index, the checks and the quizzes
+// all take their lines from this copy, so a file changed during the run changes
+// nothing of it.
+struct RunBank {
+    QuestionFile F3, F4, F5, F6;
+};
+RunBank read_bank(const Files& files, const BankNames& names);
 
 // ---- The verse index ----
 
@@ -44,6 +55,8 @@ constexpr int MAX_PER_VERSE = 255;
 // and OCOUNT (set to 0 first). A line outside the format, out of order, or one too
 // many for its verse, and a file without questions, are an IoError naming the file
 // and the line.
+void count_questions(const RunBank& bank, const Season& season, BankTables& t);
+// The same for the files as they are on disk now.
 void count_questions(const Files& files, const BankNames& names, const Season& season,
                      BankTables& t);
 
@@ -55,8 +68,8 @@ void write_index(const Files& files, const std::string& count_file, const Season
 
 // Clears the work area, says "  Creating index of questions...", counts the question
 // files and writes the count file.
-void build_index(Console& con, const Files& files, const BankNames& names, const Season& season,
-                 BankTables& t);
+void build_index(Console& con, const Files& files, const RunBank& bank, const BankNames& names,
+                 const Season& season, BankTables& t);
 
 // Reads the count file into the five per-verse tables (set to 0 first). Each entry is
 // seven whole numbers in free format, stored at the chapter and verse it names; the
@@ -94,7 +107,8 @@ void FINTYPES(const QuestionFile& ftv, int FBEFORE, int SECTORS,
 // "Sectoring material...", loads the index and counts the material. A count file
 // that does not fit its layout or no longer matches the question files is rebuilt,
 // with a note on row 4.
-void index_material(Console& con, const Files& files, const Style& s, const BankNames& names,
-                    const Season& season, BankTables& t);
+// The question files are counted from `bank`, the copy of the run.
+void index_material(Console& con, const Files& files, const Style& s, const RunBank& bank,
+                    const BankNames& names, const Season& season, BankTables& t);
 
 }  // namespace tv

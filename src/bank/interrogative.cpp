@@ -27,15 +27,24 @@ constexpr std::string_view EXCEPTIONS[] = {
 
 bool is_interrogative(std::string_view line) {
     if (line.size() <= 6) return false;
-    std::string text(line.substr(6, 12));  // columns 7-18: the longest prefix compared
-    if (text[0] == 'w') text[0] = 'W';
-    auto opens = [&](std::string_view w) { return std::string_view(text).starts_with(w); };
+    char columns[12];  // columns 7-18: the longest prefix compared
+    const std::string_view text(columns, line.copy(columns, sizeof columns, 6));
+    if (columns[0] == 'w') columns[0] = 'W';
+    // Most openings differ from the text in their first letters: compared in line,
+    // character by character.
+    auto opens = [&](std::string_view w) {
+        if (text.size() < w.size()) return false;
+        for (size_t i = 0; i < w.size(); ++i)
+            if (text[i] != w[i]) return false;
+        return true;
+    };
     bool mark = false;
     for (auto w : OPENINGS)
         if (opens(w)) mark = true;
+    if (!mark) return false;
     for (auto w : EXCEPTIONS)
-        if (opens(w)) mark = false;
-    return mark;
+        if (opens(w)) return false;
+    return true;
 }
 
 InterrogativeMarks COUNTINT(Console& con, const QuestionFile& F3, int BEFORE, int SECTORS,
@@ -48,7 +57,7 @@ InterrogativeMarks COUNTINT(Console& con, const QuestionFile& F3, int BEFORE, in
     for (int s = 1; s <= SECTORS && s <= MAX_SECTORS; ++s) {
         int count = TQPS[s] > 0 ? TQPS[s] : 0;
         INT[s].assign(count + 1, false);
-        for (int p = 1; p <= count; ++p) INT[s][p] = is_interrogative(F3.line(++line));
+        for (int p = 1; p <= count; ++p) INT[s][p] = is_interrogative(F3.text(++line));
     }
     return INT;
 }

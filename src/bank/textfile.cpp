@@ -39,24 +39,28 @@ TextReader::TextReader(std::string name, std::string content)
     : name_(std::move(name)), data_(std::move(content)) {}
 
 bool TextReader::at_line_end() const {
-    if (pos_ >= data_.size()) return true;
-    if (data_[pos_] == '\n') return true;
-    return data_[pos_] == '\r' && pos_ + 1 < data_.size() && data_[pos_ + 1] == '\n';
+    return pos_ >= data_.size() || data_[pos_] == '\n' || data_[pos_] == '\r';
 }
 
 bool TextReader::eoln() const { return at_line_end(); }
 
+size_t TextReader::line_end(size_t from) const {
+    const char* p = data_.data();
+    size_t end = from;
+    while (end < data_.size() && p[end] != '\n' && p[end] != '\r') ++end;
+    return end;
+}
+
 void TextReader::take_line_end() {
     if (pos_ >= data_.size()) return;
-    if (data_[pos_] == '\r') ++pos_;
-    if (pos_ < data_.size() && data_[pos_] == '\n') ++pos_;
+    const bool cr = data_[pos_] == '\r';
+    ++pos_;
+    if (cr && pos_ < data_.size() && data_[pos_] == '\n') ++pos_;  // the LF of a CR LF
     ++line_;
 }
 
 std::string TextReader::read_text(size_t max) {
-    size_t end = data_.find('\n', pos_);
-    if (end == std::string::npos) end = data_.size();
-    if (end > pos_ && data_[end - 1] == '\r' && end < data_.size()) --end;  // CR of a CR LF
+    const size_t end = line_end(pos_);
     // `max` counts UTF-8 characters: a line is never cut inside one.
     size_t n = end - pos_;
     if (max < n) n = utf8::prefix(std::string_view(data_).substr(pos_, n), max).size();
@@ -66,13 +70,8 @@ std::string TextReader::read_text(size_t max) {
 }
 
 void TextReader::skip_line() {
-    size_t end = data_.find('\n', pos_);
-    if (end == std::string::npos) {
-        pos_ = data_.size();
-        return;
-    }
-    pos_ = end + 1;
-    ++line_;
+    pos_ = line_end(pos_);
+    take_line_end();
 }
 
 std::string TextReader::read_line(size_t max) {

@@ -1,8 +1,9 @@
 // Text files of the working folder, with the operations the program needs:
 // read a line of at most N characters (the rest of the line skipped), read some
 // characters, one character or a whole number in free format, test for the end;
-// create or replace, append. Readers accept LF and CR LF line ends and a last line
-// without a line end; writers write LF. Every failure is an IoError.
+// create or replace, append. Readers accept LF, CR LF and CR alone (old Mac files)
+// as line ends, and a last line without a line end; writers write LF. Every failure
+// is an IoError.
 #pragma once
 #include <cstdio>
 #include <filesystem>
@@ -38,10 +39,14 @@ public:
     int line_no() const { return line_; }
     // Starts again at the first line.
     void rewind() { pos_ = 0; line_ = 1; }
+    // The whole text of the file, taken from the reader.
+    std::string release_text() && { return std::move(data_); }
 
 private:
     bool at_line_end() const;
     void take_line_end();
+    // Where the line from `from` ends: its first CR or LF, or the end of the text.
+    size_t line_end(size_t from) const;
 
     std::string name_;
     std::string data_;

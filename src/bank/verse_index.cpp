@@ -12,7 +12,7 @@ namespace {
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
-bool is_empty_line(const std::string& line) {
+bool is_empty_line(std::string_view line) {
     for (char c : line)
         if (!is_blank(c)) return false;
     return true;
@@ -27,13 +27,20 @@ std::string place(int chapter, int verse) {
 namespace {
 
 // A number written in two columns: a digit, after a blank or a digit.
-bool two_columns(const std::string& field) {
+bool two_columns(std::string_view field) {
     return field.size() == 2 && is_digit(field[1]) && (field[0] == ' ' || is_digit(field[0]));
 }
 
-int two_column_value(const std::string& field) {
+int two_column_value(std::string_view field) {
     return field[1] - '0' + (field[0] == ' ' ? 0 : 10 * (field[0] - '0'));
 }
+
+// The limits a question line is checked against, asked of the season once per file.
+struct Limits {
+    const Season& season;
+    int chapters, rows;
+    explicit Limits(const Season& s) : season(s), chapters(s.chapters()), rows(s.rows()) {}
+};
 
 // A verse the chapter does not have ("Matthew 14 has 36 verses"), or "" when it has it.
 // Its questions would be counted where no sector ever reaches them.
@@ -44,61 +51,66 @@ std::string verse_out_of_chapter(const Season& season, int chapter, int verse) {
     return verse < 1 ? where + " has no verse 0" : where + " has " + std::to_string(verses) + " verses";
 }
 
-}  // namespace
-
-QuestionRef read_question_ref(const std::string& line, const Season& season) {
+QuestionRef read_question_ref(std::string_view line, const Limits& season) {
     QuestionRef r;
     if (is_empty_line(line)) {
         r.problem = "the line is empty";
         return r;
     }
     // Columns 1-2: the chapter, a blank or a zero before a single digit.
-    const std::string field = line.substr(0, 2);
+    const std::string_view field = line.substr(0, 2);
     if (!two_columns(field)) {
-        r.problem = "the chapter field \"" + field + "\" is not a number";
+        r.problem = "the chapter field \"" + std::string(field) + "\" is not a number";
         return r;
     }
     r.chapter = two_column_value(field);
-    if (r.chapter < 1 || r.chapter > season.chapters()) {
-        r.problem = "chapter " + std::to_string(r.chapter) + " is outside 1-" + std::to_string(season.chapters());
+    if (r.chapter < 1 || r.chapter > season.chapters) {
+        r.problem = "chapter " + std::to_string(r.chapter) + " is outside 1-" + std::to_string(season.chapters);
         return r;
     }
     // Column 3 is a separator, whatever it holds. Columns 4-5: the verse, written as
     // the chapter is; then a blank, a TAB or the end of the line. A verse in other
     // columns would shift the question text, so it is refused, not guessed.
-    const std::string verse = line.size() > 3 ? line.substr(3, 2) : "";
+    const std::string_view verse = line.size() > 3 ? line.substr(3, 2) : "";
     if (is_empty_line(verse)) {
         r.problem = "the line has no verse number";
         return r;
     }
     if (!two_columns(verse)) {
-        r.problem = "the verse field \"" + verse + "\" is not a number";
+        r.problem = "the verse field \"" + std::string(verse) + "\" is not a number";
         return r;
     }
     if (line.size() > 5 && !is_blank(line[5])) {
-        r.problem = "the verse field \"" + line.substr(3, 3) + "\" is wider than columns 4-5";
+        r.problem = "the verse field \"" + std::string(line.substr(3, 3)) + "\" is wider than columns 4-5";
         return r;
     }
     r.verse = two_column_value(verse);
-    r.problem = verse_out_of_chapter(season, r.chapter, r.verse);
+    r.problem = verse_out_of_chapter(season.season, r.chapter, r.verse);
     if (!r.problem.empty()) r.verse = 0;
     return r;
+}
+
+}  // namespace
+
+QuestionRef read_question_ref(std::string_view line, const Season& season) {
+    return read_question_ref(line, Limits(season));
 }
 
 namespace {
 
 // Counts the questions of one file per verse into `table`, checking every line.
-void count_file(const Files& files, const std::string& name, const Season& season,
-                VerseCounts& table) {
-    const QuestionFile file = QuestionFile::load(files, name);
+void count_file(const QuestionFile& file, const Limits& season, VerseCounts& table) {
+    const std::string& name = file.name();
     // Empty lines after the last question are harmless: no reader ever gets to them.
+    // A file whose reading stopped at a blank line ends with it: that line is refused.
     int last = file.size();
-    while (last >= 1 && is_empty_line(file.line(last, std::string::npos))) --last;
+    if (!file.blank_before_end())
+        while (last >= 1 && is_empty_line(file.text(last))) --last;
     if (last == 0) throw IoError("index", name, "the file holds no question");
 
     int prev_chapter = 0, prev_verse = 0;
     for (int k = 1; k <= last; ++k) {
-        const QuestionRef r = read_question_ref(file.line(k, std::string::npos), season);
+        const QuestionRef r = read_question_ref(file.text(k), season);
         if (!r.problem.empty()) throw IoError("index", name, r.problem, k);
         if (r.chapter < prev_chapter || (r.chapter == prev_chapter && r.verse < prev_verse))
             throw IoError("index", name,
@@ -132,37 +144,52 @@ void show_sectoring(Console& con) {
 
 }  // namespace
 
+RunBank read_bank(const Files& files, const BankNames& names) {
+    return RunBank{QuestionFile::load(files, names.F3), QuestionFile::load(files, names.F4),
+                   QuestionFile::load(files, names.F5), QuestionFile::load(files, names.F6)};
+}
+
+void count_questions(const RunBank& bank, const Season& season, BankTables& t) {
+    t.QCOUNT = t.FCOUNT = t.RCOUNT = t.OCOUNT = VerseCounts{};
+    const Limits limits(season);
+    count_file(bank.F3, limits, t.QCOUNT);
+    count_file(bank.F4, limits, t.FCOUNT);
+    count_file(bank.F5, limits, t.RCOUNT);
+    count_file(bank.F6, limits, t.OCOUNT);
+}
+
 void count_questions(const Files& files, const BankNames& names, const Season& season,
                      BankTables& t) {
-    t.QCOUNT = t.FCOUNT = t.RCOUNT = t.OCOUNT = VerseCounts{};
-    count_file(files, names.F3, season, t.QCOUNT);
-    count_file(files, names.F4, season, t.FCOUNT);
-    count_file(files, names.F5, season, t.RCOUNT);
-    count_file(files, names.F6, season, t.OCOUNT);
+    count_questions(read_bank(files, names), season, t);
 }
 
 void write_index(const Files& files, const std::string& count_file, const Season& season,
                  const BankTables& t) {
     TextWriter out = files.replace_safely(count_file);
-    for (int CH = 1; CH <= season.chapters(); ++CH) {
-        for (int V = 1; V <= season.rows(); ++V) {
-            out.writeln(std::to_string(CH) + " " + std::to_string(V) + " " +
-                        std::to_string(t.QCOUNT[CH][V]) + " " + std::to_string(t.FCOUNT[CH][V]) +
-                        " " + std::to_string(t.RCOUNT[CH][V]) + " " +
-                        std::to_string(t.OCOUNT[CH][V]) + " " + std::to_string(t.SCOUNT[CH][V]));
+    const int chapters = season.chapters(), rows = season.rows();
+    std::string line;
+    for (int CH = 1; CH <= chapters; ++CH) {
+        for (int V = 1; V <= rows; ++V) {
+            line.clear();
+            for (int n : {CH, V, t.QCOUNT[CH][V], t.FCOUNT[CH][V], t.RCOUNT[CH][V], t.OCOUNT[CH][V]}) {
+                line += std::to_string(n);
+                line += ' ';
+            }
+            line += std::to_string(t.SCOUNT[CH][V]);
+            out.writeln(line);
         }
     }
     out.close();
 }
 
-void build_index(Console& con, const Files& files, const BankNames& names, const Season& season,
-                 BankTables& t) {
+void build_index(Console& con, const Files& files, const RunBank& bank, const BankNames& names,
+                 const Season& season, BankTables& t) {
     con.clr();
     con.writeln("  Creating index of questions...");
     con.writeln();
     con.show();
     t.SCOUNT = VerseCounts{};  // the bank has no SIT file
-    count_questions(files, names, season, t);
+    count_questions(bank, season, t);
     write_index(files, names.count_file, season, t);
 }
 
@@ -171,6 +198,7 @@ bool load_index(const Files& files, const std::string& count_file, const Season&
     TextReader in = files.read(count_file);
     t.QCOUNT = t.FCOUNT = t.RCOUNT = t.OCOUNT = t.SCOUNT = VerseCounts{};
     VerseCounts* const tables[] = {&t.QCOUNT, &t.FCOUNT, &t.RCOUNT, &t.OCOUNT, &t.SCOUNT};
+    const int chapters = season.chapters(), rows = season.rows();
     // The reading moves on from the chapter and verse of the entry just read, so an
     // entry out of its place would make it end early or late and leave counts at the
     // wrong verses: such a file is refused instead.
@@ -185,8 +213,8 @@ bool load_index(const Files& files, const std::string& count_file, const Season&
                 if (count < 0 || count > MAX_PER_VERSE) return false;
                 (*table)[CH][V] = static_cast<int>(count);
             }
-            if (CH == season.chapters() && V == season.rows()) return true;
-            if (++V > season.rows()) {
+            if (CH == chapters && V == rows) return true;
+            if (++V > rows) {
                 V = 1;
                 ++CH;
             }
@@ -196,8 +224,8 @@ bool load_index(const Files& files, const std::string& count_file, const Season&
     }
 }
 
-void index_material(Console& con, const Files& files, const Style& s, const BankNames& names,
-                    const Season& season, BankTables& t) {
+void index_material(Console& con, const Files& files, const Style& s, const RunBank& bank,
+                    const BankNames& names, const Season& season, BankTables& t) {
     t = BankTables{};
     con.clr();
     con.go(3, 3);
@@ -208,13 +236,13 @@ void index_material(Console& con, const Files& files, const Style& s, const Bank
     // is checked against them, so that no reader takes the wrong lines.
     BankTables counted;
     if (build)
-        build_index(con, files, names, season, counted);
+        build_index(con, files, bank, names, season, counted);
     else
-        count_questions(files, names, season, counted);
+        count_questions(bank, season, counted);
 
     show_sectoring(con);
     if (!load_index(files, names.count_file, season, t) || !same_counts(t, counted)) {
-        build_index(con, files, names, season, counted);
+        build_index(con, files, bank, names, season, counted);
         show_sectoring(con);
         con.write_at(3, 4, "The verse index " + names.count_file +
                                " did not match the question files; it was rebuilt.");

@@ -1,5 +1,9 @@
 #include "console/utf8.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
 namespace tv::utf8 {
 
 namespace {
@@ -34,12 +38,8 @@ size_t sequence_length(std::string_view s, size_t i) {
 
 }  // namespace
 
-char32_t next(std::string_view s, size_t& i) {
+char32_t detail::next_beyond_ascii(std::string_view s, size_t& i) {
     const unsigned char b = static_cast<unsigned char>(s[i]);
-    if (b < 0x80) {
-        ++i;
-        return b;
-    }
     const size_t len = sequence_length(s, i);
     if (len == 0) {
         ++i;
@@ -51,17 +51,27 @@ char32_t next(std::string_view s, size_t& i) {
     return c;
 }
 
+size_t ascii_prefix(std::string_view s) {
+    size_t i = 0;
+    for (; i + 8 <= s.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, s.data() + i, 8);
+        if (word & 0x8080808080808080ull) break;
+    }
+    while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80) ++i;
+    return i;
+}
+
 std::u32string decode(std::string_view s) {
-    std::u32string out;
-    out.reserve(s.size());
-    for (size_t i = 0; i < s.size();) out += next(s, i);
+    std::u32string out(s.size(), U'\0');  // never more characters than bytes
+    size_t k = 0;
+    for (size_t i = 0; i < s.size(); ++k) out[k] = next(s, i);
+    out.resize(k);
     return out;
 }
 
-void append(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (is_stray_byte(c)) {
+void detail::append_beyond_ascii(std::string& out, char32_t c) {
+    if (is_stray_byte(c)) {
         out += static_cast<char>(c - 0xDC00);
     } else if (c < 0x800) {
         out += static_cast<char>(0xC0 | (c >> 6));
@@ -78,24 +88,44 @@ void append(std::string& out, char32_t c) {
     }
 }
 
+void append(std::string& out, std::u32string_view s) {
+    // ASCII is copied straight into room made for it; the first other character
+    // and those after it go one by one.
+    const size_t old = out.size();
+    out.resize(old + s.size());
+    char* const to = out.data() + old;
+    size_t k = 0;
+    for (; k < s.size() && s[k] < 0x80; ++k) to[k] = static_cast<char>(s[k]);
+    if (k == s.size()) return;
+    out.resize(old + k);
+    for (; k < s.size(); ++k) append(out, s[k]);
+}
+
 std::string encode(std::u32string_view s) {
     std::string out;
-    out.reserve(s.size());
-    for (char32_t c : s) append(out, c);
+    append(out, s);
     return out;
 }
 
 size_t length(std::string_view s) {
-    size_t n = 0;
-    for (size_t i = 0; i < s.size(); ++n) next(s, i);
+    size_t i = ascii_prefix(s), n = i;
+    for (; i < s.size(); ++n) next(s, i);
     return n;
 }
 
 std::string_view slice(std::string_view s, size_t from, size_t n) {
-    size_t i = 0;
-    for (size_t k = 0; k < from && i < s.size(); ++k) next(s, i);
-    size_t end = i;
-    for (size_t k = 0; k < n && end < s.size(); ++k) next(s, end);
+    if (from == 0 && n >= s.size()) return s;
+    // Up to `ascii` bytes are ASCII, one character each: counted without decoding.
+    const size_t wanted = from < s.size() && n < s.size() - from ? from + n : s.size();
+    const size_t ascii = ascii_prefix(s.substr(0, wanted));
+    size_t i = std::min(from, ascii);
+    for (size_t k = i; k < from && i < s.size(); ++k) next(s, i);
+    size_t end = i, k = 0;
+    if (i < ascii) {
+        k = std::min(n, ascii - i);
+        end = i + k;
+    }
+    for (; k < n && end < s.size(); ++k) next(s, end);
     return s.substr(i, end - i);
 }
 

@@ -53,7 +53,7 @@ bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& c
         const RunBank bank = load_bank(files, run.names);
         make_run_patterns(con, files, rng, run);
         name_run_files(run);
-        count_material(con, files, run);
+        count_material(con, files, run, bank);
         make_sectors(con, files, run);
         bool copies = false;
         {
@@ -132,12 +132,6 @@ void read_run_style(Console& con, const Files& files, Run& run) {
     TextReader in = files.read(style_file_name(run.NAME));
     run.settings = read_style(in);
     refuse_out_of_range(con, run);
-    EditorStyle& shared = run.editor.style;
-    shared.NAME4 = run.settings.NAME4;
-    shared.REGLST = run.settings.REGLST;
-    shared.SEC1 = run.settings.SEC1;
-    shared.PRIMPCT = run.settings.PRIMPCT;
-    shared.SETSPC = run.settings.SETSPC;
 }
 
 void refuse_out_of_range(Console& con, const Run& run) {
@@ -157,8 +151,7 @@ void refuse_out_of_range(Console& con, const Run& run) {
 void name_bank(Run& run) { run.names = bank_names(run.settings); }
 
 RunBank load_bank(const Files& files, const BankNames& names) {
-    RunBank bank{QuestionFile::load(files, names.F3), QuestionFile::load(files, names.F4),
-                 QuestionFile::load(files, names.F5), QuestionFile::load(files, names.F6)};
+    RunBank bank = read_bank(files, names);
     // A count file that is there must be a readable file; a missing one is built.
     std::error_code ec;
     if (std::filesystem::exists(std::filesystem::symlink_status(files.path(names.count_file), ec)))
@@ -171,23 +164,23 @@ void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run) 
     run.QZ = std::min(run.settings.QNUM, MAX_QUIZZES);
     run.BACK = false;
     // Esc in the long review abandons the run (make_patterns throws RunAbandoned).
-    std::vector<std::string> pat = make_patterns(con, files, rng, run.editor.style, run.QZ, run.patterns);
+    std::vector<std::string> pat = make_patterns(con, files, rng, run.settings, run.QZ, run.patterns);
     run.BACK = run.patterns.BACK;
     for (int q = 1; q <= run.QZ; ++q)
         run.PAT[q] = q < static_cast<int>(pat.size()) ? pat[q] : std::string();
 }
 
 void name_run_files(Run& run) {
-    run.packet_file = run.editor.style.NAME4 + ".qui";
+    run.packet_file = run.settings.NAME4 + ".qui";
     run.log_file = "temp.txt";
-    run.list_file = run.editor.style.NAME4 + ".inf";
+    run.list_file = run.settings.NAME4 + ".inf";
 }
 
-void count_material(Console& con, const Files& files, Run& run) {
+void count_material(Console& con, const Files& files, Run& run, const RunBank& bank) {
     run.sectors.SECTORS = run.settings.QMAX;
     run.sectors.SECTORS2 = run.sectors.SECTORS;
     // The bank's step sets every table and total to 0 and clears the work area first.
-    index_material(con, files, run.settings, run.names, run.season, run.bank);
+    index_material(con, files, run.settings, bank, run.names, run.season, run.bank);
 }
 
 void make_sectors(Console& con, const Files& files, Run& run) {

@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "bank/question_file.h"
+#include "bank/bank.h"
 #include "bank/textfile.h"
 #include "console/console.h"
 #include "console/printer.h"
@@ -31,11 +31,6 @@ bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& c
 // Program end: white on black, screen cleared.
 void end_program(Console& con);
 
-// The question files of a run, read once.
-struct RunBank {
-    QuestionFile F3, F4, F5, F6;
-};
-
 // The steps of a cycle, in order, numbered as in docs/how-it-works.md 3.2.
 void draw_banner(Console& con, Run& run);                          // 1
 void edit_styles(Console& con, const Files& files, Run& run);      // 2: the style editor
@@ -50,7 +45,7 @@ void name_bank(Run& run);                                          // 5
 RunBank load_bank(const Files& files, const BankNames& names);
 void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run);  // 6
 void name_run_files(Run& run);                                     // 7
-void count_material(Console& con, const Files& files, Run& run);  // 8
+void count_material(Console& con, const Files& files, Run& run, const RunBank& bank);  // 8
 void make_sectors(Console& con, const Files& files, Run& run);    // 9-11
 void check_specialties(Console& con, Run& run);                    // 13
 void choose_approval(Console& con, Run& run);                      // 14

@@ -23,7 +23,7 @@ constexpr int MAX_QUIZZES = 100;
 struct Run {
     Season season = default_season();  // the workspace's material, read once at start
     Style settings;          // the run settings, read from the style file every run
-    Editor editor;           // the editor's state; five of its fields come from the style too
+    Editor editor;           // the editor's state (the run itself reads only `settings`)
     Patterns patterns;       // the pattern generator's working data
     BankNames names;         // the bank's files: F3 F4 F5 F6 and the count file
     BankTables bank;         // per-verse counts, totals of the material

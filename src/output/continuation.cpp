@@ -40,8 +40,11 @@ void continue_text(TextWriter& packet, PacketState& st, const Window& w) {
         }
         if (!blank_seen) st.MARK2 = p;
 
-        std::string line(w.indent, ' ');
-        for (int q = st.MARK1 + 1; q <= st.MARK2; ++q) utf8::append(line, st.A2[q] == '^' ? U'*' : st.A2[q]);
+        std::string line(static_cast<size_t>(w.indent), ' ');
+        if (st.MARK2 > st.MARK1)
+            utf8::append(line, std::u32string_view(st.A2).substr(st.MARK1 + 1, st.MARK2 - st.MARK1));
+        // A '^' stands for '*'; in UTF-8 its byte is never part of another character.
+        std::replace(line.begin() + w.indent, line.end(), '^', '*');
         st.LINES += 1;
         packet.writeln(line);
         st.MARK1 = st.MARK2;

@@ -12,11 +12,20 @@ char Job::type_of(int X) const {
 
 void fill_buffer(PacketState& st, const QuizTables& quiz, int X) {
     constexpr size_t FIRST_PART = 254;
-    st.A2.assign(A2_SIZE + 2, U' ');
-    const std::u32string first = utf8::decode(utf8::prefix(quiz.ALL[X], FIRST_PART));
-    const std::u32string second = utf8::decode(utf8::prefix(quiz.ALL2[X], A2_SIZE - FIRST_PART));
-    st.A2.replace(1, first.size(), first);
-    st.A2.replace(FIRST_PART + 1, second.size(), second);
+    st.A2.resize(A2_SIZE + 2);  // the buffer keeps its room from position to position
+    // Up to `max` characters of `text` from position `at` on, decoded in place, then
+    // blanks to the end of the part.
+    auto put = [&st](std::string_view text, size_t at, size_t max) {
+        size_t i = 0, k = 0;
+        const size_t ascii = std::min(utf8::ascii_prefix(text.substr(0, max)), max);
+        for (; k < ascii; ++k) st.A2[at + k] = static_cast<unsigned char>(text[k]);
+        for (i = k; k < max && i < text.size(); ++k) st.A2[at + k] = utf8::next(text, i);
+        std::fill(st.A2.begin() + static_cast<long>(at + k), st.A2.begin() + static_cast<long>(at + max), U' ');
+    };
+    st.A2[0] = U' ';
+    put(quiz.ALL[X], 1, FIRST_PART);
+    put(quiz.ALL2[X], FIRST_PART + 1, A2_SIZE - FIRST_PART);
+    st.A2[A2_SIZE + 1] = U' ';
 }
 
 std::string blanks(int n) { return std::string(std::max(n, 0), ' '); }
@@ -42,6 +51,10 @@ std::string Job::book_name(int X) const {
 
 std::string span(const PacketState& st, int from, int to) {
     std::string s;
+    if (from >= 1 && to <= A2_SIZE) {
+        if (from <= to) utf8::append(s, std::u32string_view(st.A2).substr(from, to - from + 1));
+        return s;
+    }
     for (int p = from; p <= to; ++p) utf8::append(s, st.at(p));
     return s;
 }

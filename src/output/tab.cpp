@@ -1,5 +1,6 @@
 // The tab layout: one line per position, fields separated by TABs, for a word
 // processor; "<pb>" after each quiz.
+#include <algorithm>
 #include <string>
 
 #include "console/utf8.h"
@@ -53,9 +54,14 @@ void tab_line(Job& job, int X) {
     else if (type == 'O')
         line += "According to " + name + " chapter " + chapter_text(st) + ", ";
 
+    line.reserve(line.size() + static_cast<size_t>(std::max(end - start + 1, 0)) + 16);
     int words = 0;
     bool star_seen = false;
-    for (int p = start; p <= end; ++p) {
+    // Only FTV (not quote) and SIT text is changed on the way; other text goes as it stands.
+    const bool as_it_stands = (type != 'F' || quote) && type != 'S';
+    if (as_it_stands && start <= end)
+        utf8::append(line, std::u32string_view(st.A2).substr(start, end - start + 1));
+    for (int p = start; p <= end && !as_it_stands; ++p) {
         const char32_t c = st.A2[p];
         if (type == 'F' && !quote && c == ' ' && words < 5) {
             line += "...";

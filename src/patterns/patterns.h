@@ -2,7 +2,7 @@
 // FTV ("F"), CV Ref ("R"), CO Ref ("O") or SIT ("S") question and which a regular
 // one ("n"). SPECPAT makes one pattern, SPEC2 makes the patterns of a run, lets
 // the user review them (WRITESPECS, WRITESPECS75) and writes "pat.txt".
-// Everything works on the editor's copies of the style settings.
+// Everything works on the style settings it is given: the run's, or the form's.
 #pragma once
 #include <array>
 #include <stdexcept>
@@ -73,7 +73,7 @@ struct Patterns {
 // every total from SPMIN to SPMAX, a window with no positions or too few from its
 // start to position 30, or a fixed pattern whose letters differ in number from
 // the type maxima.
-void check_specialty_settings(const EditorStyle& s);
+void check_specialty_settings(const Style& s);
 
 // Positions 1-30 of a pattern that hold a specialty letter.
 int count_specialties(const std::string& pattern);
@@ -81,7 +81,7 @@ int count_specialties(const std::string& pattern);
 // The steps of SPECPAT (docs/how-it-works.md 6.2-6.6), exposed so that each can be
 // checked on its own.
 // Counts: SPECS, then FTVS, REFS, ONLYS, SITS until they add up to SPECS.
-void draw_counts(Patterns& P, const EditorStyle& s, DrawSource& rnd);
+void draw_counts(Patterns& P, const Style& s, DrawSource& rnd);
 // The deck: specialty cards in one of three orders, then regular cards; sets Z.
 void lay_deck(Patterns& P, DrawSource& rnd);
 // An undealt card of 1..Z, each alike; 0 when every card is dealt.
@@ -98,19 +98,19 @@ void make_candidate(Patterns& P, DrawSource& rnd);
 
 // Makes one pattern and leaves it in P.TYP (also returned). A fixed pattern
 // (SETSPC not "N") is the style's TYP as it stands. Throws PatternError.
-std::string SPECPAT(Patterns& P, const EditorStyle& s, DrawSource& rnd);
-std::string SPECPAT(Patterns& P, const EditorStyle& s, Random& random);
+std::string SPECPAT(Patterns& P, const Style& s, DrawSource& rnd);
+std::string SPECPAT(Patterns& P, const Style& s, Random& random);
 
 // The review screens: quizzes 1..P.QZ of P.PAT, page by page. Space draws a new
 // pattern for the highlighted quiz; Enter accepts a page. WRITESPECS (at most 30
 // questions a quiz) takes Esc as Enter; WRITESPECS75 (more) ends on Esc and sets P.BACK.
-void WRITESPECS(Console& con, Patterns& P, const EditorStyle& s, DrawSource& rnd);
-void WRITESPECS75(Console& con, Patterns& P, const EditorStyle& s, DrawSource& rnd);
+void WRITESPECS(Console& con, Patterns& P, const Style& s, DrawSource& rnd);
+void WRITESPECS75(Console& con, Patterns& P, const Style& s, DrawSource& rnd);
 
 // Makes the patterns of quizzes 1..P.QZ, runs the review (WRITESPECS75 when QMAX
 // is above 30) and writes "pat.txt", one line of 30 letters per quiz, also when
 // the review set BACK. Throws PatternError.
-void SPEC2(Console& con, const Files& files, DrawSource& rnd, Patterns& P, const EditorStyle& s);
+void SPEC2(Console& con, const Files& files, DrawSource& rnd, Patterns& P, const Style& s);
 
 // The run driver's pattern step: QZ := QNUM, BACK := false, SPEC2, then the
 // patterns read back from "pat.txt" as PAT[1..QZ] (entry 0 unused).
@@ -118,6 +118,6 @@ void SPEC2(Console& con, const Files& files, DrawSource& rnd, Patterns& P, const
 // when the style's specialty settings cannot be met (after saying so on the
 // screen and waiting for Return).
 std::vector<std::string> make_patterns(Console& con, const Files& files, Random& random,
-                                       const EditorStyle& style, int QNUM, Patterns& P);
+                                       const Style& style, int QNUM, Patterns& P);
 
 }  // namespace tv

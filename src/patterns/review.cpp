@@ -28,7 +28,7 @@ constexpr KeyHint WIDE_KEYS[] = {{"Arrows", "Move"}, {"Space", "Reshuffle"},
 struct Review {
     Console& con;
     Patterns& P;
-    const EditorStyle& s;
+    const Style& s;
     DrawSource& rnd;
     bool wide;       // WRITESPECS75
     int PG;          // quizzes a page: 30 or 15
@@ -143,12 +143,12 @@ struct Review {
 
 }  // namespace
 
-void WRITESPECS(Console& con, Patterns& P, const EditorStyle& s, DrawSource& rnd) {
+void WRITESPECS(Console& con, Patterns& P, const Style& s, DrawSource& rnd) {
     if (P.QZ < 1) return;
     Review{con, P, s, rnd, false, 30}.run();
 }
 
-void WRITESPECS75(Console& con, Patterns& P, const EditorStyle& s, DrawSource& rnd) {
+void WRITESPECS75(Console& con, Patterns& P, const Style& s, DrawSource& rnd) {
     if (P.QZ < 1) return;
     Review{con, P, s, rnd, true, 15}.run();
 }

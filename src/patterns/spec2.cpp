@@ -36,7 +36,7 @@ void report_unmet_ranges(Console& con, const PatternError& e) {
 
 }  // namespace
 
-void SPEC2(Console& con, const Files& files, DrawSource& rnd, Patterns& P, const EditorStyle& s) {
+void SPEC2(Console& con, const Files& files, DrawSource& rnd, Patterns& P, const Style& s) {
     con.clr();
     con.clr();
     con.go(1, 2);
@@ -50,7 +50,7 @@ void SPEC2(Console& con, const Files& files, DrawSource& rnd, Patterns& P, const
 }
 
 std::vector<std::string> make_patterns(Console& con, const Files& files, Random& random,
-                                       const EditorStyle& style, int QNUM, Patterns& P) {
+                                       const Style& style, int QNUM, Patterns& P) {
     P.QZ = QNUM;
     P.BACK = false;
     GeneratorDraws rnd(random);

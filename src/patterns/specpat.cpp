@@ -28,7 +28,7 @@ constexpr int CANDIDATES = 15;
 char& at(std::string& pattern, int p) { return pattern[p - 1]; }
 char at(const std::string& pattern, int p) { return pattern[p - 1]; }
 
-std::string fixed_pattern(const EditorStyle& s) {
+std::string fixed_pattern(const Style& s) {
     std::string typ = s.TYP;
     typ.resize(PATTERN_LENGTH, 'n');
     return typ;
@@ -109,7 +109,7 @@ int count_specialties(const std::string& pattern) {
     return n;
 }
 
-void check_specialty_settings(const EditorStyle& s) {
+void check_specialty_settings(const Style& s) {
     if (s.SETSPC != 'N') {
         int held = count_specialties(fixed_pattern(s)), specs = SPECS(s);
         if (held != specs)
@@ -144,7 +144,7 @@ void check_specialty_settings(const EditorStyle& s) {
                            " does not fit in positions " + std::to_string(s.SPEARLY) + " to 30.");
 }
 
-void draw_counts(Patterns& P, const EditorStyle& s, DrawSource& rnd) {
+void draw_counts(Patterns& P, const Style& s, DrawSource& rnd) {
     do P.SPECS = rnd.random(s.SPMAX + 1);
     while (P.SPECS < s.SPMIN);
     for (long tries = 0;; ++tries) {
@@ -244,7 +244,7 @@ void make_candidate(Patterns& P, DrawSource& rnd) {
     P.WLAST = P.W;
 }
 
-std::string SPECPAT(Patterns& P, const EditorStyle& s, DrawSource& rnd) {
+std::string SPECPAT(Patterns& P, const Style& s, DrawSource& rnd) {
     check_specialty_settings(s);
     if (s.SETSPC != 'N') {
         P.SPECS = SPECS(s);
@@ -272,7 +272,7 @@ std::string SPECPAT(Patterns& P, const EditorStyle& s, DrawSource& rnd) {
                        std::to_string(P.SPEARLY) + " to " + std::to_string(P.SPLATE) + ".");
 }
 
-std::string SPECPAT(Patterns& P, const EditorStyle& s, Random& random) {
+std::string SPECPAT(Patterns& P, const Style& s, Random& random) {
     GeneratorDraws rnd(random);
     return SPECPAT(P, s, rnd);
 }

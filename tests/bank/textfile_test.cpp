@@ -5,8 +5,8 @@
 
 using namespace tv;
 
-TEST(TextReader, AcceptsLfAndCrLfAndALastLineWithoutLineEnd) {
-    for (std::string text : {"one\ntwo\nthree", "one\r\ntwo\r\nthree\r\n"}) {
+TEST(TextReader, AcceptsLfCrLfAndCrAndALastLineWithoutLineEnd) {
+    for (std::string text : {"one\ntwo\nthree", "one\r\ntwo\r\nthree\r\n", "one\rtwo\rthree\r", "one\r\ntwo\rthree"}) {
         TextReader in("f", text);
         EXPECT_EQ(in.read_line(), "one");
         EXPECT_EQ(in.read_line(), "two");

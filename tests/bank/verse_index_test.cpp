@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 
 #include "bank/bank.h"
@@ -46,8 +47,11 @@ struct BankRun {
         con.normal();
         con.clear();
     }
-    void index(char INDX) {
-        index_material(con, dir.files(), index_style(INDX), NAMES, default_season(), t);
+    // Indexes the bank as read; `meanwhile` runs between the reading and the index.
+    void index(char INDX, const std::function<void()>& meanwhile = {}) {
+        const RunBank bank = read_bank(dir.files(), NAMES);
+        if (meanwhile) meanwhile();
+        index_material(con, dir.files(), index_style(INDX), bank, NAMES, default_season(), t);
     }
 };
 
@@ -67,6 +71,8 @@ TEST(BuildIndex, LinesOutsideTheFormatAreReportedWithFileAndLine) {
         {"cv.b", ok + " 2\n", "cannot index \"cv.b\" (line 2): the line has no verse number"},
         {"RJ.A", ok + "12", "cannot index \"RJ.A\" (line 2): the line has no verse number"},
         {"co.b", ok + "\n" + ok, "cannot index \"co.b\" (line 2): the line is empty"},
+        {"co.b", ok + " \r\r\n\n" + ok, "cannot index \"co.b\" (line 2): the line is empty"},
+        {"co.b", "x\n\n" + ok, "cannot index \"co.b\" (line 1): the chapter field \"x\" is not a number"},
         {"co.b", " 3  1\tq\n 2 20\tq\n",
          "cannot index \"co.b\" (line 2): chapter 2 verse 20 comes after chapter 3 verse 1: the lines "
          "must be sorted by chapter and verse"},
@@ -83,6 +89,30 @@ TEST(BuildIndex, LinesOutsideTheFormatAreReportedWithFileAndLine) {
             EXPECT_EQ(std::string(e.what()), c.message);
         }
         EXPECT_FALSE(run.dir.exists("count.58A")) << c.message;
+    }
+}
+
+// The index counts the copy of the bank the run read, in any of the three line
+// ends, even when a file changes on disk between that reading and the index.
+TEST(BuildIndex, CountsTheCopyTheRunRead) {
+    const std::pair<std::string, char> cases[] = {
+        {" 1  1\tq\n 1  2\tq\n 3  4\tq\n\n  \n", 'Y'},
+        {" 1  1\tq\n 1  2\tq\n 3  4\tq\n", 'N'},  // a count file kept from before
+        {" 1  1\tq\r\n 1  2\tq\r\n 3  4\tq\r\n\r\n", 'Y'},
+        {" 1  1\tq\r 1  2\tq\r 3  4\tq\r\r", 'Y'},
+    };
+    for (const auto& [text, INDX] : cases) {
+        BankRun run;
+        for (const std::string& name : {NAMES.F4, NAMES.F5, NAMES.F6}) run.dir.write(name, " 2  2\tq\n");
+        run.dir.write(NAMES.F3, text);
+        if (INDX == 'N') run.index('Y');
+        run.index(INDX, [&] { run.dir.write(NAMES.F3, " 4  1\tq\n 4  2\tq\n"); });
+        EXPECT_EQ(std::tuple(run.t.QCOUNT[1][1], run.t.QCOUNT[1][2], run.t.QCOUNT[3][4], run.t.QCOUNT[4][1]),
+                  std::tuple(1, 1, 1, 0))
+            << text;
+        const std::string written = run.dir.read("count.58A");
+        EXPECT_NE(written.find("\n3 4 1 0 0 0 0\n"), std::string::npos) << text;
+        EXPECT_NE(written.find("\n4 1 0 0 0 0 0\n"), std::string::npos) << text;
     }
 }
 

@@ -4,6 +4,7 @@
 // the style menu, without ending the program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <tuple>
@@ -126,6 +127,26 @@ TEST(RunFiles, PacketAndListAlwaysComeFromTheSameRun) {
         run_until_dry(ws.files, {});  // the next start
         if (!new_pair) ws.kept_whole(told + faults.kill_at);
         EXPECT_EQ(ws.new_pair() && test::leftovers(ws.dir.path()).empty(), new_pair) << told << faults.kill_at;
+    }
+}
+
+// A run started without the style editor deals the specialties of its own style:
+// drawn from its ranges, or its fixed pattern.
+TEST(RunFiles, TheRunDealsTheSpecialtiesOfItsStyle) {
+    for (const std::string fixed : {"N\nAAAnnnnnnnnnnnnnnnnnnnnnnnnnnn", "Y\nnRnnnnnnnnnnnnnnnnnnnnnnnnnnnn"}) {
+        Workspace ws;
+        ws.dir.write("Tiny.spe", "F\n1 1\n1 12\nTinyOut\n60\nP\n3\nA\n16\n50\nN\n2\nV\n0\n"
+                                     "1\n1\n0\n0\n1\n1\n0\n0\n0\n0\n100\n1\n3\n" + fixed + "\n");
+        write_handoff(ws.files, "Tiny");
+        ScriptFace face(test::keys("\r"));  // the page of patterns accepted
+        Console con(face);
+        Random rng;
+        FixedClock clock(99);
+        MemoryPrinter printer;
+        tv::Run run;
+        EXPECT_THROW(run_style(run, con, ws.files, rng, clock, printer), ScriptExhausted);
+        const std::string pat = ws.dir.read("pat.txt");  // two quizzes, one CV Ref each
+        EXPECT_EQ(std::tuple(pat.size(), std::count(pat.begin(), pat.end(), 'R')), std::tuple(62u, 2)) << pat;
     }
 }
 

@@ -1,5 +1,7 @@
 // UTF-8 text: characters counted and cut whole, stray bytes kept as they were, one
 // character per screen cell, and the columns of plain text in every file written.
+#include <random>
+
 #include "assembly/assembly.h"
 #include "console/utf8.h"
 #include "packet_fixture.h"
@@ -58,6 +60,32 @@ TEST(Utf8, EveryByteComesBackAndCharactersAreCounted) {
     for (int i = 0; i < 40; ++i) message += "\u00e9\u00e9";
     EXPECT_EQ(write_within(con, 3, 5, message), 7);
     for (char32_t c : utf8::decode(con.screen().line(5) + con.screen().line(6))) EXPECT_FALSE(utf8::is_stray_byte(c));
+}
+
+// The shortcuts taken for ASCII give what walking the text character by character
+// gives, on text mixing ASCII runs with curly quotes, accented letters, a four-byte
+// character, stray bytes and a sequence cut short.
+TEST(Utf8, ShortcutsAgreeWithTheWalk) {
+    const std::string pieces[] = {"abcdefghij", "a", "\u00e9", "\u201c", "\xFF", "\xF0\x9F\x98\x80", "\xC3"};
+    std::mt19937 gen(7);
+    for (int round = 0; round < 200; ++round) {
+        std::string s;
+        for (int k = static_cast<int>(gen() % 12); k > 0; --k) s += pieces[gen() % 7];
+        std::vector<size_t> at{0};  // where each character starts, and the end
+        std::u32string chars;
+        for (size_t i = 0; i < s.size(); at.push_back(i)) chars += utf8::next(s, i);
+        const size_t N = chars.size();
+        EXPECT_EQ(utf8::length(s), N) << s;
+        EXPECT_EQ(utf8::decode(s), chars) << s;
+        std::string back = "x";
+        utf8::append(back, chars);
+        EXPECT_EQ(back, "x" + s);
+        for (size_t from = 0; from <= N + 1; ++from)
+            for (size_t n : {size_t{0}, size_t{1}, size_t{7}, size_t{9}, N, std::string_view::npos}) {
+                const size_t f = std::min(from, N), b = at[f], e = at[n > N - f ? N : f + n];
+                EXPECT_EQ(utf8::slice(s, from, n), s.substr(b, e - b)) << s << " " << from << " " << n;
+            }
+    }
 }
 
 // The golden quiz written with curly text gives, turned back, the packet of the
