@@ -2,6 +2,7 @@
 # Printing through an `lp` that closes its input unread and fails with a reason, as a
 # spooler without a default printer does; Season's packet is far larger than a pipe
 # holds. The screen says why, both copies go to Season.prn, and the program goes on.
+# Nothing is read from PATH but lp: empty verse indexes there are passed over.
 # Usage: print_failure.sh PROGRAM SOURCE_DIR
 . "$(dirname "$0")/common.sh"
 
@@ -17,6 +18,8 @@ echo "lp: Error - no default destination" >&2
 exit 1
 LP
 chmod +x "$top/bin/lp"
+# A verse index in a folder of PATH is not the workspace's: Season (Reindex N) builds its own.
+for list in A B C; do : > "$top/bin/count.79$list"; done
 program_path="$top/bin"
 review_or_table() { shows "accept all patterns" || shows "Sc From    To"; }
 
