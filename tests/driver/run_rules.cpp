@@ -23,12 +23,10 @@ std::vector<string> lines_of(const string& text) {
     return out;
 }
 
-int num(const string& s) {
-    try {
-        return std::stoi(s);
-    } catch (const std::exception&) {
-        return -1;
-    }
+int num(const string& s) {  // the number a text begins with, after blanks; 0 for none
+    int n = 0;
+    std::istringstream(s) >> n;
+    return n;
 }
 
 string trim(const string& s) {
