@@ -117,7 +117,7 @@ private:
                 if (m[3].matched) restarted_.insert({num(m[2]), num(m[4])});
                 else if (m[1].matched) reset_.insert({t, num(m[2])});
                 two_from_a_sector_.insert(num(m[6]));
-                if (m[7].matched) given_up_ = num(m[7]), report_.share_given_up = true;
+                if (m[7].matched) given_up_ = num(m[7]);
             }
         }
     }
