@@ -20,7 +20,7 @@ const char* BASE[] = {"N", "1 1", "6 23", "Rules", "60", "P", "15", "A", "12", "
 struct Row {
     const char* what;
     const char* workspace;  // under examples/
-    const char* changes;    // "line=value;..." over BASE
+    const char* changes;    // "line=value;..." over BASE (the lines of docs/how-it-works.md 2.2)
 };
 
 const Row STYLES[] = {
@@ -34,7 +34,8 @@ const Row STYLES[] = {
     {"40 quizzes: repeats", "bank", "3=3 31;12=40;7=12;27=12;6=C"},
     {"every question eligible again", "bank", "14=100;12=20"},
     {"no interrogatives", "bank", "10=0"},
-    {"half interrogatives", "bank", "10=50;12=30;13=Q"},
+    {"interrogatives left to chance", "bank", "10=50;12=30;13=Q"},
+    {"two interrogatives in five", "bank", "10=40;6=C"},
     {"all interrogatives", "bank", "10=100;6=T"},
     {"second material", "hebrews-peter", "3=21 18"},
     {"second material, by question, card", "hebrews-peter", "3=21 18;13=Q;6=C"},
