@@ -42,24 +42,15 @@ constexpr std::string_view TYPES = "nFRO";  // the list's count columns: regular
 
 // How each layout shows a quiz's title and a position; the groups of the number,
 // the type code, the book letter, the chapter and the verse (0: not shown).
-struct Layout {
-    const char *title, *position;
-    int group[5];
-};
+struct Layout { const char *title, *position; int group[5]; };
 const std::map<char, Layout> LAYOUTS = {
     {'P', {R"(\f?.*Quiz Number +\d+)", R"((.{6})(..)\. .{61}([A-Z]) (..):(..))", {2, 1, 3, 4, 5}}},
     {'C', {R"(    Quiz Number +\d+)", R"(    ([A-Z]) (..).(..)(.*)Quiz \d+)", {0, 4, 1, 2, 3}}},
     {'T', {R"(Quiz \d+\t.*)", R"(([^\t]*)\t([^\t]*)\t.*\(([A-Z]) (..).(..)\))", {1, 2, 3, 4, 5}}}};
 
-struct Sector {
-    int from, to;
-    int count[4];
-};
+struct Sector { int from, to, count[4]; };  // verses as chapter x 100 + verse
 
-struct Position {
-    int p, s, k;
-    string shown, code, text;  // the reference as "R3:16"
-};
+struct Position { int p, s, k; string shown, code, text; };  // shown: the reference as "R3:16"
 
 class Checker {
 public:
