@@ -39,7 +39,9 @@ void PrintTo(const Flow& f, std::ostream* os) { *os << f.name; }
 
 // Flows asserted elsewhere: a bad bank line, the long list and a listed style without its
 // file, a new style (the recorded sessions bad_bank_line, long_list, new_style); Esc on the
-// approval menu (RunFiles.APacketIsReplacedOnlyByARunWithQuizzes).
+// approval menu (RunFiles.APacketIsReplacedOnlyByARunWithQuizzes); the spacing of specialties
+// in windows of 1-10 and 1-12 (ExtraCard.DueByTheSpacingOfTheSpecialties, and inside the window:
+// Specpat.InvariantsOverManyStylesAndSeeds).
 const Flow TABLE[] = {
     {"three books", "examples/hebrews-peter", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>", {"Hebrews and 1-2 Peter",
      "20 Q  2:19  3:18", "saved as HebPeter.inf"}, "HebPeter.inf HebPeter.qui count.00A", {{"HebPeter.qui", "Hebrews"}}},
@@ -71,11 +73,6 @@ const Flow TABLE[] = {
     {"unmet ranges", "unmet_ranges", "<Ret><Esc><Ret><Esc><Ret>1<Esc><Ret><Down>2<Ret><Esc><Ret><Up><Down><Sp><Ret>"
      "<Ret><Ret><Ret><Up><Ret>", {"minimums add up to 3, more than the Total Min of 2", "FTV Type     Min:  2  Max:  2",
      "saved as"}, SAVED_RUN, {{"Practice.spe", "\n2\n2\n2\n1\n"}}},
-    // The two closest spacings of the extra cards: every pattern of the ten quizzes in its window.
-    {"window 1-10", "window_1_10", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>", {"saved as"}, SAVED_RUN,
-     {{"pat.txt", "^([FRO n]{10}n{20}\n){10}$"}}},
-    {"window 1-12", "window_1_12", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>", {"saved as"}, SAVED_RUN,
-     {{"pat.txt", "^([FRO n]{12}n{18}\n){10}$"}}},
     {"a style named like Exit", "exit_lookalike", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>",
      {"Name of Quiz Style  : EXIT", "saved as RomIntro.inf"}, PRACTICE_RUN},
     // Shift-D on League, D on "Enter New Specs" and on Exit, d on a style: only League goes.
