@@ -34,12 +34,12 @@ struct Flow {
 };
 
 const char* const PRACTICE_RUN = "RomIntro.inf RomIntro.qui count.00A";
-const char* const SAVED_RUN = "Practice.spe RomIntro.inf RomIntro.qui count.00A";
 void PrintTo(const Flow& f, std::ostream* os) { *os << f.name; }
 
 // Flows asserted elsewhere: a bad bank line, the long list and a listed style without its
 // file, a new style (the recorded sessions bad_bank_line, long_list, new_style); Esc on the
-// approval menu (RunFiles.APacketIsReplacedOnlyByARunWithQuizzes); the spacing of specialties
+// approval menu (RunFiles.APacketIsReplacedOnlyByARunWithQuizzes); a range the form's checks
+// refuse (Checks.EachCheckFailingAloneIsShownUntilReturnAndSendsTheCursorToItsField); the spacing of specialties
 // in windows of 1-10 and 1-12 (ExtraCard.DueByTheSpacingOfTheSpecialties, and inside the window:
 // Specpat.InvariantsOverManyStylesAndSeeds).
 const Flow TABLE[] = {
@@ -69,10 +69,6 @@ const Flow TABLE[] = {
     // Reindexing off: rebuilt once, then used as it stands.
     {"a stale index", "stale_index", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Ret><Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>",
      {"count.00A did not match the question files; it was rebuilt.", "saved as", "!did not match"}, PRACTICE_RUN},
-    // FTV Min above its Max, mended on the form.
-    {"unmet ranges", "unmet_ranges", "<Ret><Esc><Ret><Esc><Ret>1<Esc><Ret><Down>2<Ret><Esc><Ret><Up><Down><Sp><Ret>"
-     "<Ret><Ret><Ret><Up><Ret>", {"minimums add up to 3, more than the Total Min of 2", "FTV Type     Min:  2  Max:  2",
-     "saved as"}, SAVED_RUN, {{"Practice.spe", "\n2\n2\n2\n1\n"}}},
     {"a style named like Exit", "exit_lookalike", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>",
      {"Name of Quiz Style  : EXIT", "saved as RomIntro.inf"}, PRACTICE_RUN},
     // Shift-D on League, D on "Enter New Specs" and on Exit, d on a style: only League goes.
@@ -80,7 +76,8 @@ const Flow TABLE[] = {
      {{"Specs.lst", "^Practice\nJamesCup\nSeason\nEnter New Specs\n$"}}},
     // Then P on the closing screen: a word, then 2 copies (a blank after the number).
     {"tab layout, copies printed", "", "<Ret><Down><Down><Down><Down>t<Esc><Ret><Ret><Ret><Ret>P<Ret>two<Ret>2 <Ret>"
-     "<Ret><Up><Ret>", {"How many copies? two", "How many copies? 2", "Be sure printer is ready"}, SAVED_RUN,
+     "<Ret><Up><Ret>", {"How many copies? two", "How many copies? 2", "Be sure printer is ready"},
+     "Practice.spe RomIntro.inf RomIntro.qui count.00A",
      {{"RomIntro.qui", "^Quiz 1\t\tPractice Style Quizzing\t"}}, 2},
     // Sectored by question.
     {"card layout", "", "<Down><Ret><Right><Right>6<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>", {"saved as"},
