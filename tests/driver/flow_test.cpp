@@ -12,14 +12,6 @@ using namespace tv;
 
 namespace {
 
-// The text of every screen the program waited on.
-class Screens : public test::KeyScript {
-public:
-    using KeyScript::KeyScript;
-    void seen(const Screen& s) override { shown.push_back(test::dump(s)); }
-    std::vector<std::string> shown;
-};
-
 struct Flow {
     const char* name;
     const char* overlay;  // laid over the workspace: tests/data/flows/NAME, a folder of the source tree, or none
@@ -98,7 +90,7 @@ class Flows : public testing::TestWithParam<Flow> {};
 
 TEST_P(Flows, ReachTheirScreensAndWriteOnlyTheirFiles) {
     const Flow& f = GetParam();
-    Screens face(f.keys);
+    test::KeyScript face(f.keys);
     const std::string over = f.overlay, own = "tests/data/flows/" + over;
     const test::RunResult r = test::run_scripted(face, over.find('/') != std::string::npos || over.empty() ? over : own);
     EXPECT_EQ(std::tuple(r.status, face.left()), std::tuple(0, 0u));

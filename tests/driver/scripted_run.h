@@ -20,7 +20,7 @@ inline const std::map<std::string, int> KEY_NAMES = {
     {"PgUp", key::EXT + key::PGUP}, {"PgDn", key::EXT + key::PGDN}, {"Del", key::EXT + key::DEL}};
 
 // The keys of a script; `seen` is told of every screen the program waits on, and of
-// the screen it leaves at the end.
+// the screen it leaves at the end, and keeps their text.
 class KeyScript : public ScriptFace {
 public:
     explicit KeyScript(const std::string& script) {
@@ -35,7 +35,8 @@ public:
         seen(screen);
         return ScriptFace::wait_key(screen);
     }
-    virtual void seen(const Screen&) = 0;
+    virtual void seen(const Screen& screen) { shown.push_back(dump(screen)); }
+    std::vector<std::string> shown;
 };
 
 using Snapshot = std::map<std::string, std::string>;
