@@ -28,15 +28,14 @@ struct Flow {
 const char* const PRACTICE_RUN = "RomIntro.inf RomIntro.qui count.00A";
 void PrintTo(const Flow& f, std::ostream* os) { *os << f.name; }
 
-// Flows asserted elsewhere: a bad bank line, the long list and a listed style without its
+// Flows asserted elsewhere: the three-book workspace (SecondMaterial, in every layout and way
+// of sectoring); a bad bank line, the long list and a listed style without its
 // file, a new style (the recorded sessions bad_bank_line, long_list, new_style); Esc on the
 // approval menu (RunFiles.APacketIsReplacedOnlyByARunWithQuizzes); a range the form's checks
 // refuse (Checks.EachCheckFailingAloneIsShownUntilReturnAndSendsTheCursorToItsField); the spacing of specialties
 // in windows of 1-10 and 1-12 (ExtraCard.DueByTheSpacingOfTheSpecialties, and inside the window:
 // Specpat.InvariantsOverManyStylesAndSeeds).
 const Flow TABLE[] = {
-    {"three books", "examples/hebrews-peter", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>", {"Hebrews and 1-2 Peter",
-     "20 Q  2:19  3:18", "saved as HebPeter.inf"}, "HebPeter.inf HebPeter.qui count.00A", {{"HebPeter.qui", "Hebrews"}}},
     {"a setting beyond the form's values", "refused_style", "<Ret><Esc><Ret><Ret><Esc><Esc><Up><Ret>",
      {"Number of Quizzes in this Run is 101; it must be 1 to 100.", "Shift-D to Delete"}, ""},
     // Low: lower case, drawn patterns, run to the sector table; ByHand: types that cannot be placed.

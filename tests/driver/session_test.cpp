@@ -9,7 +9,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 
 #include "scripted_run.h"
 
@@ -90,6 +89,8 @@ struct Session {
     const char* keys;
 };
 
+void PrintTo(const Session& s, std::ostream* os) { *os << s.name; }
+
 std::string run_session(const Session& s) {
     Recorder face(s.keys);
     const std::string own = std::string("tests/data/sessions/") + s.name;
@@ -105,36 +106,17 @@ std::string run_session(const Session& s) {
     return out;
 }
 
-// The lines that differ between two transcripts, in hunks headed by their line in the
-// new one and the keys given before; at most 60 lines.
-std::string differences(const std::string& was, const std::string& now) {
-    auto lines = [](const std::string& t) {
-        std::vector<std::string> out;
-        std::istringstream in(t);
-        for (std::string line; std::getline(in, line);) out.push_back(line);
-        return out;
-    };
-    const std::vector<std::string> a = lines(was), b = lines(now);
-    // L[i][j]: the longest common subsequence of a from i and b from j.
-    std::vector<std::vector<int>> L(a.size() + 1, std::vector<int>(b.size() + 1));
-    for (size_t i = a.size(); i-- > 0;)
-        for (size_t j = b.size(); j-- > 0;)
-            L[i][j] = a[i] == b[j] ? L[i + 1][j + 1] + 1 : std::max(L[i + 1][j], L[i][j + 1]);
-    std::string out, keys = "the start";
-    int shown = 0;
-    for (size_t i = 0, j = 0, same = 1; i < a.size() || j < b.size();) {
-        if (i < a.size() && j < b.size() && a[i] == b[j]) {
-            keys = b[j].rfind("keys ", 0) == 0 ? b[j] : keys;
-            ++i, ++j, same = 1;
-            continue;
-        }
-        const bool gone = j == b.size() || (i < a.size() && L[i + 1][j] >= L[i][j + 1]);
-        if (++shown <= 60 && same) out += "@ line " + std::to_string(j + 1) + ", after " + keys + "\n";
-        if (shown <= 60) out += (gone ? "-" + a[i] : "+" + b[j]) + "\n";
-        gone ? ++i : ++j;
-        same = 0;
-    }
-    return out + (shown > 60 ? "... and " + std::to_string(shown - 60) + " more lines\n" : "");
+// What changed in a transcript, as the system's diff shows it: each hunk headed by the
+// keys given before it; at most 80 lines. The new transcript is kept for a look.
+std::string differences(const fs::path& golden, const std::string& actual) {
+    const fs::path now = fs::temp_directory_path() / ("tv-session-" + golden.filename().string());
+    std::ofstream(now, std::ios::binary) << actual;
+    const std::string command = "diff -U1 -F '^keys' '" + golden.string() + "' '" + now.string() + "' | head -80";
+    std::string out;
+    FILE* diff = popen(command.c_str(), "r");
+    for (char line[512]; diff && std::fgets(line, sizeof line, diff);) out += line;
+    if (diff) pclose(diff);
+    return out;
 }
 
 class Sessions : public testing::TestWithParam<Session> {};
@@ -145,10 +127,10 @@ TEST_P(Sessions, MatchTheirTranscripts) {
     const fs::path golden = test::source_dir() / "tests/data/sessions" / (std::string(s.name) + ".txt");
     const std::string expected = fs::exists(golden) ? test::slurp(golden) : "";
     if (actual != expected && std::getenv("TV_GOLDEN_UPDATE")) {
+        std::printf("%s: transcript written, what changed:\n%s", s.name, differences(golden, actual).c_str());
         std::ofstream(golden, std::ios::binary) << actual;
-        std::printf("%s: transcript written, changed lines:\n%s", s.name, differences(expected, actual).c_str());
     } else if (actual != expected) {
-        ADD_FAILURE() << s.name << ": the session differs from its transcript (-) at:\n" << differences(expected, actual);
+        ADD_FAILURE() << s.name << ": the session differs from its transcript:\n" << differences(golden, actual);
     }
 }
 
