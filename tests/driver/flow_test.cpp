@@ -26,7 +26,8 @@ struct Flow {
 const char* const PRACTICE_RUN = "RomIntro.inf RomIntro.qui count.00A";
 void PrintTo(const Flow& f, std::ostream* os) { *os << f.name; }
 
-// Flows asserted elsewhere: the three-book workspace (SecondMaterial, in every layout and way of
+// Flows asserted elsewhere: Practice run as it stands (exit_lookalike runs its settings under
+// another name); the three-book workspace (SecondMaterial, in every layout and way of
 // sectoring); a bad bank line, the long list and a listed style without its file, a new style
 // (the recorded sessions bad_bank_line, long_list, new_style); Esc on the approval menu
 // (RunFiles.APacketIsReplacedOnlyByARunWithQuizzes); a range the form's checks refuse
