@@ -89,6 +89,9 @@ int pick_card(const Patterns& P, DrawSource& rnd);
 // The card for an extra regular slot: as drawing indices below Z + 1 at most 100
 // times for an undealt regular card and taking one found within 99 draws; 0 if none.
 int find_extra_card(const Patterns& P, DrawSource& rnd);
+// After a regular card: whether an extra regular card is to follow, by the spacing
+// D of the specialties over the window (docs/how-it-works.md 6.4, step 4).
+bool extra_card_due(const Patterns& P, DrawSource& rnd);
 // Mirroring of the window: position X of SPEARLY..SPLATE takes the letter of
 // position SPLATE - X + 1 of the pattern as it was; other positions keep theirs.
 void mirror(std::string& pattern, int SPEARLY, int SPLATE);

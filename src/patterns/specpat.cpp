@@ -55,6 +55,12 @@ UsableValues undealt_regular_cards(const Patterns& P) {
     return UsableValues(1, P.Z, [&](int i) { return !P.FLAG[i] && P.DB[i] == 'n'; });
 }
 
+std::string range_text(const char* name, int min, int max) {
+    return std::string(name) + " Min " + std::to_string(min) + " and Max " + std::to_string(max);
+}
+
+}  // namespace
+
 // After a regular card: whether an extra regular card is to follow, by the
 // spacing D of the specialties over the window.
 bool extra_card_due(const Patterns& P, DrawSource& rnd) {
@@ -74,12 +80,6 @@ bool extra_card_due(const Patterns& P, DrawSource& rnd) {
     bool drawn = rnd.random(r.below) < r.succeeds_under;
     return drawn && P.K < r.cap && P.Z - P.SPECS > r.more_than && !P.LU;
 }
-
-std::string range_text(const char* name, int min, int max) {
-    return std::string(name) + " Min " + std::to_string(min) + " and Max " + std::to_string(max);
-}
-
-}  // namespace
 
 // For a window from position 1 this is a reversal. For a later window the letters
 // come from positions 1..SPLATE - SPEARLY + 1: the specialties of the window's last

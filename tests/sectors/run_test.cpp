@@ -17,7 +17,7 @@ void run(Material& m, Console& con) {
 
 }  // namespace
 
-TEST(Checks, QuestionsPerQuizThatCannotBeSectoredAreRefused) {
+TEST(SectorChecks, QuestionsPerQuizThatCannotBeSectoredAreRefused) {
     for (int qmax : {0, 1, 31}) {
         SCOPED_TRACE(qmax);
         Material m(1, 1, 1, 32, qmax);
