@@ -27,13 +27,13 @@ const char* const PRACTICE_RUN = "RomIntro.inf RomIntro.qui count.00A";
 void PrintTo(const Flow& f, std::ostream* os) { *os << f.name; }
 
 // Flows asserted elsewhere: Practice run as it stands (exit_lookalike runs its settings under
-// another name); the three-book workspace (SecondMaterial, in every layout and way of
+// another name); the three-book workspace (RunRules, in every layout and way of
 // sectoring); a bad bank line, the long list and a listed style without its file, a new style
 // (the recorded sessions bad_bank_line, long_list, new_style); Esc on the approval menu
 // (RunFiles.APacketIsReplacedOnlyByARunWithQuizzes); a range the form's checks refuse
 // (Checks.EachCheckFailingAloneIsShownUntilReturnAndSendsTheCursorToItsField); the spacing of
 // specialties in windows of 1-10 and 1-12 (ExtraCard.DueByTheSpacingOfTheSpecialties; inside
-// the window: Specpat.InvariantsOverManyStylesAndSeeds).
+// the window: RunRules.HoldForEveryStyleAndSeed).
 const Flow TABLE[] = {
     // A style file edited to 101 quizzes: accepting its form names the setting; left unsaved.
     {"refused_style", "<Ret><Esc><Ret><Ret><Esc><Esc><Up><Ret>",
