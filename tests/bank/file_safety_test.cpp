@@ -1,15 +1,14 @@
 // What the file layer refuses, and what a refusal says: anything but a regular file
-// to read, a read-only file to replace, a second copy of the program in a folder.
+// to read, a read-only file to replace, a link to write through. (A second copy of the
+// program in a folder: tests/e2e/signals.sh.)
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
 #include <tuple>
 
 #include "bank/textfile.h"
-#include "bank/workspace_lock.h"
 #include "console/printer.h"
 #include "support/support.h"
 
@@ -47,18 +46,13 @@ TEST(Files, OnlyRegularFilesOfABoundedSizeAreRead) {
     EXPECT_NE(error_of([&] { dir.files().create("RJ.A"); }).find("pipe"), std::string::npos);
 }
 
-// A read-only file is not replaced: it keeps its text and its permissions, and no
-// side file is left. A writable one keeps its permissions through a replacement.
-TEST(Files, AReadOnlyFileIsNotReplacedAndPermissionsSurviveAReplacement) {
+// A file keeps its permissions through a replacement. (A read-only one is not
+// replaced: StyleLibrary.ASaveNeverLeavesAListedStyleWithoutItsFileNorReplacesAReadOnlyOne.)
+TEST(Files, PermissionsSurviveAReplacement) {
     test::TempDir dir;
-    const auto read_only = fs::perms::owner_read | fs::perms::group_read, writable = fs::perms::owner_read | fs::perms::owner_write;
-    dir.write("League.spe", "old\n");
+    const auto writable = fs::perms::owner_read | fs::perms::owner_write;
     dir.write("Season.spe", "old\n");
-    fs::permissions(dir.path() / "League.spe", read_only);
     fs::permissions(dir.path() / "Season.spe", writable);
-    EXPECT_NE(error_of([&] { dir.files().replace_safely("League.spe"); }).find("read-only"), std::string::npos);
-    EXPECT_EQ(dir.read("League.spe"), "old\n");
-    EXPECT_TRUE(test::leftovers(dir.path()).empty());
     TextWriter out = dir.files().replace_safely("Season.spe");
     out.writeln("new");
     out.close();
@@ -126,21 +120,4 @@ TEST(Files, NothingIsWrittenThroughALink) {
         const std::string name = std::string(link).substr(0, std::string(link).find(SIDE_SUFFIX));
         EXPECT_TRUE(*refusal || (dir.read(name) == "new\n" && !fs::is_symlink(dir.path() / name))) << link;
     }
-}
-
-// Two copies in one folder would splice one packet from two runs. The second copy is
-// refused while the first holds the folder, told which process holds it, and may
-// start once the first has ended.
-TEST(WorkspaceLock, OneCopyPerFolderAndTheRefusalNamesTheHolder) {
-    test::TempDir dir;
-    {
-        WorkspaceLock first(dir.files());
-        try {
-            WorkspaceLock second(dir.files());
-            ADD_FAILURE() << "a second copy took the folder";
-        } catch (const FolderInUse& e) {
-            EXPECT_NE(std::string(e.what()).find("(process " + std::to_string(::getpid()) + ")"), std::string::npos);
-        }
-    }
-    EXPECT_NO_THROW(WorkspaceLock again(dir.files()));
 }

@@ -1,7 +1,11 @@
 #!/bin/sh
 # A window too small: at 60x20, 70x25 and 80x23 the notice names the size and keys
 # are not taken; at 80x24 the menu and its key line show; at 80x25 the menu is back as left.
+# Then style names beyond ASCII, in a UTF-8 locale: each character takes one column on
+# the menu, so the entries stay lined up and the highlight covers the same 15 columns.
 # Usage: small_window.sh PROGRAM SOURCE_DIR
+LC_ALL=C.UTF-8
+export LC_ALL
 . "$(dirname "$0")/common.sh"
 
 need="Tallyvane needs a terminal of at least 80 columns and 24 rows."
@@ -35,5 +39,16 @@ resize 80 25
 wait_highlighted League "the menu did not come back as it was left"
 keys Up Up Enter
 ended_with 0
-echo "PASS: the notice at 60x20, 70x25 and 80x23 took no key; 80x24 showed the menu and its keys; at 80x25 the menu came back as left; Exit gave status 0"
+
+printf 'Caf\303\251 \342\200\234Cup\342\200\235\nPractice\nEnter New Specs\n' > "$ws/Specs.lst"
+start_program
+expect "Café “Cup”" "the style name with its accent and curly quotes"
+first=$(screen | grep -F "Café “Cup”")
+second=$(screen | grep -F "Practice")
+[ "${first%%Caf*}" = "${second%%Practice*}" ] || fail "the entries do not start in one column"
+highlighted "Café “Cup”     " || fail "the highlight does not cover 15 columns of the first entry"
+move_to_entry Exit
+keys Enter
+ended_with 0
+echo "PASS: the notice at 60x20, 70x25 and 80x23 took no key; 80x24 showed the menu and its keys; at 80x25 the menu came back as left; Exit gave status 0; a UTF-8 style name lined up on the menu"
 exit 0

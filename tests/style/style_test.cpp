@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "style/style.h"
 #include "support/support.h"
 
@@ -17,17 +15,11 @@ const char* SAMPLE =
 
 }  // namespace
 
-TEST(StyleFile, LastLineWithoutLineEndAndCrLfReadTheSame) {
-    std::string crlf;
-    for (char c : std::string(SAMPLE)) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    for (const std::string& text : {std::string(SAMPLE).substr(0, strlen(SAMPLE) - 1), crlf}) {
-        TextReader in("a", text);
-        const Style s = read_style(in);
-        EXPECT_EQ(std::tuple(s.TYP, s.NAME4, s.SETSPC), std::tuple("nnAAAAAAAAAAAAAAAAAAAAnnnnnnnn", "OutName", 'N'));
-    }
-    // A position-type line cut short reads as regular positions at its end.
+// A position-type line cut short reads as regular positions at its end. (Line ends:
+// TextReader's tests.)
+TEST(StyleFile, AShortPositionTypeLineEndsInRegularPositions) {
     std::string short_typ = SAMPLE;
-    short_typ.replace(short_typ.rfind('\n', short_typ.size() - 2) + 1, std::string::npos, "nnAAA\n");
+    short_typ.replace(short_typ.rfind('\n', short_typ.size() - 2) + 1, std::string::npos, "nnAAA");
     TextReader in("Short.spe", short_typ);
     EXPECT_EQ(read_style(in).TYP, "nnAAA" + std::string(25, 'n'));
 }
