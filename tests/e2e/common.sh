@@ -107,15 +107,6 @@ choose_style() {
   keys Enter
   expect "Quiz Configuration -- Press Return Here When Ready" "the form of \"$1\""
 }
-# Waits for the end of the run's assembly and passes the closing screen's pause.
-# After the quizzes the program may first say "Quizzes Complete".
-expect_closing_screen() {
-  patience=200 wait_for eval 'shows "Thank you for using Tallyvane 30.0" || shows "Quizzes Complete"' || fail "no closing screen after the quizzes"
-  if shows "Quizzes Complete -- Press Return to Continue"; then
-    keys Enter
-    expect "Thank you for using Tallyvane 30.0" "the closing screen"
-  fi
-}
 # move_to_entry NAME: moves the menu highlight down until NAME is highlighted.
 move_to_entry() {
   moves=0
@@ -126,12 +117,5 @@ move_to_entry() {
     wait_for screen_changed || fail "Down did not move the menu highlight"
     moves=$((moves + 1))
   done
-}
-# same_file ACTUAL EXPECTED WHAT: the files are equal, or the difference is shown.
-same_file() {
-  cmp -s "$1" "$2" && return 0
-  echo "---- difference, expected (<) and written (>) ----"
-  diff "$2" "$1" | head -40
-  fail "$3"
 }
 screen_changed() { [ "$(coloured_screen)" != "$before" ]; }
