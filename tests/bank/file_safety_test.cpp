@@ -15,15 +15,6 @@
 using namespace tv;
 namespace fs = std::filesystem;
 
-static std::string error_of(const std::function<void()>& act) {
-    try {
-        act();
-    } catch (const IoError& e) {
-        return e.what();
-    }
-    return "no error";
-}
-
 // A pipe would block the reading forever, a device would fill the memory, a folder
 // used to read as an empty file, a sparse file just above the bound is refused by
 // its size without reading it: each is refused at once with what it is.
@@ -41,9 +32,9 @@ TEST(Files, OnlyRegularFilesOfABoundedSizeAreRead) {
         {"count.58A", "cannot read \"count.58A\": the file is larger than 256 MiB"},
     };
     for (const auto& [name, message] : cases)
-        EXPECT_EQ(error_of([&] { dir.files().read(name); }).rfind(message, 0), 0u) << name;
+        EXPECT_EQ(test::error_of([&] { dir.files().read(name); }).rfind(message, 0), 0u) << name;
     // Nor is a pipe opened for writing, which would wait for a reader.
-    EXPECT_NE(error_of([&] { dir.files().create("RJ.A"); }).find("pipe"), std::string::npos);
+    EXPECT_NE(test::error_of([&] { dir.files().create("RJ.A"); }).find("pipe"), std::string::npos);
 }
 
 // A file keeps its permissions through a replacement. (A read-only one is not
@@ -67,21 +58,21 @@ TEST(Files, AFailureTellsItsOwnReasonAndLeavesNoSideFile) {
     fs::create_directory(dir.path() / "count.00A");
     TextWriter out = dir.files().replace_safely("count.00A");
     out.writeln("1 1 0 0 0 0 0");
-    EXPECT_EQ(error_of([&] { out.close(); }), "cannot replace \"count.00A\": Is a directory");
+    EXPECT_EQ(test::error_of([&] { out.close(); }), "cannot replace \"count.00A\": Is a directory");
     EXPECT_TRUE(test::leftovers(dir.path()).empty());
     // A folder that cannot be written: the message names the side file that could not
     // be made, and says why, rather than blame the style file.
     Files files = dir.files();
     test::Faults denied(FileFaults::Op::create, "Kept.spe", EACCES);
     files.inject(&denied);
-    const std::string told = error_of([&] { files.replace_safely("Kept.spe"); });
+    const std::string told = test::error_of([&] { files.replace_safely("Kept.spe"); });
     EXPECT_EQ(told.rfind("cannot create \"Kept.spe.", 0), 0u) << told;
     EXPECT_NE(told.find(".tv-new\" (the new text of \"Kept.spe\"): Permission denied: the folder cannot be written"),
               std::string::npos) << told;
 
     TextReader in("count.00A", std::string("1 2\x00x\n", 7));
     in.read_int();
-    EXPECT_EQ(error_of([&] { in.read_int(); }), "cannot read a number from \"count.00A\" (line 1): \"2\\x00x\" is not a number");
+    EXPECT_EQ(test::error_of([&] { in.read_int(); }), "cannot read a number from \"count.00A\" (line 1): \"2\\x00x\" is not a number");
 
     for (const char* name : {"Out.qui.tv-new", "Out.qui.0f3a9c21.tv-new", "Out.qui", "notes.tv-newer"}) dir.write(name, "x");
     recover_side_files(dir.files());
@@ -114,7 +105,7 @@ TEST(Files, NothingIsWrittenThroughALink) {
         test::TempDir dir, outside;
         outside.write("victim", "theirs\n");
         fs::create_symlink(outside.path() / "victim", dir.path() / link);
-        const std::string told = error_of([&] { write(dir.files()); });
+        const std::string told = test::error_of([&] { write(dir.files()); });
         EXPECT_EQ(outside.read("victim"), "theirs\n") << link;
         EXPECT_EQ(told.rfind(*refusal ? refusal : "no error", 0), 0u) << told;
         const std::string name = std::string(link).substr(0, std::string(link).find(SIDE_SUFFIX));

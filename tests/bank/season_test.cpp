@@ -74,13 +74,10 @@ TEST(Season, AMalformedFileIsRefusedWithItsLine) {
         {"# nothing yet\n\n", 0, "names no book"},
     };
     for (const auto& [text, line, reason] : cases) {
-        try {
-            parse(text);
-            ADD_FAILURE() << "accepted: " << text;
-        } catch (const IoError& e) {
-            EXPECT_EQ(std::tuple(e.file, e.line), std::tuple(MATERIAL_FILE, line)) << text;
-            EXPECT_NE(e.reason.find(reason), std::string::npos) << e.reason;
-        }
+        const auto e = test::io_error([&] { parse(text); });
+        ASSERT_TRUE(e) << "accepted: " << text;
+        EXPECT_EQ(std::tuple(e->file, e->line), std::tuple(MATERIAL_FILE, line)) << text;
+        EXPECT_NE(e->reason.find(reason), std::string::npos) << e->reason;
     }
 }
 

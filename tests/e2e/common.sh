@@ -1,4 +1,4 @@
-# Shared by the end-to-end scripts (run as SCRIPT PROGRAM SOURCE_DIR): a fresh workspace,
+# Shared by the end-to-end scripts (each run as: sh SCRIPT PROGRAM SOURCE_DIR): a fresh workspace,
 # the program under tmux, helpers to send keys and read the screen. Nothing outlives a
 # script: a time limit ($TV_E2E_LIMIT s), traps, and a watch in the tmux server.
 set -u

@@ -1,9 +1,7 @@
-#!/bin/sh
 # Printing through an `lp` that closes its input unread and fails with a reason, as a
 # spooler without a default printer does; Season's packet is far larger than a pipe
 # holds. The screen says why, both copies go to Season.prn, and the program goes on.
 # Nothing is read from PATH but lp: empty verse indexes there are passed over.
-# Usage: print_failure.sh PROGRAM SOURCE_DIR
 . "$(dirname "$0")/common.sh"
 
 mkdir -p "$top/bin"

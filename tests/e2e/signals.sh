@@ -1,11 +1,6 @@
-#!/bin/sh
-# A second copy in a folder in use names the holding process and ends with status 1 (what
-# a killed run leaves: RunFiles.PacketAndListAlwaysComeFromTheSameRun). A closed terminal
-# on the approval menu (129) and Ctrl-C on the form (130; SIGTERM and SIGQUIT take the
-# same way) end the program with the terminal restored and the style files untouched; a
-# write past the file size limit is told, not fatal; Ctrl-Z suspends it to the shell, fg
-# resumes it.
-# Usage: signals.sh PROGRAM SOURCE_DIR
+# A second copy in the folder is refused naming the first. A closed terminal (129) and
+# Ctrl-C (130; SIGTERM and SIGQUIT take its way) end the program with the terminal and the
+# style files as they were; a write past ulimit -f is told; Ctrl-Z and fg work.
 . "$(dirname "$0")/common.sh"
 
 suspended() { ps -o stat= -p "$(program_pid)" | grep -q '^T'; }

@@ -1,9 +1,7 @@
-#!/bin/sh
 # A window too small: at 60x20, 70x25 and 80x23 the notice names the size and keys
 # are not taken; at 80x24 the menu and its key line show; at 80x25 the menu is back as left.
 # Then style names beyond ASCII, in a UTF-8 locale: each character takes one column on
 # the menu, so the entries stay lined up and the highlight covers the same 15 columns.
-# Usage: small_window.sh PROGRAM SOURCE_DIR
 LC_ALL=C.UTF-8
 export LC_ALL
 . "$(dirname "$0")/common.sh"

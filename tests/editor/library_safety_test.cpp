@@ -59,13 +59,8 @@ TEST(StyleLibrary, AMissingListNamesWhatTheWorkspaceNeeds) {
     ScriptFace face;
     Console con(face);
     Editor ed;
-    try {
-        SPECS2(con, dir.files(), ed);
-        FAIL() << "no error";
-    } catch (const IoError& e) {
-        EXPECT_NE(std::string(e.what()).find("needs \"Specs.lst\" (the style list) and \"New.spe\""), std::string::npos)
-            << e.what();
-    }
+    const std::string told = test::error_of([&] { SPECS2(con, dir.files(), ed); });
+    EXPECT_NE(told.find("needs \"Specs.lst\" (the style list) and \"New.spe\""), std::string::npos) << told;
 }
 
 // Entries whose style cannot be loaded: the reason on the screen, then the menu

@@ -35,12 +35,8 @@ TEST(Resector, ACountFileThatDoesNotMatchTheMaterialIsReported) {
     m.bank.TQUEST = 9;  // more than the file holds
     ScriptFace face({key::ENTER});
     Console con(face);
-    try {
-        RESECTOR(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t);
-        FAIL() << "expected an error";
-    } catch (const IoError& e) {
-        EXPECT_EQ(e.file, COUNT_FILE);
-    }
+    const auto e = io_error([&] { RESECTOR(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t); });
+    EXPECT_EQ(e ? e->file : "no error", COUNT_FILE);
 }
 
 TEST(PlannedSizes, WorkedExamples) {
