@@ -1,6 +1,6 @@
-// What the file layer refuses, and what a refusal says: anything but a regular file
-// to read, a read-only file to replace, a link to write through. (A second copy of the
-// program in a folder: tests/e2e/signals.sh.)
+// The file layer: what it refuses, and what a refusal says (anything but a regular file
+// to read, a link to write through; a second copy of the program in a folder:
+// tests/e2e/signals.sh), and how lines and numbers are read.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -111,4 +111,28 @@ TEST(Files, NothingIsWrittenThroughALink) {
         const std::string name = std::string(link).substr(0, std::string(link).find(SIDE_SUFFIX));
         EXPECT_TRUE(*refusal || (dir.read(name) == "new\n" && !fs::is_symlink(dir.path() / name))) << link;
     }
+}
+
+TEST(TextReader, AcceptsLfCrLfAndCrAndALastLineWithoutLineEnd) {
+    for (std::string text : {"one\ntwo\nthree", "one\r\ntwo\r\nthree\r\n", "one\rtwo\rthree\r", "one\r\ntwo\rthree"}) {
+        TextReader in("f", text);
+        EXPECT_EQ(in.read_line(), "one");
+        EXPECT_EQ(in.read_line(), "two");
+        EXPECT_FALSE(in.eof());
+        EXPECT_EQ(in.read_line(), "three");
+        EXPECT_TRUE(in.eof());
+    }
+}
+
+TEST(TextReader, LongLinesAreCutAndIntegersAreFreeFormat) {
+    TextReader cut("f", "abcdefgh\nnext\n");
+    EXPECT_EQ(cut.read_line(3), "abc");
+    EXPECT_EQ(cut.read_line(3), "nex");
+    EXPECT_TRUE(cut.eof());
+
+    TextReader in("count.58A", "  12 -3\t+4\r\n\n  7 x4\n");
+    for (int want : {12, -3, 4, 7}) EXPECT_EQ(in.read_int(), want);
+    EXPECT_THROW(in.read_int(), IoError);  // "x4": the message in Files.AFailureTellsItsOwnReasonAndLeavesNoSideFile
+    TextReader empty("e", "  \n");
+    EXPECT_THROW(empty.read_int(), IoError);
 }

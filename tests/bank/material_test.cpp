@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "bank/bank.h"
+#include "bank/interrogative.h"
+#include "support/support.h"
 
 using namespace tv;
 
@@ -30,4 +32,17 @@ TEST(Fintypes, ASectorMayHoldMoreThanFiftyFtvQuestions) {
     ASSERT_EQ(t.FTYPE[1].size(), 121u);
     EXPECT_EQ(t.FTYPE[1][51], 'h');
     EXPECT_EQ(t.FTYPE[1][120], 'R');
+}
+
+TEST(Interrogative, SectorsOfMoreThanAHundredQuestionsKeepEveryMark) {
+    ScriptFace face;
+    Console con(face);
+    std::vector<std::string> lines;
+    for (int k = 1; k <= 150; ++k) lines.push_back(k % 2 ? " 2: 1\tWho is it?" : " 2: 1\tNo.");
+    std::array<int, MAX_SECTORS + 1> TQPS{};
+    TQPS[1] = 150;
+    InterrogativeMarks INT = COUNTINT(con, QuestionFile("q", lines), 0, 1, TQPS);
+    ASSERT_EQ(INT[1].size(), 151u);
+    EXPECT_TRUE(INT[1][149]);
+    EXPECT_FALSE(INT[1][150]);
 }
