@@ -9,9 +9,6 @@ export LC_ALL
 need="Tallyvane needs a terminal of at least 80 columns and 24 rows."
 # notice_shown: every word of the notice is on the screen (it may be wrapped).
 notice_shown() { screen | tr -s ' \n' '  ' | grep -qF "$need"; }
-# Keys taken while the notice is shown change nothing that could be waited for: a
-# short pause lets the program read them before the window grows again.
-keys_during_notice() { keys "$@"; sleep 0.2; }
 resize() { tm resize-window -t "$session" -x "$1" -y "$2" || fail "tmux could not resize the window to $1x$2"; }
 
 prepare_workspace
@@ -19,7 +16,8 @@ open_program 60 20
 wait_for notice_shown || fail "the notice \"$need\" is not shown whole in a 60x20 window"
 expect "60 columns and 20 rows" "the notice names the window's size"
 # Keys are not taken while the notice is shown: Down and Return would open League's form.
-keys_during_notice Down Enter
+# (Nothing to wait for: a short pause lets the program read them before the resize.)
+keys Down Enter; sleep 0.2
 resize 70 25
 expect "70 columns and 25 rows" "the notice after a resize to 70x25"
 resize 80 25
