@@ -1,29 +1,19 @@
-// What the file layer refuses, and what a refusal says: anything but a regular file
-// to read, a read-only file to replace, a second copy of the program in a folder.
+// The file layer: what it refuses, and what a refusal says (anything but a regular file
+// to read, a link to write through; a second copy of the program in a folder:
+// tests/e2e/signals.sh), and how lines and numbers are read.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
 #include <tuple>
 
 #include "bank/textfile.h"
-#include "bank/workspace_lock.h"
 #include "console/printer.h"
 #include "support/support.h"
 
 using namespace tv;
 namespace fs = std::filesystem;
-
-static std::string error_of(const std::function<void()>& act) {
-    try {
-        act();
-    } catch (const IoError& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 // A pipe would block the reading forever, a device would fill the memory, a folder
 // used to read as an empty file, a sparse file just above the bound is refused by
@@ -42,23 +32,18 @@ TEST(Files, OnlyRegularFilesOfABoundedSizeAreRead) {
         {"count.58A", "cannot read \"count.58A\": the file is larger than 256 MiB"},
     };
     for (const auto& [name, message] : cases)
-        EXPECT_EQ(error_of([&] { dir.files().read(name); }).rfind(message, 0), 0u) << name;
+        EXPECT_EQ(test::error_of([&] { dir.files().read(name); }).rfind(message, 0), 0u) << name;
     // Nor is a pipe opened for writing, which would wait for a reader.
-    EXPECT_NE(error_of([&] { dir.files().create("RJ.A"); }).find("pipe"), std::string::npos);
+    EXPECT_NE(test::error_of([&] { dir.files().create("RJ.A"); }).find("pipe"), std::string::npos);
 }
 
-// A read-only file is not replaced: it keeps its text and its permissions, and no
-// side file is left. A writable one keeps its permissions through a replacement.
-TEST(Files, AReadOnlyFileIsNotReplacedAndPermissionsSurviveAReplacement) {
+// A file keeps its permissions through a replacement. (A read-only one is not
+// replaced: StyleLibrary.ASaveNeverLeavesAListedStyleWithoutItsFileNorReplacesAReadOnlyOne.)
+TEST(Files, PermissionsSurviveAReplacement) {
     test::TempDir dir;
-    const auto read_only = fs::perms::owner_read | fs::perms::group_read, writable = fs::perms::owner_read | fs::perms::owner_write;
-    dir.write("League.spe", "old\n");
+    const auto writable = fs::perms::owner_read | fs::perms::owner_write;
     dir.write("Season.spe", "old\n");
-    fs::permissions(dir.path() / "League.spe", read_only);
     fs::permissions(dir.path() / "Season.spe", writable);
-    EXPECT_NE(error_of([&] { dir.files().replace_safely("League.spe"); }).find("read-only"), std::string::npos);
-    EXPECT_EQ(dir.read("League.spe"), "old\n");
-    EXPECT_TRUE(test::leftovers(dir.path()).empty());
     TextWriter out = dir.files().replace_safely("Season.spe");
     out.writeln("new");
     out.close();
@@ -73,21 +58,21 @@ TEST(Files, AFailureTellsItsOwnReasonAndLeavesNoSideFile) {
     fs::create_directory(dir.path() / "count.00A");
     TextWriter out = dir.files().replace_safely("count.00A");
     out.writeln("1 1 0 0 0 0 0");
-    EXPECT_EQ(error_of([&] { out.close(); }), "cannot replace \"count.00A\": Is a directory");
+    EXPECT_EQ(test::error_of([&] { out.close(); }), "cannot replace \"count.00A\": Is a directory");
     EXPECT_TRUE(test::leftovers(dir.path()).empty());
     // A folder that cannot be written: the message names the side file that could not
     // be made, and says why, rather than blame the style file.
     Files files = dir.files();
     test::Faults denied(FileFaults::Op::create, "Kept.spe", EACCES);
     files.inject(&denied);
-    const std::string told = error_of([&] { files.replace_safely("Kept.spe"); });
+    const std::string told = test::error_of([&] { files.replace_safely("Kept.spe"); });
     EXPECT_EQ(told.rfind("cannot create \"Kept.spe.", 0), 0u) << told;
     EXPECT_NE(told.find(".tv-new\" (the new text of \"Kept.spe\"): Permission denied: the folder cannot be written"),
               std::string::npos) << told;
 
     TextReader in("count.00A", std::string("1 2\x00x\n", 7));
     in.read_int();
-    EXPECT_NE(error_of([&] { in.read_int(); }).find("(line 1): \"2\\x00x\" is not a number"), std::string::npos);
+    EXPECT_EQ(test::error_of([&] { in.read_int(); }), "cannot read a number from \"count.00A\" (line 1): \"2\\x00x\" is not a number");
 
     for (const char* name : {"Out.qui.tv-new", "Out.qui.0f3a9c21.tv-new", "Out.qui", "notes.tv-newer"}) dir.write(name, "x");
     recover_side_files(dir.files());
@@ -120,7 +105,7 @@ TEST(Files, NothingIsWrittenThroughALink) {
         test::TempDir dir, outside;
         outside.write("victim", "theirs\n");
         fs::create_symlink(outside.path() / "victim", dir.path() / link);
-        const std::string told = error_of([&] { write(dir.files()); });
+        const std::string told = test::error_of([&] { write(dir.files()); });
         EXPECT_EQ(outside.read("victim"), "theirs\n") << link;
         EXPECT_EQ(told.rfind(*refusal ? refusal : "no error", 0), 0u) << told;
         const std::string name = std::string(link).substr(0, std::string(link).find(SIDE_SUFFIX));
@@ -128,19 +113,26 @@ TEST(Files, NothingIsWrittenThroughALink) {
     }
 }
 
-// Two copies in one folder would splice one packet from two runs. The second copy is
-// refused while the first holds the folder, told which process holds it, and may
-// start once the first has ended.
-TEST(WorkspaceLock, OneCopyPerFolderAndTheRefusalNamesTheHolder) {
-    test::TempDir dir;
-    {
-        WorkspaceLock first(dir.files());
-        try {
-            WorkspaceLock second(dir.files());
-            ADD_FAILURE() << "a second copy took the folder";
-        } catch (const FolderInUse& e) {
-            EXPECT_NE(std::string(e.what()).find("(process " + std::to_string(::getpid()) + ")"), std::string::npos);
-        }
+TEST(TextReader, AcceptsLfCrLfAndCrAndALastLineWithoutLineEnd) {
+    for (std::string text : {"one\ntwo\nthree", "one\r\ntwo\r\nthree\r\n", "one\rtwo\rthree\r", "one\r\ntwo\rthree"}) {
+        TextReader in("f", text);
+        EXPECT_EQ(in.read_line(), "one");
+        EXPECT_EQ(in.read_line(), "two");
+        EXPECT_FALSE(in.eof());
+        EXPECT_EQ(in.read_line(), "three");
+        EXPECT_TRUE(in.eof());
     }
-    EXPECT_NO_THROW(WorkspaceLock again(dir.files()));
+}
+
+TEST(TextReader, LongLinesAreCutAndIntegersAreFreeFormat) {
+    TextReader cut("f", "abcdefgh\nnext\n");
+    EXPECT_EQ(cut.read_line(3), "abc");
+    EXPECT_EQ(cut.read_line(3), "nex");
+    EXPECT_TRUE(cut.eof());
+
+    TextReader in("count.58A", "  12 -3\t+4\r\n\n  7 x4\n");
+    for (int want : {12, -3, 4, 7}) EXPECT_EQ(in.read_int(), want);
+    EXPECT_THROW(in.read_int(), IoError);  // "x4": the message in Files.AFailureTellsItsOwnReasonAndLeavesNoSideFile
+    TextReader empty("e", "  \n");
+    EXPECT_THROW(empty.read_int(), IoError);
 }

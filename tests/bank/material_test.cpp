@@ -1,36 +1,24 @@
 #include <gtest/gtest.h>
 
 #include "bank/bank.h"
+#include "bank/interrogative.h"
+#include "support/support.h"
 
 using namespace tv;
 
-namespace {
-
-Style style(char LG, char REGLST, int PRIMPCT) {
-    Style s;
-    s.LG = LG;
-    s.REGLST = REGLST;
-    s.PRIMPCT = PRIMPCT;
-    return s;
-}
-
-}  // namespace
-
+// The five bank files of a style. (Names level L and the lists A and C take in whole
+// runs are also met by the rule test and the flows; a list "c" only comes this way.)
 TEST(BankNames, FromLevelListAndPctPrimFtv) {
-    struct Case {
+    const std::tuple<char, char, int, std::string> cases[] = {  // level, list, Pct Prim FTV, names
+        {'F', 'A', 58, "RJ.A FTV.58 cv.b co.b count.58A"},
+        {'L', 'C', 100, "LLRJ.C LLFTV.00 LLcv.c LLco.c LLcount.00C"},
+        {'F', 'c', 97, "RJ.c FTV.97 cv.c co.c count.97c"},
+    };
+    for (const auto& [LG, REGLST, PRIMPCT, want] : cases) {
         Style s;
-        BankNames want;
-    };
-    const Case cases[] = {
-        {style('F', 'A', 58), {"RJ.A", "FTV.58", "cv.b", "co.b", "count.58A"}},
-        {style('F', 'B', 100), {"RJ.B", "FTV.00", "cv.b", "co.b", "count.00B"}},
-        {style('L', 'C', 100), {"LLRJ.C", "LLFTV.00", "LLcv.c", "LLco.c", "LLcount.00C"}},
-        {style('F', 'c', 97), {"RJ.c", "FTV.97", "cv.c", "co.c", "count.97c"}},
-    };
-    for (const Case& c : cases) {
-        const BankNames n = bank_names(c.s);
-        EXPECT_EQ(std::tie(n.F3, n.F4, n.F5, n.F6, n.count_file),
-                  std::tie(c.want.F3, c.want.F4, c.want.F5, c.want.F6, c.want.count_file));
+        s.LG = LG, s.REGLST = REGLST, s.PRIMPCT = PRIMPCT;
+        const BankNames n = bank_names(s);
+        EXPECT_EQ(n.F3 + " " + n.F4 + " " + n.F5 + " " + n.F6 + " " + n.count_file, want);
     }
 }
 
@@ -44,4 +32,17 @@ TEST(Fintypes, ASectorMayHoldMoreThanFiftyFtvQuestions) {
     ASSERT_EQ(t.FTYPE[1].size(), 121u);
     EXPECT_EQ(t.FTYPE[1][51], 'h');
     EXPECT_EQ(t.FTYPE[1][120], 'R');
+}
+
+TEST(Interrogative, SectorsOfMoreThanAHundredQuestionsKeepEveryMark) {
+    ScriptFace face;
+    Console con(face);
+    std::vector<std::string> lines;
+    for (int k = 1; k <= 150; ++k) lines.push_back(k % 2 ? " 2: 1\tWho is it?" : " 2: 1\tNo.");
+    std::array<int, MAX_SECTORS + 1> TQPS{};
+    TQPS[1] = 150;
+    InterrogativeMarks INT = COUNTINT(con, QuestionFile("q", lines), 0, 1, TQPS);
+    ASSERT_EQ(INT[1].size(), 151u);
+    EXPECT_TRUE(INT[1][149]);
+    EXPECT_FALSE(INT[1][150]);
 }

@@ -1,4 +1,4 @@
-# Shared by the end-to-end scripts (run as SCRIPT PROGRAM SOURCE_DIR): a fresh workspace,
+# Shared by the end-to-end scripts (each run as: sh SCRIPT PROGRAM SOURCE_DIR): a fresh workspace,
 # the program under tmux, helpers to send keys and read the screen. Nothing outlives a
 # script: a time limit ($TV_E2E_LIMIT s), traps, and a watch in the tmux server.
 set -u
@@ -32,14 +32,12 @@ wait_for() {
 shows() { screen | grep -qF -- "$1"; }
 has_status() { [ -s "$ws/status" ]; }
 keys() { tm send-keys -t "$session" "$@"; }
-type_text() { tm send-keys -t "$session" -l "$1"; }
-type_line() { type_text "$1"; keys Enter; }
+type_line() { tm send-keys -t "$session" -l "$1"; keys Enter; }
 expect() { wait_for shows "$1" || fail "expected \"$1\" on the screen${2:+ ($2)}"; }
 # wait_highlighted NAME WHY: NAME becomes the highlighted menu entry, or WHY fails.
 wait_highlighted() { wait_for highlighted "$1" || fail "$2"; }
 # A menu entry drawn white on red, the program's highlight.
 highlighted() { coloured_screen | grep -q "41m$1"; }
-title_highlighted() { coloured_screen | grep -q '42mQuiz Configuration'; }
 
 prepare_workspace() { "$program" --init "$ws" --demo >/dev/null || fail "the workspace could not be prepared"; }
 
@@ -100,7 +98,7 @@ ended_with() {
 # Esc takes the cursor to the title through the checks; Return there saves the style.
 accept_form() {
   keys Escape
-  wait_for title_highlighted || fail "Esc did not highlight the title of the form"
+  wait_for eval "coloured_screen | grep -q 42mQuiz.Configuration" || fail "Esc did not highlight the title of the form"
   keys Enter
 }
 # choose_style NAME: moves the menu highlight down to NAME and opens its form.
@@ -108,15 +106,6 @@ choose_style() {
   move_to_entry "$1"
   keys Enter
   expect "Quiz Configuration -- Press Return Here When Ready" "the form of \"$1\""
-}
-# Waits for the end of the run's assembly and passes the closing screen's pause.
-# After the quizzes the program may first say "Quizzes Complete".
-expect_closing_screen() {
-  patience=200 wait_for closing_or_complete || fail "no closing screen after the quizzes"
-  if shows "Quizzes Complete -- Press Return to Continue"; then
-    keys Enter
-    expect "Thank you for using Tallyvane 30.0" "the closing screen"
-  fi
 }
 # move_to_entry NAME: moves the menu highlight down until NAME is highlighted.
 move_to_entry() {
@@ -129,23 +118,4 @@ move_to_entry() {
     moves=$((moves + 1))
   done
 }
-# same_file ACTUAL EXPECTED WHAT: the files are equal, or the difference is shown.
-same_file() {
-  cmp -s "$1" "$2" && return 0
-  echo "---- difference, expected (<) and written (>) ----"
-  diff "$2" "$1" | head -40
-  fail "$3"
-}
 screen_changed() { [ "$(coloured_screen)" != "$before" ]; }
-# to_approval_menu NAME: runs the style NAME as it stands up to the approval menu (one
-# page of patterns, a key on the sector table).
-to_approval_menu() {
-  choose_style "$1"
-  accept_form
-  expect "Press Enter to accept all patterns" "the pattern review"
-  keys Enter
-  expect "Sc From    To" "the sector table"
-  keys Enter
-  expect "Run specialty combinations automatically" "the approval menu"
-}
-closing_or_complete() { shows "Thank you for using Tallyvane 30.0" || shows "Quizzes Complete"; }

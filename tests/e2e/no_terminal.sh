@@ -1,8 +1,6 @@
-#!/bin/sh
 # Without a terminal that can place the cursor (input from /dev/null, output to a
 # file, TERM=dumb, no TERM) the program says so in one line and ends with status 1,
 # drawing nothing. With NO_COLOR the menu is drawn without colours.
-# Usage: no_terminal.sh PROGRAM SOURCE_DIR
 . "$(dirname "$0")/common.sh"
 
 prepare_workspace

@@ -1,8 +1,6 @@
-#!/bin/sh
-# SIGTERM on the pattern review (143), a closed terminal on the approval menu (129) and Ctrl-C on the form (130) end the program with the terminal restored and the
-# style files untouched; a write past the file size limit is told, not fatal; Ctrl-Z suspends it
-# to the shell, fg resumes it.
-# Usage: signals.sh PROGRAM SOURCE_DIR
+# A second copy in the folder is refused naming the first. A closed terminal (129) and
+# Ctrl-C (130; SIGTERM and SIGQUIT take its way) end the program with the terminal and the
+# style files as they were; a write past ulimit -f is told; Ctrl-Z and fg work.
 . "$(dirname "$0")/common.sh"
 
 suspended() { ps -o stat= -p "$(program_pid)" | grep -q '^T'; }
@@ -11,16 +9,20 @@ untouched() { for f in Specs.lst Practice.spe; do cmp -s "$ws/$f" "$source_dir/d
 prepare_workspace
 
 start_program
+first=$(program_pid)
+tm new-session -d -s second -x 80 -y 25 -c "$ws" \
+  "sh -c '\"$program\" 2> second.err; echo \$? > second.status'" || fail "tmux could not start the second copy"
+wait_for test -s "$ws/second.status" || fail "the second copy did not end"
+[ "$(cat "$ws/second.status")" = 1 ] || fail "the second copy ended with status $(cat "$ws/second.status")"
+grep -q "in use by another copy of tallyvane (process $first)" "$ws/second.err" || fail "second copy: $(cat "$ws/second.err")"
+# Closing the terminal hangs it up (the kernel sends SIGHUP only to its shell): 129.
 choose_style Practice
 accept_form
 expect "Press Enter to accept all patterns" "the pattern review"
-kill -TERM "$(program_pid)" || fail "SIGTERM could not be sent"
-ended_with 143
-untouched SIGTERM
-
-# Closing the terminal hangs it up (the kernel sends SIGHUP only to its shell): 129.
-start_program
-to_approval_menu Practice
+keys Enter
+expect "Sc From    To" "the sector table"
+keys Enter
+expect "Run specialty combinations automatically" "the approval menu"
 tm kill-pane -t "$session"
 patience=100 wait_for has_status || fail "the program did not end when its terminal was closed"
 [ "$(cat "$ws/status")" = 129 ] || fail "closing the terminal ended the program with status $(cat "$ws/status"), not 129"
@@ -39,10 +41,7 @@ keys Enter
 expect 'cannot write "count.00A": File too large' "the write past the size limit"
 keys Enter
 expect "Press Return to Choose a Quiz Style" "the style menu after the failed write"
-keys Up Enter
-ended_with 0
-
-start_program
+# Then Ctrl-C on the form.
 choose_style Practice
 keys 3
 expect "Begin:    R  Chapter:  3" "the begin chapter typed on the form"
@@ -70,5 +69,5 @@ type_line fg
 wait_highlighted League "the menu did not come back as it was left after fg"
 keys Up Up Enter
 ended_with 0
-echo "PASS: SIGTERM on the pattern review (143), a closed terminal on the approval menu (129), Ctrl-C on the form (130): each time the terminal was restored; a write past ulimit -f told; Ctrl-Z and fg gave the shell and the menu back"
+echo "PASS: a second copy refused naming process $first; a closed terminal on the approval menu (129), Ctrl-C on the form (130): each time the terminal was restored; a write past ulimit -f told; Ctrl-Z and fg gave the shell and the menu back"
 exit 0

@@ -50,11 +50,6 @@ TEST(SetSpec, CleaningTheStoredLine) {
     EXPECT_EQ(row, " F   F R       O    ");
     EXPECT_TRUE(setspec(s, {RET}));  // 2 F, 1 R, 1 O placed: Return leaves at once
     EXPECT_EQ(s.TYP, shown.TYP);
-
-    EditorStyle all_a = hand_set();
-    all_a.TYP = "nnnnAAAAAnnnnnnnnnnnnnnnnnnnnn";
-    setspec(all_a, {});
-    EXPECT_EQ(all_a.TYP, std::string(30, 'n'));
 }
 
 TEST(SetSpec, HandEditedLinesAndWindowsStayInBounds) {

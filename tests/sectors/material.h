@@ -41,26 +41,22 @@ struct Material {
     }
     // Writes the 945-line count file and computes the totals of the material.
     void done() {
+        const VerseCounts* counts[] = {&bank.QCOUNT, &bank.FCOUNT, &bank.RCOUNT, &bank.OCOUNT, &bank.SCOUNT};
+        int* totals[] = {&bank.TQUEST, &bank.FQUEST, &bank.RQUEST, &bank.OQUEST, &bank.SQUEST};
+        for (int* n : totals) *n = 0;
         std::string text;
         for (int ch = 1; ch <= CHAPTERS; ++ch)
-            for (int v = 1; v <= VERSES; ++v)
-                text += std::to_string(ch) + " " + std::to_string(v) + " " +
-                        std::to_string(bank.QCOUNT[ch][v]) + " " + std::to_string(bank.FCOUNT[ch][v]) +
-                        " " + std::to_string(bank.RCOUNT[ch][v]) + " " +
-                        std::to_string(bank.OCOUNT[ch][v]) + " " + std::to_string(bank.SCOUNT[ch][v]) +
-                        "\n";
-        dir.write(COUNT_FILE, text);
-        bank.TQUEST = bank.FQUEST = bank.RQUEST = bank.OQUEST = bank.SQUEST = 0;
-        for (int ch = style.BCHAP; ch <= style.ECHAP; ++ch)
             for (int v = 1; v <= VERSES; ++v) {
-                if ((ch == style.BCHAP && v < style.BVER) || (ch == style.ECHAP && v > style.EVER))
-                    continue;
-                bank.TQUEST += bank.QCOUNT[ch][v];
-                bank.FQUEST += bank.FCOUNT[ch][v];
-                bank.RQUEST += bank.RCOUNT[ch][v];
-                bank.OQUEST += bank.OCOUNT[ch][v];
-                bank.SQUEST += bank.SCOUNT[ch][v];
+                text += std::to_string(ch) + " " + std::to_string(v);
+                const bool inside = (ch > style.BCHAP || (ch == style.BCHAP && v >= style.BVER)) &&
+                                    (ch < style.ECHAP || (ch == style.ECHAP && v <= style.EVER));
+                for (int k = 0; k < 5; ++k) {
+                    text += " " + std::to_string((*counts[k])[ch][v]);
+                    *totals[k] += inside ? (*counts[k])[ch][v] : 0;
+                }
+                text += "\n";
             }
+        dir.write(COUNT_FILE, text);
     }
     Files files() const { return dir.files(); }
 };

@@ -1,6 +1,5 @@
 #include "support.h"
 
-#include <atomic>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -23,8 +22,7 @@ TempDir::~TempDir() {
 }
 
 void TempDir::write(const std::string& name, const std::string& content) const {
-    std::ofstream out(path_ / name, std::ios::binary);
-    out << content;
+    std::ofstream(path_ / name, std::ios::binary) << content;
 }
 
 std::string TempDir::read(const std::string& name) const { return slurp(path_ / name); }
@@ -32,9 +30,8 @@ std::string TempDir::read(const std::string& name) const { return slurp(path_ / 
 bool TempDir::exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
 
 std::string slurp(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
     std::ostringstream s;
-    s << in.rdbuf();
+    s << std::ifstream(p, std::ios::binary).rdbuf();
     return s.str();
 }
 
@@ -61,9 +58,8 @@ std::vector<std::string> leftovers(const std::filesystem::path& dir) {
 }
 
 std::vector<int> keys(const std::string& text) {
-    std::vector<int> k;
-    for (unsigned char c : text) k.push_back(c);
-    return k;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    return std::vector<int>(bytes, bytes + text.size());
 }
 
 std::string dump(const Screen& s) {

@@ -2,6 +2,7 @@
 // read files and the screen.
 #pragma once
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,20 @@ struct Faults : FileFaults {
     int error(Op o, const std::string& f) override { return o == op && f == file && --nth == 0 ? err : 0; }
     void step(const char* name) override;
 };
+
+// The file error a step ends with, if it ends with one; and its message ("no error").
+template <class F> std::optional<IoError> io_error(F&& step) {
+    try {
+        step();
+    } catch (const IoError& e) {
+        return e;
+    }
+    return std::nullopt;
+}
+template <class F> std::string error_of(F&& step) {
+    const auto e = io_error(step);
+    return e ? e->what() : "no error";
+}
 
 // The names of the side files and commit records in a folder.
 std::vector<std::string> leftovers(const std::filesystem::path& dir);
