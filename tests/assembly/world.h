@@ -2,7 +2,6 @@
 // memory, empty specialty files, a list file and a message log in a temporary folder.
 #pragma once
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -55,12 +54,9 @@ public:
         CHOOSESPEC(a, Q2, pattern);
     }
 
-    std::vector<std::string> log_lines() {
+    std::string log_text() {
         log->close();
-        std::istringstream text(dir.read("temp.txt"));
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(text, line);) lines.push_back(line);
-        return lines;
+        return dir.read("temp.txt");
     }
 
     TempDir dir;
