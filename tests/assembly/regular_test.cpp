@@ -15,6 +15,7 @@ TEST(Regular, AShareNoReplacementCanReachIsGivenUpAtOnce) {
     w.prepare();
     w.choose(1, std::string(10, 'n'));
     EXPECT_EQ(w.clock.ticks_ms(), 1000u + 3 * 10);
+    EXPECT_EQ(std::tuple(w.at.ABAND, w.at.OLDIPC, w.at.IPC), std::tuple(1, 40, 50));
     EXPECT_EQ(w.con.screen().line(5) + w.con.screen().line(6), "    **Some Sectors are out of Interrogative questions**"
                                                                "    **Abandoning 40 Percent interrogatives on quiz 1**");
     w.choose(2, std::string(10, 'n'));
