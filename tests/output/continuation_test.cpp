@@ -47,11 +47,4 @@ TEST(Continuation, WordLongerThanTheWindowIsBroken) {
     ASSERT_EQ(page.lines.size(), 2u);
     EXPECT_EQ(page.lines[0], std::string(15, ' ') + std::string(55, 'x'));
     EXPECT_EQ(page.lines[1].substr(0, 44), std::string(15, ' ') + std::string(25, 'x') + " end");
-
-    const Printed card = print(RPRINTREST, std::string(100, 'y') + "?\tno");
-    ASSERT_GE(card.lines.size(), 3u);
-    EXPECT_EQ(card.lines[0], std::string(8, ' ') + std::string(37, 'y'));
-    EXPECT_EQ(card.lines[1], std::string(8, ' ') + std::string(37, 'y'));
-    EXPECT_EQ(card.lines[2], std::string(8, ' ') + std::string(26, 'y') + "? ");
-    EXPECT_EQ(card.lines[3], "");
 }
