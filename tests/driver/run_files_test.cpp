@@ -78,13 +78,6 @@ TEST(RunFiles, APacketIsReplacedOnlyByARunWithQuizzes) {
     ws.dir.write(std::string("Gone.qui.5e1d0b7c") + SIDE_SUFFIX, "left by a killed run");
     run_until_dry(ws.files, TO_APPROVAL + std::vector<int>{key::ESC});
     ws.kept_whole("Esc on the approval menu");
-    // Sectored by chapter: one more Return, on the chapter allocation.
-    std::string by_chapter = TINY;
-    by_chapter.replace(by_chapter.find("\nV\n"), 3, "\nC\n");
-    ws.dir.write("Tiny.spe", by_chapter);
-    run_until_dry(ws.files, TO_APPROVAL + std::vector<int>{key::ENTER, key::ESC});
-    ws.kept_whole("Esc on the approval menu of a run sectored by chapter");
-    ws.dir.write("Tiny.spe", TINY);
     // Esc at a quiz's approval: the screen says what was kept, and where, until Return.
     const Screen none = run_until_dry(ws.files, BY_HAND + std::vector<int>{key::ESC});
     ws.kept_whole("Esc at the first quiz's approval");
