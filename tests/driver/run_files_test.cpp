@@ -86,10 +86,7 @@ TEST(RunFiles, APacketIsReplacedOnlyByARunWithQuizzes) {
 
     const Screen one = run_until_dry(ws.files, BY_HAND + std::vector<int>{'y', key::ESC});
     EXPECT_EQ(one.line(5) + one.line(6), "  1 quiz was kept.  The packet is TinyOut.qui, the list TinyOut.inf.");
-    const std::string packet = ws.dir.read("TinyOut.qui");
-    EXPECT_NE(packet.find("Quiz Number 1"), std::string::npos);
-    EXPECT_EQ(packet.find("Quiz Number 2"), std::string::npos);
-    EXPECT_NE(ws.dir.read("TinyOut.inf").find("Quiz 1"), std::string::npos);
+    EXPECT_TRUE(ws.new_pair() && ws.dir.read("TinyOut.qui").find("Quiz Number 2") == std::string::npos);
 }
 
 // Writing the packet and list fails, or the program is killed, at each step of putting
