@@ -2,7 +2,6 @@
 // memory, empty specialty files, a list file and a message log in a temporary folder.
 #pragma once
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,9 +12,9 @@ namespace tv::test {
 
 class World {
 public:
-    // COUNT sectors of PER regular questions each, all interrogative or none; two
-    // lines of every kind come before them in each file.
-    World(int count, int per, bool interrogative = false) : rng(7) {
+    // COUNT sectors of PER regular questions each; two lines of every kind come
+    // before them in each file.
+    World(int count, int per) : rng(7) {
         sectors.SECTORS = sectors.SECTORS2 = count;
         std::vector<std::string> reg(2, " 1: 1\tWho came before?\tx");
         bank.BEFORE = bank.FBEFORE = bank.RBEFORE = bank.OBEFORE = 2;
@@ -24,8 +23,7 @@ public:
             sectors.QPS[s] = per;
             bank.FTYPE[s].assign(1, ' ');
             for (int k = 1; k <= per; ++k)
-                reg.push_back(two((s - 1) % 21 + 1) + ":" + two(k % 40 + 1) + "\t" +
-                              (interrogative ? "Who is Q " : "Name Q ") + std::to_string(s) + "." +
+                reg.push_back(two((s - 1) % 21 + 1) + ":" + two(k % 40 + 1) + "\tName Q " + std::to_string(s) + "." +
                               std::to_string(k) + "?\tanswer");
         }
         bank.TQUEST = count * per;
@@ -56,12 +54,9 @@ public:
         CHOOSESPEC(a, Q2, pattern);
     }
 
-    std::vector<std::string> log_lines() {
+    std::string log_text() {
         log->close();
-        std::istringstream text(dir.read("temp.txt"));
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(text, line);) lines.push_back(line);
-        return lines;
+        return dir.read("temp.txt");
     }
 
     TempDir dir;

@@ -1,66 +1,29 @@
-// The card layout's padding and SIT card, and the tab layout's text rules.
+// The card layout's padding to whole cards.
 #include "packet_fixture.h"
 
 using namespace tv;
 
-namespace {
-
-// Lines of the card of position 1 (after the 18-line title card).
-std::vector<std::string> first_card(const QuizTables& q, int sectors = 1) {
-    auto lines = test::lines_of(test::write_quiz(test::golden_style('C'), q, sectors));
-    EXPECT_GE(lines.size(), 18u);
-    return {lines.begin() + 18, lines.end()};
-}
-
-QuizTables one(char type, const std::string& line) {
-    QuizTables q;
-    q.Q2 = 3;
-    test::put(q, 1, type, 'R', line);
-    return q;
-}
-
-}  // namespace
-
 // A card is padded with at least one empty line up to 18 or 36 lines; a card
 // whose text took 36 lines or more goes on to the next multiple of 18.
 TEST(CardLayout, PaddingToWholeCards) {
-    struct Case {
-        std::string answer;
-        size_t card_lines;
-    };
     const std::string word(36, 'w');  // one word a line in the 37-character window
-    auto answer_of = [&](int words) {
-        std::string s;
-        for (int i = 0; i < words; ++i) s += word + " ";
-        return s;
+    auto repeat = [](const std::string& s, int n) {
+        std::string out;
+        for (int i = 0; i < n; ++i) out += s;
+        return out;
     };
-    std::string questions;  // 15 continuation lines, each ending in "?" and an empty line
-    for (int i = 0; i < 15; ++i) questions += "Why? ";
-    const Case cases[] = {
-        {answer_of(10), 18},  // 7 + 10 = 17 lines, one empty line
-        {answer_of(11), 36},  // 18 lines: at least one more, up to 36
-        {answer_of(15), 36},  // 22 lines
-        {questions, 54},      // 7 + 30 = 37 lines
+    const std::pair<std::string, size_t> cases[] = {  // the answer, the lines of its card
+        {repeat(word + " ", 10), 18},  // 7 + 10 = 17 lines, one empty line
+        {repeat(word + " ", 11), 36},  // 18 lines: at least one more, up to 36
+        {repeat("Why? ", 15), 54},     // 15 continuation lines, each ending in "?" and an empty line: 37
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.card_lines);
-        const auto lines = first_card(one('n', " 1: 1\tWho?\t" + c.answer));
-        ASSERT_EQ(lines.size(), c.card_lines);
+    for (const auto& [answer, card_lines] : cases) {
+        SCOPED_TRACE(card_lines);
+        QuizTables q;
+        q.Q2 = 3;
+        test::put(q, 1, 'n', 'R', " 1: 1\tWho?\t" + answer);
+        const auto lines = test::lines_of(test::write_quiz(test::golden_style('C'), q, 1));
+        ASSERT_EQ(lines.size(), 18 + card_lines);  // after the title card
         EXPECT_EQ(lines.back(), "");
     }
-}
-
-// The text runs to the end of the 509-character buffer when it holds no three
-// blanks in a row; otherwise it ends before them.
-TEST(TabLayout, TextEndsBeforeThreeBlanksOrAtTheBufferEnd) {
-    std::string text;
-    while (text.size() < 600) text += "ab ";
-    QuizTables q = one('n', " 1: 1\t" + text);
-    q.ALL2[1] = text.substr(248, 254);  // positions 255-508; 509 is a blank
-    const auto row = test::lines_of(test::write_quiz(test::golden_style('T'), q, 1))[3];
-    EXPECT_EQ(row, " 1\t\t" + text.substr(0, 248) + text.substr(248, 254) + " \t(R  1: 1)");
-
-    q = one('n', " 1: 1\tWho?\tPaul   left out");
-    EXPECT_EQ(test::lines_of(test::write_quiz(test::golden_style('T'), q, 1))[3],
-              " 1\t\tWho?\tPaul\t(R  1: 1)");
 }

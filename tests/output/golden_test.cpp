@@ -46,18 +46,3 @@ TEST(GoldenPacket, EveryKindOfPositionInEachLayout) {
         test::expect_golden(test::write_quiz(test::golden_style(OUT), test::golden_quiz(), 8), file);
     }
 }
-
-// Quizzes follow one another directly: the next title comes right after the
-// closing form feed, and page numbers start again at 1.
-TEST(GoldenPacket, SecondQuizFollowsTheFormFeed) {
-    QuizTables q2 = test::golden_quiz();
-    q2.Q2 = 8;
-    PacketState st;
-    const std::string packet =
-        test::write_packet(test::golden_style('P'), "Example", 8, {test::golden_quiz(), q2}, &st);
-    const std::string first = test::slurp(test::source_dir() / "tests/data/output/page.qui");
-    ASSERT_EQ(packet.substr(0, first.size()), first);
-    EXPECT_EQ(packet.substr(first.size(), 16), "R 1:5 to J 2:26 ");
-    EXPECT_EQ(st.PAGE, 2);
-    EXPECT_EQ(packet.back(), '\f');
-}

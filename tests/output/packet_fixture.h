@@ -1,7 +1,8 @@
 // Shared by the packet writer's tests: a quiz holding every kind of position,
-// writing a quiz to a packet in a fresh folder, and the golden packets.
+// writing it to a packet in a fresh folder, and the golden packets.
 #pragma once
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -81,25 +82,17 @@ inline Style golden_style(char OUT) {
     return s;
 }
 
-// Runs OPUT for each quiz in turn into one packet file and returns its content.
-inline std::string write_packet(const Style& s, const std::string& name, int sectors,
-                                const std::vector<QuizTables>& quizzes,
-                                PacketState* state_out = nullptr, const Season& season = default_season()) {
+// Writes one quiz with OPUT into a packet file of a fresh folder and returns its content.
+inline std::string write_quiz(const Style& s, const QuizTables& q, int sectors, const std::string& name = "Example",
+                              const Season& season = default_season()) {
     TempDir dir;
     PacketState state;
     {
         TextWriter w = dir.files().create("P.qui");
-        for (const QuizTables& q : quizzes) OPUT(w, s, season, name, sectors, q, state);
+        OPUT(w, s, season, name, sectors, q, state);
         w.close();
     }
-    if (state_out) *state_out = state;
     return dir.read("P.qui");
-}
-
-inline std::string write_quiz(const Style& s, const QuizTables& q, int sectors,
-                              const std::string& name = "Example",
-                              PacketState* state_out = nullptr, const Season& season = default_season()) {
-    return write_packet(s, name, sectors, {q}, state_out, season);
 }
 
 // Compares with tests/data/output/<file>; on a difference the written packet is
@@ -115,13 +108,8 @@ inline void expect_golden(const std::string& written, const std::string& file) {
 // The lines of a text (line ends removed; a form feed stays with its line).
 inline std::vector<std::string> lines_of(const std::string& text) {
     std::vector<std::string> out;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        out.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);) out.push_back(l);
     return out;
 }
 

@@ -27,25 +27,7 @@ std::string plain(std::string text) {
 
 }  // namespace
 
-TEST(Utf8, EveryByteComesBackAndCharactersAreCounted) {
-    const std::pair<std::string, size_t> cases[] = {
-        {"\u201cHi\u201d caf\u00e9", 9},
-        {"\xF0\x9F\x98\x80!", 2},  // four bytes, one character
-        {"a\xFF" "b", 3},          // a stray byte is one character
-        {"\xC3", 1},               // a sequence cut short at the end
-        {"\xC0\xAF", 2},           // overlong form of "/"
-        {"\xF4\x90\x80\x80", 4},   // above U+10FFFF
-    };
-    for (const auto& [text, chars] : cases) {
-        EXPECT_EQ(utf8::length(text), chars) << text;
-        EXPECT_EQ(utf8::decode(text).size(), chars) << text;
-        EXPECT_EQ(utf8::encode(utf8::decode(text)), text) << text;
-    }
-    const std::string s = "a\u201cb\u201d\xFF" "c";
-    EXPECT_EQ(utf8::prefix(s, 2), "a\u201c");
-    EXPECT_EQ(utf8::slice(s, 3, 2), "\u201d\xFF");
-    EXPECT_EQ(utf8::slice(s, 9, 2), "");
-
+TEST(Utf8, OneCharacterACellAndMessagesBrokenBetweenCharacters) {
     Screen screen;
     screen.go(75, 1);
     screen.write("\u201cHi\u201d \u00e9t\u00e9");  // wraps after column 80
@@ -62,21 +44,26 @@ TEST(Utf8, EveryByteComesBackAndCharactersAreCounted) {
     for (char32_t c : utf8::decode(con.screen().line(5) + con.screen().line(6))) EXPECT_FALSE(utf8::is_stray_byte(c));
 }
 
-// The shortcuts taken for ASCII give what walking the text character by character
-// gives, on text mixing ASCII runs with curly quotes, accented letters, a four-byte
-// character, stray bytes and a sequence cut short.
+// Characters are counted (a stray byte, each byte of a sequence cut short, of an
+// overlong form and of one above U+10FFFF is one), every byte comes back, and the
+// shortcuts taken for ASCII give what walking the text character by character gives.
 TEST(Utf8, ShortcutsAgreeWithTheWalk) {
-    const std::string pieces[] = {"abcdefghij", "a", "\u00e9", "\u201c", "\xFF", "\xF0\x9F\x98\x80", "\xC3"};
+    const std::pair<std::string, size_t> counted[] = {{"\u201cHi\u201d caf\u00e9", 9}, {"\xF0\x9F\x98\x80!", 2},
+        {"a\xFF" "b", 3}, {"\xC3", 1}, {"\xC0\xAF", 2}, {"\xF4\x90\x80\x80", 4}};
+    for (const auto& [text, chars] : counted) EXPECT_EQ(utf8::decode(text).size(), chars) << text;
+    const std::string pieces[] = {"abcdefghij", "a", "\u00e9", "\u201c", "\xFF", "\xF0\x9F\x98\x80", "\xC3", "\xC0\xAF",
+                                  "\xF4\x90\x80\x80"};
     std::mt19937 gen(7);
     for (int round = 0; round < 200; ++round) {
         std::string s;
-        for (int k = static_cast<int>(gen() % 12); k > 0; --k) s += pieces[gen() % 7];
+        for (int k = static_cast<int>(gen() % 12); k > 0; --k) s += pieces[gen() % 9];
         std::vector<size_t> at{0};  // where each character starts, and the end
         std::u32string chars;
         for (size_t i = 0; i < s.size(); at.push_back(i)) chars += utf8::next(s, i);
         const size_t N = chars.size();
         EXPECT_EQ(utf8::length(s), N) << s;
         EXPECT_EQ(utf8::decode(s), chars) << s;
+        EXPECT_EQ(utf8::encode(chars), s);
         std::string back = "x";
         utf8::append(back, chars);
         EXPECT_EQ(back, "x" + s);
@@ -84,6 +71,9 @@ TEST(Utf8, ShortcutsAgreeWithTheWalk) {
             for (size_t n : {size_t{0}, size_t{1}, size_t{7}, size_t{9}, N, std::string_view::npos}) {
                 const size_t f = std::min(from, N), b = at[f], e = at[n > N - f ? N : f + n];
                 EXPECT_EQ(utf8::slice(s, from, n), s.substr(b, e - b)) << s << " " << from << " " << n;
+                if (from == 0) {
+                    EXPECT_EQ(utf8::prefix(s, n), s.substr(0, e)) << s << " " << n;
+                }
             }
     }
 }
@@ -105,26 +95,16 @@ TEST(Utf8, CurlyTextTakesTheColumnsOfPlainText) {
     for (const char OUT : {'P', 'C', 'T'}) {
         const Style s = test::golden_style(OUT);
         const std::string want = test::write_quiz(s, straight, 8, "Exemple");
-        const std::string got = test::write_quiz(s, fancy, 8, curly("Exemple"), nullptr, fancy_books);
+        const std::string got = test::write_quiz(s, fancy, 8, curly("Exemple"), fancy_books);
         EXPECT_NE(got, want) << OUT;  // the curly text is there
         EXPECT_EQ(plain(got), want) << "layout " << OUT;
     }
 
     AssemblyTables at;
-    QuizTables list;
-    list.TYP = "RnnF";
-    list.SECTOR = {0, 1, 2, 3, 4};
-    list.RLBK = {' ', 'R', 'R', 'J', 'J'};
-    const std::string long_text = "Whose \"faith\" is spoken of in the whole world, Paul's letter says?";
-    list.ALL[1] = " 1: 8\tCV\t" + long_text + "\tthe Romans'";
-    list.ALL[2] = " 1: 8\t" + long_text + "\tthe Romans'";
-    list.ALL[3] = " 1: 2\tWho's \"wise\"?\tanswer";
-    list.ALL[4] = " 1: 2\tFTVe\t" + long_text;
-    QuizTables fancy_list = list;
-    for (int p = 1; p <= 4; ++p) fancy_list.ALL[p] = curly(list.ALL[p]);
-    for (int p = 1; p <= 4; ++p) {
-        const std::string line = list_line(at, fancy_list, p);
-        EXPECT_NE(line, list_line(at, list, p)) << "position " << p;
-        EXPECT_EQ(plain(line), list_line(at, list, p)) << "position " << p;
+    for (int p = 1; p <= 8; ++p) {
+        if (straight.TYP[p - 1] == 'S') continue;  // no list line
+        const std::string line = list_line(at, fancy, p);
+        EXPECT_NE(line, list_line(at, straight, p)) << "position " << p;
+        EXPECT_EQ(plain(line), list_line(at, straight, p)) << "position " << p;
     }
 }

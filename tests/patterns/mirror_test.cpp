@@ -35,24 +35,6 @@ TEST(Mirror, WindowTakesItsLettersCountedFromPositionOne) {
     }
 }
 
-// Patterns of a window from position 6. A mirrored pattern has no specialty at
-// positions 26-30 (they take positions 5 down to 1, before the window), so those
-// come only from patterns left as dealt, and far less often than at the window's
-// first positions 6-10. Reversing the window instead would make them nearly as
-// common there as at its start.
-TEST(Mirror, LateWindowsKeepFewerSpecialtiesAtTheirEnd) {
-    EditorStyle s = generating(6, 30, 3, 3, {1, 1}, {1, 1}, {1, 1}, {0, 0});
-    Random r(4242);
-    int head = 0, tail = 0;
-    for (int q = 0; q < 2000; ++q) {
-        Patterns P;
-        std::string pat = SPECPAT(P, s, r);
-        ASSERT_EQ(count_specialties(pat), 3) << pat;
-        for (int p = 0; p < 5; ++p) head += pat[5 + p] != 'n', tail += pat[25 + p] != 'n';
-    }
-    EXPECT_LT(tail * 4, head) << "head " << head << " tail " << tail;
-}
-
 // The repeat count and the type last walked start afresh for every pattern:
 // whatever the patterns before left in them, the same draws give the same pattern.
 TEST(Specpat, RepeatCountStartsAfreshForEveryPattern) {
