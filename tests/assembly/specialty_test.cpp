@@ -23,3 +23,31 @@ TEST(Specialty, ATypeWithNoQuestionInItsSectorsAbandonsTheRun) {
     EXPECT_EQ(w.con.screen().at(5, 5).bg, RED);
     EXPECT_EQ(w.face.left(), 0u);
 }
+
+// The FTV kind spread: against the kinds last taken (b, then c, then d, as every run
+// starts), a candidate of each kind is turned down this many times before one is
+// taken; the kind taken then heads the history.
+TEST(Specialty, AnFtvKindJustTakenWaitsItsTurn) {
+    const struct {
+        char kind;
+        int rejected;
+    } rows[] = {{'b', 29}, {'c', 14}, {'d', 4}, {'e', 0}};
+    for (const auto& row : rows) {
+        World w(3, 2);
+        std::vector<std::string> ftv(2, " 1: 1\tFTV\tbefore\tx");
+        for (int s = 1; s <= 3; ++s) {
+            w.sectors.FPS[s] = 2;
+            w.bank.FTYPE[s] = {' ', row.kind, row.kind};
+            for (int k = 1; k <= 2; ++k) ftv.push_back(" 1: 1\tFTV\tverse " + std::to_string(s) + "\tx");
+        }
+        w.F4 = QuestionFile("FTV.00A", ftv);
+        w.prepare();
+        w.at.FLAG.fill(1);
+        Assembly a = w.assembly();
+        a.quiz.Q2 = 1;
+        CHOOSEFIN(a, 1);
+        // A candidate taken after 29 refusals leaves the count past 29.
+        EXPECT_EQ(std::min(w.at.FTC, 29), row.rejected) << row.kind;
+        EXPECT_EQ(std::string({w.at.FTC2, w.at.FTC3, w.at.FTC4}), std::string({row.kind, 'b', 'c'}));
+    }
+}
