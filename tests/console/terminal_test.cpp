@@ -84,8 +84,6 @@ TEST(TerminalColours, ScreenColoursMapToCursesColours) {
         {BROWN, GREEN, {COLOR_YELLOW, COLOR_GREEN}, {COLOR_YELLOW, COLOR_GREEN}, {0, 0, false, true}},
         {MAGENTA, LIGHTGRAY, {COLOR_MAGENTA, COLOR_WHITE}, {COLOR_MAGENTA, COLOR_WHITE}, {0, 0, false, true}},
         {DARKGRAY, LIGHTBLUE, {COLOR_BLACK + 8, COLOR_BLUE + 8}, {COLOR_BLACK, COLOR_BLUE, true}, {0, 0, false, true}},
-        {LIGHTCYAN, LIGHTGREEN, {COLOR_CYAN + 8, COLOR_GREEN + 8}, {COLOR_CYAN, COLOR_GREEN, true}, {0, 0, false, true}},
-        {LIGHTMAGENTA, BLUE, {COLOR_MAGENTA + 8, COLOR_BLUE}, {COLOR_MAGENTA, COLOR_BLUE, true}, {}},
     };
     for (const auto& r : rows) {
         EXPECT_EQ(cell_colours(r.fg, r.bg, Palette::Sixteen), r.sixteen) << r.fg << " on " << r.bg;
