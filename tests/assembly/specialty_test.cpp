@@ -28,26 +28,17 @@ TEST(Specialty, ATypeWithNoQuestionInItsSectorsAbandonsTheRun) {
 // starts), a candidate of each kind is turned down this many times before one is
 // taken; the kind taken then heads the history.
 TEST(Specialty, AnFtvKindJustTakenWaitsItsTurn) {
-    const struct {
-        char kind;
-        int rejected;
-    } rows[] = {{'b', 29}, {'c', 14}, {'d', 4}, {'e', 0}};
-    for (const auto& row : rows) {
-        World w(3, 2);
-        std::vector<std::string> ftv(2, " 1: 1\tFTV\tbefore\tx");
-        for (int s = 1; s <= 3; ++s) {
-            w.sectors.FPS[s] = 2;
-            w.bank.FTYPE[s] = {' ', row.kind, row.kind};
-            for (int k = 1; k <= 2; ++k) ftv.push_back(" 1: 1\tFTV\tverse " + std::to_string(s) + "\tx");
-        }
-        w.F4 = QuestionFile("FTV.00A", ftv);
+    for (auto [kind, rejected] : {std::pair{'b', 29}, {'c', 14}, {'d', 4}, {'e', 0}}) {
+        World w(3, 2);  // 2 FTV questions in each sector, all of one kind
+        for (int s = 1; s <= 3; ++s) w.sectors.FPS[s] = 2, w.bank.FTYPE[s] = {' ', kind, kind};
+        w.F4 = QuestionFile("FTV.00A", std::vector<std::string>(8, " 1: 1\tFTV\tverse\tx"));
         w.prepare();
         w.at.FLAG.fill(1);
         Assembly a = w.assembly();
         a.quiz.Q2 = 1;
         CHOOSEFIN(a, 1);
         // A candidate taken after 29 refusals leaves the count past 29.
-        EXPECT_EQ(std::min(w.at.FTC, 29), row.rejected) << row.kind;
-        EXPECT_EQ(std::string({w.at.FTC2, w.at.FTC3, w.at.FTC4}), std::string({row.kind, 'b', 'c'}));
+        EXPECT_EQ(std::min(w.at.FTC, 29), rejected) << kind;
+        EXPECT_EQ(std::string({w.at.FTC2, w.at.FTC3, w.at.FTC4}), std::string({kind, 'b', 'c'}));
     }
 }

@@ -20,6 +20,7 @@ TEST(Chapsec, TheWorkedExamplesOfTheCut) {
          {{1, 1, 1, 15, 15}, {1, 16, 1, 30, 15}, {1, 31, 2, 13, 15}, {2, 14, 2, 28, 15},
           {2, 29, 3, 14, 15}, {3, 15, 3, 31, 17}}},
         {8, 30, 8, 39, {2}, {{8, 30, 8, 39, 10}, {8, 40, 8, 39, 0}}},
+        {1, 1, 2, 29, {1, 2}, {{1, 1, 1, 32, 32}, {2, 1, 2, 14, 14}, {2, 15, 2, 29, 15}}},
     };
     for (const auto& row : rows) {
         Material m(row.bchap, row.bver, row.echap, row.ever, static_cast<int>(row.sectors.size()));
