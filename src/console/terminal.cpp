@@ -131,8 +131,11 @@ TerminalFace::TerminalFace(bool colour) {
         } else {
             for (int bg = 0; bg < 8; ++bg)
                 for (int fg = 0; fg < 8; ++fg)
-                    if (fg != bg && bg * 8 + fg < COLOR_PAIRS) {
-                        const CellColours c = cell_colours(fg, bg, Palette::Eight);
+                    if (bg * 8 + fg > 0 && bg * 8 + fg < COLOR_PAIRS) {
+                        // Bright text shares the pair of its dark colour (drawn bold), so
+                        // light blue on blue needs blue on blue: each pair is set up from
+                        // its bright text.
+                        const CellColours c = cell_colours(fg + 8, bg, Palette::Eight);
                         init_pair(static_cast<short>(bg * 8 + fg), c.fg, c.bg);
                     }
         }

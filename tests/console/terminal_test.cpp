@@ -83,6 +83,7 @@ TEST(TerminalColours, ScreenColoursMapToCursesColours) {
         {BLACK, CYAN, {COLOR_BLACK, COLOR_CYAN}, {COLOR_BLACK, COLOR_CYAN}, {0, 0, false, true}},
         {BROWN, GREEN, {COLOR_YELLOW, COLOR_GREEN}, {COLOR_YELLOW, COLOR_GREEN}, {0, 0, false, true}},
         {MAGENTA, LIGHTGRAY, {COLOR_MAGENTA, COLOR_WHITE}, {COLOR_MAGENTA, COLOR_WHITE}, {0, 0, false, true}},
+        {LIGHTBLUE, BLUE, {COLOR_BLUE + 8, COLOR_BLUE}, {COLOR_BLUE, COLOR_BLUE, true}, {}},
         {DARKGRAY, LIGHTBLUE, {COLOR_BLACK + 8, COLOR_BLUE + 8}, {COLOR_BLACK, COLOR_BLUE, true}, {0, 0, false, true}},
     };
     for (const auto& r : rows) {
