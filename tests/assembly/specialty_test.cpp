@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "assembly/run_screens.h"
 #include "world.h"
 
 using namespace tv;
@@ -40,5 +41,32 @@ TEST(Specialty, AnFtvKindJustTakenWaitsItsTurn) {
         // A candidate taken after 29 refusals leaves the count past 29.
         EXPECT_EQ(std::min(w.at.FTC, 29), rejected) << kind;
         EXPECT_EQ(std::string({w.at.FTC2, w.at.FTC3, w.at.FTC4}), std::string({kind, 'b', 'c'}));
+    }
+}
+
+// Used-up FTV questions repeat, wherever they lie: here the only one is in the last sector.
+TEST(Specialty, TheLastSectorsUsedUpQuestionRepeats) {
+    World w(3, 2);
+    w.sectors.FPS[3] = 1, w.bank.FTYPE[3] = {' ', 'e'};
+    w.F4 = QuestionFile("FTV.00A", std::vector<std::string>(3, " 1: 1\tFTV\tverse\tx"));
+    w.prepare();
+    w.at.FLAG.fill(1);
+    w.at.FINISH[3][1] = false;
+    Assembly a = w.assembly();
+    a.quiz.Q2 = 1;
+    CHOOSEFIN(a, 1);
+    EXPECT_EQ(w.quiz.SECTOR[1], 3);
+    EXPECT_EQ(w.log_lines(), std::vector<std::string>{"FTV Repeats begin quiz 1"});
+}
+
+// The approval menu starts on its top line (automatic: mode 2); Up and Down wrap.
+TEST(ApprovalMenu, UpAndDownWrapOverItsTwoLines) {
+    constexpr int UP = key::EXT + key::UP, DOWN = key::EXT + key::DOWN, RET = key::ENTER;
+    const std::pair<std::vector<int>, int> rows[] = {
+        {{RET}, 2}, {{DOWN, RET}, 1}, {{DOWN, DOWN, RET}, 2}, {{UP, RET}, 1}, {{UP, UP, RET}, 2}};
+    for (const auto& [keys, mode] : rows) {
+        ScriptFace face(keys);
+        Console con(face);
+        EXPECT_EQ(approval_menu(con), mode);
     }
 }
