@@ -44,19 +44,22 @@ TEST(Specialty, AnFtvKindJustTakenWaitsItsTurn) {
     }
 }
 
-// Used-up FTV questions repeat, wherever they lie: here the only one is in the last sector.
-TEST(Specialty, TheLastSectorsUsedUpQuestionRepeats) {
+// Used-up FTV questions repeat, wherever they lie: here the only one is in the last
+// sector, which the quiz has used already, so that its sectors repeat too.
+TEST(Specialty, TheLastSectorsUsedUpQuestionRepeatsAndSoDoSectors) {
     World w(3, 2);
     w.sectors.FPS[3] = 1, w.bank.FTYPE[3] = {' ', 'e'};
     w.F4 = QuestionFile("FTV.00A", std::vector<std::string>(3, " 1: 1\tFTV\tverse\tx"));
     w.prepare();
     w.at.FLAG.fill(1);
     w.at.FINISH[3][1] = false;
+    w.at.FLAG[3] = 0;
     Assembly a = w.assembly();
     a.quiz.Q2 = 1;
     CHOOSEFIN(a, 1);
     EXPECT_EQ(w.quiz.SECTOR[1], 3);
-    EXPECT_EQ(w.log_lines(), std::vector<std::string>{"FTV Repeats begin quiz 1"});
+    EXPECT_EQ(w.log_lines(), (std::vector<std::string>{"FTV Repeats begin quiz 1",
+                                                        "Sectors or Questions repeated in quiz 1"}));
 }
 
 // The approval menu starts on its top line (automatic: mode 2); Up and Down wrap.
