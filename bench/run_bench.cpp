@@ -198,8 +198,8 @@ int profile_case(const std::string& name, char layout, int times) {
 
 int main(int argc, char** argv) {
     if (argc == 4) return profile_case(argv[1], argv[2][0], std::atoi(argv[3]));
-    std::printf("%-6s %-6s %10s %10s %10s %8s %10s %6s\n", "bank", "layout", "run ms", "floor ms",
-                "bytes", "ratio", "peak KiB", "spec/q");
+    std::printf("%-6s %-6s %10s %10s %10s %8s %10s %13s\n", "bank", "layout", "run ms", "floor ms",
+                "bytes", "ratio", "peak KiB", "specials/quiz");
     const std::pair<const char*, int> banks[] = {{"demo", 1}, {"large", 10}};
     for (auto [name, times] : banks)
         for (char layout : {'P', 'C', 'T'}) {
@@ -212,7 +212,7 @@ int main(int argc, char** argv) {
                 if (round == 0 || r.floor_ms < best.floor_ms) best.floor_ms = r.floor_ms;
             }
             double ratio = best.floor_ms > 0 ? best.run_ms / best.floor_ms : 0;
-            std::printf("%-6s %-6c %10.1f %10.2f %10ld %8.1f %10ld %6.2f\n", name, layout, best.run_ms,
+            std::printf("%-6s %-6c %10.1f %10.2f %10ld %8.1f %10ld %13.2f\n", name, layout, best.run_ms,
                         best.floor_ms, best.bytes, ratio, best.peak_kb, best.specialties);
         }
     return 0;
