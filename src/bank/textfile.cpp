@@ -243,9 +243,13 @@ void TextWriter::write(std::string_view s) {
     if (!s.empty() && std::fwrite(s.data(), 1, s.size(), file_) != s.size()) fail("write");
 }
 
+// One write of the line and its end: lines are what the writers write most.
 void TextWriter::writeln(std::string_view s) {
-    write(s);
-    write("\n");
+    if (!file_) throw IoError("write", name_, "the file is not open");
+    if (const int err = injected(FileFaults::Op::write)) fail("write", err);
+    errno = 0;
+    if (!s.empty() && std::fwrite(s.data(), 1, s.size(), file_) != s.size()) fail("write");
+    if (std::fputc('\n', file_) == EOF) fail("write");
 }
 
 void TextWriter::close() {
