@@ -34,7 +34,9 @@ extern "C" void on_stop_signal(int sig) {
 constexpr short CURSES_COLOUR[8] = {COLOR_BLACK, COLOR_BLUE,    COLOR_GREEN,  COLOR_CYAN,
                                     COLOR_RED,   COLOR_MAGENTA, COLOR_YELLOW, COLOR_WHITE};
 
-int decode(int ch) {
+}  // namespace
+
+int decode_key(int ch) {
     switch (ch) {
     case KEY_UP: return key::EXT + key::UP;
     case KEY_DOWN: return key::EXT + key::DOWN;
@@ -55,6 +57,20 @@ int decode(int ch) {
     if (ch > 0 && ch <= 255) return ch;
     return -1;  // other curses keys play no part
 }
+
+CellColours cell_colours(int fg, int bg, Palette palette) {
+    // Without colours every background but the screen's own blue (or black) is a
+    // highlight.
+    if (palette == Palette::None) return {0, 0, false, bg != BLUE && bg != BLACK};
+    if (fg == bg) fg ^= 1;  // the cell is drawn as a blank, in a pair that exists
+    auto curses = [](int c) { return static_cast<short>(CURSES_COLOUR[c & 7]); };
+    if (palette == Palette::Sixteen)
+        return {static_cast<short>(curses(fg) + (fg & 8)), static_cast<short>(curses(bg) + (bg & 8)),
+                false, false};
+    return {curses(fg), curses(bg), (fg & 8) != 0, false};
+}
+
+namespace {
 
 // How standard input has ended (POLLHUP: the terminal hung up; POLLERR, POLLNVAL:
 // the descriptor is gone), 0 while it has not. A key wait that sees this would
@@ -108,15 +124,20 @@ TerminalFace::TerminalFace(bool colour) {
         if (sixteen_) {
             for (int bg = 0; bg < 16; ++bg)
                 for (int fg = 0; fg < 16; ++fg)
-                    if (fg != bg)
-                    init_pair(static_cast<short>(bg * 16 + fg),
-                              static_cast<short>(CURSES_COLOUR[fg & 7] + (fg & 8)),
-                              static_cast<short>(CURSES_COLOUR[bg & 7] + (bg & 8)));
+                    if (fg != bg) {
+                        const CellColours c = cell_colours(fg, bg, Palette::Sixteen);
+                        init_pair(static_cast<short>(bg * 16 + fg), c.fg, c.bg);
+                    }
         } else {
             for (int bg = 0; bg < 8; ++bg)
                 for (int fg = 0; fg < 8; ++fg)
-                    if (bg * 8 + fg > 0 && bg * 8 + fg < COLOR_PAIRS)
-                        init_pair(static_cast<short>(bg * 8 + fg), CURSES_COLOUR[fg], CURSES_COLOUR[bg]);
+                    if (bg * 8 + fg > 0 && bg * 8 + fg < COLOR_PAIRS) {
+                        // Bright text shares the pair of its dark colour (drawn bold), so
+                        // light blue on blue needs blue on blue: each pair is set up from
+                        // its bright text.
+                        const CellColours c = cell_colours(fg + 8, bg, Palette::Eight);
+                        init_pair(static_cast<short>(bg * 8 + fg), c.fg, c.bg);
+                    }
         }
     }
 }
@@ -138,14 +159,12 @@ void TerminalFace::restore() {
 }
 
 int TerminalFace::attribute(int fg, int bg) const {
-    // Without colours every background but the screen's own blue (or black) is a
-    // highlight, shown in reverse video.
-    if (!colour_) return (bg != BLUE && bg != BLACK) ? A_REVERSE : A_NORMAL;
-    if (fg == bg) fg ^= 1;  // the cell is drawn as a blank
-    if (sixteen_) return COLOR_PAIR(bg * 16 + fg);
-    int attr = COLOR_PAIR((bg & 7) * 8 + (fg & 7));
-    if (fg & 8) attr |= A_BOLD;
-    return attr;
+    const Palette palette = !colour_ ? Palette::None : sixteen_ ? Palette::Sixteen : Palette::Eight;
+    const CellColours c = cell_colours(fg, bg, palette);
+    if (palette == Palette::None) return c.reverse ? A_REVERSE : A_NORMAL;
+    if (fg == bg) fg ^= 1;  // the pair that cell_colours chose
+    const int attr = COLOR_PAIR(sixteen_ ? bg * 16 + fg : (bg & 7) * 8 + (fg & 7));
+    return c.bold ? attr | A_BOLD : attr;
 }
 
 bool TerminalFace::too_small() { return LINES < MIN_ROWS || COLS < MIN_COLS; }
@@ -285,7 +304,7 @@ int TerminalFace::next_key(const Screen& screen, bool wait) {
             continue;
         }
         if (too_small()) continue;  // keys do nothing while the notice is shown
-        int k = decode(ch);
+        int k = decode_key(ch);
         if (k < 0) continue;
         if (!wait) pushed_back_ = k;
         return k;

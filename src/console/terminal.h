@@ -35,6 +35,22 @@ std::string terminal_unusable(const char* term);
 // lines of at most `cols` characters so that a narrow terminal shows it whole.
 std::vector<std::string> size_notice(int cols, int rows);
 
+// The key a curses key code stands for, as a Face reports it (key::EXT + scan code
+// for an extended key); -1 for a key that plays no part.
+int decode_key(int curses_key);
+
+// How the colours of a cell (0-15, the screen model's) are drawn. With 16 colours each
+// has a curses colour of its own; with 8 a bright text colour is its dark one in bold
+// and a bright background its dark one; without colours only a highlight shows, in
+// reverse video.
+enum class Palette { None, Eight, Sixteen };
+struct CellColours {
+    short fg = 0, bg = 0;  // curses colour numbers
+    bool bold = false, reverse = false;
+    bool operator==(const CellColours&) const = default;
+};
+CellColours cell_colours(int fg, int bg, Palette palette);
+
 class TerminalFace : public Face {
 public:
     // Takes over the terminal (curses mode, signal handlers). Without `colour` (the

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "assembly/run_screens.h"
 #include "world.h"
 
 using namespace tv;
@@ -22,4 +23,52 @@ TEST(Specialty, ATypeWithNoQuestionInItsSectorsAbandonsTheRun) {
     EXPECT_EQ(w.con.screen().line(5), "    No CV Ref questions in the sectors of this run. Press Return");
     EXPECT_EQ(w.con.screen().at(5, 5).bg, RED);
     EXPECT_EQ(w.face.left(), 0u);
+}
+
+// The FTV kind spread: against the kinds last taken (b, then c, then d, as every run
+// starts), a candidate of each kind is turned down this many times before one is
+// taken; the kind taken then heads the history.
+TEST(Specialty, AnFtvKindJustTakenWaitsItsTurn) {
+    for (auto [kind, rejected] : {std::pair{'b', 29}, {'c', 14}, {'d', 4}, {'e', 0}}) {
+        World w(3, 2);  // 2 FTV questions in each sector, all of one kind
+        for (int s = 1; s <= 3; ++s) w.sectors.FPS[s] = 2, w.bank.FTYPE[s] = {' ', kind, kind};
+        w.F4 = QuestionFile("FTV.00A", std::vector<std::string>(8, " 1: 1\tFTV\tverse\tx"));
+        w.prepare();
+        w.at.FLAG.fill(1);
+        Assembly a = w.assembly();
+        a.quiz.Q2 = 1;
+        CHOOSEFIN(a, 1);
+        // A candidate taken after 29 refusals leaves the count past 29.
+        EXPECT_EQ(std::min(w.at.FTC, 29), rejected) << kind;
+        EXPECT_EQ(std::string({w.at.FTC2, w.at.FTC3, w.at.FTC4}), std::string({kind, 'b', 'c'}));
+    }
+}
+
+// Used-up FTV questions repeat, wherever they lie: here the only one is in the last
+// sector, which the quiz has used already, so that its sectors repeat too.
+TEST(Specialty, TheLastSectorsUsedUpQuestionRepeatsAndSoDoSectors) {
+    World w(3, 2);
+    w.sectors.FPS[3] = 1, w.bank.FTYPE[3] = {' ', 'e'};
+    w.F4 = QuestionFile("FTV.00A", std::vector<std::string>(3, " 1: 1\tFTV\tverse\tx"));
+    w.prepare();
+    w.at.FLAG.fill(1);
+    w.at.FINISH[3][1] = false;
+    w.at.FLAG[3] = 0;
+    Assembly a = w.assembly();
+    a.quiz.Q2 = 1;
+    CHOOSEFIN(a, 1);
+    EXPECT_EQ(w.quiz.SECTOR[1], 3);
+    EXPECT_EQ(w.log_text(), "FTV Repeats begin quiz 1\nSectors or Questions repeated in quiz 1\n");
+}
+
+// The approval menu starts on its top line (automatic: mode 2); Up and Down wrap.
+TEST(ApprovalMenu, UpAndDownWrapOverItsTwoLines) {
+    constexpr int UP = key::EXT + key::UP, DOWN = key::EXT + key::DOWN, RET = key::ENTER;
+    const std::pair<std::vector<int>, int> rows[] = {
+        {{RET}, 2}, {{DOWN, RET}, 1}, {{DOWN, DOWN, RET}, 2}, {{UP, RET}, 1}, {{UP, UP, RET}, 2}};
+    for (const auto& [keys, mode] : rows) {
+        ScriptFace face(keys);
+        Console con(face);
+        EXPECT_EQ(approval_menu(con), mode);
+    }
 }

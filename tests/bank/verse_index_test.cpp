@@ -68,6 +68,7 @@ TEST(BuildIndex, LinesOutsideTheFormatAreReportedWithFileAndLine) {
         {"RJ.A", ok + "22  1\tq\n", "cannot index \"RJ.A\" (line 2): chapter 22 is outside 1-21"},
         {"FTV.58", ok + ok + " 2 30\tq\n", "cannot index \"FTV.58\" (line 3): Romans 2 has 29 verses"},
         {"cv.b", ok + " 2 5x\tq\n", "cannot index \"cv.b\" (line 2): the verse field \"5x\" is not a number"},
+        {"cv.b", ok + " 2 123\tq\n", "cannot index \"cv.b\" (line 2): the verse field \"123\" is wider than columns 4-5"},
         {"cv.b", ok + " 2\n", "cannot index \"cv.b\" (line 2): the line has no verse number"},
         {"RJ.A", ok + "12", "cannot index \"RJ.A\" (line 2): the line has no verse number"},
         {"co.b", ok + "\n" + ok, "cannot index \"co.b\" (line 2): the line is empty"},

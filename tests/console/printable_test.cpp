@@ -38,10 +38,17 @@ TEST(SystemPrinter, OnlyAnExecutableLpOnThePathCounts) {
     test::TempDir dir;
     for (const char* d : {"plain", "folder/lp", "runs"}) fs::create_directories(dir.path() / d);
     dir.write("plain/lp", "#!/bin/sh\n");
-    dir.write("runs/lp", "#!/bin/sh\n");
+    dir.write("runs/lp", "#!/bin/sh\ncat > \"$(dirname \"$0\")/printed\"\n");
     fs::permissions(dir.path() / "runs/lp", fs::perms::owner_exec, fs::perm_options::add);
     const std::string root = dir.path().string();
     EXPECT_EQ(SystemPrinter::find_lp(root + "/plain::" + root + "/folder:" + root + "/runs"), root + "/runs/lp");
     EXPECT_FALSE(SystemPrinter(root + "/plain:" + root + "/folder").has_printer());
-    EXPECT_TRUE(SystemPrinter(root + "/runs").has_printer());
+    SystemPrinter lp(root + "/runs");
+    ASSERT_TRUE(lp.has_printer());
+    // A copy the printer takes whole goes to it alone.
+    lp.begin_job(root + "/copies.txt");
+    lp.print_line("Quiz 1");
+    EXPECT_EQ(lp.end_job(), "");
+    EXPECT_EQ(dir.read("runs/printed"), "Quiz 1\n");
+    EXPECT_FALSE(dir.exists("copies.txt"));
 }

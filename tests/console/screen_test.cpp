@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "console/console.h"
 #include "console/screen.h"
@@ -59,4 +61,25 @@ TEST(Console, ClrClearsRowsTwoToTwentyFourInBlue) {
         EXPECT_EQ(con.screen().at(80, row).bg, work ? tv::BLUE : tv::BLACK) << row;
     }
     EXPECT_EQ(std::pair(con.screen().col(), con.screen().row()), std::pair(1, 3));
+}
+
+// A typed line: Backspace (either code) takes back a character, on the screen too;
+// extended keys and control characters play no part; every other byte is text, up
+// to the longest line.
+TEST(Console, ReadLineKeepsTypedCharactersOnly) {
+    using namespace tv::key;
+    const std::pair<std::vector<int>, std::string> rows[] = {
+        {{'a', 'b', BACKSPACE, 'c', ENTER}, "ac"},
+        {{BACKSPACE, 'a', 'b', 127, 127, 'd', '\n'}, "d"},
+        {{'x', EXT + LEFT, 1, ESC, 0xFF, ENTER}, "x\xff"},
+        {{'1', '2', '3', '4', '5', '6', '7', ENTER}, "123456"},
+    };
+    for (const auto& [keys, line] : rows) {
+        tv::ScriptFace face(keys);
+        tv::Console con(face);
+        EXPECT_EQ(con.read_line(6), line);
+        if (line.back() != '\xff') {
+            EXPECT_EQ(con.screen().line(1), line);
+        }
+    }
 }

@@ -84,6 +84,8 @@ TEST(CommandLine, InstalledFilesAreFoundBesideTheProgramFirst) {
               installed.root.path());
     EXPECT_EQ(find_share_dir(share_candidates("/nowhere/bin", "..", "/nowhere", source.root.path())),
               source.root.path());
+    EXPECT_EQ(find_share_dir(share_candidates("/nowhere/bin", "..", installed.root.path(), "/nowhere")),
+              installed.root.path());
 
     // Nowhere to copy from: the places looked in are named.
     std::ostringstream out, err;

@@ -85,6 +85,15 @@ TEST(Checks, EachCheckFailingAloneIsShownUntilReturnAndSendsTheCursorToItsField)
     }
 }
 
+// Pct Prim FTV moves to the nearest allowed value: 57-60, 68-70, 78-80, 88-90, 97-100.
+TEST(FormValues, PctPrimFtvTakesOnlyTheValuesOfItsFiles) {
+    const std::pair<int, int> typed_kept[] = {
+        {0, 59}, {56, 59}, {57, 57}, {60, 60}, {61, 69}, {67, 69}, {68, 68}, {70, 70}, {71, 79}, {77, 79},
+        {78, 78}, {80, 80}, {81, 89}, {87, 89}, {88, 88}, {90, 90}, {91, 99}, {96, 99}, {97, 97}, {100, 100},
+        {101, 100}};
+    for (auto [typed, kept] : typed_kept) EXPECT_EQ(PRIM(typed), kept) << typed;
+}
+
 TEST(ChapterRules, LevelLBeginBookKeyMovesToAnAllowedChapterAtVerseOne) {
     const std::tuple<int, int, int> cases[] = {
         // chapter before, chapter after, verse after (verse before is 9)

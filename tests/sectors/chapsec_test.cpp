@@ -6,16 +6,30 @@
 using namespace tv;
 using namespace tv::test;
 
-TEST(Chapsec, ASectorReachingPastTheEndOfTheMaterialCountsOnlyTheMaterial) {
-    // 8:30-8:39 in 2 sectors: L = 39 div 2 makes sector 1 run to 8:48; the
-    // questions of chapter 9 do not count.
-    Material m(8, 30, 8, 39, 2);
-    m.chapters(8, 9, 1);
-    m.t.CS[8] = 2;
-    m.done();
-    cut_chapters(m.style, m.season, m.t);
-    count_chapter_sectors(m.files(), COUNT_FILE, m.style, m.season, m.t);
-    EXPECT_EQ(spans(m.t), (std::vector<Span>{{8, 30, 8, 39, 10}, {8, 40, 8, 39, 0}}));
+// The worked examples of chapter cutting (docs/how-it-works.md 5.4), one question a
+// verse so that each sector counts its verses. 8:30-8:39 in 2 sectors: L = 39 div 2
+// makes sector 1 run to 8:48, but the questions of chapter 9 do not count.
+TEST(Chapsec, TheWorkedExamplesOfTheCut) {
+    const struct {
+        int bchap, bver, echap, ever;
+        std::vector<int> counts;  // per chapter from the first
+        std::vector<Span> sectors;
+    } rows[] = {
+        {1, 10, 2, 29, {2, 1}, {{1, 10, 1, 20, 11}, {1, 21, 1, 32, 12}, {2, 1, 2, 29, 29}}},
+        {1, 1, 3, 31, {0, 0, 6},
+         {{1, 1, 1, 15, 15}, {1, 16, 1, 30, 15}, {1, 31, 2, 13, 15}, {2, 14, 2, 28, 15},
+          {2, 29, 3, 14, 15}, {3, 15, 3, 31, 17}}},
+        {8, 30, 8, 39, {2}, {{8, 30, 8, 39, 10}, {8, 40, 8, 39, 0}}},
+        {1, 1, 2, 29, {1, 2}, {{1, 1, 1, 32, 32}, {2, 1, 2, 14, 14}, {2, 15, 2, 29, 15}}},
+    };
+    for (const auto& row : rows) {
+        Material m(row.bchap, row.bver, row.echap, row.ever, static_cast<int>(row.sectors.size()));
+        m.chapters(row.bchap, row.echap + 1, 1).done();
+        for (size_t i = 0; i < row.counts.size(); ++i) m.t.CS[row.bchap + static_cast<int>(i)] = row.counts[i];
+        cut_chapters(m.style, m.season, m.t);
+        count_chapter_sectors(m.files(), COUNT_FILE, m.style, m.season, m.t);
+        EXPECT_EQ(spans(m.t), row.sectors);
+    }
 }
 
 // Level L leaves 7 out of the list but not 4 (before its chapters); a label is 3 characters.

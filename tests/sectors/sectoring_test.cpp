@@ -50,6 +50,7 @@ TEST(PlannedSizes, WorkedExamples) {
     // 100 in 30: one question more at 1, 4, ..., 25; the last sector takes the rest.
     // 239 in 30: one more everywhere but at 1, 8, 15, 22 (step 7); the last gets 11.
     // 62 in 30: a share below 0.125 adds nothing.
+    // 39 in 10: one more to 1-9 but at 1 and 8, the bound itself; the last gets 5.
     std::vector<int> hundred(30, 3), big(30, 8), small(30, 2);
     for (int s : {1, 4, 7, 10, 13, 16, 19, 22, 25}) hundred[s - 1] = 4;
     for (int s : {1, 8, 15, 22}) big[s - 1] = 7;
@@ -58,6 +59,7 @@ TEST(PlannedSizes, WorkedExamples) {
     EXPECT_EQ(planned(100, 30), hundred);
     EXPECT_EQ(planned(239, 30), big);
     EXPECT_EQ(planned(62, 30), small);
+    EXPECT_EQ(planned(39, 10), (std::vector<int>{3, 4, 4, 4, 4, 4, 4, 3, 4, 5}));
 }
 
 TEST(ByVerse, AChapterEndsAfterItsLastVerseNotAfterFiveEmptyVerses) {
