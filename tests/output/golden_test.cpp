@@ -42,9 +42,9 @@ using namespace tv;
 
 TEST(GoldenPacket, EveryKindOfPositionInEachLayout) {
     for (const Layout& layout : layouts()) {
-        const std::string file = std::string(layout.name) + ".qui";
-        SCOPED_TRACE(file);
-        test::expect_golden(test::write_quiz(test::golden_style(layout.letter), test::golden_quiz(), 8), file);
+        SCOPED_TRACE(layout.name);
+        test::expect_golden(test::write_quiz(test::golden_style(layout.letter), test::golden_quiz(), 8),
+                            std::string(layout.name) + ".qui");
     }
     // A letter of no layout is refused, naming the style file, rather than taken for one.
     EXPECT_EQ(test::error_of([] { test::write_quiz(test::golden_style('X'), test::golden_quiz(), 8); }),
