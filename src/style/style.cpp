@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "style/layouts.h"
+
 namespace tv {
 
 namespace {
@@ -176,7 +178,7 @@ std::vector<SettingProblem> settings_out_of_range(const Style& s, const Season& 
                &Style::BCHAP),
         P{name_ok ? "" : "Name of Output File \"" + s.NAME4 + "\" must be letters and digits",
           nullptr, nullptr, true},
-        letter(letter_problem("Output (p/c/t)", s.OUT, "PCT"), &Style::OUT),
+        letter(letter_problem(layout_label(), s.OUT, layout_letters()), &Style::OUT),
         number(range_problem("Number of Questions per pack", s.QMAX, 2, 30), &Style::QMAX),
         letter(letter_problem("Reg (a/b/c)", s.REGLST, "ABC"), &Style::REGLST),
         letter(letter_problem("Reindex (y/n)", s.INDX, "YN"), &Style::INDX),
