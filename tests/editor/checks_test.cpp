@@ -46,6 +46,8 @@ const struct {
          s.BBK = " R", s.ADDB = 0, s.BCHAP = 5, s.BVER = 10;
          s.EBK = " R", s.ADDE = 0, s.ECHAP = 5, s.EVER = 9;
      }, Field::BeginChapter, "begins at R 5:10, after its end at R 5:9"},
+    {0, [](EditorStyle& s) { s.BBK = s.EBK = " R", s.ADDB = s.ADDE = 0, s.BCHAP = s.ECHAP = 5, s.BVER = s.EVER = 10; },
+     Field::None, ""},
     // A full window that ends the quiz: the deck's extra card may fall past it; not
     // when it lands inside the quiz, nor past position 30 (that pattern is drawn again).
     {10, [](EditorStyle& s) { s.QMAX = s.SPLATE = 14, s.SPEARLY = 10, s.SPMIN = s.SPMAX = s.FMIN = s.FMAX = 5, s.RMIN = s.RMAX = s.OMIN = s.OMAX = 0; },

@@ -1,4 +1,6 @@
 // The page layout's SIT line without a quotation mark.
+#include <array>
+
 #include "packet_fixture.h"
 
 using namespace tv;
@@ -19,4 +21,21 @@ TEST(PageLayout, SitWithoutQuotationMark) {
         EXPECT_EQ(lines[6].substr(72), " 1: 1");
         EXPECT_EQ(lines[7], "\f");
     }
+}
+
+// The title line ends with its quiz number in column 78 whatever the chapters and verses
+// (one digit or two, in either book) and the length of the style name.
+TEST(PageLayout, TitleLineEndsInColumn78) {
+    const std::array<int, 4> ranges[] = {{1, 5, 18, 26}, {10, 10, 9, 9}, {9, 9, 10, 10}, {16, 1, 21, 18}};
+    for (const auto& [bc, bv, ec, ev] : ranges)
+        for (const std::string name : {"Example", "Even"}) {
+            QuizTables q;
+            q.Q2 = 4;
+            test::put(q, 1, 'S', 'R', " 1: 1\tName the apostle");
+            Style s = test::golden_style('P');
+            s.BCHAP = bc, s.BVER = bv, s.ECHAP = ec, s.EVER = ev;
+            const std::string title = test::lines_of(test::write_quiz(s, q, 1, name)).at(0);
+            EXPECT_EQ(title.size(), 78u) << title;
+            EXPECT_EQ(title.substr(title.size() - 14), " Quiz Number 4") << title;
+        }
 }
