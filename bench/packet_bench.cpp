@@ -81,8 +81,8 @@ int main() {
     std::printf("packet of %d quizzes x %d positions, best of %d rounds\n", QUIZZES, POSITIONS, ROUNDS);
     std::printf("%-6s %10s %12s %14s %12s %7s\n", "layout", "bytes", "total ms", "us per quiz",
                 "floor ms", "ratio");
-    for (auto [OUT, name] : {std::pair{'P', "page"}, {'C', "card"}, {'T', "tab"}}) {
-        settings.OUT = OUT;
+    for (const tv::Layout& layout : tv::layouts()) {
+        settings.OUT = layout.letter;
         double best = 1e18, floor = 1e18;
         std::string written;
         for (int round = 0; round < ROUNDS; ++round) {
@@ -108,7 +108,7 @@ int main() {
             }
             floor = std::min(floor, std::chrono::duration<double, std::milli>(Clock::now() - t1).count());
         }
-        std::printf("%-6s %10zu %12.3f %14.2f %12.3f %7.1f\n", name, written.size(), best,
+        std::printf("%-6s %10zu %12.3f %14.2f %12.3f %7.1f\n", layout.name, written.size(), best,
                     best * 1000.0 / QUIZZES, floor, best / floor);
     }
     fs::remove_all(dir);

@@ -22,6 +22,7 @@
 #include "console/printer.h"
 #include "console/random.h"
 #include "driver/cycle.h"
+#include "output/packet.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -229,7 +230,8 @@ int main(int argc, char** argv) {
                 "ratio", "flushed ms", "ratio", "bytes", "peak KiB", "specials/quiz");
     const std::pair<const char*, int> banks[] = {{"demo", 1}, {"large", 10}};
     for (auto [name, times] : banks)
-        for (char layout : {'P', 'C', 'T'}) {
+        for (const tv::Layout& each : tv::layouts()) {
+            const char layout = each.letter;
             // The run and its floor each at their best of five: the machine's noise only
             // ever adds time, to either of them.
             Result best{};

@@ -9,31 +9,22 @@ void reset_availability(AssemblyTables& at, SectorTables& sectors) {
         at.ONLY[s].fill(true);
         at.REFERENCE[s].fill(true);
         at.SITUATION[s].fill(true);
-        sectors.TRPS[s] = sectors.RPS[s];
-        sectors.TOPS[s] = sectors.OPS[s];
-        sectors.TFPS[s] = sectors.FPS[s];
-        sectors.TSPS[s] = sectors.SPS[s];
-        sectors.TQPS[s] = sectors.QPS[s];
+        copy_totals(sectors, s);
     }
 }
 
 void start_quizzes(AssemblyTables& at, RepeatPoints& points, const SectorTables& sectors,
                    const Style& style) {
     points.MINQZ1 = sectors.MINQZ;
-    points.RQUIZ1 = points.RQUIZ;
     points.FQUIZ1 = points.FQUIZ;
-    points.SQUIZ1 = points.SQUIZ;
-    points.OQUIZ1 = points.OQUIZ;
     at.FTCC = 'a';
     at.FTC2 = 'b';
     at.FTC3 = 'c';
     at.FTC4 = 'd';
-    at.FTC5 = 'e';
     at.IPC = style.IPC;
     at.share_abandoned = false;
     at.ABAND = 0;
     at.OLDIPC = 0;
-    at.CHOICE = 0;
     at.SECOND = 0;
     at.LAST = at.LASTO = 99;
 }

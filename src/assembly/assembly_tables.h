@@ -47,8 +47,6 @@ struct AssemblyTables {
     int OLDIPC = 0;      // ...at this percentage
 
     // Approval and specialty order.
-    int CHOICE = 0;
-    char ACCEPT = ' ';
     char I = ' ';        // the last key taken at the approval prompt, as typed
     bool EN = false;     // Esc at the approval prompt
     char PRIORITY1 = 'F', PRIORITY2 = 'R';
@@ -58,7 +56,7 @@ struct AssemblyTables {
     int SECOND = 0;      // ordinal of the position among those of its type
     int LAST = 99;       // sector of the previous CV Ref of this quiz
     int LASTO = 99;      // sector of the previous CO Ref or FTV of this quiz
-    char FTCC = 'a', FTC2 = 'b', FTC3 = 'c', FTC4 = 'd', FTC5 = 'e';  // FTV kind history
+    char FTCC = 'a', FTC2 = 'b', FTC3 = 'c', FTC4 = 'd';  // FTV kind history
     int FTC = 0;         // FTV candidates rejected in the current call
 };
 

@@ -46,8 +46,6 @@ constexpr int SHARE_REPLACEMENTS = 32000;  // replacements before the share is g
 constexpr int SECTOR_DRAWS = 30000;        // draws for a free sector
 constexpr const char* LIST_TITLES = "  Que Sec Num    Verse  Type  Question";
 
-std::string num(long n) { return std::to_string(n); }
-
 // n right-aligned in `width` columns (wider when it needs more).
 std::string field(long n, int width) {
     std::string t = num(n);
@@ -212,7 +210,6 @@ bool specialty_pass(Assembly& a) {
             at.EN = true;
             return false;
         }
-        at.ACCEPT = static_cast<char>(answer);
         if (answer == 'Y') return true;
         give_back(a);
     }

@@ -60,7 +60,7 @@ bool THANK(Console& con, const std::string& NAME4) {
     con.clr();
     con.keys(CLOSING_KEYS);
     for (const std::string& line :
-         {std::string("  Thank you for using Tallyvane 30.0"),
+         {std::string("  Thank you for using Tallyvane ") + TV_VERSION,
           "  A list of questions and sectors used has been saved as " + NAME4 + ".inf",
           "  Your output file has been saved in ASCII text file " + NAME4 + ".qui",
           std::string("  Open in any Word Processor to Print"),

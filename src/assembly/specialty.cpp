@@ -52,8 +52,6 @@ const QuestionFile& file_of(const Assembly& a, const SpecialtyKind& kind) {
     return kind.letter == 'R' ? a.F5 : kind.letter == 'O' ? a.F6 : a.F4;
 }
 
-std::string num(long n) { return std::to_string(n); }
-
 bool& mark(Assembly& a, const SpecialtyKind& kind, int s, int k) {
     return spec_mark(a.at.*kind.marks, s, k);
 }

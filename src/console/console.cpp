@@ -79,35 +79,12 @@ void Console::clr() {
     if (screen_.has_key_line()) keys({});
 }
 
-namespace {
-
-// The lines of a message broken to `width` characters: at the last blank that fits,
-// or inside a word longer than the room. Counted in characters, so that a line never
-// ends inside a UTF-8 character.
-std::vector<std::string_view> broken_lines(std::string_view text, size_t width) {
-    std::vector<std::string_view> lines;
-    for (;;) {
-        if (utf8::length(text) <= width) {
-            lines.push_back(text);
-            return lines;
-        }
-        const size_t room = utf8::prefix(text, width).size();
-        size_t cut = text.rfind(' ', room);
-        if (cut == std::string_view::npos || cut == 0) cut = room;
-        lines.push_back(text.substr(0, cut));
-        text.remove_prefix(cut);
-        while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    }
-}
-
-}  // namespace
-
 void show_file_problem(Console& con, const std::string& message) {
     constexpr int COL = 3, WIDTH = 76, FIRST_ROW = 5, LAST_ROW = 21;
     con.normal();
     con.clr();
     int row = FIRST_ROW;
-    for (std::string_view line : broken_lines(message, WIDTH)) {
+    for (std::string_view line : utf8::broken_lines(message, WIDTH)) {
         if (row > LAST_ROW) break;
         con.highlight();
         con.write_at(COL, row++, " " + std::string(line) + " ");
@@ -118,7 +95,7 @@ void show_file_problem(Console& con, const std::string& message) {
 }
 
 int write_within(Console& con, int col, int row, std::string_view text) {
-    for (std::string_view line : broken_lines(text, static_cast<size_t>(std::max(Screen::COLS - col + 1, 1))))
+    for (std::string_view line : utf8::broken_lines(text, static_cast<size_t>(std::max(Screen::COLS - col + 1, 1))))
         con.write_at(col, row++, line);
     return row;
 }

@@ -177,29 +177,11 @@ std::vector<std::string> size_notice(int cols, int rows) {
             " rows. Please make the window larger: drag its edge, or choose a larger size in "
             "the terminal menu.",
         "Ctrl-C leaves the program."};
+    // Each sentence starts a line; a word wider than the terminal is cut into pieces.
     const size_t width = static_cast<size_t>(std::max(cols, 1));
     std::vector<std::string> lines;
-    for (const std::string& sentence : sentences) {
-        std::string line;
-        size_t from = 0;
-        while (from < sentence.size()) {
-            size_t end = sentence.find(' ', from);
-            if (end == std::string::npos) end = sentence.size();
-            std::string word = sentence.substr(from, end - from);
-            from = end + 1;
-            if (!line.empty() && line.size() + 1 + word.size() > width) {
-                lines.push_back(line);
-                line.clear();
-            }
-            // A word wider than the terminal is cut into pieces of its width.
-            while (word.size() > width) {
-                lines.push_back(word.substr(0, width));
-                word.erase(0, width);
-            }
-            line += (line.empty() ? "" : " ") + word;
-        }
-        lines.push_back(line);
-    }
+    for (const std::string& sentence : sentences)
+        for (std::string_view line : utf8::broken_lines(sentence, width)) lines.emplace_back(line);
     return lines;
 }
 

@@ -129,4 +129,20 @@ std::string_view slice(std::string_view s, size_t from, size_t n) {
     return s.substr(i, end - i);
 }
 
+std::vector<std::string_view> broken_lines(std::string_view text, size_t width) {
+    std::vector<std::string_view> lines;
+    for (;;) {
+        if (length(text) <= width) {
+            lines.push_back(text);
+            return lines;
+        }
+        const size_t room = prefix(text, width).size();
+        size_t cut = text.rfind(' ', room);
+        if (cut == std::string_view::npos || cut == 0) cut = room;
+        lines.push_back(text.substr(0, cut));
+        text.remove_prefix(cut);
+        while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    }
+}
+
 }  // namespace tv::utf8

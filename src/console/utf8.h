@@ -5,6 +5,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tv::utf8 {
 
@@ -46,5 +47,10 @@ std::string_view slice(std::string_view s, size_t from, size_t n = std::string_v
 // The first n characters. A text of no more bytes than that is whole: a character
 // takes at least one byte.
 inline std::string_view prefix(std::string_view s, size_t n) { return n >= s.size() ? s : slice(s, 0, n); }
+
+// The lines of a text broken to `width` characters: at the last blank that fits, or
+// inside a word longer than the room. Counted in characters, so that a line never
+// ends inside a UTF-8 character. The blanks at a break are dropped.
+std::vector<std::string_view> broken_lines(std::string_view text, size_t width);
 
 }  // namespace tv::utf8

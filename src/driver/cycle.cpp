@@ -32,7 +32,6 @@ void start_program(Run& run, Random& rng, Clock& clock, const Season& season) {
     run.season = season;
     run.editor.season = season;
     rng.seed_with(clock.ticks_ms());
-    run.S = run.NUM = run.FIX = 0;
     run.at.share_abandoned = false;
 }
 
@@ -104,7 +103,7 @@ void draw_banner(Console& con, Run& run) {
     con.text_color(BLACK);
     con.write("allyvane");
     con.text_color(RED);
-    con.write(" 30.0" + std::string(40, ' '));
+    con.write(std::string(" ") + TV_VERSION + std::string(40, ' '));
     con.text_color(BLACK);
     con.write(" " + run.season.name);
     con.go(1, Screen::ROWS);
@@ -161,13 +160,9 @@ RunBank load_bank(const Files& files, const BankNames& names) {
 
 void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run) {
     // A packet holds at most 100 quizzes; a style file edited by hand may ask for more.
-    run.QZ = std::min(run.settings.QNUM, MAX_QUIZZES);
-    run.BACK = false;
-    // Esc in the long review abandons the run (make_patterns throws RunAbandoned).
-    std::vector<std::string> pat = make_patterns(con, files, rng, run.settings, run.QZ, run.patterns);
-    run.BACK = run.patterns.BACK;
-    for (int q = 1; q <= run.QZ; ++q)
-        run.PAT[q] = q < static_cast<int>(pat.size()) ? pat[q] : std::string();
+    // The run takes the patterns as read back from "pat.txt".
+    const int quizzes = std::min(run.settings.QNUM, MAX_QUIZZES);
+    run.patterns.PAT = make_patterns(con, files, rng, run.settings, quizzes, run.patterns);
 }
 
 void name_run_files(Run& run) {
@@ -178,7 +173,6 @@ void name_run_files(Run& run) {
 
 void count_material(Console& con, const Files& files, Run& run, const RunBank& bank) {
     run.sectors.SECTORS = run.settings.QMAX;
-    run.sectors.SECTORS2 = run.sectors.SECTORS;
     // The bank's step sets every table and total to 0 and clears the work area first.
     index_material(con, files, run.settings, bank, run.names, run.season, run.bank);
 }
@@ -200,7 +194,6 @@ void check_specialties(Console& con, Run& run) {
 }
 
 void choose_approval(Console& con, Run& run) {
-    run.at.CHOICE = 0;
     run.V = approval_menu(con);
     // The menu's Enter is the last key taken; approval quiz by quiz replaces it.
     run.at.I = static_cast<char>(key::ENTER);
@@ -231,12 +224,7 @@ void copy_log(const Files& files, const Run& run, TextWriter& list) {
 }  // namespace
 
 void show_abandoned_share(Console& con, Run& run) {
-    ++run.RSET;
-    if (run.RSET == 24) {
-        con.clr();
-        run.RSET = 5;
-    }
-    con.go(5, run.RSET);
+    con.go(5, advance_rset(con, run.RSET));
     con.normal();
     con.clear_eol();
     con.highlight();
@@ -256,24 +244,25 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
                bank.F3,  bank.F4,  bank.F5,  bank.F6,      list,     log,         run.RSET,
                run.points, run.V};
     try {
-        for (run.Q2 = 1; run.Q2 <= run.QZ; ++run.Q2) {
+        for (int Q2 = 1; Q2 <= run.patterns.QZ; ++Q2) {
             run.at.EN = false;
-            CHOOSESPEC(a, run.Q2, run.PAT[run.Q2]);
+            CHOOSESPEC(a, Q2, run.patterns.PAT[Q2]);
             // Esc at the approval prompt leaves the quiz without its regular questions:
             // rather than write such a quiz, the run stops there, as Esc stops it on the
             // approval menu.
-            if (run.at.EN) throw RunAbandoned{"Esc at the approval prompt of quiz " + std::to_string(run.Q2)};
+            if (run.at.EN) throw RunAbandoned{"Esc at the approval prompt of quiz " + std::to_string(Q2)};
             OPUT(packet, run.settings, run.season, run.NAME, run.sectors.SECTORS, run.quiz, run.packet);
         }
     } catch (const RunAbandoned&) {
         // The quizzes written before the stop are kept, with their list; a run stopped
-        // before its first quiz leaves the packet and list of the run before.
-        if (run.Q2 > 1) {
+        // before its first quiz leaves the packet and list of the run before. CHOOSESPEC
+        // numbers the quiz before anything in it can stop the run.
+        if (run.quiz.Q2 > 1) {
             log.close();
             copy_log(files, run, list);
             files.put_in_place({&packet, &list});
         }
-        if (run.at.EN) show_stopped_run(con, run.Q2, run.settings.NAME4);
+        if (run.at.EN) show_stopped_run(con, run.quiz.Q2, run.settings.NAME4);
         throw;
     }
 

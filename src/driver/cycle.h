@@ -16,7 +16,7 @@ namespace tv {
 // A failed file operation leaves as an IoError.
 int run_program(Console& con, const Files& files, Random& rng, Clock& clock, Printer& printer);
 
-// Program start: seeds the generator from the clock, sets S, NUM, FIX and share_abandoned,
+// Program start: seeds the generator from the clock, clears share_abandoned,
 // and gives the run and the editor the workspace's material.
 void start_program(Run& run, Random& rng, Clock& clock, const Season& season);
 // One cycle. Returns false when the hand-off holds "Exit". An abandoned run ends

@@ -1,9 +1,7 @@
 // The driver's state. One Run lives for the whole program: the settings and tables
-// are set again by the steps of every run, while the fields of the program's
-// lifetime (S, NUM, FIX, the specialty repeat points of a style without that
-// specialty) keep their values from run to run.
+// are set again by the steps of every run, while the specialty repeat points of a
+// style without that specialty keep their values from run to run.
 #pragma once
-#include <array>
 #include <string>
 
 #include "assembly/assembly_tables.h"
@@ -34,19 +32,12 @@ struct Run {
     PacketState packet;      // the packet writer's working fields
 
     std::string NAME;        // style name from the hand-off file; "Exit" ends the program
-    int QZ = 0;              // quizzes of the run (QNUM)
-    std::array<std::string, MAX_QUIZZES + 1> PAT;  // specialty pattern of quiz 1-100
-    bool BACK = false;       // the pattern review was left with Esc
     int V = 0;               // approval mode: 1 quiz by quiz, 2 automatic
-    int Q2 = 0;              // quiz being assembled
     int RSET = 4;            // row of the last progress message
     int C1 = 0;              // printed copies asked for
 
     // The run's own files: packet, message log, question and sector list.
     std::string packet_file, log_file, list_file;
-
-    // Set once at the start of the program.
-    int S = 0, NUM = 0, FIX = 0;
 };
 
 }  // namespace tv

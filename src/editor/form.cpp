@@ -8,6 +8,7 @@
 #include "console/printable.h"
 #include "console/utf8.h"
 #include "editor/checks.h"
+#include "style/layouts.h"
 #include "style/settings.h"
 
 namespace tv {
@@ -202,7 +203,7 @@ const TextRow FORM_TEXT[] = {
     {8, "    End:         Chapter:    Ver:        Sector by Chp/Vrs/Que (c/v/q):"},
     {10, "    Name of Quiz Style  :                Percent Eligible for Repeats :"},
     {12, "    Name of Output File :                Specialty Ranges              "},
-    {14, "    Lines/Pg:     Output (p/c/t):            Total        Min:     Max:"},
+    {14, "    Lines/Pg:                                Total        Min:     Max:"},
     {15, "                                             FTV Type     Min:     Max:"},
     {16, "    Number of Questions per pack:            CV Ref       Min:     Max:"},
     {17, "                                             CO Ref       Min:     Max:"},
@@ -482,6 +483,7 @@ void OVRLAY(Console& con, const Editor& ed) {
     con.write_at(TITLE_COL, TITLE_ROW, TITLE);
     draw_title_rule(con);
     for (const TextRow& t : FORM_TEXT) con.write_at(1, t.row, t.text);
+    con.write_at(19, 14, layout_label() + ":");
     con.write_at(1, 13, std::string(71, ' '));
     for (int i = 0; i < FIELD_COUNT; ++i) show_field(con, ed, static_cast<Field>(i));
     value_colours(con);

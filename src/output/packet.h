@@ -2,6 +2,7 @@
 // card or tab layout, and the continuation printers that break the rest of a
 // question text into indented lines.
 #pragma once
+#include <span>
 #include <string>
 
 #include "assembly/quiz_tables.h"
@@ -34,10 +35,28 @@ struct PacketState {
     char32_t at(int p) const { return p >= 1 && p <= A2_SIZE ? A2[p] : U' '; }
 };
 
+namespace packet {
+struct Job;
+}
+
+// A packet layout: the letter and name a style chooses it by (style/layouts.h) and
+// the writer of one quiz in it.
+struct Layout {
+    char letter;
+    const char* name;
+    void (*write)(packet::Job&);
+};
+
+// Every layout, in the order of LAYOUT_NAMES.
+std::span<const Layout> layouts();
+// The layout of a style's Output letter, in either case; nullptr when none has it.
+const Layout* find_layout(char letter);
+
 // Appends quiz quiz.Q2 (positions 1 to SECTORS) to the packet file in the layout
-// chosen by settings.OUT: 'P'/'p' page, 'C'/'c' card, anything else tab. Reads
-// AB, LPP, OUT and the material range BCHAP:BVER-ECHAP:EVER of the settings; NAME
-// is the name of the quiz style. The season gives the books' names and letters.
+// chosen by settings.OUT. Reads AB, LPP, OUT and the material range
+// BCHAP:BVER-ECHAP:EVER of the settings; NAME is the name of the quiz style. The
+// season gives the books' names and letters. A letter of no layout is an IoError
+// naming the style file and the letter: nothing is written.
 void OPUT(TextWriter& packet, const Style& settings, const Season& season, const std::string& NAME,
           int SECTORS, const QuizTables& quiz, PacketState& state);
 

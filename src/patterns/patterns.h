@@ -1,7 +1,7 @@
 // Specialty patterns: for every quiz of a run, which question positions hold an
 // FTV ("F"), CV Ref ("R"), CO Ref ("O") or SIT ("S") question and which a regular
 // one ("n"). SPECPAT makes one pattern, SPEC2 makes the patterns of a run, lets
-// the user review them (WRITESPECS, WRITESPECS75) and writes "pat.txt".
+// the user review them (WRITESPECS) and writes "pat.txt".
 // Everything works on the style settings it is given: the run's, or the form's.
 #pragma once
 #include <array>
@@ -65,7 +65,6 @@ struct Patterns {
     // The patterns of the run: PAT[1..QZ].
     std::vector<std::string> PAT;
     int QZ = 0;
-    bool BACK = false;  // Esc in the long review: the run is to be abandoned
 };
 
 // Throws PatternError when the style's specialty settings admit no pattern:
@@ -103,22 +102,18 @@ void make_candidate(Patterns& P, DrawSource& rnd);
 std::string SPECPAT(Patterns& P, const Style& s, DrawSource& rnd);
 std::string SPECPAT(Patterns& P, const Style& s, Random& random);
 
-// The review screens: quizzes 1..P.QZ of P.PAT, page by page. Space draws a new
-// pattern for the highlighted quiz; Enter accepts a page. WRITESPECS (at most 30
-// questions a quiz) takes Esc as Enter; WRITESPECS75 (more) ends on Esc and sets P.BACK.
+// The review screen: quizzes 1..P.QZ of P.PAT, page by page. Space draws a new
+// pattern for the highlighted quiz; Enter (or Esc) accepts a page.
 void WRITESPECS(Console& con, Patterns& P, const Style& s, DrawSource& rnd);
-void WRITESPECS75(Console& con, Patterns& P, const Style& s, DrawSource& rnd);
 
-// Makes the patterns of quizzes 1..P.QZ, runs the review (WRITESPECS75 when QMAX
-// is above 30) and writes "pat.txt", one line of 30 letters per quiz, also when
-// the review set BACK. Throws PatternError.
+// Makes the patterns of quizzes 1..P.QZ, runs the review and writes "pat.txt", one
+// line of 30 letters per quiz. Throws PatternError.
 void SPEC2(Console& con, const Files& files, DrawSource& rnd, Patterns& P, const Style& s);
 
-// The run driver's pattern step: QZ := QNUM, BACK := false, SPEC2, then the
-// patterns read back from "pat.txt" as PAT[1..QZ] (entry 0 unused).
-// Throws RunAbandoned when the review set BACK (after "pat.txt" is written), and
-// when the style's specialty settings cannot be met (after saying so on the
-// screen and waiting for Return).
+// The run driver's pattern step: QZ := QNUM, SPEC2, then the patterns read back
+// from "pat.txt" as PAT[1..QZ] (entry 0 unused). Throws RunAbandoned when the
+// style's specialty settings cannot be met (after saying so on the screen and
+// waiting for Return).
 std::vector<std::string> make_patterns(Console& con, const Files& files, Random& random,
                                        const Style& style, int QNUM, Patterns& P);
 

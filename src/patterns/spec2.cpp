@@ -42,17 +42,13 @@ void SPEC2(Console& con, const Files& files, DrawSource& rnd, Patterns& P, const
     con.go(1, 2);
     P.PAT.assign(std::max(P.QZ, 0) + 1, std::string());
     for (int q = 1; q <= P.QZ; ++q) P.PAT[q] = SPECPAT(P, s, rnd);
-    if (s.QMAX <= 30)
-        WRITESPECS(con, P, s, rnd);
-    else
-        WRITESPECS75(con, P, s, rnd);
+    WRITESPECS(con, P, s, rnd);
     write_pattern_file(files, P);
 }
 
 std::vector<std::string> make_patterns(Console& con, const Files& files, Random& random,
                                        const Style& style, int QNUM, Patterns& P) {
     P.QZ = QNUM;
-    P.BACK = false;
     GeneratorDraws rnd(random);
     try {
         SPEC2(con, files, rnd, P, style);
@@ -60,9 +56,7 @@ std::vector<std::string> make_patterns(Console& con, const Files& files, Random&
         report_unmet_ranges(con, e);
         throw RunAbandoned{e.what()};
     }
-    std::vector<std::string> PAT = read_pattern_file(files, P.QZ);
-    if (P.BACK) throw RunAbandoned{"Esc in the pattern review"};
-    return PAT;
+    return read_pattern_file(files, P.QZ);
 }
 
 }  // namespace tv

@@ -231,13 +231,7 @@ void count_chapter_sectors(const Files& files, const std::string& count_file, co
         skip_to_line(counts, first);
         while (counts.line_no() <= last) READ11(counts, t, s);
     }
-    for (int s = 1; s <= MAX_SECTORS; ++s) {
-        t.TQPS[s] = t.QPS[s];
-        t.TFPS[s] = t.FPS[s];
-        t.TRPS[s] = t.RPS[s];
-        t.TOPS[s] = t.OPS[s];
-        t.TSPS[s] = t.SPS[s];
-    }
+    copy_totals(t);
 }
 
 int CHAPSEC(Console& con, const Files& files, const std::string& count_file, const Style& style,

@@ -11,7 +11,6 @@ using SectorRow = std::array<int, MAX_SECTORS + 1>;
 
 struct SectorTables {
     int SECTORS = 0;   // number of sectors, from the style's questions per quiz
-    int SECTORS2 = 0;  // copy kept for assembly
     SectorRow BC{}, BV{}, EC{}, EV{};            // first and last chapter:verse of each sector
     SectorRow QPS{}, FPS{}, RPS{}, OPS{}, SPS{};  // counts; count down during assembly
     SectorRow TQPS{}, TFPS{}, TRPS{}, TOPS{}, TSPS{};  // fixed totals during assembly
@@ -19,6 +18,18 @@ struct SectorTables {
     int MINQZ = 0;     // last quiz before regular questions repeat
     bool RES = false;  // sectored by question
 };
+
+// The fixed totals of sector s, or of every sector, from its counts.
+inline void copy_totals(SectorTables& t, int s) {
+    t.TQPS[s] = t.QPS[s];
+    t.TFPS[s] = t.FPS[s];
+    t.TRPS[s] = t.RPS[s];
+    t.TOPS[s] = t.OPS[s];
+    t.TSPS[s] = t.SPS[s];
+}
+inline void copy_totals(SectorTables& t) {
+    for (int s = 1; s <= MAX_SECTORS; ++s) copy_totals(t, s);
+}
 
 // A sector that holds no verse: its end comes before its begin. Chapter sectoring
 // leaves such sectors when a chapter or group has fewer verses than sectors.

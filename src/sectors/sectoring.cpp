@@ -47,14 +47,6 @@ void clear_specialty(SectorTables& t) {
     for (SectorRow* row : {&t.FPS, &t.RPS, &t.OPS, &t.SPS}) row->fill(0);
 }
 
-void copy_totals(SectorTables& t, int s) {
-    t.TQPS[s] = t.QPS[s];
-    t.TFPS[s] = t.FPS[s];
-    t.TRPS[s] = t.RPS[s];
-    t.TOPS[s] = t.OPS[s];
-    t.TSPS[s] = t.SPS[s];
-}
-
 constexpr KeyHint GO_ON_KEYS[] = {{"Return", "Go on"}};
 constexpr KeyHint TABLE_KEYS[] = {{"Return", "Go on"}, {"Esc", "Stop the run"}};
 constexpr KeyHint RESECTOR_KEYS[] = {
@@ -392,7 +384,6 @@ void sector_material(Console& con, const Files& files, const std::string& count_
                      RepeatPoints& rp) {
     t = SectorTables{};
     t.SECTORS = style.QMAX;
-    t.SECTORS2 = t.SECTORS;
     con.clr();
     check_material(con, bank, t);
     compute_repeat_points(style, bank, rp);
@@ -416,9 +407,7 @@ void sector_material(Console& con, const Files& files, const std::string& count_
     sector_followup(con, files, count_file, style, season, bank, t, last_key);
 
     con.clr();
-    for (int s = 1; s <= MAX_SECTORS; ++s) copy_totals(t, s);
-    // Every quiz has one position per sector, also when chapter sectoring raised them.
-    t.SECTORS2 = t.SECTORS;
+    copy_totals(t);
 }
 
 // ---------------------------------------------------------------------------------

@@ -20,9 +20,9 @@ namespace tv {
 // value of an earlier run.
 struct RepeatPoints {
     int FQUIZ = 0, RQUIZ = 0, OQUIZ = 0, SQUIZ = 0;
-    // Their values, and the last quiz before regular repeats, as they stood before the
+    // The FTV point and the last quiz before regular repeats as they stood before the
     // first quiz of the run: assembly moves the points on from these.
-    int MINQZ1 = 0, FQUIZ1 = 0, RQUIZ1 = 0, OQUIZ1 = 0, SQUIZ1 = 0;
+    int MINQZ1 = 0, FQUIZ1 = 0;
 };
 
 // One line of the verse count file: chapter, verse and the five counts.
@@ -63,7 +63,7 @@ void sector_followup(Console& con, const Files& files, const std::string& count_
 
 // The sectoring step of a run: checks and summary, repeat points, sectoring by SEC1, the
 // follow-up, and the copy of the counts into the sector totals. SECTORS may come out
-// larger than the style's QMAX (chapter sectoring); SECTORS2 follows it.
+// larger than the style's QMAX (chapter sectoring): every quiz has one position per sector.
 // The caller resets the availability marks of the assembly afterwards.
 void sector_material(Console& con, const Files& files, const std::string& count_file,
                      const Style& style, const Season& season, BankTables& bank, SectorTables& t,

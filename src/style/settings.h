@@ -48,9 +48,9 @@ struct SettingRow {
     int Style::*number = nullptr;
     char Style::*letter = nullptr;
     std::string Style::*text = nullptr;
-    const char* label = "";  // as on the form, for the messages
+    std::string label{};  // as on the form, for the messages
     Limits range = ANY_VALUE;
-    const char* letters = "";  // the letters a letter setting takes; "" takes any
+    std::string letters{};  // the letters a letter setting takes; "" takes any
     Rule rule = Rule::Limits;
     size_t width = 0;  // the longest text read from the line
 };

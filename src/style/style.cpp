@@ -126,7 +126,7 @@ std::string letter_problem(const std::string& label, char value, const std::stri
 // A number outside its row's limits, a letter outside its row's letters.
 SettingProblem limits_problem(const SettingRow& row, const Style& s) {
     if (row.letter)
-        return {*row.letters ? letter_problem(row.label, s.*row.letter, row.letters) : "", nullptr,
+        return {!row.letters.empty() ? letter_problem(row.label, s.*row.letter, row.letters) : "", nullptr,
                 row.letter};
     if (!row.number) return {};
     return {range_problem(row.label, s.*row.number, lowest(row.range, s), highest(row.range, s)),

@@ -15,7 +15,7 @@ public:
     // COUNT sectors of PER regular questions each; two lines of every kind come
     // before them in each file.
     World(int count, int per) : rng(7) {
-        sectors.SECTORS = sectors.SECTORS2 = count;
+        sectors.SECTORS = count;
         std::vector<std::string> reg(2, " 1: 1\tWho came before?\tx");
         bank.BEFORE = bank.FBEFORE = bank.RBEFORE = bank.OBEFORE = 2;
         auto two = [](int n) { return (n < 10 ? " " : "") + std::to_string(n); };
