@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const EditorStyle e = to_editor(s, default_season());
     if (!same(to_absolute(e), s)) fuzz::fail("the editor's form converts back to other settings");
     const int check = failing_check(e);
-    if (check < 0 || check > 9) fuzz::fail("a check number out of range");
+    if (check < 0 || check > CHECK_COUNT) fuzz::fail("a check number out of range");
     check_field(check);
 
     BankTables t = demo;

@@ -45,6 +45,13 @@ int level_l_next(const Season& EVS, const Book& b, int from, int dir) {
     return 0;
 }
 
+// The specialty sum told at Total Min or Total Max (`total`), "" when it holds.
+std::string sum_problem(const Style& s, int Style::*total) {
+    for (const SettingProblem& p : specialty_range_problems(s))
+        if (p.across && p.number == total) return p.text;
+    return "";
+}
+
 }  // namespace
 
 int verse_count(const Season& EVS, int chapter, int offset) {
@@ -147,12 +154,9 @@ bool deck_overruns_quiz(const EditorStyle& s) {
 int failing_check(const EditorStyle& s) {
     bool by_hand = s.SETSPC == 'Y';
     int begin = s.BCHAP + s.ADDB, end = s.ECHAP + s.ADDE;
-    // A style file edited by hand may hold numbers of up to nine digits: the sums of
-    // four of them are taken wide enough.
-    using Wide = long long;
     const bool fails[] = {
-        Wide{s.FMIN} + s.RMIN + s.OMIN + s.SMIN > s.SPMIN,
-        Wide{s.FMAX} + s.RMAX + s.OMAX + s.SMAX < s.SPMAX,
+        !sum_problem(s, &Style::SPMIN).empty(),
+        !sum_problem(s, &Style::SPMAX).empty(),
         s.SPLATE > s.QMAX,
         s.SPLATE - s.SPEARLY + 1 < s.SPMAX,
         by_hand && s.FMIN != s.FMAX,
@@ -178,7 +182,6 @@ Field check_field(int n) {
 
 std::string check_reason(const EditorStyle& s, int n) {
     using std::to_string;
-    using Wide = long long;
     const auto place = [](const std::string& book, int chapter, int verse) {
         return (book.empty() ? std::string("R") : book.substr(book.size() - 1)) + " " +
                to_string(chapter) + ":" + to_string(verse);
@@ -189,16 +192,8 @@ std::string check_reason(const EditorStyle& s, int n) {
     };
     std::string why;
     switch (n) {
-    case 1:
-        why = "The four specialty minimums add up to " +
-              to_string(Wide{s.FMIN} + s.RMIN + s.OMIN + s.SMIN) + ", more than the Total Min of " +
-              to_string(s.SPMIN);
-        break;
-    case 2:
-        why = "The four specialty maximums add up to " +
-              to_string(Wide{s.FMAX} + s.RMAX + s.OMAX + s.SMAX) + ", fewer than the Total Max of " +
-              to_string(s.SPMAX);
-        break;
+    case 1: why = sum_problem(s, &Style::SPMIN); break;
+    case 2: why = sum_problem(s, &Style::SPMAX); break;
     case 3:
         why = "The specialty window ends at " + to_string(s.SPLATE) + ", past the " +
               to_string(s.QMAX) + " Questions per pack";

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <string>
 
 #include "console/printable.h"
 #include "console/utf8.h"
 #include "editor/checks.h"
 #include "style/layouts.h"
+#include "style/settings.h"
 
 namespace tv {
 
@@ -21,50 +23,6 @@ constexpr KeyHint FIELD_KEYS[] = {
 constexpr KeyHint TITLE_KEYS[] = {
     {"Return", "Save and run"}, {"Esc", "Menu, unsaved"}, {"Down", "Back to the fields"}};
 
-FieldInfo number(int col, int row, int width, int first, int Style::*n) {
-    return {col, row, Kind::Number, width, first, n, nullptr};
-}
-FieldInfo letter(int col, int row, char Style::*l) {
-    return {col, row, Kind::Letter, 0, 0, nullptr, l};
-}
-FieldInfo other(int col, int row, Kind kind) { return {col, row, kind, 0, 0, nullptr, nullptr}; }
-
-// In the order of the Field enumeration.
-const std::array<FieldInfo, FIELD_COUNT> FIELDS = {
-    other(14, 6, Kind::Book),
-    number(27, 6, 2, 1, &Style::BCHAP),
-    number(35, 6, 2, 1, &Style::BVER),
-    other(14, 8, Kind::Book),
-    number(27, 8, 2, 1, &Style::ECHAP),
-    number(35, 8, 2, 1, &Style::EVER),
-    other(27, 10, Kind::Name),
-    other(27, 12, Kind::Name),
-    number(15, 14, 3, 0, &Style::LPP),
-    letter(36, 14, &Style::OUT),
-    number(35, 16, 2, 1, &Style::QMAX),
-    number(35, 18, 2, 1, &Style::AB),
-    number(28, 20, 2, 1, &Style::SPEARLY),
-    number(35, 20, 2, 1, &Style::SPLATE),
-    number(15, 22, 3, 0, &Style::IPC),
-    letter(36, 22, &Style::INDX),
-    number(72, 6, 3, 1, &Style::QNUM),
-    letter(74, 8, &Style::SEC1),
-    number(72, 10, 3, 0, &Style::REPEATPCT),
-    number(64, 14, 2, 0, &Style::SPMIN),
-    number(73, 14, 2, 0, &Style::SPMAX),
-    number(64, 15, 2, 0, &Style::FMIN),
-    number(73, 15, 2, 0, &Style::FMAX),
-    number(64, 16, 2, 0, &Style::RMIN),
-    number(73, 16, 2, 0, &Style::RMAX),
-    number(64, 17, 2, 0, &Style::OMIN),
-    number(73, 17, 2, 0, &Style::OMAX),
-    number(64, 18, 2, 0, &Style::SMIN),
-    number(73, 18, 2, 0, &Style::SMAX),
-    number(56, 20, 3, 0, &Style::PRIMPCT),
-    letter(74, 20, &Style::REGLST),
-    letter(74, 22, &Style::SETSPC),
-};
-
 // Where a navigation key leads before an entry, and when it ends an entry.
 struct Move {
     Field before, after;
@@ -72,49 +30,147 @@ struct Move {
 constexpr Move m(Field t) { return {t, t}; }
 constexpr Move m(Field t, Field after) { return {t, after}; }
 constexpr Move DASH = {F::None, F::None};
+// Up, Down, Left, Right, Return.
+using Moves = std::array<Move, 5>;
 
-// Up, Down, Left, Right, Return for each field, in the order of the enumeration.
-const std::array<std::array<Move, 5>, FIELD_COUNT> NAV = {{
-    {m(F::Title), m(F::EndBook), DASH, m(F::BeginChapter), m(F::EndBook)},
-    {m(F::Title), m(F::EndChapter), m(F::BeginBook), m(F::BeginVerse), m(F::EndChapter)},
-    {m(F::Title), m(F::EndVerse), m(F::BeginChapter), m(F::Quizzes, F::None), m(F::EndVerse)},
-    {m(F::BeginBook), m(F::StyleName), DASH, m(F::EndChapter), m(F::StyleName)},
-    {m(F::BeginChapter), m(F::StyleName), m(F::EndBook), m(F::EndVerse, F::StyleName),
-     m(F::StyleName)},
-    {m(F::BeginVerse), m(F::StyleName), m(F::EndChapter), m(F::SectorBy, F::None),
-     m(F::StyleName)},
+// What corrects a typed number beyond the field's clamp: the places of the material
+// (kept inside the season's books) and Pct Prim FTV (moved to an allowed value).
+using AfterNumber = void (*)(Console&, EditorStyle&, const Season&);
+
+void allowed_prim(Console&, EditorStyle& s, const Season&) { s.PRIMPCT = PRIM(s.PRIMPCT); }
+
+// The form's half of a setting: the field, where it is and how it is shown, where the
+// keys lead from it, and how a typed number is moved inside the values the form gives
+// (the limits of the style file are in style/settings.cpp).
+struct FieldRow {
+    Field field;
+    FieldInfo info;
+    Moves moves;
+    Limits clamp = ANY_VALUE;
+    AfterNumber after = nullptr;
+};
+
+constexpr FieldRow number(Field f, int col, int row, int width, int first, int Style::*n, Moves moves,
+                          Limits clamp = ANY_VALUE, AfterNumber after = nullptr) {
+    return {f, {col, row, Kind::Number, width, first, n, nullptr}, moves, clamp, after};
+}
+constexpr FieldRow letter(Field f, int col, int row, char Style::*l, Moves moves) {
+    return {f, {col, row, Kind::Letter, 0, 0, nullptr, l}, moves};
+}
+constexpr FieldRow other(Field f, int col, int row, Kind kind, Moves moves,
+                         std::string Style::*text = nullptr) {
+    return {f, {col, row, kind, 0, 0, nullptr, nullptr, text}, moves};
+}
+constexpr Limits within(int low, int high) { return {{low}, {high}}; }
+constexpr Limits at_most(int high, int Style::*max = nullptr) { return {{INT_MIN}, {high, max}}; }
+constexpr Limits from_up_to(int Style::*min, int high) { return {{INT_MIN, min}, {high}}; }
+
+using S = Style;
+
+// In the order of the Field enumeration.
+constexpr std::array<FieldRow, FIELD_COUNT> FIELDS = {{
+    other(F::BeginBook, 14, 6, Kind::Book,
+          {m(F::Title), m(F::EndBook), DASH, m(F::BeginChapter), m(F::EndBook)}),
+    number(F::BeginChapter, 27, 6, 2, 1, &S::BCHAP,
+           {m(F::Title), m(F::EndChapter), m(F::BeginBook), m(F::BeginVerse), m(F::EndChapter)},
+           ANY_VALUE, SETBBK2),
+    number(F::BeginVerse, 35, 6, 2, 1, &S::BVER,
+           {m(F::Title), m(F::EndVerse), m(F::BeginChapter), m(F::Quizzes, F::None), m(F::EndVerse)},
+           ANY_VALUE, limit_begin_verse),
+    other(F::EndBook, 14, 8, Kind::Book,
+          {m(F::BeginBook), m(F::StyleName), DASH, m(F::EndChapter), m(F::StyleName)}),
+    number(F::EndChapter, 27, 8, 2, 1, &S::ECHAP,
+           {m(F::BeginChapter), m(F::StyleName), m(F::EndBook), m(F::EndVerse, F::StyleName),
+            m(F::StyleName)},
+           ANY_VALUE, SETECH),
+    number(F::EndVerse, 35, 8, 2, 1, &S::EVER,
+           {m(F::BeginVerse), m(F::StyleName), m(F::EndChapter), m(F::SectorBy, F::None),
+            m(F::StyleName)},
+           ANY_VALUE, limit_end_verse),
     // Left plays no part in a name: every letter typed there is text.
-    {m(F::EndChapter), m(F::OutputFile), DASH, m(F::Repeats), m(F::OutputFile)},
-    {m(F::StyleName), m(F::Output), DASH, m(F::TotalMin, F::FtvMin), m(F::Output)},
-    {m(F::OutputFile), m(F::QuestionsPerPack), DASH, m(F::Output), m(F::Output)},
-    {m(F::OutputFile), m(F::QuestionsPerPack), m(F::LinesPg), m(F::TotalMin),
-     m(F::QuestionsPerPack)},
-    {m(F::Output), m(F::AandB), DASH, m(F::CvRefMin), m(F::AandB)},
-    {m(F::QuestionsPerPack), m(F::WindowEnd), DASH, m(F::SitMin), m(F::WindowEnd)},
-    {m(F::AandB), m(F::PctInt), m(F::AandB), m(F::WindowEnd), m(F::PctInt)},
-    {m(F::AandB), m(F::Reindex, F::PctInt), m(F::WindowStart), m(F::PctPrim),
-     m(F::Reindex, F::PctInt)},
-    {m(F::WindowStart, F::AandB), m(F::Quizzes), DASH, m(F::Reindex), m(F::Reindex)},
-    {m(F::WindowEnd), m(F::Quizzes), m(F::PctInt), m(F::SetSpecialty), m(F::Quizzes)},
-    {m(F::Title), m(F::SectorBy), m(F::BeginVerse), DASH, m(F::SectorBy)},
-    {m(F::Quizzes), m(F::Repeats), m(F::EndVerse), DASH, m(F::Repeats)},
-    {m(F::SectorBy), m(F::TotalMax), m(F::StyleName), DASH, m(F::FtvMax, F::None)},
-    {m(F::Repeats), m(F::FtvMin), m(F::Output), m(F::TotalMax), m(F::FtvMin)},
-    {m(F::Repeats), m(F::FtvMax), m(F::TotalMin), DASH, m(F::FtvMax)},
-    {m(F::TotalMin), m(F::CvRefMin), m(F::Output), m(F::FtvMax), m(F::CvRefMin)},
-    {m(F::TotalMax), m(F::CvRefMax), m(F::FtvMin), DASH, m(F::CvRefMax)},
-    {m(F::FtvMin), m(F::CoRefMin), m(F::QuestionsPerPack, F::Output), m(F::CvRefMax),
-     m(F::CoRefMin)},
-    {m(F::FtvMax), m(F::CoRefMax), m(F::CvRefMin), DASH, m(F::CoRefMax)},
-    {m(F::CvRefMin), m(F::SitMin), m(F::QuestionsPerPack), m(F::CoRefMax), m(F::SitMin)},
-    {m(F::CvRefMax), m(F::SitMax), m(F::CoRefMin), DASH, m(F::SitMax)},
-    {m(F::CoRefMin), m(F::PctPrim), m(F::AandB), m(F::SitMax), m(F::PctPrim)},
-    {m(F::CoRefMax), m(F::Reg, F::SetSpecialty), m(F::SitMin), DASH,
-     m(F::Reg, F::SetSpecialty)},
-    {m(F::SitMin), m(F::SetSpecialty), m(F::WindowEnd), m(F::Reg), m(F::SetSpecialty)},
-    {m(F::SitMax), m(F::SetSpecialty), m(F::PctPrim), DASH, m(F::SetSpecialty)},
-    {m(F::Reg), m(F::BeginChapter), m(F::Reindex), DASH, m(F::BeginChapter)},
+    other(F::StyleName, 27, 10, Kind::Name,
+          {m(F::EndChapter), m(F::OutputFile), DASH, m(F::Repeats), m(F::OutputFile)}),
+    other(F::OutputFile, 27, 12, Kind::Name,
+          {m(F::StyleName), m(F::Output), DASH, m(F::TotalMin, F::FtvMin), m(F::Output)}, &S::NAME4),
+    number(F::LinesPg, 15, 14, 3, 0, &S::LPP,
+           {m(F::OutputFile), m(F::QuestionsPerPack), DASH, m(F::Output), m(F::Output)},
+           within(18, 500)),
+    letter(F::Output, 36, 14, &S::OUT,
+           {m(F::OutputFile), m(F::QuestionsPerPack), m(F::LinesPg), m(F::TotalMin),
+            m(F::QuestionsPerPack)}),
+    // Fewer than two questions a quiz cannot be cut into sectors.
+    number(F::QuestionsPerPack, 35, 16, 2, 1, &S::QMAX,
+           {m(F::Output), m(F::AandB), DASH, m(F::CvRefMin), m(F::AandB)}, within(2, 30)),
+    number(F::AandB, 35, 18, 2, 1, &S::AB,
+           {m(F::QuestionsPerPack), m(F::WindowEnd), DASH, m(F::SitMin), m(F::WindowEnd)}),
+    number(F::WindowStart, 28, 20, 2, 1, &S::SPEARLY,
+           {m(F::AandB), m(F::PctInt), m(F::AandB), m(F::WindowEnd), m(F::PctInt)},
+           at_most(10, &S::SPLATE)),
+    number(F::WindowEnd, 35, 20, 2, 1, &S::SPLATE,
+           {m(F::AandB), m(F::Reindex, F::PctInt), m(F::WindowStart), m(F::PctPrim),
+            m(F::Reindex, F::PctInt)},
+           from_up_to(&S::SPEARLY, 30)),
+    number(F::PctInt, 15, 22, 3, 0, &S::IPC,
+           {m(F::WindowStart, F::AandB), m(F::Quizzes), DASH, m(F::Reindex), m(F::Reindex)},
+           at_most(100)),
+    letter(F::Reindex, 36, 22, &S::INDX,
+           {m(F::WindowEnd), m(F::Quizzes), m(F::PctInt), m(F::SetSpecialty), m(F::Quizzes)}),
+    number(F::Quizzes, 72, 6, 3, 1, &S::QNUM,
+           {m(F::Title), m(F::SectorBy), m(F::BeginVerse), DASH, m(F::SectorBy)}, at_most(100)),
+    letter(F::SectorBy, 74, 8, &S::SEC1,
+           {m(F::Quizzes), m(F::Repeats), m(F::EndVerse), DASH, m(F::Repeats)}),
+    number(F::Repeats, 72, 10, 3, 0, &S::REPEATPCT,
+           {m(F::SectorBy), m(F::TotalMax), m(F::StyleName), DASH, m(F::FtvMax, F::None)},
+           at_most(100)),
+    number(F::TotalMin, 64, 14, 2, 0, &S::SPMIN,
+           {m(F::Repeats), m(F::FtvMin), m(F::Output), m(F::TotalMax), m(F::FtvMin)},
+           at_most(20, &S::SPMAX)),
+    number(F::TotalMax, 73, 14, 2, 0, &S::SPMAX,
+           {m(F::Repeats), m(F::FtvMax), m(F::TotalMin), DASH, m(F::FtvMax)},
+           from_up_to(&S::SPMIN, 20)),
+    number(F::FtvMin, 64, 15, 2, 0, &S::FMIN,
+           {m(F::TotalMin), m(F::CvRefMin), m(F::Output), m(F::FtvMax), m(F::CvRefMin)},
+           at_most(10, &S::FMAX)),
+    number(F::FtvMax, 73, 15, 2, 0, &S::FMAX,
+           {m(F::TotalMax), m(F::CvRefMax), m(F::FtvMin), DASH, m(F::CvRefMax)},
+           from_up_to(&S::FMIN, 10)),
+    number(F::CvRefMin, 64, 16, 2, 0, &S::RMIN,
+           {m(F::FtvMin), m(F::CoRefMin), m(F::QuestionsPerPack, F::Output), m(F::CvRefMax),
+            m(F::CoRefMin)},
+           at_most(10, &S::RMAX)),
+    number(F::CvRefMax, 73, 16, 2, 0, &S::RMAX,
+           {m(F::FtvMax), m(F::CoRefMax), m(F::CvRefMin), DASH, m(F::CoRefMax)},
+           from_up_to(&S::RMIN, 10)),
+    number(F::CoRefMin, 64, 17, 2, 0, &S::OMIN,
+           {m(F::CvRefMin), m(F::SitMin), m(F::QuestionsPerPack), m(F::CoRefMax), m(F::SitMin)},
+           at_most(10, &S::OMAX)),
+    number(F::CoRefMax, 73, 17, 2, 0, &S::OMAX,
+           {m(F::CvRefMax), m(F::SitMax), m(F::CoRefMin), DASH, m(F::SitMax)},
+           from_up_to(&S::OMIN, 10)),
+    // The form keeps the situation range at 0.
+    number(F::SitMin, 64, 18, 2, 0, &S::SMIN,
+           {m(F::CoRefMin), m(F::PctPrim), m(F::AandB), m(F::SitMax), m(F::PctPrim)}, at_most(0)),
+    number(F::SitMax, 73, 18, 2, 0, &S::SMAX,
+           {m(F::CoRefMax), m(F::Reg, F::SetSpecialty), m(F::SitMin), DASH,
+            m(F::Reg, F::SetSpecialty)},
+           at_most(0)),
+    number(F::PctPrim, 56, 20, 3, 0, &S::PRIMPCT,
+           {m(F::SitMin), m(F::SetSpecialty), m(F::WindowEnd), m(F::Reg), m(F::SetSpecialty)},
+           ANY_VALUE, allowed_prim),
+    letter(F::Reg, 74, 20, &S::REGLST,
+           {m(F::SitMax), m(F::SetSpecialty), m(F::PctPrim), DASH, m(F::SetSpecialty)}),
+    letter(F::SetSpecialty, 74, 22, &S::SETSPC,
+           {m(F::Reg), m(F::BeginChapter), m(F::Reindex), DASH, m(F::BeginChapter)}),
 }};
+
+constexpr bool in_field_order() {
+    for (size_t i = 0; i < FIELDS.size(); ++i)
+        if (FIELDS[i].field != static_cast<Field>(i)) return false;
+    return true;
+}
+static_assert(in_field_order(), "FIELDS holds one row per field, in the order of Field");
+
+const FieldRow& row_of(Field f) { return FIELDS.at(static_cast<size_t>(f)); }
 
 // The column of a navigation code in the table, -1 for other codes.
 int nav_index(int k) {
@@ -163,60 +219,25 @@ struct Form {
 };
 
 std::string& name_of(Editor& ed, Field f) {
-    return f == F::StyleName ? ed.NAME1 : ed.style.NAME4;
+    return f == F::StyleName ? ed.NAME1 : ed.style.*info(f).text;
 }
 
-// Stores a typed number and moves it inside the field's limits.
+// Stores a typed number, moved inside the field's clamp and corrected by its handler.
 void store(Form& fm, Field f, int v) {
+    const FieldRow& r = row_of(f);
     EditorStyle& s = fm.ed.style;
-    Console& con = fm.con;
-    int& x = s.*info(f).number;
-    x = v;
-    switch (f) {
-    case F::BeginChapter: SETBBK2(con, s, fm.EVS); break;
-    case F::BeginVerse: limit_begin_verse(con, s, fm.EVS); break;
-    case F::EndChapter: SETECH(con, s, fm.EVS); break;
-    case F::EndVerse: limit_end_verse(con, s, fm.EVS); break;
-    case F::LinesPg: x = std::clamp(x, 18, 500); break;
-    // Fewer than two questions a quiz cannot be cut into sectors.
-    case F::QuestionsPerPack: x = std::clamp(x, 2, 30); break;
-    case F::AandB: break;
-    case F::WindowStart: x = std::min(std::min(x, 10), s.SPLATE); break;
-    case F::WindowEnd: x = std::max(std::min(x, 30), s.SPEARLY); break;
-    case F::PctInt:
-    case F::Quizzes:
-    case F::Repeats: x = std::min(x, 100); break;
-    case F::TotalMin: x = std::min(std::min(x, 20), s.SPMAX); break;
-    case F::TotalMax: x = std::max(std::min(x, 20), s.SPMIN); break;
-    case F::FtvMin: x = std::min(std::min(x, 10), s.FMAX); break;
-    case F::FtvMax: x = std::max(std::min(x, 10), s.FMIN); break;
-    case F::CvRefMin: x = std::min(std::min(x, 10), s.RMAX); break;
-    case F::CvRefMax: x = std::max(std::min(x, 10), s.RMIN); break;
-    case F::CoRefMin: x = std::min(std::min(x, 10), s.OMAX); break;
-    case F::CoRefMax: x = std::max(std::min(x, 10), s.OMIN); break;
-    case F::SitMin:
-    case F::SitMax: x = 0; break;
-    case F::PctPrim: x = PRIM(x); break;
-    default: break;
-    }
+    s.*r.info.number = clamp_to(r.clamp, s, v);
+    if (r.after) r.after(fm.con, s, fm.EVS);
 }
 
-// A key that a letter field takes, as the letter stored; 0 for any other key.
+// A key that a letter field takes, as the letter stored (upper case); 0 for any other key.
 char accepted_letter(Field f, int k) {
-    auto in = [](int c, std::string_view set) {
-        return c > 0 && c < 256 && set.find(char(c)) != std::string_view::npos;
-    };
-    switch (f) {
-    case F::Output: {
-        const int up = k > 0 && k < 256 ? std::toupper(k) : 0;
-        return in(up, layout_letters()) ? char(up) : 0;
-    }
-    case F::Reindex:
-    case F::SetSpecialty: return in(k, "ynYN") ? char(std::toupper(k)) : 0;
-    case F::SectorBy: return in(k, "cvqCVQ") ? char(std::toupper(k)) : 0;
-    case F::Reg: return in(CAPS(k), "ABC") ? char(CAPS(k)) : 0;
-    default: return 0;
-    }
+    const int up = k >= 'a' && k <= 'z' ? k - 'a' + 'A' : k;
+    if (up < 'A' || up > 'Z') return 0;
+    for (const SettingRow& row : setting_rows())
+        if (row.letter && row.letter == info(f).letter)
+            return std::string_view(row.letters).find(char(up)) != std::string_view::npos ? char(up) : 0;
+    return 0;
 }
 
 Field visit_book(Form& fm, Field f) {
@@ -375,10 +396,10 @@ int title_line(Console& con) {
 
 // The field of a setting outside the form's values; None for the position-type line.
 Field field_of(const SettingProblem& p) {
-    if (p.output_name) return F::OutputFile;
     for (int i = 0; i < FIELD_COUNT; ++i) {
         const FieldInfo& fi = info(static_cast<Field>(i));
-        if ((p.number && fi.number == p.number) || (p.letter && fi.letter == p.letter))
+        if ((p.number && fi.number == p.number) || (p.letter && fi.letter == p.letter) ||
+            (p.text_setting && fi.text == p.text_setting))
             return static_cast<Field>(i);
     }
     return F::None;
@@ -411,12 +432,12 @@ Field range_check(Console& con, const EditorStyle& s, const Season& season) {
 
 }  // namespace
 
-const FieldInfo& info(Field f) { return FIELDS.at(static_cast<size_t>(f)); }
+const FieldInfo& info(Field f) { return row_of(f).info; }
 
 Field nav_target(Field from, int k, bool after_entry) {
     int i = nav_index(k);
     if (i < 0 || from == F::Title || from == F::None) return F::None;
-    const Move& mv = NAV[static_cast<size_t>(from)][static_cast<size_t>(i)];
+    const Move& mv = row_of(from).moves[static_cast<size_t>(i)];
     return after_entry ? mv.after : mv.before;
 }
 
@@ -480,8 +501,6 @@ void QCON2(Console& con) {
     con.write_at(TITLE_COL, TITLE_ROW, TITLE);
     value_colours(con);
 }
-
-int CAPS(int k) { return k >= 'a' && k <= 'e' ? k - 'a' + 'A' : k; }
 
 bool run_form(Console& con, Editor& ed, Field start) {
     const Editor saved = ed;

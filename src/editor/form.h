@@ -30,6 +30,7 @@ struct FieldInfo {
     int first_digit;           // lowest digit that starts an entry (0 or 1)
     int Style::*number;        // the record field of a number
     char Style::*letter;       // the record field of a letter
+    std::string Style::*text = nullptr;  // the record field of a name (the style name has none)
 };
 
 const FieldInfo& info(Field f);
@@ -56,8 +57,6 @@ void OVRLAY(Console& con, const Editor& ed);
 void QCON(Console& con);
 // The title at (15,3) in yellow on blue, then light red on black.
 void QCON2(Console& con);
-// Upper-cases a, b, c, d and e; any other key is returned unchanged.
-int CAPS(int key);
 
 // Where a navigation key leads from a field: before any entry, and when the key
 // ends a number or name entry. `key` is the code 72, 80, 75, 77 or 13.

@@ -68,8 +68,7 @@ struct Patterns {
 };
 
 // Throws PatternError when the style's specialty settings admit no pattern:
-// a range whose minimum is above its maximum, type ranges that cannot add up to
-// every total from SPMIN to SPMAX, a window with no positions or too few from its
+// specialty ranges a run cannot use (specialty_range_problems), a window with no positions or too few from its
 // start to position 30, or a fixed pattern whose letters differ in number from
 // the type maxima.
 void check_specialty_settings(const Style& s);

@@ -55,10 +55,6 @@ UsableValues undealt_regular_cards(const Patterns& P) {
     return UsableValues(1, P.Z, [&](int i) { return !P.FLAG[i] && P.DB[i] == 'n'; });
 }
 
-std::string range_text(const char* name, int min, int max) {
-    return std::string(name) + " Min " + std::to_string(min) + " and Max " + std::to_string(max);
-}
-
 }  // namespace
 
 // After a regular card: whether an extra regular card is to follow, by the
@@ -118,23 +114,8 @@ void check_specialty_settings(const Style& s) {
                                std::to_string(specs) + ".");
         return;
     }
-    struct Range { const char* name; int min, max; };
-    const Range ranges[] = {{"Total", s.SPMIN, s.SPMAX},
-                            {"FTV Type", s.FMIN, s.FMAX},
-                            {"CV Ref", s.RMIN, s.RMAX},
-                            {"CO Ref", s.OMIN, s.OMAX},
-                            {"Situation", s.SMIN, s.SMAX}};
-    for (const Range& r : ranges)
-        if (r.min < 0 || r.min > r.max)
-            throw PatternError(range_text(r.name, r.min, r.max) + " admit no count.");
-    int min_sum = s.FMIN + s.RMIN + s.OMIN + s.SMIN;
-    int max_sum = s.FMAX + s.RMAX + s.OMAX + s.SMAX;
-    if (min_sum > s.SPMIN)
-        throw PatternError("The type minima add up to " + std::to_string(min_sum) +
-                           ", more than the Total Min of " + std::to_string(s.SPMIN) + ".");
-    if (max_sum < s.SPMAX)
-        throw PatternError("The type maxima add up to " + std::to_string(max_sum) +
-                           ", less than the Total Max of " + std::to_string(s.SPMAX) + ".");
+    const std::vector<SettingProblem> ranges = specialty_range_problems(s);
+    if (!ranges.empty()) throw PatternError(ranges.front().text + ".");
     int late = std::min(s.SPLATE, PATTERN_LENGTH);
     if (s.SPEARLY < 1 || s.SPEARLY > late)
         throw PatternError("Specialties may appear from " + std::to_string(s.SPEARLY) + " to " +

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
-#include "style/layouts.h"
+#include "style/settings.h"
 
 namespace tv {
 
@@ -51,40 +52,29 @@ Style to_absolute(const EditorStyle& e) {
 }
 
 Style read_style(TextReader& in) {
-    // Every one of the 29 lines must be there: a file cut short is named, not guessed at.
-    auto line = [&](int n) -> TextReader& {
-        if (in.eof())
-            throw IoError("read", in.name(), "the file ends before line " + std::to_string(n) +
-                                                 "; a style file has 29 lines", in.line_no());
-        return in;
-    };
     Style s;
-    s.LG = read_letter(line(1));
-    s.BCHAP = static_cast<int>(line(2).read_int());
-    s.BVER = read_number(in);
-    s.ECHAP = static_cast<int>(line(3).read_int());
-    s.EVER = read_number(in);
-    s.NAME4 = line(4).read_line(14);
-    s.LPP = read_number(line(5));
-    s.OUT = read_letter(line(6));
-    s.QMAX = read_number(line(7));
-    s.REGLST = read_letter(line(8));
-    s.AB = read_number(line(9));
-    s.IPC = read_number(line(10));
-    s.INDX = read_letter(line(11));
-    s.QNUM = read_number(line(12));
-    s.SEC1 = read_letter(line(13));
-    s.REPEATPCT = read_number(line(14));
-    int n = 15;
-    for (int* v : {&s.SPMAX, &s.SPMIN, &s.FMAX, &s.FMIN, &s.RMAX, &s.RMIN, &s.OMAX, &s.OMIN,
-                   &s.SMAX, &s.SMIN, &s.PRIMPCT, &s.SPEARLY, &s.SPLATE})
-        *v = read_number(line(n++));
-    s.SETSPC = read_letter(line(28));
-    s.TYP = line(29).read_line(30);
-    // A CR that ends a text cut from a longer line would be written back before the
-    // line end and read as part of it: it is taken as the line end now.
-    for (std::string* text : {&s.NAME4, &s.TYP})
-        while (!text->empty() && text->back() == '\r') text->pop_back();
+    for (const SettingRow& row : setting_rows()) {
+        // Every line must be there: a file cut short is named, not guessed at.
+        if (row.written != Written::Verse && in.eof())
+            throw IoError("read", in.name(),
+                          "the file ends before line " + std::to_string(row.line) +
+                              "; a style file has " + std::to_string(style_lines()) + " lines",
+                          in.line_no());
+        switch (row.written) {
+        case Written::Letter: s.*row.letter = read_letter(in); break;
+        case Written::Chapter: s.*row.number = static_cast<int>(in.read_int()); break;
+        case Written::Number:
+        case Written::Verse: s.*row.number = read_number(in); break;
+        case Written::Text: {
+            std::string& text = s.*row.text;
+            text = in.read_line(row.width);
+            // A CR that ends a text cut from a longer line would be written back before
+            // the line end and read as part of it: it is taken as the line end now.
+            while (!text.empty() && text.back() == '\r') text.pop_back();
+            break;
+        }
+        }
+    }
     // A position-type line cut short reads as regular positions at its end.
     if (s.TYP.size() < 30) s.TYP.resize(30, 'n');
     return s;
@@ -96,26 +86,18 @@ EditorStyle READIN(const Files& files, const std::string& file_name, const Seaso
 }
 
 void write_style_head(TextWriter& out, const Style& s) {
-    auto letter = [&](char c) { out.writeln(std::string(1, c)); };
-    auto number = [&](int n) { out.writeln(std::to_string(n)); };
-    letter(s.LG);
-    out.writeln(std::to_string(s.BCHAP) + " " + std::to_string(s.BVER));
-    out.writeln(std::to_string(s.ECHAP) + " " + std::to_string(s.EVER));
-    out.writeln(s.NAME4);
-    number(s.LPP);
-    letter(s.OUT);
-    number(s.QMAX);
-    letter(s.REGLST);
-    number(s.AB);
-    number(s.IPC);
-    letter(s.INDX);
-    number(s.QNUM);
-    letter(s.SEC1);
-    number(s.REPEATPCT);
-    for (int v : {s.SPMAX, s.SPMIN, s.FMAX, s.FMIN, s.RMAX, s.RMIN, s.OMAX, s.OMIN, s.SMAX,
-                  s.SMIN, s.PRIMPCT, s.SPEARLY, s.SPLATE})
-        number(v);
-    letter(s.SETSPC);
+    std::string chapter;  // the first number of a place, written with its verse
+    for (const SettingRow& row : setting_rows()) {
+        switch (row.written) {
+        case Written::Letter: out.writeln(std::string(1, s.*row.letter)); break;
+        case Written::Number: out.writeln(std::to_string(s.*row.number)); break;
+        case Written::Chapter: chapter = std::to_string(s.*row.number) + " "; break;
+        case Written::Verse: out.writeln(chapter + std::to_string(s.*row.number)); break;
+        case Written::Text:
+            if (row.rule != Rule::PositionTypes) out.writeln(s.*row.text);
+            break;
+        }
+    }
 }
 
 void write_style_typ(TextWriter& out, const std::string& typ) { out.writeln(typ); }
@@ -141,10 +123,24 @@ std::string letter_problem(const std::string& label, char value, const std::stri
     return text;
 }
 
-// Chapters are numbered across the books: the message says where the later books begin.
-std::string verse_problem(const Season& season, const std::string& label, int chapter, int verse) {
+// A number outside its row's limits, a letter outside its row's letters.
+SettingProblem limits_problem(const SettingRow& row, const Style& s) {
+    if (row.letter)
+        return {!row.letters.empty() ? letter_problem(row.label, s.*row.letter, row.letters) : "", nullptr,
+                row.letter};
+    if (!row.number) return {};
+    return {range_problem(row.label, s.*row.number, lowest(row.range, s), highest(row.range, s)),
+            row.number};
+}
+
+// A place of the material: chapter and verse inside the season's books. Chapters are
+// numbered across the books: the message says where the later books begin.
+SettingProblem place_problem(const Season& season, const SettingRow& chapter_row,
+                             const SettingRow& verse_row, const Style& s) {
+    const int chapter = s.*chapter_row.number;
     if (chapter >= 1 && chapter <= season.chapters())
-        return range_problem(label + " verse", verse, 1, season.verses(chapter));
+        return {range_problem(verse_row.label, s.*verse_row.number, 1, season.verses(chapter)),
+                verse_row.number};
     std::string books;
     for (const Book& b : season.books) {
         if (b.offset == 0) continue;
@@ -152,59 +148,82 @@ std::string verse_problem(const Season& season, const std::string& label, int ch
                  " are " + std::to_string(b.offset + 1) + "-" + std::to_string(b.offset + b.chapters());
     }
     if (!books.empty()) books += ")";
-    return label + " chapter is " + std::to_string(chapter) + "; it must be 1 to " +
-           std::to_string(season.chapters()) + books;
+    return {std::string(chapter_row.label) + " is " + std::to_string(chapter) + "; it must be 1 to " +
+                std::to_string(season.chapters()) + books,
+            chapter_row.number};
+}
+
+SettingProblem order_problem(const Style& s) {
+    const bool reversed = s.BCHAP > s.ECHAP || (s.BCHAP == s.ECHAP && s.BVER > s.EVER);
+    return {reversed ? "the material ends before it begins" : "", &Style::BCHAP};
+}
+
+SettingProblem file_name_problem(const SettingRow& row, const Style& s) {
+    const std::string& name = s.*row.text;
+    const bool ok = !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) != 0;
+    });
+    return {ok ? "" : std::string(row.label) + " \"" + name + "\" must be letters and digits", nullptr,
+            nullptr, row.text};
+}
+
+// The position-type line has no field: saving a style writes it anew.
+SettingProblem position_types_problem(const SettingRow& row, const Style& s) {
+    const std::string& typ = s.*row.text;
+    return {typ.find_first_not_of("nAFROS") == std::string::npos
+                ? "" : std::string(row.label) + " \"" + typ + "\" holds letters other than n, A, F, R, O, S",
+            nullptr, nullptr, row.text};
 }
 
 }  // namespace
 
+std::vector<SettingProblem> specialty_range_problems(const Style& s) {
+    std::vector<SettingProblem> found;
+    for (const SettingRow& row : setting_rows())
+        if (row.rule == Rule::Specialty)
+            if (SettingProblem p = limits_problem(row, s); !p.text.empty()) found.push_back(std::move(p));
+    // A style file edited by hand may hold numbers of up to nine digits: the sums of
+    // four of them are taken wide enough.
+    using Wide = long long;
+    const Wide minima = Wide{s.FMIN} + s.RMIN + s.OMIN + s.SMIN;
+    const Wide maxima = Wide{s.FMAX} + s.RMAX + s.OMAX + s.SMAX;
+    if (minima > s.SPMIN)
+        found.push_back({"The four specialty minima add up to " + std::to_string(minima) +
+                             ", more than the Total Min of " + std::to_string(s.SPMIN),
+                         &Style::SPMIN, nullptr, nullptr, true});
+    if (maxima < s.SPMAX)
+        found.push_back({"The four specialty maxima add up to " + std::to_string(maxima) +
+                             ", fewer than the Total Max of " + std::to_string(s.SPMAX),
+                         &Style::SPMAX, nullptr, nullptr, true});
+    return found;
+}
+
 std::vector<SettingProblem> settings_out_of_range(const Style& s, const Season& season) {
-    bool name_ok = !s.NAME4.empty() && std::all_of(s.NAME4.begin(), s.NAME4.end(), [](char c) {
-        return std::isalnum(static_cast<unsigned char>(c)) != 0;
-    });
-    using P = SettingProblem;
-    const auto number = [](std::string text, int Style::*n) { return P{std::move(text), n}; };
-    const auto letter = [](std::string text, char Style::*l) { return P{std::move(text), nullptr, l}; };
-    const bool chapter_ok = s.BCHAP >= 1 && s.BCHAP <= season.chapters();
-    // Refused: what would take a run outside its tables (chapters, verses, positions,
-    // quizzes, specialty counts) or its folder, and letters that choose nothing. Lines/Pg,
-    // A and B, the percentages and Pct Prim FTV are used as the file holds them.
-    const P problems[] = {
-        number(verse_problem(season, "Begin", s.BCHAP, s.BVER), chapter_ok ? &Style::BVER : &Style::BCHAP),
-        number(verse_problem(season, "End", s.ECHAP, s.EVER),
-               s.ECHAP >= 1 && s.ECHAP <= season.chapters() ? &Style::EVER : &Style::ECHAP),
-        number(s.BCHAP > s.ECHAP || (s.BCHAP == s.ECHAP && s.BVER > s.EVER)
-                   ? "the material ends before it begins" : "",
-               &Style::BCHAP),
-        P{name_ok ? "" : "Name of Output File \"" + s.NAME4 + "\" must be letters and digits",
-          nullptr, nullptr, true},
-        letter(letter_problem(layout_label(), s.OUT, layout_letters()), &Style::OUT),
-        number(range_problem("Number of Questions per pack", s.QMAX, 2, 30), &Style::QMAX),
-        letter(letter_problem("Reg (a/b/c)", s.REGLST, "ABC"), &Style::REGLST),
-        letter(letter_problem("Reindex (y/n)", s.INDX, "YN"), &Style::INDX),
-        number(range_problem("Number of Quizzes in this Run", s.QNUM, 1, 100), &Style::QNUM),
-        letter(letter_problem("Sector by Chp/Vrs/Que (c/v/q)", s.SEC1, "CVQ"), &Style::SEC1),
-        number(range_problem("Total Max", s.SPMAX, 0, 20), &Style::SPMAX),
-        number(range_problem("Total Min", s.SPMIN, 0, s.SPMAX), &Style::SPMIN),
-        number(range_problem("FTV Type Max", s.FMAX, 0, 10), &Style::FMAX),
-        number(range_problem("FTV Type Min", s.FMIN, 0, s.FMAX), &Style::FMIN),
-        number(range_problem("CV Ref Max", s.RMAX, 0, 10), &Style::RMAX),
-        number(range_problem("CV Ref Min", s.RMIN, 0, s.RMAX), &Style::RMIN),
-        number(range_problem("CO Ref Max", s.OMAX, 0, 10), &Style::OMAX),
-        number(range_problem("CO Ref Min", s.OMIN, 0, s.OMAX), &Style::OMIN),
-        number(range_problem("Situation Max", s.SMAX, 0, 10), &Style::SMAX),
-        number(range_problem("Situation Min", s.SMIN, 0, s.SMAX), &Style::SMIN),
-        number(range_problem("Specialties may appear (first)", s.SPEARLY, 1, 30), &Style::SPEARLY),
-        number(range_problem("Specialties may appear (to)", s.SPLATE, std::max(s.SPEARLY, 1), 30),
-               &Style::SPLATE),
-        letter(letter_problem("Set Specialty Quest nos (y/n)", s.SETSPC, "YN"), &Style::SETSPC),
-        // The position-type line has no field: saving a style writes it anew.
-        P{s.TYP.find_first_not_of("nAFROS") == std::string::npos
-              ? "" : "the position-type line \"" + s.TYP + "\" holds letters other than n, A, F, R, O, S"},
+    std::vector<SettingProblem> found;
+    const auto add = [&](SettingProblem p) {
+        if (!p.text.empty()) found.push_back(std::move(p));
     };
-    std::vector<P> found;
-    for (const P& p : problems)
-        if (!p.text.empty()) found.push_back(p);
+    const std::span<const SettingRow> rows = setting_rows();
+    bool specialties_told = false;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const SettingRow& row = rows[i];
+        switch (row.rule) {
+        case Rule::Limits: add(limits_problem(row, s)); break;
+        case Rule::Place: add(place_problem(season, row, rows[i + 1], s)); break;
+        case Rule::EndPlace:
+            add(place_problem(season, row, rows[i + 1], s));
+            add(order_problem(s));
+            break;
+        case Rule::FileName: add(file_name_problem(row, s)); break;
+        // The ranges one by one; their sums are rules of the form and of the patterns.
+        case Rule::Specialty:
+            if (!std::exchange(specialties_told, true))
+                for (SettingProblem& p : specialty_range_problems(s))
+                    if (!p.across) add(std::move(p));
+            break;
+        case Rule::PositionTypes: add(position_types_problem(row, s)); break;
+        }
+    }
     return found;
 }
 

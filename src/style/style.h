@@ -40,16 +40,24 @@ void write_style_typ(TextWriter& out, const std::string& typ);
 // style rather than index a table outside its bounds.
 std::string setting_out_of_range(const Style& s, const Season& season);
 
-// A setting a run cannot use: what is wrong, and the setting (a number, a
-// letter, or the output name), so that the form can put the cursor on its field.
+// A setting a run cannot use: what is wrong, and the setting (a number, a letter or
+// a text), so that the form can put the cursor on its field. A rule across settings
+// (the sums of the specialty ranges) names the setting it is told at.
 struct SettingProblem {
     std::string text;
     int Style::*number = nullptr;
     char Style::*letter = nullptr;
-    bool output_name = false;
+    std::string Style::*text_setting = nullptr;
+    bool across = false;
 };
 // Every setting a run cannot use, in file order; empty when all can be used.
 std::vector<SettingProblem> settings_out_of_range(const Style& s, const Season& season);
+
+// The specialty ranges (Total, FTV Type, CV Ref, CO Ref, Situation): each Max within 0
+// to its cap and each Min within 0 to its Max, in file order; then, across them, the
+// four type minima above Total Min (told at Total Min) and the four type maxima below
+// Total Max (told at Total Max). Empty when the ranges can be met.
+std::vector<SettingProblem> specialty_range_problems(const Style& s);
 
 // A style name is also the name of its file, so it is held to what the form lets the
 // user type: letters and digits, here up to the 16 characters of a style list line.

@@ -30,11 +30,11 @@ const struct {
     const char* words;
 } CHECKS[] = {
     {1, [](EditorStyle& s) { s.SPMIN = 3, s.FMIN = s.FMAX = 2, s.RMIN = s.RMAX = 2; }, Field::TotalMin,
-     "minimums add up to 4, more than the Total Min of 3"},
+     "minima add up to 4, more than the Total Min of 3"},
     {1, [](EditorStyle& s) { s.FMIN = s.RMIN = s.OMIN = s.SMIN = s.SPMIN = HUGE; }, Field::TotalMin,
-     "minimums add up to 3999999996"},
+     "minima add up to 3999999996"},
     {0, [](EditorStyle& s) { s.FMAX = s.RMAX = s.OMAX = s.SMAX = HUGE; }, Field::TotalMin, ""},
-    {2, [](EditorStyle& s) { s.SPMAX = 5; }, Field::TotalMax, "maximums add up to 4, fewer than the Total Max of 5"},
+    {2, [](EditorStyle& s) { s.SPMAX = 5; }, Field::TotalMax, "maxima add up to 4, fewer than the Total Max of 5"},
     {2, [](EditorStyle& s) { s.FMAX = s.RMAX = s.OMAX = s.SMAX = -HUGE; }, Field::TotalMax, "add up to -3999999996"},
     {3, [](EditorStyle& s) { s.SPLATE = 25; }, Field::WindowEnd, "window ends at 25, past the 20 Questions per pack"},
     {4, [](EditorStyle& s) { s.SPEARLY = 3, s.SPLATE = 5; }, Field::WindowEnd, "window 3-5 holds fewer than the 4"},
