@@ -20,7 +20,7 @@
 
 #include "console/console.h"
 #include "console/printer.h"
-#include "console/random.h"
+#include "base/random.h"
 #include "driver/cycle.h"
 
 namespace fs = std::filesystem;

@@ -4,11 +4,10 @@
 #include <filesystem>
 
 #include "assembly/assembly.h"
-#include "assembly/run_screens.h"
 #include "bank/bank.h"
 #include "bank/interrogative.h"
-#include "console/printable.h"
-#include "editor/checks.h"
+#include "base/printable.h"
+#include "driver/run_screens.h"
 #include "editor/library.h"
 #include "output/packet.h"
 #include "patterns/patterns.h"
@@ -164,7 +163,8 @@ void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run) 
     run.QZ = std::min(run.settings.QNUM, MAX_QUIZZES);
     run.BACK = false;
     // Esc in the long review abandons the run (make_patterns throws RunAbandoned).
-    std::vector<std::string> pat = make_patterns(con, files, rng, run.settings, run.QZ, run.patterns);
+    RunScreens screens(con, run.RSET);
+    std::vector<std::string> pat = make_patterns(screens, files, rng, run.settings, run.QZ, run.patterns);
     run.BACK = run.patterns.BACK;
     for (int q = 1; q <= run.QZ; ++q)
         run.PAT[q] = q < static_cast<int>(pat.size()) ? pat[q] : std::string();
@@ -180,11 +180,13 @@ void count_material(Console& con, const Files& files, Run& run, const RunBank& b
     run.sectors.SECTORS = run.settings.QMAX;
     run.sectors.SECTORS2 = run.sectors.SECTORS;
     // The bank's step sets every table and total to 0 and clears the work area first.
-    index_material(con, files, run.settings, bank, run.names, run.season, run.bank);
+    RunScreens screens(con, run.RSET);
+    index_material(screens, files, run.settings, bank, run.names, run.season, run.bank);
 }
 
 void make_sectors(Console& con, const Files& files, Run& run) {
-    sector_material(con, files, run.names.count_file, run.settings, run.season, run.bank, run.sectors,
+    RunScreens screens(con, run.RSET);
+    sector_material(screens, files, run.names.count_file, run.settings, run.season, run.bank, run.sectors,
                     run.points);
     reset_availability(run.at, run.sectors);
 }
@@ -212,8 +214,10 @@ namespace {
 // file's head, the copies taken before the first quiz, the FTV kinds of the material.
 void prepare_quizzes(Console& con, Run& run, const RunBank& bank, TextWriter& list) {
     con.clr();
-    if (run.settings.IPC != 50)
-        run.at.INT = COUNTINT(con, bank.F3, run.bank.BEFORE, run.sectors.SECTORS, run.sectors.TQPS);
+    if (run.settings.IPC != 50) {
+        RunScreens(con, run.RSET).counting_interrogatives();
+        run.at.INT = COUNTINT(bank.F3, run.bank.BEFORE, run.sectors.SECTORS, run.sectors.TQPS);
+    }
     DISPLAYTOFILE(list, run.settings, run.season, run.sectors);
     start_quizzes(run.at, run.points, run.sectors, run.settings);
     FINTYPES(bank.F4, run.bank.FBEFORE, run.sectors.SECTORS, run.sectors.TFPS, run.bank);
@@ -252,9 +256,9 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
     TextWriter list = files.together(run.list_file);
     prepare_quizzes(con, run, bank, list);
 
-    Assembly a{con,      rng,      clock,    run.settings, run.season, run.bank, run.sectors, run.at, run.quiz,
-               bank.F3,  bank.F4,  bank.F5,  bank.F6,      list,     log,         run.RSET,
-               run.points, run.V};
+    RunScreens screens(con, run.RSET);
+    Assembly a{screens,  rng,      clock,    run.settings, run.season, run.bank, run.sectors, run.at, run.quiz,
+               bank.F3,  bank.F4,  bank.F5,  bank.F6,      list,     log,      run.points,  run.V};
     try {
         for (run.Q2 = 1; run.Q2 <= run.QZ; ++run.Q2) {
             run.at.EN = false;

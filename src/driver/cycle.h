@@ -7,7 +7,7 @@
 #include "bank/textfile.h"
 #include "console/console.h"
 #include "console/printer.h"
-#include "console/random.h"
+#include "base/random.h"
 #include "driver/run.h"
 
 namespace tv {

@@ -4,7 +4,7 @@
 // reshuffled with Space; Enter accepts the page.
 #include <algorithm>
 
-#include "patterns/patterns.h"
+#include "patterns/review.h"
 
 namespace tv {
 
