@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
+#include "base/random.h"
 #include "console/console.h"
 #include "console/printer.h"
-#include "base/random.h"
 #include "driver/cycle.h"
 
 namespace fs = std::filesystem;

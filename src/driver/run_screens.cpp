@@ -130,12 +130,12 @@ void RunScreens::wait_on_table() {
     con_.wait_for_key();
 }
 
-int RunScreens::accept_table() {
+bool RunScreens::accept_table() {
     con_.keys(TABLE_KEYS);
     int k;
     do k = take_key();
     while (k == 191);
-    return k;
+    return k != key::ESC;
 }
 
 void RunScreens::too_many_chapters(int chapters) {
@@ -161,7 +161,7 @@ void RunScreens::allocate_chapters(const Style& style, const Season& season, Sec
     tv::allocate_chapters(con_, style, season, t);
 }
 
-int RunScreens::review_chapter_sectors(const Season& season, const SectorTables& t) {
+bool RunScreens::review_chapter_sectors(const Season& season, const SectorTables& t) {
     return tv::review_chapter_sectors(con_, season, t);
 }
 

@@ -33,11 +33,11 @@ public:
     void by_question() override;
     void table(const Season& season, const SectorTables& t) override;
     void wait_on_table() override;
-    int accept_table() override;
+    bool accept_table() override;
     void too_many_chapters(int chapters) override;
     void sectors_raised(int chapters) override;
     void allocate_chapters(const Style& style, const Season& season, SectorTables& t) override;
-    int review_chapter_sectors(const Season& season, const SectorTables& t) override;
+    bool review_chapter_sectors(const Season& season, const SectorTables& t) override;
     bool early_repeats(int MINQZ, bool offer) override;
     void resectored_table_read() override;
 

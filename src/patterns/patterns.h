@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "bank/textfile.h"
-#include "base/run_abandoned.h"
 #include "base/random.h"
+#include "base/run_abandoned.h"
 #include "style/style.h"
 
 namespace tv {

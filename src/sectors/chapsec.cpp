@@ -10,9 +10,6 @@ namespace tv {
 
 namespace {
 
-// The key that goes back from the table to the counts.
-constexpr int ESC = 27;
-
 // Deals the sectors out over the chapters in turn, one at a time.
 void propose(const Style& st, const Season& season, SectorTables& t) {
     int T = st.BCHAP;
@@ -117,8 +114,8 @@ void count_chapter_sectors(const Files& files, const std::string& count_file, co
     }
 }
 
-int CHAPSEC(SectoringReport& report, const Files& files, const std::string& count_file,
-            const Style& style, const Season& season, BankTables& bank, SectorTables& t) {
+void CHAPSEC(SectoringReport& report, const Files& files, const std::string& count_file,
+             const Style& style, const Season& season, BankTables& bank, SectorTables& t) {
     bool entered = false;
     int QMAX = style.QMAX;
     for (;;) {
@@ -147,11 +144,9 @@ int CHAPSEC(SectoringReport& report, const Files& files, const std::string& coun
         settle_sectors(style, bank, t);
         t.MINQZ = 100;
         for (int s = 1; s <= t.SECTORS; ++s) t.MINQZ = std::min(t.MINQZ, t.QPS[s]);
-        const int k = report.review_chapter_sectors(season, t);
-        if (k == ESC) continue;
         // The table reaches the list through the run's own list writer (Step 15), so
         // the list of the run before stays whole until this run puts its own in place.
-        return k;
+        if (report.review_chapter_sectors(season, t)) return;
     }
 }
 

@@ -13,13 +13,13 @@
 
 namespace tv {
 
-// The allocation (through the report), the cut, the count and the sector table;
-// returns the key that accepted the table (never Esc). Esc on the allocation stops
-// the run (RunAbandoned). When the material has more chapters than questions per
+// The allocation (through the report), the cut, the count and the sector table,
+// until the user accepts the table. Esc on the allocation stops the run
+// (RunAbandoned). When the material has more chapters than questions per
 // quiz, SECTORS is raised to the number of chapters. No file is written: the run
 // writes the sector table at the head of its list.
-int CHAPSEC(SectoringReport& report, const Files& files, const std::string& count_file,
-            const Style& style, const Season& season, BankTables& bank, SectorTables& t);
+void CHAPSEC(SectoringReport& report, const Files& files, const std::string& count_file,
+             const Style& style, const Season& season, BankTables& bank, SectorTables& t);
 
 // At level L the chapters the level skips are left out of the material (with Romans
 // and James, 7, 9-11 and 14-16).

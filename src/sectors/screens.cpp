@@ -149,7 +149,7 @@ void allocate_chapters(Console& con, const Style& style, const Season& season, S
     edit_counts(con, style, season, t);
 }
 
-int review_chapter_sectors(Console& con, const Season& season, const SectorTables& t) {
+bool review_chapter_sectors(Console& con, const Season& season, const SectorTables& t) {
     con.clr();
     con.writeln();
     DISPLAY(con, season, t);
@@ -159,9 +159,9 @@ int review_chapter_sectors(Console& con, const Season& season, const SectorTable
     con.write_num(t.MINQZ);
     con.write(t.MINQZ == 1 ? " question. " : " regular questions. ");
     con.keys(TABLE_KEYS);
-    int k = con.read_key();
+    const int k = con.read_key();
     if (k == 0) con.read_key();
-    return k;
+    return k != key::ESC;
 }
 
 }  // namespace tv

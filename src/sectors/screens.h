@@ -18,8 +18,7 @@ void DISPLAY(Console& con, const Season& season, const SectorTables& t);
 void allocate_chapters(Console& con, const Style& style, const Season& season, SectorTables& t);
 
 // The table of the chapter sectors, the chapter that ran out of verses (if any) and
-// the smallest sector (t.MINQZ); gives the key the user answered with (0 for an
-// extended key).
-int review_chapter_sectors(Console& con, const Season& season, const SectorTables& t);
+// the smallest sector (t.MINQZ); true when the user accepts it, false on Esc.
+bool review_chapter_sectors(Console& con, const Season& season, const SectorTables& t);
 
 }  // namespace tv

@@ -55,9 +55,6 @@ void copy_totals(SectorTables& t, int s) {
     t.TSPS[s] = t.SPS[s];
 }
 
-// The key that stops the run at the sector table.
-constexpr int ESC = 27;
-
 }  // namespace
 
 void SPECOUNT(const BankTables& bank, SectorTables& t, int X, int Y, int S) {
@@ -315,8 +312,8 @@ void sector_by_verse(SectoringReport& report, const Files& files, const std::str
 
 void sector_followup(SectoringReport& report, const Files& files, const std::string& count_file,
                      const Style& style, const Season& season, BankTables& bank, SectorTables& t,
-                     int last_key) {
-    if (last_key == ESC) throw RunAbandoned{"Esc after sectoring"};
+                     bool stopped) {
+    if (stopped) throw RunAbandoned{"Esc after sectoring"};
     if (t.MINQZ == 0) throw RunAbandoned{"a sector holds no regular question"};
     if (t.MINQZ >= style.QNUM || t.MINQZ >= 12) return;
 
@@ -338,9 +335,9 @@ void sector_material(SectoringReport& report, const Files& files, const std::str
     check_material(report, bank, t);
     compute_repeat_points(style, bank, rp);
 
-    int last_key = -1;
+    bool stopped = false;
     if (style.SEC1 == 'C') {
-        last_key = CHAPSEC(report, files, count_file, style, season, bank, t);
+        CHAPSEC(report, files, count_file, style, season, bank, t);
         t.RES = false;
     } else if (style.SEC1 == 'Q') {
         RESECTOR(report, files, count_file, style, season, bank, t);
@@ -350,9 +347,9 @@ void sector_material(SectoringReport& report, const Files& files, const std::str
         report.wait_on_table();
     } else {
         sector_by_verse(report, files, count_file, style, season, bank, t);
-        last_key = report.accept_table();
+        stopped = !report.accept_table();
     }
-    sector_followup(report, files, count_file, style, season, bank, t, last_key);
+    sector_followup(report, files, count_file, style, season, bank, t, stopped);
 
     report.clear();
     for (int s = 1; s <= MAX_SECTORS; ++s) copy_totals(t, s);

@@ -34,8 +34,9 @@ struct SectoringReport {
     virtual void table(const Season& season, const SectorTables& t) = 0;
     // After the table of sectoring by question: waits for a key, left to the next screen.
     virtual void wait_on_table() = 0;
-    // After the table of sectoring by verse: the key that accepted it.
-    virtual int accept_table() = 0;
+    // After the table of sectoring by verse: true when the user goes on, false when
+    // the user stops the run.
+    virtual bool accept_table() = 0;
     // Chapter sectoring: the material has more chapters than a quiz can take
     // (said and acknowledged, the run stops), or more than questions per quiz (the
     // count is raised to `chapters`).
@@ -44,9 +45,9 @@ struct SectoringReport {
     // The user gives each chapter its sectors (t.CS, proposed) until they add up to
     // t.SECTORS. Esc stops the run (RunAbandoned).
     virtual void allocate_chapters(const Style& style, const Season& season, SectorTables& t) = 0;
-    // The table of the chapter sectors with the smallest one (t.MINQZ); the key the
-    // user answered with (Esc: the counts again).
-    virtual int review_chapter_sectors(const Season& season, const SectorTables& t) = 0;
+    // The table of the chapter sectors with the smallest one (t.MINQZ): true when the
+    // user accepts it, false to change the counts.
+    virtual bool review_chapter_sectors(const Season& season, const SectorTables& t) = 0;
     // Regular repeats begin after quiz MINQZ. With `offer`, asks whether to sector by
     // question instead: true for yes.
     virtual bool early_repeats(int MINQZ, bool offer) = 0;
@@ -93,11 +94,11 @@ void RESECTOR(SectoringReport& report, const Files& files, const std::string& co
 void sector_by_verse(SectoringReport& report, const Files& files, const std::string& count_file,
                      const Style& style, const Season& season, BankTables& bank, SectorTables& t);
 
-// After sectoring: abandons on Esc as the last key taken (pass -1 when none was taken)
-// or when MINQZ is 0; warns of early repeats and offers to resector.
+// After sectoring: abandons when the user stopped the run at the table or when MINQZ
+// is 0; warns of early repeats and offers to resector.
 void sector_followup(SectoringReport& report, const Files& files, const std::string& count_file,
                      const Style& style, const Season& season, BankTables& bank, SectorTables& t,
-                     int last_key);
+                     bool stopped);
 
 // The sectoring step of a run: checks and summary, repeat points, sectoring by SEC1, the
 // follow-up, and the copy of the counts into the sector totals. SECTORS may come out
