@@ -36,8 +36,8 @@ struct AssemblyReport {
     // A text on the next message row that the user acknowledges before the run stops;
     // `alarm` shows it in the highlight colours.
     virtual void stop(const std::string& text, bool alarm) = 0;
-    // The specialty questions of quiz Q2 of `quizzes` (their list lines) for approval:
-    // gives the key that answered, y, Y, n, N or Esc (27).
+    // The specialty questions of quiz Q2 of `quizzes` (their list lines, which hold
+    // bytes of the bank) for approval: gives the key that answered, y, Y, n, N or Esc (27).
     virtual int approve(int Q2, int quizzes, const std::vector<std::string>& lines) = 0;
 };
 

@@ -10,7 +10,6 @@
 #include "assembly/detail.h"
 #include "bank/bank.h"
 #include "base/draws.h"
-#include "base/printable.h"
 #include "base/utf8.h"
 
 namespace tv {
@@ -131,7 +130,7 @@ bool is_special(char type) { return type == 'R' || type == 'O' || type == 'F'; }
 int approval(Assembly& a) {
     std::vector<std::string> lines;
     for (int p = 1; p <= a.sectors.SECTORS; ++p)
-        if (is_special(typ_at(a.quiz, p))) lines.push_back(printable(list_line(a.at, a.quiz, p)));
+        if (is_special(typ_at(a.quiz, p))) lines.push_back(list_line(a.at, a.quiz, p));
     const int k = a.report.approve(a.quiz.Q2, a.style.QNUM, lines);
     a.at.I = static_cast<char>(k);
     if (k == ESC) return ESC;

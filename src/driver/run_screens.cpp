@@ -265,7 +265,7 @@ int RunScreens::approve(int Q2, int quizzes, const std::vector<std::string>& lin
     con_.keys(keys);
     con_.writeln(LIST_TITLES);
     con_.writeln();
-    for (const std::string& l : lines) con_.writeln(l);
+    for (const std::string& l : lines) con_.writeln(printable(l));
     con_.writeln();
     con_.write("  Do you wish to accept this combination (y/n)? ");
     const int row = con_.screen().row();
