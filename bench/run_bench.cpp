@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
+#include "base/random.h"
 #include "console/console.h"
 #include "console/printer.h"
-#include "console/random.h"
 #include "driver/cycle.h"
 #include "output/packet.h"
 

@@ -4,22 +4,46 @@
 // the chosen lines and writes the quiz's 33 lines to the list file.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "assembly/assembly_tables.h"
 #include "assembly/quiz_tables.h"
 #include "bank/question_file.h"
 #include "bank/tables.h"
 #include "bank/textfile.h"
-#include "console/console.h"
-#include "console/random.h"
+#include "base/random.h"
+#include "base/run_abandoned.h"
 #include "style/style.h"
 #include "sectors/sector_tables.h"
 
 namespace tv {
 
+// The titles over the list lines of a quiz, in the list file and on the approval screen.
+constexpr const char* LIST_TITLES = "  Que Sec Num    Verse  Type  Question";
+
+// What assembly tells the user and asks of them; the run's screens answer.
+struct AssemblyReport {
+    virtual ~AssemblyReport() = default;
+    // "Choosing Quiz n" at the head of the work area.
+    virtual void choosing_quiz(int Q2) = 0;
+    // A text on the next message row; message_line moves on to the row after it.
+    virtual void message(const std::string& text) = 0;
+    virtual void message_line(const std::string& text) = 0;
+    // A text in place of the one on the message row in use.
+    virtual void message_again(const std::string& text) = 0;
+    // A line at the cursor.
+    virtual void line(const std::string& text) = 0;
+    // A text on the next message row that the user acknowledges before the run stops;
+    // `alarm` shows it in the highlight colours.
+    virtual void stop(const std::string& text, bool alarm) = 0;
+    // The specialty questions of quiz Q2 of `quizzes` (their list lines, which hold
+    // bytes of the bank) for approval: gives the key that answered, y, Y, n, N or Esc (27).
+    virtual int approve(int Q2, int quizzes, const std::vector<std::string>& lines) = 0;
+};
+
 // Everything assembly works on, for one run.
 struct Assembly {
-    Console& con;
+    AssemblyReport& report;
     Random& rng;
     Clock& clock;
     const Style& style;       // REPEATPCT, SPMIN (IPC lives in AssemblyTables)
@@ -34,7 +58,6 @@ struct Assembly {
     const QuestionFile& F6;   // CO Ref
     TextWriter& list;         // the list file
     TextWriter& log;          // the message log "temp.txt"
-    int& RSET;                // row of the last progress message
     RepeatPoints& points;
     int V = 2;                // 1 = approve each quiz's specialty combination
 };
@@ -63,8 +86,8 @@ void CHOOSEREF(Assembly& a, int C1);
 void CHOOSEONLY(Assembly& a, int C1);
 void CHOOSEFIN(Assembly& a, int C1);
 
-// Announces that sectors repeat in this quiz and frees every sector of the quiz.
-// The caller has advanced RSET.
+// Announces that sectors repeat in this quiz (on the message row in use, and in the
+// message log) and frees every sector of the quiz.
 void REPEATSECTOR(Assembly& a);
 
 // The list file's header line of quiz Q2.

@@ -9,26 +9,12 @@
 #include "assembly/assembly.h"
 #include "assembly/detail.h"
 #include "bank/bank.h"
-#include "console/draws.h"
-#include "console/printable.h"
-#include "console/utf8.h"
+#include "base/draws.h"
+#include "base/utf8.h"
 
 namespace tv {
 
 namespace detail {
-
-void message_row(Assembly& a) {
-    advance_rset(a.con, a.RSET);
-    a.con.go(3, a.RSET);
-    a.con.clear_eol();
-}
-
-void choosing_quiz(Assembly& a) {
-    a.con.go(3, 3);
-    a.con.clear_eol();
-    a.con.writeln("Choosing Quiz " + std::to_string(a.quiz.Q2));
-    a.con.writeln();
-}
 
 int lines_before_sector(const SectorRow& totals, int s) {
     int n = 0;
@@ -44,7 +30,7 @@ namespace {
 
 constexpr int SHARE_REPLACEMENTS = 32000;  // replacements before the share is given up
 constexpr int SECTOR_DRAWS = 30000;        // draws for a free sector
-constexpr const char* LIST_TITLES = "  Que Sec Num    Verse  Type  Question";
+constexpr int ESC = 27;  // the key that stops the run at the approval
 
 // n right-aligned in `width` columns (wider when it needs more).
 std::string field(long n, int width) {
@@ -68,8 +54,7 @@ int count_letter(const QuizTables& q, int SECTORS, char letter) {
 void regular_repeats(Assembly& a) {
     int Q2 = a.quiz.Q2;
     if (Q2 <= a.sectors.MINQZ) return;
-    message_row(a);
-    a.con.write("  **Out of Regular Questions...Using Repeats beginning quiz " + num(Q2) + "**");
+    a.report.message("  **Out of Regular Questions...Using Repeats beginning quiz " + num(Q2) + "**");
     a.sectors.MINQZ += a.points.MINQZ1 - 1;
     for (int s = 1; s <= MAX_SECTORS; ++s) {
         a.at.REGQUESTION[s].fill(true);
@@ -138,34 +123,16 @@ void run_finders(Assembly& a) {
 
 bool is_special(char type) { return type == 'R' || type == 'O' || type == 'F'; }
 
-// Step 4.4 of a quiz (docs/how-it-works.md 7.1): the approval screen; gives 'Y', 'N'
-// or Esc.
+// Step 4.4 of a quiz (docs/how-it-works.md 7.1): the approval of the specialty
+// questions; gives 'Y', 'N' or Esc.
 int approval(Assembly& a) {
-    Console& con = a.con;
-    con.clr();
-    const std::string which = "Quiz " + num(a.quiz.Q2) + " of " + num(a.style.QNUM);
-    const KeyHint keys[] = {
-        {"", which}, {"Y", "Accept"}, {"N", "Draw again"}, {"Esc", "Stop the run"}};
-    con.keys(keys);
-    con.writeln(LIST_TITLES);
-    con.writeln();
+    std::vector<std::string> lines;
     for (int p = 1; p <= a.sectors.SECTORS; ++p)
-        if (is_special(typ_at(a.quiz, p))) con.writeln(printable(list_line(a.at, a.quiz, p)));
-    con.writeln();
-    con.write("  Do you wish to accept this combination (y/n)? ");
-    int row = con.screen().row();
-    int answer;
-    for (;;) {
-        con.write_at(49, row, "  ");
-        con.go(49, row);
-        int k = con.read_key();
-        a.at.I = static_cast<char>(k);
-        if (k == key::ESC) return key::ESC;
-        if (k == 'y' || k == 'Y') { answer = 'Y'; break; }
-        if (k == 'n' || k == 'N') { answer = 'N'; break; }
-    }
-    con.clr();
-    return answer;
+        if (is_special(typ_at(a.quiz, p))) lines.push_back(list_line(a.at, a.quiz, p));
+    const int k = a.report.approve(a.quiz.Q2, a.style.QNUM, lines);
+    a.at.I = static_cast<char>(k);
+    if (k == ESC) return ESC;
+    return k == 'y' || k == 'Y' ? 'Y' : 'N';
 }
 
 // Step 4.5 of a quiz (docs/how-it-works.md 7.1): a rejected combination gives its
@@ -198,7 +165,7 @@ bool specialty_pass(Assembly& a) {
     for (;;) {
         at.FLAG.fill(0);
         for (int s = 1; s <= a.sectors.SECTORS; ++s) at.FLAG[s] = 1;
-        choosing_quiz(a);
+        a.report.choosing_quiz(a.quiz.Q2);
         run_finders(a);
         if (!at.header_written) {
             a.list.writeln(list_header(a.quiz.Q2));
@@ -206,7 +173,7 @@ bool specialty_pass(Assembly& a) {
             at.header_written = true;
         }
         int answer = a.V == 1 ? approval(a) : 'Y';
-        if (answer == key::ESC) {
+        if (answer == ESC) {
             at.EN = true;
             return false;
         }
@@ -219,11 +186,9 @@ bool specialty_pass(Assembly& a) {
 void give_up_share(Assembly& a, bool too_many) {
     AssemblyTables& at = a.at;
     int Q2 = a.quiz.Q2;
-    message_row(a);
-    a.con.write(too_many ? "  **Some Sectors are out of Noninterrogative questions**"
-                         : "  **Some Sectors are out of Interrogative questions**");
-    message_row(a);
-    a.con.write("  **Abandoning " + num(at.IPC) + " Percent interrogatives on quiz " + num(Q2) + "**");
+    a.report.message(too_many ? "  **Some Sectors are out of Noninterrogative questions**"
+                              : "  **Some Sectors are out of Interrogative questions**");
+    a.report.message("  **Abandoning " + num(at.IPC) + " Percent interrogatives on quiz " + num(Q2) + "**");
     a.log.writeln("Abandoning " + num(at.IPC) + " Percent interrogatives on quiz " + num(Q2));
     at.share_abandoned = true;
     at.ABAND = Q2;
@@ -360,9 +325,7 @@ int draw_question(Assembly& a, int s) {
 }
 
 [[noreturn]] void empty_sector(Assembly& a, int s) {
-    message_row(a);
-    a.con.write("  Sector " + num(s) + " holds no regular question. Press Return");
-    a.con.wait_enter();
+    a.report.stop("  Sector " + num(s) + " holds no regular question. Press Return", false);
     throw RunAbandoned{"sector " + num(s) + " holds no regular question"};
 }
 
@@ -457,8 +420,7 @@ SectorDraw CHOOSES(Assembly& a, int C1) {
     if (!d.free && a.style.SPMIN != 0) {
         int Q2 = a.quiz.Q2;
         a.log.writeln("Sectors repeat Quest " + num(C1) + " Quiz " + num(Q2));
-        message_row(a);
-        a.con.writeln("  << Sectors repeat Quiz " + num(Q2) + " **Check this quiz** >>");
+        a.report.message_line("  << Sectors repeat Quiz " + num(Q2) + " **Check this quiz** >>");
     }
     a.quiz.SECTOR[C1] = d.s;
     d.LDIF = std::abs(a.quiz.SECTOR[C1 - 1] - d.s);
@@ -522,7 +484,7 @@ void CHOOSESPEC(Assembly& a, int Q2, const std::string& pattern) {
     // the quiz cannot reach, which the share gives up on.
     at.INUM = static_cast<int>(std::clamp(count_letter(quiz, SECTORS, 'n') * static_cast<long long>(at.IPC) / 100,
                                           -1LL, MAX_POSITIONS + 1LL));
-    if (a.V == 1) a.con.writeln("  Choosing Regular Questions for Quiz " + num(Q2));
+    if (a.V == 1) a.report.line("  Choosing Regular Questions for Quiz " + num(Q2));
     at.ITOT = 0;
     for (int p = 1; p <= SECTORS; ++p)
         if (typ_at(quiz, p) == 'n') CHOOSEQUE(a, p);

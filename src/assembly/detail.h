@@ -6,11 +6,6 @@
 
 namespace tv::detail {
 
-// Advances the message row (clearing the work area when it runs out), goes to
-// column 3 of it and clears the rest of the row.
-void message_row(Assembly& a);
-// "Choosing Quiz n" at column 3, row 3, then an empty line.
-void choosing_quiz(Assembly& a);
 // Lines of a kind of question in the sectors before sector s.
 int lines_before_sector(const SectorRow& totals, int s);
 // A number as the messages and the list write it.

@@ -65,11 +65,7 @@ bool any_left(Assembly& a, const SpecialtyKind& kind, int s) {
 
 // The type has no question the quiz could take: a draw would never succeed.
 [[noreturn]] void no_questions(Assembly& a, const SpecialtyKind& kind) {
-    message_row(a);
-    a.con.highlight();
-    a.con.write(std::string("  No ") + kind.name + " questions in the sectors of this run. Press Return");
-    a.con.normal();
-    a.con.wait_enter();
+    a.report.stop(std::string("  No ") + kind.name + " questions in the sectors of this run. Press Return", true);
     throw RunAbandoned{std::string("no ") + kind.name + " questions in the sectors of the run"};
 }
 
@@ -82,13 +78,12 @@ void repeat_event(Assembly& a, const SpecialtyKind& kind, int event) {
     for (int s = 1; s <= sec.SECTORS; ++s) supply += (sec.*kind.TPS)[s];
     if (supply <= 0 || event > MAX_REPEAT_EVENTS) no_questions(a, kind);
 
-    if (kind.letter == 'F') a.con.writeln();
-    message_row(a);
-    if (kind.letter == 'F' || event == 1) a.con.write(kind.first_message + num(Q2));
+    if (kind.letter == 'F') a.report.line("");
+    a.report.message(kind.letter == 'F' || event == 1 ? kind.first_message + num(Q2) : std::string());
     if (event == 1) a.log.writeln(kind.log_line + num(Q2));
     if (kind.letter == 'F') a.points.FQUIZ = Q2 + a.points.FQUIZ1;
     if (event >= 2) REPEATSECTOR(a);
-    choosing_quiz(a);
+    a.report.choosing_quiz(Q2);
     for (int s = 1; s <= MAX_SECTORS; ++s) {
         (a.at.*kind.marks)[s].fill(true);
         (sec.*kind.PS)[s] = (sec.*kind.TPS)[s];
@@ -216,7 +211,10 @@ void FINDONLYS(Assembly& a) { find(a, 'O', CHOOSEONLY); }
 void FINDFTVS(Assembly& a) { find(a, 'F', CHOOSEFIN); }
 
 void REPEATSECTOR(Assembly& a) {
-    REPEATSECTOR(a.con, a.RSET, a.quiz.Q2, a.sectors.SECTORS, &a.log, a.at.FLAG);
+    const int Q2 = a.quiz.Q2;
+    a.report.message_again("  Sectors or questions will be repeated in quiz " + num(Q2));
+    a.log.writeln("Sectors or Questions repeated in quiz " + num(Q2));
+    for (int s = 1; s <= a.sectors.SECTORS && s < static_cast<int>(a.at.FLAG.size()); ++s) a.at.FLAG[s] = 1;
 }
 
 }  // namespace tv

@@ -10,7 +10,6 @@
 #include "bank/season.h"
 #include "bank/tables.h"
 #include "bank/textfile.h"
-#include "console/console.h"
 #include "style/record.h"
 
 namespace tv {
@@ -66,9 +65,8 @@ void count_questions(const Files& files, const BankNames& names, const Season& s
 void write_index(const Files& files, const std::string& count_file, const Season& season,
                  const BankTables& t);
 
-// Clears the work area, says "  Creating index of questions...", counts the question
-// files and writes the count file.
-void build_index(Console& con, const Files& files, const RunBank& bank, const BankNames& names,
+// Counts the question files and writes the count file.
+void build_index(const Files& files, const RunBank& bank, const BankNames& names,
                  const Season& season, BankTables& t);
 
 // Reads the count file into the five per-verse tables (set to 0 first). Each entry is
@@ -101,14 +99,27 @@ char CONVERT2(std::string& ALLTEMP, const Season& season);
 void FINTYPES(const QuestionFile& ftv, int FBEFORE, int SECTORS,
               const std::array<int, MAX_SECTORS + 1>& TFPS, BankTables& t);
 
-// The material step of a run: resets the bank's tables, clears the work area, decides
-// whether to build the verse index (always unless INDX is "N"; then only when the
-// workspace has no count file), builds it when needed, shows
-// "Sectoring material...", loads the index and counts the material. A count file
-// that does not fit its layout or no longer matches the question files is rebuilt,
-// with a note on row 4.
+// What the material step tells the user, in its order; the run's screens show it.
+struct MaterialReport {
+    virtual ~MaterialReport() = default;
+    // The step begins.
+    virtual void material_begins() = 0;
+    // The verse index is about to be built.
+    virtual void building_index() = 0;
+    // The index is about to be read and the material counted.
+    virtual void sectoring_material() = 0;
+    // The count file did not match the question files and was rebuilt: the user
+    // reads the note before the step goes on.
+    virtual void index_rebuilt(const std::string& count_file) = 0;
+};
+
+// The material step of a run: resets the bank's tables, decides whether to build
+// the verse index (always unless INDX is "N"; then only when the workspace has no
+// count file), builds it when needed, loads the index and counts the material. A
+// count file that does not fit its layout or no longer matches the question files
+// is rebuilt, and the report says so.
 // The question files are counted from `bank`, the copy of the run.
-void index_material(Console& con, const Files& files, const Style& s, const RunBank& bank,
+void index_material(MaterialReport& report, const Files& files, const Style& s, const RunBank& bank,
                     const BankNames& names, const Season& season, BankTables& t);
 
 }  // namespace tv

@@ -47,11 +47,8 @@ bool is_interrogative(std::string_view line) {
     return true;
 }
 
-InterrogativeMarks COUNTINT(Console& con, const QuestionFile& F3, int BEFORE, int SECTORS,
+InterrogativeMarks COUNTINT(const QuestionFile& F3, int BEFORE, int SECTORS,
                             const std::array<int, MAX_SECTORS + 1>& TQPS) {
-    con.go(3, 3);
-    con.write("Creating index of interrogatives...");
-    con.show();
     InterrogativeMarks INT;
     int line = BEFORE;  // lines passed over so far
     for (int s = 1; s <= SECTORS && s <= MAX_SECTORS; ++s) {

@@ -8,7 +8,6 @@
 
 #include "bank/question_file.h"
 #include "bank/tables.h"
-#include "console/console.h"
 
 namespace tv {
 
@@ -21,7 +20,7 @@ bool is_interrogative(std::string_view line);
 
 // Reads the regular questions of the material, sector by sector (TQPS[s] lines
 // each, after the BEFORE lines in front of the material), and marks each one.
-InterrogativeMarks COUNTINT(Console& con, const QuestionFile& F3, int BEFORE, int SECTORS,
+InterrogativeMarks COUNTINT(const QuestionFile& F3, int BEFORE, int SECTORS,
                             const std::array<int, MAX_SECTORS + 1>& TQPS);
 
 }  // namespace tv

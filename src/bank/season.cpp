@@ -4,7 +4,7 @@
 #include <cctype>
 #include <sstream>
 
-#include "console/utf8.h"
+#include "base/utf8.h"
 
 namespace tv {
 

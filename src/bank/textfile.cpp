@@ -10,7 +10,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "console/utf8.h"
+#include "base/utf8.h"
 
 namespace tv {
 

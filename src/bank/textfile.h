@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "console/io_error.h"
+#include "base/io_error.h"
 
 namespace tv {
 

@@ -136,12 +136,6 @@ bool same_counts(const BankTables& a, const BankTables& b) {
            a.OCOUNT == b.OCOUNT && a.SCOUNT == b.SCOUNT;
 }
 
-void show_sectoring(Console& con) {
-    con.write_at(3, 3, "Sectoring material...");
-    con.clear_eol();
-    con.show();
-}
-
 }  // namespace
 
 RunBank read_bank(const Files& files, const BankNames& names) {
@@ -182,12 +176,8 @@ void write_index(const Files& files, const std::string& count_file, const Season
     out.close();
 }
 
-void build_index(Console& con, const Files& files, const RunBank& bank, const BankNames& names,
+void build_index(const Files& files, const RunBank& bank, const BankNames& names,
                  const Season& season, BankTables& t) {
-    con.clr();
-    con.writeln("  Creating index of questions...");
-    con.writeln();
-    con.show();
     t.SCOUNT = VerseCounts{};  // the bank has no SIT file
     count_questions(bank, season, t);
     write_index(files, names.count_file, season, t);
@@ -224,32 +214,29 @@ bool load_index(const Files& files, const std::string& count_file, const Season&
     }
 }
 
-void index_material(Console& con, const Files& files, const Style& s, const RunBank& bank,
+void index_material(MaterialReport& report, const Files& files, const Style& s, const RunBank& bank,
                     const BankNames& names, const Season& season, BankTables& t) {
     t = BankTables{};
-    con.clr();
-    con.go(3, 3);
+    report.material_begins();
     // Only the workspace's own index is read: a workspace without one builds it.
     const bool build = s.INDX != 'N' || !files.exists(names.count_file);
 
     // The question files are counted in every run: an index kept from an earlier run
     // is checked against them, so that no reader takes the wrong lines.
     BankTables counted;
-    if (build)
-        build_index(con, files, bank, names, season, counted);
-    else
+    if (build) {
+        report.building_index();
+        build_index(files, bank, names, season, counted);
+    } else {
         count_questions(bank, season, counted);
+    }
 
-    show_sectoring(con);
+    report.sectoring_material();
     if (!load_index(files, names.count_file, season, t) || !same_counts(t, counted)) {
-        build_index(con, files, bank, names, season, counted);
-        show_sectoring(con);
-        con.write_at(3, 4, "The verse index " + names.count_file +
-                               " did not match the question files; it was rebuilt.");
-        con.clear_eol();
-        // The next step clears the screen: let the user read the note first.
-        con.write_at(3, 6, "Press Return to Continue ");
-        con.wait_enter();
+        report.building_index();
+        build_index(files, bank, names, season, counted);
+        report.sectoring_material();
+        report.index_rebuilt(names.count_file);
         if (!load_index(files, names.count_file, season, t))
             throw IoError("read", names.count_file, "the verse index just written does not read back");
     }

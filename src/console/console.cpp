@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "console/utf8.h"
+#include "base/utf8.h"
 
 namespace tv {
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/run_abandoned.h"
 #include "console/screen.h"
 
 namespace tv {
@@ -44,12 +45,6 @@ public:
     virtual bool key_waiting(const Screen& screen) = 0;
     // Shows the screen without waiting (before a long computation, say).
     virtual void show(const Screen&) {}
-};
-
-// Abandons the run in progress: the cycle catches it and starts again at the banner.
-// Files of the run are closed on the way out by their owners.
-struct RunAbandoned {
-    std::string why;  // for tests and logs; the screen already said what happened
 };
 
 // A test's key list ran dry: the screen under test asked for more keys than the test gave.

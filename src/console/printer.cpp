@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "console/io_error.h"
+#include "base/io_error.h"
 
 namespace tv {
 

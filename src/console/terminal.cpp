@@ -9,7 +9,7 @@
 #include <cwchar>
 #include <string>
 
-#include "console/utf8.h"
+#include "base/utf8.h"
 
 namespace tv {
 

@@ -1,7 +1,7 @@
 // The check made before the terminal is taken over. It reads the terminal's
 // description through the low-level curses calls, apart from the drawing code,
 // whose names the description's macros would shadow.
-#include "console/printable.h"
+#include "base/printable.h"
 #include "console/terminal.h"
 
 #include <curses.h>

@@ -11,7 +11,7 @@
 #include <sstream>
 #include <system_error>
 
-#include "console/io_error.h"
+#include "base/io_error.h"
 
 namespace tv {
 

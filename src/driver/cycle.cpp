@@ -4,11 +4,10 @@
 #include <filesystem>
 
 #include "assembly/assembly.h"
-#include "assembly/run_screens.h"
 #include "bank/bank.h"
 #include "bank/interrogative.h"
-#include "console/printable.h"
-#include "editor/checks.h"
+#include "base/printable.h"
+#include "driver/run_screens.h"
 #include "editor/library.h"
 #include "output/packet.h"
 #include "patterns/patterns.h"
@@ -162,7 +161,8 @@ void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run) 
     // A packet holds at most 100 quizzes; a style file edited by hand may ask for more.
     // The run takes the patterns as read back from "pat.txt".
     const int quizzes = std::min(run.settings.QNUM, MAX_QUIZZES);
-    run.patterns.PAT = make_patterns(con, files, rng, run.settings, quizzes, run.patterns);
+    RunScreens screens(con, run.RSET);
+    run.patterns.PAT = make_patterns(screens, files, rng, run.settings, quizzes, run.patterns);
 }
 
 void name_run_files(Run& run) {
@@ -174,11 +174,13 @@ void name_run_files(Run& run) {
 void count_material(Console& con, const Files& files, Run& run, const RunBank& bank) {
     run.sectors.SECTORS = run.settings.QMAX;
     // The bank's step sets every table and total to 0 and clears the work area first.
-    index_material(con, files, run.settings, bank, run.names, run.season, run.bank);
+    RunScreens screens(con, run.RSET);
+    index_material(screens, files, run.settings, bank, run.names, run.season, run.bank);
 }
 
 void make_sectors(Console& con, const Files& files, Run& run) {
-    sector_material(con, files, run.names.count_file, run.settings, run.season, run.bank, run.sectors,
+    RunScreens screens(con, run.RSET);
+    sector_material(screens, files, run.names.count_file, run.settings, run.season, run.bank, run.sectors,
                     run.points);
     reset_availability(run.at, run.sectors);
 }
@@ -205,8 +207,10 @@ namespace {
 // file's head, the copies taken before the first quiz, the FTV kinds of the material.
 void prepare_quizzes(Console& con, Run& run, const RunBank& bank, TextWriter& list) {
     con.clr();
-    if (run.settings.IPC != 50)
-        run.at.INT = COUNTINT(con, bank.F3, run.bank.BEFORE, run.sectors.SECTORS, run.sectors.TQPS);
+    if (run.settings.IPC != 50) {
+        RunScreens(con, run.RSET).counting_interrogatives();
+        run.at.INT = COUNTINT(bank.F3, run.bank.BEFORE, run.sectors.SECTORS, run.sectors.TQPS);
+    }
     DISPLAYTOFILE(list, run.settings, run.season, run.sectors);
     start_quizzes(run.at, run.points, run.sectors, run.settings);
     FINTYPES(bank.F4, run.bank.FBEFORE, run.sectors.SECTORS, run.sectors.TFPS, run.bank);
@@ -240,9 +244,9 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
     TextWriter list = files.together(run.list_file);
     prepare_quizzes(con, run, bank, list);
 
-    Assembly a{con,      rng,      clock,    run.settings, run.season, run.bank, run.sectors, run.at, run.quiz,
-               bank.F3,  bank.F4,  bank.F5,  bank.F6,      list,     log,         run.RSET,
-               run.points, run.V};
+    RunScreens screens(con, run.RSET);
+    Assembly a{screens,  rng,      clock,    run.settings, run.season, run.bank, run.sectors, run.at, run.quiz,
+               bank.F3,  bank.F4,  bank.F5,  bank.F6,      list,     log,      run.points,  run.V};
     try {
         for (int Q2 = 1; Q2 <= run.patterns.QZ; ++Q2) {
             run.at.EN = false;

@@ -5,9 +5,9 @@
 
 #include "bank/bank.h"
 #include "bank/textfile.h"
+#include "base/random.h"
 #include "console/console.h"
 #include "console/printer.h"
-#include "console/random.h"
 #include "driver/run.h"
 
 namespace tv {

@@ -8,10 +8,10 @@
 #include <system_error>
 
 #include "bank/workspace_lock.h"
-#include "console/io_error.h"
-#include "console/printable.h"
+#include "base/io_error.h"
+#include "base/printable.h"
+#include "base/random.h"
 #include "console/printer.h"
-#include "console/random.h"
 #include "console/terminal.h"
 #include "driver/command_line.h"
 #include "driver/cycle.h"

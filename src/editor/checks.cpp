@@ -6,30 +6,13 @@ namespace tv {
 
 namespace {
 
-void show(Console& con, const EditorStyle& s, Field f) {
-    const FieldInfo& fi = info(f);
-    write_value(con, fi.col, fi.row, s.*fi.number, fi.width);
-}
-
-void show_begin(Console& con, const EditorStyle& s) {
-    show(con, s, Field::BeginChapter);
-    show(con, s, Field::BeginVerse);
-}
-
-void show_end(Console& con, const EditorStyle& s) {
-    show(con, s, Field::EndChapter);
-    show(con, s, Field::EndVerse);
-}
-
 // The book a field's offset stands for.
 const Book& book_of(const Season& EVS, int offset) { return EVS.book_of(offset + 1); }
 
-// A book key's book, written at the book field.
-void set_book(Console& con, std::string& book, int& offset, Field f, const Book& b) {
+// A book key's book, as the book field holds it.
+void set_book(std::string& book, int& offset, const Book& b) {
     book = std::string(" ") + b.letter;
     offset = b.offset;
-    value_colours(con);
-    con.write_at(info(f).col, info(f).row, book);
 }
 
 bool level_l_has(const Season& EVS, const Book& b) {
@@ -72,8 +55,8 @@ int level_l_end(const Season& EVS, const EditorStyle& s, int chapter) {
     return before != 0 ? before : level_l_next(EVS, b, 1, +1);
 }
 
-void SETBBK(Console& con, EditorStyle& s, const Season& EVS, const Book& book) {
-    set_book(con, s.BBK, s.ADDB, Field::BeginBook, book);
+void set_begin_book(EditorStyle& s, const Season& EVS, const Book& book) {
+    set_book(s.BBK, s.ADDB, book);
     int& c = s.BCHAP;
     if (c > book.chapters()) {
         c = 1;
@@ -87,43 +70,37 @@ void SETBBK(Console& con, EditorStyle& s, const Season& EVS, const Book& book) {
         }
     }
     s.BVER = std::min(s.BVER, verse_count(EVS, c, s.ADDB));
-    show_begin(con, s);
 }
 
-void SETBBK2(Console& con, EditorStyle& s, const Season& EVS) {
+void correct_begin_chapter(EditorStyle& s, const Season& EVS) {
     int& c = s.BCHAP;
     c = std::min(c, book_of(EVS, s.ADDB).chapters());
     if (s.LG == 'L') c = level_l_begin(EVS, s, c);
     s.BVER = std::min(s.BVER, verse_count(EVS, c, s.ADDB));
-    show_begin(con, s);
 }
 
-void SETEBK(Console& con, EditorStyle& s, const Season& EVS, const Book& book) {
-    set_book(con, s.EBK, s.ADDE, Field::EndBook, book);
+void set_end_book(EditorStyle& s, const Season& EVS, const Book& book) {
+    set_book(s.EBK, s.ADDE, book);
     if (s.ECHAP > book.chapters()) {
         s.ECHAP = book.chapters();
         s.EVER = verse_count(EVS, s.ECHAP, s.ADDE);
     }
     s.EVER = std::min(s.EVER, verse_count(EVS, s.ECHAP, s.ADDE));
-    show_end(con, s);
 }
 
-void SETECH(Console& con, EditorStyle& s, const Season& EVS) {
+void correct_end_chapter(EditorStyle& s, const Season& EVS) {
     int& c = s.ECHAP;
     c = std::min(c, book_of(EVS, s.ADDE).chapters());
     if (s.LG == 'L') c = level_l_end(EVS, s, c);
     s.EVER = verse_count(EVS, c, s.ADDE);
-    show_end(con, s);
 }
 
-void limit_begin_verse(Console& con, EditorStyle& s, const Season& EVS) {
+void lower_begin_verse(EditorStyle& s, const Season& EVS) {
     s.BVER = std::min(s.BVER, verse_count(EVS, s.BCHAP, s.ADDB));
-    show(con, s, Field::BeginVerse);
 }
 
-void limit_end_verse(Console& con, EditorStyle& s, const Season& EVS) {
+void lower_end_verse(EditorStyle& s, const Season& EVS) {
     s.EVER = std::min(s.EVER, verse_count(EVS, s.ECHAP, s.ADDE));
-    show(con, s, Field::EndVerse);
 }
 
 int PRIM(int v) {
@@ -218,34 +195,6 @@ std::string check_reason(const EditorStyle& s, int n) {
     }
     // Numbers of a hand-edited file can be long: the line never passes column 79.
     return why.substr(0, 78);
-}
-
-bool ERRMESS(Console& con, const EditorStyle& s) {
-    const int n = failing_check(s);
-    if (n == 0) return false;
-    constexpr KeyHint ERROR_KEYS[] = {{"Return", "Go to the field in error"}};
-    con.keys(ERROR_KEYS);
-    con.highlight();
-    con.write_at(TITLE_COL, TITLE_ROW, ERROR_TEXT);
-    const std::string why = check_reason(s, n);
-    con.write_at(static_cast<int>(Screen::COLS - why.size()) / 2 + 1, TITLE_ROW + 1, why);
-    value_colours(con);
-    while (con.read_key() != key::ENTER) {
-    }
-    draw_title_rule(con);
-    QCON2(con);
-    return true;
-}
-
-void SPECWARN(Console& con) {
-    con.go(3, 3);
-    con.writeln("One specialty has zero questions.");
-    con.writeln();
-    con.writeln("  Change the maximum for that specialty to zero.");
-    con.writeln();
-    con.writeln("  Press return to continue.");
-    con.read_line();
-    con.read_line();
 }
 
 }  // namespace tv

@@ -1,14 +1,13 @@
 // The rules of a style that involve more than one value: the begin and end of the
 // material kept inside the season's books and their verse counts, the allowed values of
-// "Pct Prim FTV", the cross-field checks that must pass before a style is
-// accepted, and the zero-questions warning of the run driver.
+// "Pct Prim FTV", and the cross-field checks that must pass before a style is
+// accepted. The form shows what they correct.
 #pragma once
 #include <array>
 #include <string>
 
 #include "bank/season.h"
 #include "bank/tables.h"
-#include "console/console.h"
 #include "editor/form.h"
 
 namespace tv {
@@ -25,18 +24,17 @@ int level_l_begin(const Season& EVS, const EditorStyle& s, int chapter);
 int level_l_end(const Season& EVS, const EditorStyle& s, int chapter);
 
 // A book key (the letter of a book, Season::book_for_key) in the begin book field:
-// writes the book at (14,6) and corrects the begin chapter and verse.
-void SETBBK(Console& con, EditorStyle& s, const Season& EVS, const Book& book);
+// sets the book and corrects the begin chapter and verse.
+void set_begin_book(EditorStyle& s, const Season& EVS, const Book& book);
 // Corrects a begin chapter just typed and lowers the begin verse to its count.
-void SETBBK2(Console& con, EditorStyle& s, const Season& EVS);
-// A book key in the end book field: writes the book at (14,8) and corrects the end
-// chapter and verse.
-void SETEBK(Console& con, EditorStyle& s, const Season& EVS, const Book& book);
+void correct_begin_chapter(EditorStyle& s, const Season& EVS);
+// A book key in the end book field: sets the book and corrects the end chapter and verse.
+void set_end_book(EditorStyle& s, const Season& EVS, const Book& book);
 // Corrects an end chapter just typed; the end verse becomes the chapter's last verse.
-void SETECH(Console& con, EditorStyle& s, const Season& EVS);
+void correct_end_chapter(EditorStyle& s, const Season& EVS);
 // A typed begin or end verse lowered to the verse count of its chapter.
-void limit_begin_verse(Console& con, EditorStyle& s, const Season& EVS);
-void limit_end_verse(Console& con, EditorStyle& s, const Season& EVS);
+void lower_begin_verse(EditorStyle& s, const Season& EVS);
+void lower_end_verse(EditorStyle& s, const Season& EVS);
 
 // "Pct Prim FTV" moved to an allowed value.
 int PRIM(int value);
@@ -54,13 +52,5 @@ Field check_field(int n);
 std::string check_reason(const EditorStyle& s, int n);
 
 constexpr const char* ERROR_TEXT = "Incompatible Specs -- Press Return to go to Error ";
-
-// Evaluates the checks; when one fails, shows the error on the title row and the
-// failed rule on the row below until Return, draws both rows again and returns true.
-bool ERRMESS(Console& con, const EditorStyle& s);
-
-// The run driver's warning that a specialty type asked for has no questions; waits
-// for two presses of Return.
-void SPECWARN(Console& con);
 
 }  // namespace tv

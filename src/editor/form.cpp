@@ -5,8 +5,8 @@
 #include <climits>
 #include <string>
 
-#include "console/printable.h"
-#include "console/utf8.h"
+#include "base/printable.h"
+#include "base/utf8.h"
 #include "editor/checks.h"
 #include "style/layouts.h"
 #include "style/settings.h"
@@ -500,6 +500,79 @@ void QCON2(Console& con) {
     con.normal();
     con.write_at(TITLE_COL, TITLE_ROW, TITLE);
     value_colours(con);
+}
+
+namespace {
+
+void show_number(Console& con, const EditorStyle& s, Field f) {
+    const FieldInfo& fi = info(f);
+    write_value(con, fi.col, fi.row, s.*fi.number, fi.width);
+}
+
+void show_begin(Console& con, const EditorStyle& s) {
+    show_number(con, s, F::BeginChapter);
+    show_number(con, s, F::BeginVerse);
+}
+
+void show_end(Console& con, const EditorStyle& s) {
+    show_number(con, s, F::EndChapter);
+    show_number(con, s, F::EndVerse);
+}
+
+void show_book(Console& con, const std::string& book, Field f) {
+    value_colours(con);
+    con.write_at(info(f).col, info(f).row, book);
+}
+
+}  // namespace
+
+void SETBBK(Console& con, EditorStyle& s, const Season& EVS, const Book& book) {
+    set_begin_book(s, EVS, book);
+    show_book(con, s.BBK, F::BeginBook);
+    show_begin(con, s);
+}
+
+void SETBBK2(Console& con, EditorStyle& s, const Season& EVS) {
+    correct_begin_chapter(s, EVS);
+    show_begin(con, s);
+}
+
+void SETEBK(Console& con, EditorStyle& s, const Season& EVS, const Book& book) {
+    set_end_book(s, EVS, book);
+    show_book(con, s.EBK, F::EndBook);
+    show_end(con, s);
+}
+
+void SETECH(Console& con, EditorStyle& s, const Season& EVS) {
+    correct_end_chapter(s, EVS);
+    show_end(con, s);
+}
+
+void limit_begin_verse(Console& con, EditorStyle& s, const Season& EVS) {
+    lower_begin_verse(s, EVS);
+    show_number(con, s, F::BeginVerse);
+}
+
+void limit_end_verse(Console& con, EditorStyle& s, const Season& EVS) {
+    lower_end_verse(s, EVS);
+    show_number(con, s, F::EndVerse);
+}
+
+bool ERRMESS(Console& con, const EditorStyle& s) {
+    const int n = failing_check(s);
+    if (n == 0) return false;
+    constexpr KeyHint ERROR_KEYS[] = {{"Return", "Go to the field in error"}};
+    con.keys(ERROR_KEYS);
+    con.highlight();
+    con.write_at(TITLE_COL, TITLE_ROW, ERROR_TEXT);
+    const std::string why = check_reason(s, n);
+    con.write_at(static_cast<int>(Screen::COLS - why.size()) / 2 + 1, TITLE_ROW + 1, why);
+    value_colours(con);
+    while (con.read_key() != key::ENTER) {
+    }
+    draw_title_rule(con);
+    QCON2(con);
+    return true;
 }
 
 bool run_form(Console& con, Editor& ed, Field start) {

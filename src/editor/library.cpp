@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "bank/tables.h"
-#include "console/printable.h"
-#include "console/utf8.h"
+#include "base/printable.h"
+#include "base/utf8.h"
 #include "editor/form.h"
 #include "editor/setspec.h"
 

@@ -2,7 +2,7 @@
 // with empty lines to a multiple of 18 lines.
 #include <string>
 
-#include "console/utf8.h"
+#include "base/utf8.h"
 #include "output/fields.h"
 
 namespace tv::packet {

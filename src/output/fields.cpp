@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "console/utf8.h"
+#include "base/utf8.h"
 
 namespace tv::packet {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "console/utf8.h"
+#include "base/utf8.h"
 #include "output/fields.h"
 
 namespace tv::packet {

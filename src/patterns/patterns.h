@@ -1,7 +1,7 @@
 // Specialty patterns: for every quiz of a run, which question positions hold an
 // FTV ("F"), CV Ref ("R"), CO Ref ("O") or SIT ("S") question and which a regular
-// one ("n"). SPECPAT makes one pattern, SPEC2 makes the patterns of a run, lets
-// the user review them (WRITESPECS) and writes "pat.txt".
+// one ("n"). SPECPAT makes one pattern, SPEC2 makes the patterns of a run, has
+// them reviewed (through a PatternReport) and writes "pat.txt".
 // Everything works on the style settings it is given: the run's, or the form's.
 #pragma once
 #include <array>
@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "bank/textfile.h"
-#include "console/console.h"
-#include "console/random.h"
+#include "base/random.h"
+#include "base/run_abandoned.h"
 #include "style/style.h"
 
 namespace tv {
@@ -102,19 +102,24 @@ void make_candidate(Patterns& P, DrawSource& rnd);
 std::string SPECPAT(Patterns& P, const Style& s, DrawSource& rnd);
 std::string SPECPAT(Patterns& P, const Style& s, Random& random);
 
-// The review screen: quizzes 1..P.QZ of P.PAT, page by page. Space draws a new
-// pattern for the highlighted quiz; Enter (or Esc) accepts a page.
-void WRITESPECS(Console& con, Patterns& P, const Style& s, DrawSource& rnd);
+// What the pattern step shows the user; the run's screens answer.
+struct PatternReport {
+    virtual ~PatternReport() = default;
+    // Quizzes 1..P.QZ of P.PAT are reviewed: the user may draw any of them again from `rnd`.
+    virtual void review(Patterns& P, const Style& s, DrawSource& rnd) = 0;
+    // The style's specialty settings cannot be met, for the reason `why`: said and
+    // acknowledged before the run stops.
+    virtual void ranges_unmet(const std::string& why) = 0;
+};
 
-// Makes the patterns of quizzes 1..P.QZ, runs the review and writes "pat.txt", one
-// line of 30 letters per quiz. Throws PatternError.
-void SPEC2(Console& con, const Files& files, DrawSource& rnd, Patterns& P, const Style& s);
+// Makes the patterns of quizzes 1..P.QZ, has them reviewed and writes "pat.txt",
+// one line of 30 letters per quiz. Throws PatternError.
+void SPEC2(PatternReport& report, const Files& files, DrawSource& rnd, Patterns& P, const Style& s);
 
 // The run driver's pattern step: QZ := QNUM, SPEC2, then the patterns read back
 // from "pat.txt" as PAT[1..QZ] (entry 0 unused). Throws RunAbandoned when the
-// style's specialty settings cannot be met (after saying so on the screen and
-// waiting for Return).
-std::vector<std::string> make_patterns(Console& con, const Files& files, Random& random,
+// style's specialty settings cannot be met (after the report said so).
+std::vector<std::string> make_patterns(PatternReport& report, const Files& files, Random& random,
                                        const Style& style, int QNUM, Patterns& P);
 
 }  // namespace tv

@@ -3,7 +3,7 @@
 // Enter (or Esc) accepts the page.
 #include <algorithm>
 
-#include "patterns/patterns.h"
+#include "patterns/review.h"
 
 namespace tv {
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "console/draws.h"
+#include "base/draws.h"
 #include "patterns/patterns.h"
 
 namespace tv {

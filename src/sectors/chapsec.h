@@ -7,19 +7,25 @@
 #include "bank/season.h"
 #include "bank/tables.h"
 #include "bank/textfile.h"
-#include "console/console.h"
 #include "style/style.h"
 #include "sectors/sector_tables.h"
+#include "sectors/sectoring.h"
 
 namespace tv {
 
-// The allocation screen, the cut, the count and the sector table; returns the key
-// that accepted the table (never Esc). Esc on the allocation list stops the run
-// (RunAbandoned). When the material has more chapters than questions per quiz,
-// SECTORS is raised to the number of chapters. No file is written: the run writes
-// the sector table at the head of its list.
-int CHAPSEC(Console& con, const Files& files, const std::string& count_file, const Style& style,
-            const Season& season, BankTables& bank, SectorTables& t);
+// The allocation (through the report), the cut, the count and the sector table,
+// until the user accepts the table. Esc on the allocation stops the run
+// (RunAbandoned). When the material has more chapters than questions per
+// quiz, SECTORS is raised to the number of chapters. No file is written: the run
+// writes the sector table at the head of its list.
+void CHAPSEC(SectoringReport& report, const Files& files, const std::string& count_file,
+             const Style& style, const Season& season, BankTables& bank, SectorTables& t);
+
+// At level L the chapters the level skips are left out of the material (with Romans
+// and James, 7, 9-11 and 14-16).
+bool chapter_left_out(const Style& st, const Season& season, int ch);
+// The chapters BCHAP..ECHAP of the material.
+int material_chapters(const Style& st);
 
 // The cut of the chapters into SECTORS sectors by the allocation CS (no screen).
 void cut_chapters(const Style& style, const Season& season, SectorTables& t);

@@ -50,11 +50,8 @@ std::vector<std::string> sector_table_lines(const SectorTables& t, const Season&
     return lines;
 }
 
-void DISPLAY(Console& con, const Style& style, const Season& season, BankTables& bank,
-             SectorTables& t) {
+void settle_sectors(const Style& style, BankTables& bank, SectorTables& t) {
     settle_last_sector(style, t);
-    for (const std::string& line : sector_table_lines(t, season)) con.writeln(line);
-    con.writeln();
     bank.RQUEST = bank.FQUEST = bank.OQUEST = bank.SQUEST = 0;
     for (int s = 1; s <= shown_sectors(t); ++s) {
         bank.RQUEST += t.RPS[s];

@@ -1,6 +1,6 @@
 // The sector table: every sector's first and last verse and its questions of each
-// kind, two sectors to a row, on the screen after sectoring and at the head of the
-// run's list file.
+// kind, two sectors to a row, on the screen after sectoring (sectors/screens.h) and
+// at the head of the run's list file.
 #pragma once
 #include <string>
 #include <vector>
@@ -8,17 +8,15 @@
 #include "bank/season.h"
 #include "bank/tables.h"
 #include "bank/textfile.h"
-#include "console/console.h"
 #include "style/style.h"
 #include "sectors/sector_tables.h"
 
 namespace tv {
 
-// Draws the table at the cursor. The last sector is made to end at the end of the
+// Before the table is shown: the last sector is made to end at the end of the
 // material, and the specialty totals of the material are recomputed from the sectors
 // 1..SECTORS of this run (TQUEST stays).
-void DISPLAY(Console& con, const Style& style, const Season& season, BankTables& bank,
-             SectorTables& t);
+void settle_sectors(const Style& style, BankTables& bank, SectorTables& t);
 
 // Appends the table to the list file: always a block of 34 lines.
 void DISPLAYTOFILE(TextWriter& out, const Style& style, const Season& season, SectorTables& t);

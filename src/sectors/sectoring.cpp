@@ -47,18 +47,6 @@ void clear_specialty(SectorTables& t) {
     for (SectorRow* row : {&t.FPS, &t.RPS, &t.OPS, &t.SPS}) row->fill(0);
 }
 
-constexpr KeyHint GO_ON_KEYS[] = {{"Return", "Go on"}};
-constexpr KeyHint TABLE_KEYS[] = {{"Return", "Go on"}, {"Esc", "Stop the run"}};
-constexpr KeyHint RESECTOR_KEYS[] = {
-    {"Y", "Sector by question"}, {"N, Return", "Keep these sectors"}};
-
-// Takes one whole key: the first code, and for an extended key its scan code too.
-int take_key(Console& con) {
-    int k = con.read_key();
-    if (k == 0) con.read_key();
-    return k;
-}
-
 }  // namespace
 
 void SPECOUNT(const BankTables& bank, SectorTables& t, int X, int Y, int S) {
@@ -72,50 +60,17 @@ void SPECOUNT(const BankTables& bank, SectorTables& t, int X, int Y, int S) {
 // ---------------------------------------------------------------------------------
 // Checks and header
 
-void check_material(Console& con, const BankTables& bank, const SectorTables& t) {
+void check_material(SectoringReport& report, const BankTables& bank, const SectorTables& t) {
     // A single sector never lets either walk end, and the tables hold 30 sectors.
     if (t.SECTORS < 2 || t.SECTORS > MAX_SECTORS) {
-        con.write("  A quiz of ");
-        con.write_num(t.SECTORS);
-        con.write(" questions cannot be sectored.");
-        con.writeln();
-        con.writeln();
-        con.write("  Change Questions per packet to a number from 2 to 30.");
-        con.writeln();
-        con.wait_enter();
+        report.cannot_sector(t.SECTORS);
         throw RunAbandoned{"questions per quiz outside 2-30"};
     }
     if (bank.TQUEST < t.SECTORS) {
-        con.write("  There are only ");
-        con.write_num(bank.TQUEST);
-        con.write(" regular questions in this material.");
-        con.writeln();
-        con.writeln();
-        // The form takes 2 questions per packet at the least: below that only more
-        // material helps.
-        if (bank.TQUEST >= 2) {
-            con.write("  Change Questions per packet to ");
-            con.write_num(bank.TQUEST);
-            con.write(" or less.");
-        } else {
-            con.write("  Choose a wider material: a quiz needs at least 2 questions.");
-        }
-        con.writeln();
-        con.wait_enter();
+        report.too_few_questions(bank.TQUEST);
         throw RunAbandoned{"fewer regular questions than sectors"};
     }
-    con.writeln("  A quiz will contain one question from each sector.");
-    con.write("  Regular Questions: ");
-    con.write_num(bank.TQUEST);
-    con.write("   FTV: ");
-    con.write_num(bank.FQUEST);
-    con.write("   CV Refs: ");
-    con.write_num(bank.RQUEST);
-    con.write("   CO Refs: ");
-    con.write_num(bank.OQUEST);
-    con.write("   SIT: ");
-    con.write_num(bank.SQUEST);
-    con.writeln();
+    report.material_summary(bank);
 }
 
 void compute_repeat_points(const Style& style, const BankTables& bank, RepeatPoints& rp) {
@@ -233,16 +188,10 @@ void walk_questions(const Files& files, const std::string& count_file, const Sty
 
 }  // namespace
 
-void RESECTOR(Console& con, const Files& files, const std::string& count_file, const Style& style,
-              const Season& season, const BankTables& bank, SectorTables& t) {
+void RESECTOR(SectoringReport& report, const Files& files, const std::string& count_file,
+              const Style& style, const Season& season, const BankTables& bank, SectorTables& t) {
     t.MINQZ = bank.TQUEST / t.SECTORS;
-    con.writeln();
-    con.write_at(1, 6, "  The material will be sectored by individual questions.");
-    con.keys(GO_ON_KEYS);  // and on the table that follows, unless its caller says more
-    con.wait_enter();
-    con.go(1, 6);
-    con.clear_eol();
-    con.go(1, 5);
+    report.by_question();
 
     plan_sector_sizes(t, bank.TQUEST);
     clear_specialty(t);
@@ -322,7 +271,7 @@ bool verse_attempt(const Style& st, const Season& season, const BankTables& bank
 
 }  // namespace
 
-void sector_by_verse(Console& con, const Files& files, const std::string& count_file,
+void sector_by_verse(SectoringReport& report, const Files& files, const std::string& count_file,
                      const Style& style, const Season& season, BankTables& bank, SectorTables& t) {
     const int S = t.SECTORS;
     t.QPS.fill(0);
@@ -339,92 +288,62 @@ void sector_by_verse(Console& con, const Files& files, const std::string& count_
     } while (!ok && C1 != -1);
 
     if (C1 == -1) {
-        RESECTOR(con, files, count_file, style, season, bank, t);
+        RESECTOR(report, files, count_file, style, season, bank, t);
     } else {
         // The rest of the material goes to the last sector, up to its end.
         while (in_material(style, p)) take_verse(season, bank, t, S, p, &style);
         t.MINQZ = C1;
         t.RES = false;
     }
-    DISPLAY(con, style, season, bank, t);
+    settle_sectors(style, bank, t);
+    report.table(season, t);
 }
 
 // ---------------------------------------------------------------------------------
 // After sectoring
 
-void sector_followup(Console& con, const Files& files, const std::string& count_file,
+void sector_followup(SectoringReport& report, const Files& files, const std::string& count_file,
                      const Style& style, const Season& season, BankTables& bank, SectorTables& t,
-                     int last_key) {
-    if (last_key == key::ESC) throw RunAbandoned{"Esc after sectoring"};
+                     bool stopped) {
+    if (stopped) throw RunAbandoned{"Esc after sectoring"};
     if (t.MINQZ == 0) throw RunAbandoned{"a sector holds no regular question"};
     if (t.MINQZ >= style.QNUM || t.MINQZ >= 12) return;
 
-    con.clr();
-    con.go(3, 3);
-    con.write("Regular question repeats will begin after quiz ");
-    con.write_num(t.MINQZ);
-    con.writeln();
-    if (t.RES) return;
-    con.write_at(3, 4, "Do you wish to resector? ");
-    con.keys(RESECTOR_KEYS);
-    const int k = take_key(con);
-    if (k >= 32 && k < 256) con.write(static_cast<char>(k));
-    if (k == 'Y' || k == 'y') {
-        RESECTOR(con, files, count_file, style, season, bank, t);
-        DISPLAY(con, style, season, bank, t);
-        while (take_key(con) == key::BACKSPACE) {
-        }
-    } else {
-        con.wait_enter();
+    if (report.early_repeats(t.MINQZ, !t.RES)) {
+        RESECTOR(report, files, count_file, style, season, bank, t);
+        settle_sectors(style, bank, t);
+        report.table(season, t);
+        report.resectored_table_read();
     }
 }
 
-void sector_material(Console& con, const Files& files, const std::string& count_file,
+void sector_material(SectoringReport& report, const Files& files, const std::string& count_file,
                      const Style& style, const Season& season, BankTables& bank, SectorTables& t,
                      RepeatPoints& rp) {
     t = SectorTables{};
     t.SECTORS = style.QMAX;
-    con.clr();
-    check_material(con, bank, t);
+    report.clear();
+    check_material(report, bank, t);
     compute_repeat_points(style, bank, rp);
 
-    int last_key = -1;
+    bool stopped = false;
     if (style.SEC1 == 'C') {
-        last_key = CHAPSEC(con, files, count_file, style, season, bank, t);
+        CHAPSEC(report, files, count_file, style, season, bank, t);
         t.RES = false;
     } else if (style.SEC1 == 'Q') {
-        RESECTOR(con, files, count_file, style, season, bank, t);
+        RESECTOR(report, files, count_file, style, season, bank, t);
         t.RES = true;
-        DISPLAY(con, style, season, bank, t);
-        con.keys(TABLE_KEYS);
-        con.wait_for_key();
+        settle_sectors(style, bank, t);
+        report.table(season, t);
+        report.wait_on_table();
     } else {
-        sector_by_verse(con, files, count_file, style, season, bank, t);
-        con.keys(TABLE_KEYS);
-        do last_key = take_key(con);
-        while (last_key == 191);
+        sector_by_verse(report, files, count_file, style, season, bank, t);
+        stopped = !report.accept_table();
     }
-    sector_followup(con, files, count_file, style, season, bank, t, last_key);
+    sector_followup(report, files, count_file, style, season, bank, t, stopped);
 
-    con.clr();
+    report.clear();
     copy_totals(t);
-}
-
-// ---------------------------------------------------------------------------------
-// Repeat announcement
-
-void REPEATSECTOR(Console& con, int& RSET, int Q2, int SECTORS, TextWriter* log,
-                  std::span<int> FLAG) {
-    if (RSET >= 24) {
-        con.clr();
-        RSET = 5;
-    }
-    con.go(3, RSET);
-    con.clear_eol();
-    con.write("  Sectors or questions will be repeated in quiz ");
-    con.write_num(Q2);
-    if (log != nullptr) log->writeln("Sectors or Questions repeated in quiz " + std::to_string(Q2));
-    for (int s = 1; s <= SECTORS && s < static_cast<int>(FLAG.size()); ++s) FLAG[s] = 1;
 }
 
 }  // namespace tv

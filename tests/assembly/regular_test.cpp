@@ -16,8 +16,8 @@ TEST(Regular, AShareNoReplacementCanReachIsGivenUpAtOnce) {
     w.choose(1, std::string(10, 'n'));
     EXPECT_EQ(w.clock.ticks_ms(), 1000u + 3 * 10);
     EXPECT_EQ(std::tuple(w.at.ABAND, w.at.OLDIPC, w.at.IPC), std::tuple(1, 40, 50));
-    EXPECT_EQ(w.con.screen().line(5) + w.con.screen().line(6), "    **Some Sectors are out of Interrogative questions**"
-                                                               "    **Abandoning 40 Percent interrogatives on quiz 1**");
+    EXPECT_EQ(w.report.said, (std::vector<std::string>{"  **Some Sectors are out of Interrogative questions**",
+                                                        "  **Abandoning 40 Percent interrogatives on quiz 1**"}));
     w.choose(2, std::string(10, 'n'));
     EXPECT_EQ(w.log_text(), "Abandoning 40 Percent interrogatives on quiz 1\n");
 }
@@ -46,6 +46,6 @@ TEST(Regular, NoFreeSectorTakesAUsedOneWithTheMessageWhenSpecialtiesAreRequired)
     CHOOSEQUE(a, 2);
     int s = w.at.RSECTOR[2];
     EXPECT_TRUE(w.at.REGQUESTION[s][w.at.RNUMBER[s]]) << "a question of a repeated sector stays available";
-    EXPECT_EQ(w.con.screen().line(5), "    << Sectors repeat Quiz 4 **Check this quiz** >>");
+    EXPECT_EQ(w.report.said, std::vector<std::string>{"  << Sectors repeat Quiz 4 **Check this quiz** >>"});
     EXPECT_EQ(w.log_text(), "Sectors repeat Quest 2 Quiz 4\n");
 }

@@ -2,7 +2,6 @@
 
 #include <set>
 
-#include "assembly/run_screens.h"
 #include "world.h"
 
 using namespace tv;
@@ -13,16 +12,13 @@ TEST(Specialty, ATypeWithNoQuestionInItsSectorsAbandonsTheRun) {
     World w(3, 2);
     w.style.RMAX = 1;
     w.prepare();
-    w.face.type("\r");
     try {
         w.choose(1, "Rnn");
         FAIL() << "the run should be abandoned";
     } catch (const RunAbandoned& e) {
         EXPECT_NE(e.why.find("CV Ref"), std::string::npos);
     }
-    EXPECT_EQ(w.con.screen().line(5), "    No CV Ref questions in the sectors of this run. Press Return");
-    EXPECT_EQ(w.con.screen().at(5, 5).bg, RED);
-    EXPECT_EQ(w.face.left(), 0u);
+    EXPECT_EQ(w.report.said.back(), "!  No CV Ref questions in the sectors of this run. Press Return");
 }
 
 // The FTV kind spread: against the kinds last taken (b, then c, then d, as every run
@@ -59,16 +55,4 @@ TEST(Specialty, TheLastSectorsUsedUpQuestionRepeatsAndSoDoSectors) {
     CHOOSEFIN(a, 1);
     EXPECT_EQ(w.quiz.SECTOR[1], 3);
     EXPECT_EQ(w.log_text(), "FTV Repeats begin quiz 1\nSectors or Questions repeated in quiz 1\n");
-}
-
-// The approval menu starts on its top line (automatic: mode 2); Up and Down wrap.
-TEST(ApprovalMenu, UpAndDownWrapOverItsTwoLines) {
-    constexpr int UP = key::EXT + key::UP, DOWN = key::EXT + key::DOWN, RET = key::ENTER;
-    const std::pair<std::vector<int>, int> rows[] = {
-        {{RET}, 2}, {{DOWN, RET}, 1}, {{DOWN, DOWN, RET}, 2}, {{UP, RET}, 1}, {{UP, UP, RET}, 2}};
-    for (const auto& [keys, mode] : rows) {
-        ScriptFace face(keys);
-        Console con(face);
-        EXPECT_EQ(approval_menu(con), mode);
-    }
 }

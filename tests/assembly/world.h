@@ -10,6 +10,19 @@
 
 namespace tv::test {
 
+// Keeps what assembly reports: the messages in order, a stop marked with "!" when
+// it is an alarm. Every combination is accepted.
+struct Recorder : AssemblyReport {
+    std::vector<std::string> said;
+    void choosing_quiz(int) override {}
+    void message(const std::string& text) override { said.push_back(text); }
+    void message_line(const std::string& text) override { said.push_back(text); }
+    void message_again(const std::string& text) override { said.push_back(text); }
+    void line(const std::string&) override {}
+    void stop(const std::string& text, bool alarm) override { said.push_back((alarm ? "!" : "") + text); }
+    int approve(int, int, const std::vector<std::string>&) override { return 'Y'; }
+};
+
 class World {
 public:
     // COUNT sectors of PER regular questions each; two lines of every kind come
@@ -40,13 +53,13 @@ public:
     void prepare() {
         reset_availability(at, sectors);
         compute_repeat_points(style, bank, points);
-        if (style.IPC != 50) at.INT = COUNTINT(con, F3, bank.BEFORE, sectors.SECTORS, sectors.TQPS);
+        if (style.IPC != 50) at.INT = COUNTINT(F3, bank.BEFORE, sectors.SECTORS, sectors.TQPS);
         start_quizzes(at, points, sectors, style);
     }
 
     Assembly assembly() {
-        return Assembly{con, rng, clock, style, season, bank, sectors, at, quiz, F3, F4, F5, F6,
-                        *list, *log, RSET, points, V};
+        return Assembly{report, rng, clock, style, season, bank, sectors, at, quiz, F3, F4, F5, F6,
+                        *list, *log, points, V};
     }
 
     void choose(int Q2, const std::string& pattern) {
@@ -60,8 +73,7 @@ public:
     }
 
     TempDir dir;
-    ScriptFace face;
-    Console con{face};
+    Recorder report;
     Random rng;
     FixedClock clock{1000, 3};
     Style style;
@@ -72,7 +84,6 @@ public:
     QuizTables quiz;
     QuestionFile F3, F4, F5, F6;
     std::optional<TextWriter> list, log;
-    int RSET = 4;
     RepeatPoints points;
     int V = 2;
 };

@@ -38,20 +38,22 @@ Style index_style(char INDX) {
     return s;
 }
 
+struct Silent : MaterialReport {
+    void material_begins() override {}
+    void building_index() override {}
+    void sectoring_material() override {}
+    void index_rebuilt(const std::string&) override {}
+};
+
 struct BankRun {
     test::TempDir dir;
-    ScriptFace face;
-    Console con{face};
+    Silent report;
     BankTables t;
-    BankRun() {
-        con.normal();
-        con.clear();
-    }
     // Indexes the bank as read; `meanwhile` runs between the reading and the index.
     void index(char INDX, const std::function<void()>& meanwhile = {}) {
         const RunBank bank = read_bank(dir.files(), NAMES);
         if (meanwhile) meanwhile();
-        index_material(con, dir.files(), index_style(INDX), bank, NAMES, default_season(), t);
+        index_material(report, dir.files(), index_style(INDX), bank, NAMES, default_season(), t);
     }
 };
 

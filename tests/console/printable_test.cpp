@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "console/io_error.h"
-#include "console/printable.h"
+#include "base/io_error.h"
+#include "base/printable.h"
 #include "console/printer.h"
 #include "support/support.h"
 

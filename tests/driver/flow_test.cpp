@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <regex>
 
+#include "driver/run_screens.h"
 #include "scripted_run.h"
 
 using namespace tv;
@@ -118,5 +119,17 @@ TEST_P(Flows, ReachTheirScreensAndWriteOnlyTheirFiles) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Demo, Flows, testing::ValuesIn(TABLE), [](const auto& info) { return std::string(info.param.name); });
+
+// The approval menu starts on its top line (automatic: mode 2); Up and Down wrap.
+TEST(ApprovalMenu, UpAndDownWrapOverItsTwoLines) {
+    constexpr int UP = key::EXT + key::UP, DOWN = key::EXT + key::DOWN, RET = key::ENTER;
+    const std::pair<std::vector<int>, int> rows[] = {
+        {{RET}, 2}, {{DOWN, RET}, 1}, {{DOWN, DOWN, RET}, 2}, {{UP, RET}, 1}, {{UP, UP, RET}, 2}};
+    for (const auto& [keys, mode] : rows) {
+        ScriptFace face(keys);
+        Console con(face);
+        EXPECT_EQ(approval_menu(con), mode);
+    }
+}
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The continuation printers on a text buffer, one call each.
-#include "console/utf8.h"
+#include "base/utf8.h"
 #include "packet_fixture.h"
 
 using namespace tv;

@@ -3,7 +3,7 @@
 #include <random>
 
 #include "assembly/assembly.h"
-#include "console/utf8.h"
+#include "base/utf8.h"
 #include "packet_fixture.h"
 
 using namespace tv;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/form_support.h"
+#include "driver/run_screens.h"
 #include "patterns/patterns.h"
 #include "patterns_support.h"
 
@@ -59,9 +60,11 @@ TEST(Specpat, ALongRefusalStaysWithinTheScreen) {
     test::TempDir dir;
     ScriptFace face(test::keys("\r"));
     Console con(face);
+    int RSET = 4;
+    RunScreens screens(con, RSET);
     Random random(1);
     Patterns P;
-    EXPECT_THROW(make_patterns(con, dir.files(), random, s, 3, P), RunAbandoned);
+    EXPECT_THROW(make_patterns(screens, dir.files(), random, s, 3, P), RunAbandoned);
     EXPECT_EQ(con.screen().line(5) + " " + con.screen().line(6).substr(2),
               "  The specialty positions set by hand hold 20 questions, but the type maxima add up to 4.");
 }

@@ -39,10 +39,9 @@ TEST(Chapsec, TheListShowsTheChaptersOfTheMaterial) {
         Material m(4, 1, 8, 39, 5);
         m.style.LG = LG, m.season.books[0].name = book;
         m.chapters(4, 8, 1).done();
-        ScriptFace face;  // no key: the list is on the screen when the script runs dry
-        Console con{face};
-        EXPECT_THROW(CHAPSEC(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), ScriptExhausted);
-        EXPECT_EQ(con.screen().text(5, 3, 8) + con.screen().text(8, 3, 8), rows);
+        Screens s;  // no key: the list is on the screen when the script runs dry
+        EXPECT_THROW(CHAPSEC(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), ScriptExhausted);
+        EXPECT_EQ(s.con.screen().text(5, 3, 8) + s.con.screen().text(8, 3, 8), rows);
     }
 }
 
@@ -51,9 +50,8 @@ TEST(Chapsec, EscOnTheListStopsTheRun) {
     for (const std::vector<int>& keys : {std::vector<int>{key::ESC}, {'5', key::ESC}}) {
         Material m(1, 1, 3, 31, 6);
         m.chapters(1, 3, 1).done();
-        ScriptFace face(keys);
-        Console con(face);
-        EXPECT_THROW(CHAPSEC(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), RunAbandoned);
-        EXPECT_NE(con.screen().line(25).find("Esc Stop the run"), std::string::npos);
+        Screens s(keys);
+        EXPECT_THROW(CHAPSEC(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), RunAbandoned);
+        EXPECT_NE(s.con.screen().line(25).find("Esc Stop the run"), std::string::npos);
     }
 }

@@ -6,6 +6,7 @@
 #include "bank/season.h"
 #include "bank/tables.h"
 #include "console/console.h"
+#include "driver/run_screens.h"
 #include "style/style.h"
 #include "sectors/sector_tables.h"
 #include "support/support.h"
@@ -13,6 +14,15 @@
 namespace tv::test {
 
 inline const std::string COUNT_FILE = "count.00A";
+
+// The run's screens over a key script: what sectoring reports and asks shows on `con`.
+struct Screens {
+    explicit Screens(std::vector<int> keys = {}) : face(std::move(keys)) {}
+    ScriptFace face;
+    Console con{face};
+    int RSET = 4;
+    RunScreens report{con, RSET};
+};
 
 struct Material {
     TempDir dir;

@@ -9,10 +9,10 @@ using namespace tv::test;
 
 namespace {
 
-void run(Material& m, Console& con) {
+void run(Material& m, Screens& s) {
     RepeatPoints rp;
     m.done();
-    sector_material(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t, rp);
+    sector_material(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t, rp);
 }
 
 }  // namespace
@@ -22,15 +22,14 @@ TEST(SectorChecks, QuestionsPerQuizThatCannotBeSectoredAreRefused) {
         SCOPED_TRACE(qmax);
         Material m(1, 1, 1, 32, qmax);
         m.chapters(1, 1, 1).done();
-        ScriptFace face({key::ENTER});
-        Console con(face);
+        Screens s({key::ENTER});
         if (qmax == 2 || qmax == 30) {
-            EXPECT_NO_THROW(check_material(con, m.bank, m.t));
+            EXPECT_NO_THROW(check_material(s.report, m.bank, m.t));
             continue;
         }
-        EXPECT_THROW(run(m, con), RunAbandoned);
-        EXPECT_EQ(con.screen().line(3), "  A quiz of " + std::to_string(qmax) + " questions cannot be sectored.");
-        EXPECT_EQ(face.left(), 0u);
+        EXPECT_THROW(run(m, s), RunAbandoned);
+        EXPECT_EQ(s.con.screen().line(3), "  A quiz of " + std::to_string(qmax) + " questions cannot be sectored.");
+        EXPECT_EQ(s.face.left(), 0u);
     }
 }
 
@@ -38,10 +37,9 @@ TEST(FollowUp, AnEmptySectorAbandonsTheRunAfterTheTable) {
     Material m(1, 1, 3, 1, 2);
     m.verse(1, 1, 5).verse(3, 1, 1);
     m.style.SEC1 = 'V';
-    ScriptFace face({'k'});
-    Console con(face);
-    EXPECT_THROW(run(m, con), RunAbandoned);
-    EXPECT_EQ(con.screen().line(9), "   1 R  1: 1  1: 1   5   0   0   0   0    2 R  2: 1  3: 1   1   0   0   0   0");
+    Screens s({'k'});
+    EXPECT_THROW(run(m, s), RunAbandoned);
+    EXPECT_EQ(s.con.screen().line(9), "   1 R  1: 1  1: 1   5   0   0   0   0    2 R  2: 1  3: 1   1   0   0   0   0");
 }
 
 // The totals under the sector table count every sector, the last one too: a
@@ -55,8 +53,6 @@ TEST(SectorTable, TotalsCountEverySector) {
     t.FPS[3] = 4, t.RPS[3] = 1, t.OPS[3] = 2, t.SPS[3] = 3;
     BankTables bank;
     bank.FQUEST = 99;
-    ScriptFace face;
-    Console con(face);
-    DISPLAY(con, st, default_season(), bank, t);
+    settle_sectors(st, bank, t);
     EXPECT_EQ(std::tuple(bank.RQUEST, bank.FQUEST, bank.OQUEST, bank.SQUEST), std::tuple(1, 4, 2, 3));
 }

@@ -18,10 +18,9 @@ std::vector<int> planned(int TQUEST, int S) {
 }
 
 void by_verse(Material& m) {
-    ScriptFace face;
-    Console con(face);
+    Screens s;
     m.done();
-    sector_by_verse(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t);
+    sector_by_verse(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t);
 }
 
 }  // namespace
@@ -40,9 +39,8 @@ TEST(Resector, ACountFileThatDoesNotMatchTheMaterialIsReported) {
     m.verse(1, 1, 2).verse(1, 2, 2);
     m.done();
     m.bank.TQUEST = 9;  // more than the file holds
-    ScriptFace face({key::ENTER});
-    Console con(face);
-    const auto e = io_error([&] { RESECTOR(con, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t); });
+    Screens s({key::ENTER});
+    const auto e = io_error([&] { RESECTOR(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t); });
     EXPECT_EQ(e ? e->file : "no error", COUNT_FILE);
 }
 

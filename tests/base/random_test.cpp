@@ -4,8 +4,8 @@
 #include <array>
 #include <vector>
 
-#include "console/draws.h"
-#include "console/random.h"
+#include "base/draws.h"
+#include "base/random.h"
 
 using tv::Random;
 

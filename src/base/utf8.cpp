@@ -1,4 +1,4 @@
-#include "console/utf8.h"
+#include "base/utf8.h"
 
 #include <algorithm>
 #include <cstdint>

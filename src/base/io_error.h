@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "console/printable.h"
+#include "base/printable.h"
 
 namespace tv {
 

@@ -1,4 +1,4 @@
-#include "console/printable.h"
+#include "base/printable.h"
 
 namespace tv {
 
