@@ -51,7 +51,7 @@ struct Review {
         std::string letters = P.PAT[quiz(k)];
         letters.resize(wide ? WIDE_LENGTH : PATTERN_LENGTH, 'n');
         for (size_t i = 0; i < letters.size(); ++i) {
-            if (!lit) con.text_color((i + 1) % 5 == 0 ? WHITE : YELLOW);
+            if (!lit) con.use((i + 1) % 5 == 0 ? Role::Mark : Role::Normal);
             con.write(letters[i]);
         }
         con.normal();
@@ -76,7 +76,7 @@ struct Review {
         con.go(2, 3);
         con.write(RESHUFFLE_TEXT);
         con.go(1, 5);
-        con.text_color(LIGHTRED);
+        con.use(Role::Ruler);
         if (wide) {
             con.write(RULER75);
         } else {
