@@ -4,6 +4,7 @@
 # make fuzz    builds the fuzz targets with clang and runs each for FUZZ_SECONDS
 # make install installs a stripped release build under PREFIX (/usr/local)
 # make package builds a Debian package of it (in build-release)
+# make check-format names the source files whose layout differs from .clang-format
 BUILD      ?= build
 TEST_BUILD ?= build-test
 BENCH_BUILD ?= build-bench
@@ -14,10 +15,10 @@ FUZZ_SECONDS ?= 60
 FUZZ_TIMEOUT ?= 30
 FUZZ_TARGETS := fuzz_question_line fuzz_count_questions fuzz_load_index fuzz_style fuzz_packet
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES   := g++ cmake make libncurses-dev libgtest-dev tmux
+PACKAGES   := g++ cmake make libncurses-dev libgtest-dev tmux clang-format
 MAKEFLAGS  += --no-print-directory
 
-.PHONY: all run test deps build build-test release bench fuzz install package clean
+.PHONY: all run test deps build build-test release bench fuzz install package clean check-format
 
 all: build
 
@@ -52,6 +53,9 @@ run: build
 
 test: build-test
 	@cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+check-format: deps
+	@sh tools/check_format.sh
 
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTV_TESTS=OFF >/dev/null

@@ -11,11 +11,11 @@ namespace tv {
 
 struct IoError : std::runtime_error {
     // `qualifier` follows the file name, as in: cannot open "RJ.A" for reading: ...
-    IoError(std::string operation, std::string file, std::string reason, int line = 0,
+    IoError(std::string op, std::string file_name, std::string why, int line_no = 0,
             const std::string& qualifier = "")
-        : std::runtime_error(describe(operation, file, reason, line, qualifier)),
-          operation(std::move(operation)), file(std::move(file)), reason(std::move(reason)),
-          line(line) {}
+        : std::runtime_error(describe(op, file_name, why, line_no, qualifier)),
+          operation(std::move(op)), file(std::move(file_name)), reason(std::move(why)),
+          line(line_no) {}
     std::string operation, file, reason;
     int line;
 

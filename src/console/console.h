@@ -105,10 +105,10 @@ public:
     void writeln(std::string_view s = "") { screen_.writeln(s); }
     // Writes `s` at (col,row).
     void write_at(int col, int row, std::string_view s) { go(col, row); write(s); }
-    // Normal colours: yellow on blue.
-    void normal() { text_color(YELLOW); text_background(BLUE); }
-    // Highlight: white on red.
-    void highlight() { text_color(WHITE); text_background(RED); }
+    // The colours of a role (screen.h).
+    void use(Role role) { screen_.use(role); }
+    void normal() { use(Role::Normal); }
+    void highlight() { use(Role::Highlight); }
     // Clears rows 2-24 in the current background; cursor to column 1, row 3. Under a
     // key line the keys of the screen before go too: each screen names its own.
     void clr();

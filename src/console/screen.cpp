@@ -90,25 +90,26 @@ void Screen::writeln(std::string_view s) {
 void Screen::set_keys(std::span<const KeyHint> keys) {
     key_line_ = true;
     Cell* row = &cells_[idx(1, ROWS)];
-    std::fill(row, row + COLS, Cell{' ', BLACK, WHITE});
+    const RoleColours bar = colours_of(Role::Bar);
+    std::fill(row, row + COLS, Cell{' ', bar.fg, bar.bg});
     int col = 2;  // where the next character goes; one blank before the first key
-    auto put_text = [&](std::string_view s, uint8_t fg) {
+    auto put_text = [&](std::string_view s, Role role) {
         for (size_t i = 0; i < s.size();) {
             const char32_t c = utf8::next(s, i);
-            if (col <= COLS) row[col++ - 1] = Cell{c, fg, WHITE};
+            if (col <= COLS) row[col++ - 1] = Cell{c, colours_of(role).fg, colours_of(role).bg};
         }
     };
     for (const KeyHint& k : keys) {
         if (col > 2) col += 2;
-        put_text(k.key, RED);
+        put_text(k.key, Role::BarKey);
         if (!k.key.empty() && !k.action.empty()) ++col;
-        put_text(k.action, BLACK);
+        put_text(k.action, Role::Bar);
     }
     // The note ends at column 80, three blanks at least after the last key.
     const int note_col = COLS + 1 - static_cast<int>(utf8::length(key_note_));
     if (!key_note_.empty() && note_col >= (col > 2 ? col + 3 : 2)) {
         col = note_col;
-        put_text(key_note_, BLACK);
+        put_text(key_note_, Role::Bar);
     }
     ++version_;
 }

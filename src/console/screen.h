@@ -17,6 +17,39 @@ enum Colour : uint8_t {
     LIGHTMAGENTA = 13, YELLOW = 14, WHITE = 15
 };
 
+// What a stretch of text is on a screen. The colours of each role are chosen here
+// alone: screens ask for a role, never for a colour.
+enum class Role : uint8_t {
+    Normal,     // the text of every screen
+    Highlight,  // the chosen entry, a warning, a problem to mend
+    Value,      // a value on the form, and the echo of one being typed
+    Ready,      // the form's title while Return there accepts the form
+    Mark,       // every fifth letter of a pattern on the pattern review
+    Ruler,      // the ruler over the patterns
+    Bar,        // the title bar and the key line
+    BarKey,     // a key on the key line; the program's name and version on the title bar
+    Closed,     // the screen left behind when the program ends
+};
+
+struct RoleColours {
+    Colour fg, bg;
+};
+
+constexpr RoleColours colours_of(Role role) {
+    switch (role) {
+    case Role::Normal: return {YELLOW, BLUE};
+    case Role::Highlight: return {WHITE, RED};
+    case Role::Value: return {LIGHTRED, BLACK};
+    case Role::Ready: return {WHITE, GREEN};
+    case Role::Mark: return {WHITE, BLUE};
+    case Role::Ruler: return {LIGHTRED, BLUE};
+    case Role::Bar: return {BLACK, WHITE};
+    case Role::BarKey: return {RED, WHITE};
+    case Role::Closed: return {WHITE, BLACK};
+    }
+    return {LIGHTGRAY, BLACK};
+}
+
 struct Cell {
     char32_t ch = ' ';  // a code point, or a stray byte as utf8.h holds it
     uint8_t fg = LIGHTGRAY;
@@ -45,6 +78,11 @@ public:
     void go(int col, int row);
     void text_color(int c) { fg_ = static_cast<uint8_t>(c & 15); }
     void text_background(int c) { bg_ = static_cast<uint8_t>(c & 15); }
+    // Both colours of a role.
+    void use(Role role) {
+        text_color(colours_of(role).fg);
+        text_background(colours_of(role).bg);
+    }
     // Writes UTF-8 text at the cursor, one character per cell; past column 80 it
     // wraps, past row 25 it scrolls.
     void write(std::string_view s);
@@ -55,8 +93,8 @@ public:
     // Ends the line: cursor to column 1 of the next row (scrolling at the bottom).
     void writeln(std::string_view s = "");
 
-    // Makes row 25 the key line and shows these keys on it: key names in red, what
-    // they do in black, on white. From then on the text ends at row 24: a line end
+    // Makes row 25 the key line and shows these keys on it: key names in the BarKey role,
+    // what they do in the Bar role. From then on the text ends at row 24: a line end
     // on row 24 leaves the cursor below it, and the next character written scrolls
     // rows 2-24 up first, so that the title row and the key line stay.
     void set_keys(std::span<const KeyHint> keys);

@@ -2,10 +2,14 @@
 
 #include <curses.h>
 #include <poll.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <cwchar>
 #include <string>
 
@@ -13,22 +17,61 @@
 
 namespace tv {
 
+// How the terminal is given back without curses, from a signal handler: the
+// terminal's own sequences that end curses mode, and the modes it had before. Made
+// while the screen is set up, then only read.
+struct TerminalReset {
+    char bytes[256] = {};
+    size_t length = 0;
+    termios modes{};
+    bool has_modes = false;
+
+    // Adds a capability of the terminal's description when it has it and it fits.
+    void add(const char* capability) {
+        const char* seq = tigetstr(capability);
+        if (seq == nullptr || seq == reinterpret_cast<const char*>(-1)) return;
+        const size_t n = std::strlen(seq);
+        if (n > sizeof bytes - length) return;
+        std::memcpy(bytes + length, seq, n);
+        length += n;
+    }
+
+    // Only calls that are safe in a signal handler: write(2) and tcsetattr(3).
+    void apply() const {
+        for (size_t done = 0; done < length;) {
+            const ssize_t n = write(STDOUT_FILENO, bytes + done, length - done);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            done += static_cast<size_t>(n);
+        }
+        if (has_modes) tcsetattr(STDOUT_FILENO, TCSANOW, &modes);
+    }
+};
+
 namespace {
 
-// The signal that asked the program to stop. A signal handler can only leave a
-// mark; the key wait reads it and unwinds the program normally.
+// The signal handler's only view of the program, since a handler takes no
+// arguments: the signal that asked the program to stop (the key wait reads it and
+// unwinds the program normally), and the terminal's reset while curses has it.
 volatile std::sig_atomic_t g_stop_signal = 0;
+std::atomic<const TerminalReset*> g_reset{nullptr};
+static_assert(std::atomic<const TerminalReset*>::is_always_lock_free);
 
 constexpr int STOP_SIGNALS[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 
 extern "C" void on_stop_signal(int sig) {
     if (g_stop_signal != 0) {
-        // A second signal while the first is pending: give the terminal back now.
-        endwin();
+        // A second signal while the first is pending: give the terminal back now,
+        // without curses (endwin is not safe in a signal handler).
+        if (const TerminalReset* reset = g_reset.load()) reset->apply();
         _exit(128 + sig);
     }
     g_stop_signal = sig;
 }
+
+// The Esc delay (ms) unless the user set ESCDELAY, which curses then applies
+// itself: Esc answers at once, not after curses' default second.
+constexpr int ESC_DELAY = 25;
 
 // PC colour number to curses colour number (PC 1 is blue, curses 1 is red...).
 constexpr short CURSES_COLOUR[8] = {COLOR_BLACK, COLOR_BLUE,    COLOR_GREEN,  COLOR_CYAN,
@@ -100,7 +143,8 @@ TerminalFace::TerminalFace(bool colour) {
     sigemptyset(&sa.sa_mask);
     for (int sig : STOP_SIGNALS) sigaction(sig, &sa, nullptr);
 
-    set_escdelay(25);
+    reset_ = std::make_unique<TerminalReset>();
+    reset_->has_modes = tcgetattr(STDOUT_FILENO, &reset_->modes) == 0;
     // newterm, unlike initscr, reports a terminal it cannot use instead of ending the program.
     screen_ = newterm(nullptr, stdout, stdin);
     if (!screen_) {
@@ -108,6 +152,12 @@ TerminalFace::TerminalFace(bool colour) {
         throw std::runtime_error("the terminal could not be set up (is TERM set?)");
     }
     active_ = true;
+    const char* delay = std::getenv("ESCDELAY");
+    if (delay == nullptr || *delay == '\0') set_escdelay(ESC_DELAY);
+    // What endwin sends: colours and attributes off, the cursor shown, the keypad
+    // back in its local mode, the screen the program found.
+    for (const char* capability : {"op", "sgr0", "cnorm", "rmkx", "rmcup"}) reset_->add(capability);
+    g_reset.store(reset_.get());
     utf8_ = MB_CUR_MAX > 1;
     // Ctrl-C, Ctrl-\ and Ctrl-Z keep their meaning; every other key comes to the program.
     cbreak();
@@ -154,6 +204,7 @@ void TerminalFace::restore() {
     endwin();
     delscreen(screen_);
     screen_ = nullptr;
+    g_reset.store(nullptr);
     // From now on a stop signal ends the program at once, as it would any other.
     reset_signals();
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <csignal>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,8 @@
 struct screen;  // the curses screen (SCREEN)
 
 namespace tv {
+
+struct TerminalReset;
 
 // Thrown from a key wait when SIGINT, SIGTERM, SIGHUP or SIGQUIT arrived; main restores the
 // terminal and ends with status 128 + the signal.
@@ -76,6 +79,8 @@ private:
     static void reset_signals();
 
     ::screen* screen_ = nullptr;
+    // What a second stop signal writes to give the terminal back (terminal.cpp).
+    std::unique_ptr<TerminalReset> reset_;
     bool active_ = false;
     bool colour_ = false;
     bool sixteen_ = false;

@@ -77,8 +77,7 @@ bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& c
 }
 
 void end_program(Console& con) {
-    con.text_color(WHITE);
-    con.text_background(BLACK);
+    con.use(Role::Closed);
     con.clear();
     con.show();
 }
@@ -87,32 +86,28 @@ void draw_banner(Console& con, Run& run) {
     run.at.share_abandoned = false;
     con.clear();
     run.RSET = 4;
-    con.text_background(BLUE);
-    con.text_color(YELLOW);
+    con.normal();
     for (int row = 1; row <= Screen::ROWS; ++row) {
         con.go(1, row);
         con.clear_eol();
     }
     con.go(1, 1);
-    con.text_background(WHITE);
-    con.text_color(BLACK);
+    con.use(Role::Bar);
     con.clear_eol();
-    con.text_color(RED);
+    con.use(Role::BarKey);
     con.write("  T");
-    con.text_color(BLACK);
+    con.use(Role::Bar);
     con.write("allyvane");
-    con.text_color(RED);
+    con.use(Role::BarKey);
     con.write(std::string(" ") + TV_VERSION + std::string(40, ' '));
-    con.text_color(BLACK);
+    con.use(Role::Bar);
     con.write(" " + run.season.name);
     con.go(1, Screen::ROWS);
     con.clear_eol();
-    con.text_color(BLACK);
     con.write(organisation_line(run.season));
     // The line stays on the key line of the screens that leave room for it.
     con.key_note(organisation_line(run.season));
-    con.text_background(BLUE);
-    con.text_color(YELLOW);
+    con.normal();
     con.go(1, 3);
     con.clr();
 }

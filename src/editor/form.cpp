@@ -442,8 +442,7 @@ Field nav_target(Field from, int k, bool after_entry) {
 }
 
 void value_colours(Console& con) {
-    con.text_color(VALUE_FG);
-    con.text_background(VALUE_BG);
+    con.use(Role::Value);
 }
 
 void write_value(Console& con, int col, int row, long n, int width) {
@@ -490,8 +489,7 @@ void OVRLAY(Console& con, const Editor& ed) {
 }
 
 void QCON(Console& con) {
-    con.text_color(WHITE);
-    con.text_background(GREEN);
+    con.use(Role::Ready);
     con.write(TITLE);
     value_colours(con);
 }

@@ -35,14 +35,10 @@ struct FieldInfo {
 
 const FieldInfo& info(Field f);
 
-// Colours of the form.
-constexpr int FORM_FG = YELLOW, FORM_BG = BLUE;
-constexpr int VALUE_FG = LIGHTRED, VALUE_BG = BLACK;
-
 constexpr const char* TITLE = "Quiz Configuration -- Press Return Here When Ready";
 constexpr int TITLE_COL = 15, TITLE_ROW = 3;
 
-// Light red on black, the colours of every value and echo.
+// The colours of every value and echo (Role::Value).
 void value_colours(Console& con);
 // Writes a number right-aligned in `width` at (col,row) in value colours.
 void write_value(Console& con, int col, int row, long n, int width);

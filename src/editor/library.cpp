@@ -121,7 +121,7 @@ bool TOPMENU(Console& con, const Files& files, Editor& ed) {
         if (choose_entry(con, ed) == MenuChoice::chosen) break;
         remove_entry(files, ed);
     }
-    con.text_background(BLUE);
+    con.normal();
     if (ed.CUR == ed.SHOWN + 1) {
         write_handoff(files, EXIT_NAME);
         return false;

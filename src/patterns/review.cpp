@@ -43,7 +43,7 @@ struct Review {
         std::string letters = P.PAT[quiz(k)];
         letters.resize(PATTERN_LENGTH, 'n');
         for (size_t i = 0; i < letters.size(); ++i) {
-            if (!lit) con.text_color((i + 1) % 5 == 0 ? WHITE : YELLOW);
+            if (!lit) con.use((i + 1) % 5 == 0 ? Role::Mark : Role::Normal);
             con.write(letters[i]);
         }
         con.normal();
@@ -65,7 +65,7 @@ struct Review {
         con.go(2, 3);
         con.write(RESHUFFLE_TEXT);
         con.go(1, 5);
-        con.text_color(LIGHTRED);
+        con.use(Role::Ruler);
         con.write(RULER);
         if (P.QZ > 15) con.write(SECOND_RULER);
         con.normal();

@@ -118,7 +118,7 @@ TEST_P(Flows, ReachTheirScreensAndWriteOnlyTheirFiles) {
     EXPECT_EQ(r.printer.jobs, f.copies);
 }
 
-INSTANTIATE_TEST_SUITE_P(Demo, Flows, testing::ValuesIn(TABLE), [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Demo, Flows, testing::ValuesIn(TABLE), [](const auto& test) { return std::string(test.param.name); });
 
 // The approval menu starts on its top line (automatic: mode 2); Up and Down wrap.
 TEST(ApprovalMenu, UpAndDownWrapOverItsTwoLines) {

@@ -202,8 +202,8 @@ private:
         // A repeat that began during the quiz may free the questions it took before.
         for (int t = 1; t < 4; ++t)
             if (reset_.count({t, q})) used_[t].clear();
-        for (auto [quiz, s] : restarted_)
-            if (quiz == q) used_[0][s].clear();
+        for (auto [restarted_quiz, s] : restarted_)
+            if (restarted_quiz == q) used_[0][s].clear();
         if (n(10) != 50 && (given_up_ == 0 || q < given_up_) && asking != regular * n(10) / 100)
             fail(q, 0, to_string(asking) + " interrogatives of " + to_string(regular));
     }

@@ -151,6 +151,6 @@ const Session SESSIONS[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Demo, Sessions, testing::ValuesIn(SESSIONS),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

@@ -10,7 +10,7 @@ command -v tmux >/dev/null 2>&1 || { echo "SKIPPED: tmux is not installed, so th
 top=$(mktemp -d "${TMPDIR:-/tmp}/tv-e2e.XXXXXX")
 ws="$top/work"
 socket="tv-e2e-$$"
-unset TMUX
+unset TMUX ESCDELAY
 tm() { tmux -L "$socket" -f /dev/null "$@"; }
 trap 'tm kill-server >/dev/null 2>&1; rm -rf "$top"' EXIT
 trap 'exit 1' INT TERM HUP PIPE
@@ -50,6 +50,7 @@ write_launcher() {
   cat > "$top/launch.sh" <<EOF
 ${program_path:+PATH='$program_path'; export PATH}
 ${file_limit:+ulimit -f $file_limit}
+${escdelay:+ESCDELAY=$escdelay; export ESCDELAY}
 trap : INT QUIT HUP
 stty -g > stty.before
 timeout --foreground -k 5 ${TV_E2E_LIMIT:-90} sh -c 'echo \$\$ > pid; exec "\$0"' "$program" 2> stderr.txt

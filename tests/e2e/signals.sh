@@ -1,9 +1,12 @@
 # A second copy in the folder is refused naming the first. A closed terminal (129) and
 # Ctrl-C (130; SIGTERM and SIGQUIT take its way) end the program with the terminal and the
-# style files as they were; a write past ulimit -f is told; Ctrl-Z and fg work.
+# style files as they were; a write past ulimit -f is told; Ctrl-Z and fg work. Two stop
+# signals at once end it at the second, the terminal given back by its handler; Esc waits
+# for a delay set in ESCDELAY.
 . "$(dirname "$0")/common.sh"
 
 suspended() { ps -o stat= -p "$(program_pid)" | grep -q '^T'; }
+title_lit() { coloured_screen | grep -q 42mQuiz.Configuration; }
 untouched() { for f in Specs.lst Practice.spe; do cmp -s "$ws/$f" "$source_dir/data/$f" || fail "$f changed by $1"; done; }
 
 prepare_workspace
@@ -48,6 +51,19 @@ expect "Begin:    R  Chapter:  3" "the begin chapter typed on the form"
 keys C-c
 ended_with 130
 untouched Ctrl-C
+escdelay=2500
+start_program
+unset escdelay
+choose_style Practice
+keys Escape
+sleep 1
+! title_lit || fail "Esc was taken before the delay set in ESCDELAY"
+wait_for title_lit || fail "Esc was not taken after the delay set in ESCDELAY"
+# Stopped while SIGTERM and SIGINT arrive: both handlers run before the program goes on.
+kill -STOP "$(program_pid)"; kill -TERM "$(program_pid)"; kill -INT "$(program_pid)"; kill -CONT "$(program_pid)"
+patience=100 wait_for has_status || fail "two stop signals at once did not end the program"
+grep -qx '130\|143' "$ws/status" || fail "two stop signals at once ended the program with status $(cat "$ws/status")"
+ended_with "$(cat "$ws/status")"
 # Ctrl-Z from a shell with job control: the shell is back with the terminal in its
 # usual modes; fg brings the menu back as it was left.
 write_launcher
@@ -69,5 +85,5 @@ type_line fg
 wait_highlighted League "the menu did not come back as it was left after fg"
 keys Up Up Enter
 ended_with 0
-echo "PASS: a second copy refused naming process $first; a closed terminal on the approval menu (129), Ctrl-C on the form (130): each time the terminal was restored; a write past ulimit -f told; Ctrl-Z and fg gave the shell and the menu back"
+echo "PASS: a second copy refused naming process $first; a closed terminal on the approval menu (129), Ctrl-C on the form (130), two signals at once: each time the terminal was restored; Esc waited for ESCDELAY; a write past ulimit -f told; Ctrl-Z and fg gave the shell and the menu back"
 exit 0

@@ -42,8 +42,9 @@ struct Faults : FileFaults {
     Op op = Op::write;
     std::string file, kill_at;
     int err = 0, nth = 1;
-    Faults(Op op, std::string file, int err, int nth = 1) : op(op), file(std::move(file)), err(err), nth(nth) {}
-    explicit Faults(std::string kill_at) : kill_at(std::move(kill_at)) {}
+    Faults(Op failing, std::string name, int error_no, int count = 1)
+        : op(failing), file(std::move(name)), err(error_no), nth(count) {}
+    explicit Faults(std::string step_name) : kill_at(std::move(step_name)) {}
     int error(Op o, const std::string& f) override { return o == op && f == file && --nth == 0 ? err : 0; }
     void step(const char* name) override;
 };
