@@ -22,19 +22,6 @@ TEST(Regular, AShareNoReplacementCanReachIsGivenUpAtOnce) {
     EXPECT_EQ(w.log_text(), "Abandoning 40 Percent interrogatives on quiz 1\n");
 }
 
-TEST(Regular, AnExhaustedSectorStartsItsOwnRepeatsInsteadOfDrawingForEver) {
-    World w(3, 2);
-    w.prepare();
-    w.quiz.Q2 = 1;
-    w.quiz.TYP = "nnn";
-    w.at.FLAG = {0, 0, 1, 0};  // only sector 2 is free...
-    w.at.REGQUESTION[2].fill(false);  // ...and its questions are used up
-    Assembly a = w.assembly();
-    CHOOSEQUE(a, 1);
-    EXPECT_EQ(w.at.RSECTOR[1], 2);
-    EXPECT_EQ(w.log_text(), "Regular Question Repeats begin quiz 1 sector 2\n");
-}
-
 TEST(Regular, NoFreeSectorTakesAUsedOneWithTheMessageWhenSpecialtiesAreRequired) {
     World w(3, 2);
     w.style.SPMIN = 1;

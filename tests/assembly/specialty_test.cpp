@@ -39,20 +39,3 @@ TEST(Specialty, AnFtvKindJustTakenWaitsItsTurn) {
         EXPECT_EQ(std::string({w.at.FTC2, w.at.FTC3, w.at.FTC4}), std::string({kind, 'b', 'c'}));
     }
 }
-
-// Used-up FTV questions repeat, wherever they lie: here the only one is in the last
-// sector, which the quiz has used already, so that its sectors repeat too.
-TEST(Specialty, TheLastSectorsUsedUpQuestionRepeatsAndSoDoSectors) {
-    World w(3, 2);
-    w.sectors.FPS[3] = 1, w.bank.FTYPE[3] = {' ', 'e'};
-    w.F4 = QuestionFile("FTV.00A", std::vector<std::string>(3, " 1: 1\tFTV\tverse\tx"));
-    w.prepare();
-    w.at.FLAG.fill(1);
-    w.at.FINISH[3][1] = false;
-    w.at.FLAG[3] = 0;
-    Assembly a = w.assembly();
-    a.quiz.Q2 = 1;
-    CHOOSEFIN(a, 1);
-    EXPECT_EQ(w.quiz.SECTOR[1], 3);
-    EXPECT_EQ(w.log_text(), "FTV Repeats begin quiz 1\nSectors or Questions repeated in quiz 1\n");
-}

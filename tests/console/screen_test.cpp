@@ -9,45 +9,6 @@
 
 using tv::Screen;
 
-TEST(Screen, WritesInTheCurrentColoursAndWrapsAtColumn80) {
-    Screen s;
-    s.text_color(tv::YELLOW);
-    s.text_background(tv::BLUE);
-    s.go(78, 3);
-    s.write("abcd");
-    EXPECT_EQ(s.text(3, 78, 3), "abc");
-    EXPECT_EQ(std::tuple(s.at(1, 4).ch, s.at(1, 4).fg, s.at(1, 4).bg, s.col(), s.row()),
-              std::tuple(U'd', tv::YELLOW, tv::BLUE, 2, 4));
-    // Untouched cells keep their old colours.
-    EXPECT_EQ(s.at(5, 4).bg, tv::BLACK);
-}
-
-TEST(Screen, ScrollsAtTheBottomFillingTheNewRowWithTheBackground) {
-    Screen s;
-    s.go(1, 1);
-    s.write("top");
-    s.go(1, 25);
-    s.text_background(tv::RED);
-    s.writeln("bottom");
-    EXPECT_EQ(std::tuple(s.line(24), s.line(1), s.at(40, 25).bg, s.row(), s.col()),
-              std::tuple("bottom", "", tv::RED, 25, 1));
-    // Writing into the last cell scrolls too.
-    s.go(80, 25);
-    s.write("x");
-    EXPECT_EQ(std::pair(s.at(80, 24).ch, s.row()), std::pair(U'x', 25));
-}
-
-TEST(Screen, ClearToEndOfRowUsesTheCurrentBackgroundAndKeepsTheCursor) {
-    Screen s;
-    s.go(1, 2);
-    s.write(std::string(80, '#'));
-    s.go(10, 2);
-    s.text_background(tv::GREEN);
-    s.clear_eol();
-    EXPECT_EQ(s.line(2), std::string(9, '#'));
-    EXPECT_EQ(std::tuple(s.at(80, 2).bg, s.at(9, 2).bg, s.col()), std::tuple(tv::GREEN, tv::BLACK, 10));
-}
-
 // The work area is rows 2-24: the banner's rows 1 and 25 stay, the cursor goes to row 3.
 TEST(Console, ClrClearsRowsTwoToTwentyFourInBlue) {
     tv::ScriptFace face;

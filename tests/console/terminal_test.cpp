@@ -35,24 +35,6 @@ TEST(SizeNotice, EveryLineFitsTheTerminalAndNothingIsLost) {
     }
 }
 
-TEST(SizeNotice, EachSentenceStartsALine) {
-    EXPECT_EQ(size_notice(79, 25),
-              (std::vector<std::string>{
-                  "Tallyvane needs a terminal of at least 80 columns and 24 rows.",
-                  "This one has 79 columns and 25 rows. Please make the window larger: drag its",
-                  "edge, or choose a larger size in the terminal menu.",
-                  "Ctrl-C leaves the program."}));
-}
-
-// A word wider than the terminal is cut into pieces rather than dropped.
-TEST(SizeNotice, AWordWiderThanTheTerminalIsCut) {
-    std::vector<std::string> lines = size_notice(4, 3);
-    EXPECT_EQ(lines.front(), "Tall");
-    EXPECT_EQ(lines[1], "yvan");
-    EXPECT_EQ(lines[2], "e");
-    for (const std::string& line : lines) EXPECT_LE(line.size(), 4u);
-}
-
 // What the terminal's key codes become: the arrows and the other extended keys as
 // their scan codes (never the letter of the same code), the keys with a fixed code,
 // and typed characters as they are.

@@ -50,21 +50,3 @@ TEST(Specpat, NoSpecialtiesGivesThirtyRegularPositions) {
     EXPECT_EQ(SPECPAT(P, generating(3, 22, 0, 0, {0, 0}, {0, 0}, {0, 0}, {0, 0}), r), std::string(30, 'n'));
     EXPECT_EQ(P.K, 0);
 }
-
-// A style file edited by hand can place more specialties than the type maxima allow.
-// A refusal longer than the screen is wide goes on at its column on the next row.
-TEST(Specpat, ALongRefusalStaysWithinTheScreen) {
-    EditorStyle s = generating(1, 30, 4, 4, {4, 4}, {0, 0}, {0, 0}, {0, 0});
-    s.SETSPC = 'Y';
-    s.TYP = std::string(20, 'F') + std::string(10, 'n');
-    test::TempDir dir;
-    ScriptFace face(test::keys("\r"));
-    Console con(face);
-    int RSET = 4;
-    RunScreens screens(con, RSET);
-    Random random(1);
-    Patterns P;
-    EXPECT_THROW(make_patterns(screens, dir.files(), random, s, 3, P), RunAbandoned);
-    EXPECT_EQ(con.screen().line(5) + " " + con.screen().line(6).substr(2),
-              "  The specialty positions set by hand hold 20 questions, but the type maxima add up to 4.");
-}
