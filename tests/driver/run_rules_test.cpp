@@ -25,7 +25,7 @@ struct Row {
 
 const Row STYLES[] = {
     {"by verse, page", "bank", ""},
-    {"by question, card", "bank", "13=Q;6=C"},
+    {"by question, card, from 3:5", "bank", "13=Q;6=C;2=3 5"},
     {"by chapter, tab", "bank", "13=C;6=T;9=9"},
     {"level L, by verse", "bank", "1=L;2=5 1;3=13 14"},
     {"level L, by question", "bank", "1=L;2=5 1;3=13 14;13=Q;6=T"},
