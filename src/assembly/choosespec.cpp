@@ -271,7 +271,7 @@ void read_regular_texts(Assembly& a) {
         int s = at.RSECTOR[p];
         int line = a.bank.BEFORE + lines_before_sector(sec.TQPS, s) + at.PNUMBER[p];
         a.quiz.ALL[p] = a.F3.line(line, 254);
-        a.quiz.RLBK[p] = CONVERT2(a.quiz.ALL[p], a.season);
+        a.quiz.RLBK[p] = to_book_chapter(a.quiz.ALL[p], a.season);
     }
 }
 

@@ -186,7 +186,7 @@ void choose(Assembly& a, const SpecialtyKind& kind, int C1) {
     int line = a.bank.*kind.BEFORE + lines_before_sector(a.sectors.*kind.TPS, c.s) + c.k;
     a.quiz.ALL[C1] = file.line(line, 254);
     if (kind.letter == 'F') a.quiz.ALL2[C1] = file.part(line, 254, 254);
-    a.quiz.RLBK[C1] = CONVERT2(a.quiz.ALL[C1], a.season);
+    a.quiz.RLBK[C1] = to_book_chapter(a.quiz.ALL[C1], a.season);
 }
 
 void find(Assembly& a, char letter, void (*chooser)(Assembly&, int)) {

@@ -204,11 +204,11 @@ void prepare_quizzes(Console& con, Run& run, const RunBank& bank, TextWriter& li
     con.clr();
     if (run.settings.IPC != 50) {
         RunScreens(con, run.RSET).counting_interrogatives();
-        run.at.INT = COUNTINT(bank.F3, run.bank.BEFORE, run.sectors.SECTORS, run.sectors.TQPS);
+        run.at.INT = mark_interrogatives(bank.F3, run.bank.BEFORE, run.sectors.SECTORS, run.sectors.TQPS);
     }
-    DISPLAYTOFILE(list, run.settings, run.season, run.sectors);
+    write_sector_table(list, run.settings, run.season, run.sectors);
     start_quizzes(run.at, run.points, run.sectors, run.settings);
-    FINTYPES(bank.F4, run.bank.FBEFORE, run.sectors.SECTORS, run.sectors.TFPS, run.bank);
+    read_ftv_kinds(bank.F4, run.bank.FBEFORE, run.sectors.SECTORS, run.sectors.TFPS, run.bank);
 }
 
 // Step 17.1 of a run (docs/how-it-works.md 3.2): the message log goes to the end of

@@ -123,7 +123,7 @@ void RunScreens::by_question() {
     con_.go(1, 5);
 }
 
-void RunScreens::table(const Season& season, const SectorTables& t) { DISPLAY(con_, season, t); }
+void RunScreens::table(const Season& season, const SectorTables& t) { draw_sector_table(con_, season, t); }
 
 void RunScreens::wait_on_table() {
     con_.keys(TABLE_KEYS);

@@ -137,7 +137,7 @@ void CHECKNEW(Console& con, const Files& files, Editor& ed) {
     if (ed.FIL[ed.CUR] == NEW_STYLE &&
         !std::filesystem::exists(std::filesystem::symlink_status(files.path(ed.SPECFILE), ec)))
         throw workspace_error(ed.SPECFILE);
-    ed.style = READIN(files, ed.SPECFILE, ed.season);
+    ed.style = read_style_file(files, ed.SPECFILE, ed.season);
     con.clr();
 }
 

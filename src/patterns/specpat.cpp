@@ -107,7 +107,7 @@ int count_specialties(const std::string& pattern) {
 
 void check_specialty_settings(const Style& s) {
     if (s.SETSPC != 'N') {
-        int held = count_specialties(fixed_pattern(s)), specs = SPECS(s);
+        int held = count_specialties(fixed_pattern(s)), specs = fixed_specialty_count(s);
         if (held != specs)
             throw PatternError("The specialty positions set by hand hold " + std::to_string(held) +
                                " questions, but the type maxima add up to " +
@@ -228,7 +228,7 @@ void make_candidate(Patterns& P, DrawSource& rnd) {
 std::string SPECPAT(Patterns& P, const Style& s, DrawSource& rnd) {
     check_specialty_settings(s);
     if (s.SETSPC != 'N') {
-        P.SPECS = SPECS(s);
+        P.SPECS = fixed_specialty_count(s);
         P.TYP = fixed_pattern(s);
         return P.TYP;  // its letter count was checked above
     }

@@ -53,7 +53,7 @@ public:
     void prepare() {
         reset_availability(at, sectors);
         compute_repeat_points(style, bank, points);
-        if (style.IPC != 50) at.INT = COUNTINT(F3, bank.BEFORE, sectors.SECTORS, sectors.TQPS);
+        if (style.IPC != 50) at.INT = mark_interrogatives(F3, bank.BEFORE, sectors.SECTORS, sectors.TQPS);
         start_quizzes(at, points, sectors, style);
     }
 

@@ -107,7 +107,7 @@ TEST(StyleLibrary, ASaveNeverLeavesAListedStyleWithoutItsFileNorReplacesAReadOnl
     ScriptFace none(std::vector<int>{});
     Console con(none);
     Editor ed;
-    ed.style = READIN(ws.files, "Kept.spe", default_season());
+    ed.style = read_style_file(ws.files, "Kept.spe", default_season());
     ed.NAME1 = "Brand";
     EXPECT_THROW(OUTFILE(con, ws.files, ed), ScriptExhausted);
     EXPECT_EQ(ws.read("Specs.lst"), "Kept\nEnter New Specs\n");
@@ -133,7 +133,7 @@ TEST(StyleLibrary, AFullDiskLeavesTheOldStyleAndListWhole) {
     ScriptFace face;
     Console con(face);
     Editor ed;
-    ed.style = READIN(ws.files, "Kept.spe", default_season());
+    ed.style = read_style_file(ws.files, "Kept.spe", default_season());
     ed.style.SETSPC = 'N';  // no specialty type screen before the save
     ed.NAME1 = "Kept";
     EXPECT_THROW(OUTFILE(con, files, ed), IoError);

@@ -40,7 +40,7 @@ TEST(Chapsec, TheListShowsTheChaptersOfTheMaterial) {
         m.style.LG = LG, m.season.books[0].name = book;
         m.chapters(4, 8, 1).done();
         Screens s;  // no key: the list is on the screen when the script runs dry
-        EXPECT_THROW(CHAPSEC(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), ScriptExhausted);
+        EXPECT_THROW(sector_by_chapter(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), ScriptExhausted);
         EXPECT_EQ(s.con.screen().text(5, 3, 8) + s.con.screen().text(8, 3, 8), rows);
     }
 }
@@ -51,7 +51,7 @@ TEST(Chapsec, EscOnTheListStopsTheRun) {
         Material m(1, 1, 3, 31, 6);
         m.chapters(1, 3, 1).done();
         Screens s(keys);
-        EXPECT_THROW(CHAPSEC(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), RunAbandoned);
+        EXPECT_THROW(sector_by_chapter(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), RunAbandoned);
         EXPECT_NE(s.con.screen().line(25).find("Esc Stop the run"), std::string::npos);
     }
 }

@@ -40,7 +40,7 @@ TEST(Resector, ACountFileThatDoesNotMatchTheMaterialIsReported) {
     m.done();
     m.bank.TQUEST = 9;  // more than the file holds
     Screens s({key::ENTER});
-    const auto e = io_error([&] { RESECTOR(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t); });
+    const auto e = io_error([&] { sector_by_question(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t); });
     EXPECT_EQ(e ? e->file : "no error", COUNT_FILE);
 }
 
