@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         {
             TextWriter packet = dir.files().create("fuzz.qui");
             try {
-                OPUT(packet, settings, default_season(), NAME, SECTORS, quiz, state);
+                append_to_packet(packet, settings, default_season(), NAME, SECTORS, quiz, state);
             } catch (const IoError&) {
                 if (layout != nullptr) throw;
                 continue;  // a letter of no layout is refused

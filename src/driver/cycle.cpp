@@ -245,16 +245,16 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
     try {
         for (int Q2 = 1; Q2 <= run.patterns.QZ; ++Q2) {
             run.at.EN = false;
-            CHOOSESPEC(a, Q2, run.patterns.PAT[Q2]);
+            assemble_quiz(a, Q2, run.patterns.PAT[Q2]);
             // Esc at the approval prompt leaves the quiz without its regular questions:
             // rather than write such a quiz, the run stops there, as Esc stops it on the
             // approval menu.
             if (run.at.EN) throw RunAbandoned{"Esc at the approval prompt of quiz " + std::to_string(Q2)};
-            OPUT(packet, run.settings, run.season, run.NAME, run.sectors.SECTORS, run.quiz, run.packet);
+            append_to_packet(packet, run.settings, run.season, run.NAME, run.sectors.SECTORS, run.quiz, run.packet);
         }
     } catch (const RunAbandoned&) {
         // The quizzes written before the stop are kept, with their list; a run stopped
-        // before its first quiz leaves the packet and list of the run before. CHOOSESPEC
+        // before its first quiz leaves the packet and list of the run before. assemble_quiz
         // numbers the quiz before anything in it can stop the run.
         if (run.quiz.Q2 > 1) {
             log.close();

@@ -193,7 +193,7 @@ void RunScreens::review(Patterns& P, const Style& s, DrawSource& rnd) {
     con_.clr();
     con_.clr();
     con_.go(1, 2);
-    WRITESPECS(con_, P, s, rnd);
+    review_patterns(con_, P, s, rnd);
 }
 
 void RunScreens::ranges_unmet(const std::string& why) {

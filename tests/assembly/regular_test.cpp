@@ -30,7 +30,7 @@ TEST(Regular, AnExhaustedSectorStartsItsOwnRepeatsInsteadOfDrawingForEver) {
     w.at.FLAG = {0, 0, 1, 0};  // only sector 2 is free...
     w.at.REGQUESTION[2].fill(false);  // ...and its questions are used up
     Assembly a = w.assembly();
-    CHOOSEQUE(a, 1);
+    choose_regular(a, 1);
     EXPECT_EQ(w.at.RSECTOR[1], 2);
     EXPECT_EQ(w.log_text(), "Regular Question Repeats begin quiz 1 sector 2\n");
 }
@@ -43,7 +43,7 @@ TEST(Regular, NoFreeSectorTakesAUsedOneWithTheMessageWhenSpecialtiesAreRequired)
     w.quiz.TYP = "nnn";
     w.at.FLAG = {0, 0, 0, 0};
     Assembly a = w.assembly();
-    CHOOSEQUE(a, 2);
+    choose_regular(a, 2);
     int s = w.at.RSECTOR[2];
     EXPECT_TRUE(w.at.REGQUESTION[s][w.at.RNUMBER[s]]) << "a question of a repeated sector stays available";
     EXPECT_EQ(w.report.said, std::vector<std::string>{"  << Sectors repeat Quiz 4 **Check this quiz** >>"});

@@ -33,7 +33,7 @@ TEST(Specialty, AnFtvKindJustTakenWaitsItsTurn) {
         w.at.FLAG.fill(1);
         Assembly a = w.assembly();
         a.quiz.Q2 = 1;
-        CHOOSEFIN(a, 1);
+        choose_ftv(a, 1);
         // A candidate taken after 29 refusals leaves the count past 29.
         EXPECT_EQ(std::min(w.at.FTC, 29), rejected) << kind;
         EXPECT_EQ(std::string({w.at.FTC2, w.at.FTC3, w.at.FTC4}), std::string({kind, 'b', 'c'}));
@@ -52,7 +52,7 @@ TEST(Specialty, TheLastSectorsUsedUpQuestionRepeatsAndSoDoSectors) {
     w.at.FLAG[3] = 0;
     Assembly a = w.assembly();
     a.quiz.Q2 = 1;
-    CHOOSEFIN(a, 1);
+    choose_ftv(a, 1);
     EXPECT_EQ(w.quiz.SECTOR[1], 3);
     EXPECT_EQ(w.log_text(), "FTV Repeats begin quiz 1\nSectors or Questions repeated in quiz 1\n");
 }

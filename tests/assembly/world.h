@@ -64,7 +64,7 @@ public:
 
     void choose(int Q2, const std::string& pattern) {
         Assembly a = assembly();
-        CHOOSESPEC(a, Q2, pattern);
+        assemble_quiz(a, Q2, pattern);
     }
 
     std::string log_text() {

@@ -43,7 +43,7 @@ TEST(Specpat, RepeatCountStartsAfreshForEveryPattern) {
         Patterns fresh, worn;
         worn.W = 500, worn.WLAST = 0, worn.PREV = 'F';
         Random a(seed), b(seed);
-        EXPECT_EQ(SPECPAT(worn, s, b), SPECPAT(fresh, s, a)) << "seed " << seed;
+        EXPECT_EQ(make_pattern(worn, s, b), make_pattern(fresh, s, a)) << "seed " << seed;
         EXPECT_EQ(worn.W, fresh.W);
     }
 }

@@ -36,7 +36,7 @@ TEST(Specpat, SettingsThatCannotBeMetAreReported) {
         Random r(3);
         Patterns P;
         try {
-            SPECPAT(P, c.s, r);
+            make_pattern(P, c.s, r);
             ADD_FAILURE() << "no error";
         } catch (const PatternError& e) {
             EXPECT_NE(std::string(e.what()).find(c.words), std::string::npos) << e.what();
@@ -47,7 +47,7 @@ TEST(Specpat, SettingsThatCannotBeMetAreReported) {
 TEST(Specpat, NoSpecialtiesGivesThirtyRegularPositions) {
     Random r(5);
     Patterns P;
-    EXPECT_EQ(SPECPAT(P, generating(3, 22, 0, 0, {0, 0}, {0, 0}, {0, 0}, {0, 0}), r), std::string(30, 'n'));
+    EXPECT_EQ(make_pattern(P, generating(3, 22, 0, 0, {0, 0}, {0, 0}, {0, 0}, {0, 0}), r), std::string(30, 'n'));
     EXPECT_EQ(P.K, 0);
 }
 
