@@ -114,7 +114,7 @@ void draw_banner(Console& con, Run& run) {
 
 std::string organisation_line(const Season& season) { return "  Quiz packets for " + season.name; }
 
-void edit_styles(Console& con, const Files& files, Run& run) { SPECS2(con, files, run.editor); }
+void edit_styles(Console& con, const Files& files, Run& run) { style_editor(con, files, run.editor); }
 
 bool read_style_name(const Files& files, Run& run) {
     run.NAME = read_handoff(files);
@@ -185,7 +185,7 @@ void check_specialties(Console& con, Run& run) {
     const BankTables& b = run.bank;
     if ((b.FQUEST == 0 && s.FMAX > 0) || (b.OQUEST == 0 && s.OMAX > 0) ||
         (b.RQUEST == 0 && s.RMAX > 0) || (b.SQUEST == 0 && s.SMAX > 0)) {
-        SPECWARN(con);
+        warn_missing_specialty(con);
         throw RunAbandoned{"a specialty type of the style has no questions"};
     }
 }
@@ -273,7 +273,7 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
         con.wait_enter();
     }
     files.put_in_place({&packet, &list});
-    bool asked = THANK(con, run.settings.NAME4);
+    bool asked = show_closing_screen(con, run.settings.NAME4);
     // Accepting the last quiz's combination with a capital Y also asks for copies.
     return asked || run.at.I == 'Y';
 }

@@ -27,7 +27,7 @@ bool setspec(EditorStyle& s, const std::vector<int>& keys, std::string* row = nu
     con.normal();
     bool done = true;
     try {
-        SETSPEC(con, s);
+        set_specialty_types(con, s);
     } catch (const ScriptExhausted&) {
         done = false;
     }
