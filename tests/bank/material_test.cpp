@@ -22,7 +22,7 @@ TEST(BankNames, FromLevelListAndPctPrimFtv) {
     }
 }
 
-TEST(Fintypes, ASectorMayHoldMoreThanFiftyFtvQuestions) {
+TEST(FtvKinds, ASectorMayHoldMoreThanFiftyFtvQuestions) {
     std::vector<std::string> lines(120, " 1  1\tF1h\ttext");
     lines[119] = " 1  1\tF1VR\ttext";
     std::array<int, MAX_SECTORS + 1> TFPS{};

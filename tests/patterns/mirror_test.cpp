@@ -37,7 +37,7 @@ TEST(Mirror, WindowTakesItsLettersCountedFromPositionOne) {
 
 // The repeat count and the type last walked start afresh for every pattern:
 // whatever the patterns before left in them, the same draws give the same pattern.
-TEST(Specpat, RepeatCountStartsAfreshForEveryPattern) {
+TEST(MakePattern, RepeatCountStartsAfreshForEveryPattern) {
     EditorStyle s = generating(1, 30, 6, 6, {6, 6}, {0, 0}, {0, 0}, {0, 0});
     for (int seed = 1; seed <= 20; ++seed) {
         Patterns fresh, worn;

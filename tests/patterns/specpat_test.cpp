@@ -9,7 +9,7 @@ using namespace tv;
 using tv::test::generating;
 
 // Settings no pattern can meet end with a PatternError instead of drawing forever.
-TEST(Specpat, SettingsThatCannotBeMetAreReported) {
+TEST(MakePattern, SettingsThatCannotBeMetAreReported) {
     struct Case { const char* what; EditorStyle s; const char* words; };
     EditorStyle fixed = generating(1, 30, 3, 3, {2, 2}, {1, 1}, {0, 0}, {0, 0});
     fixed.SETSPC = 'Y';
@@ -44,7 +44,7 @@ TEST(Specpat, SettingsThatCannotBeMetAreReported) {
     }
 }
 
-TEST(Specpat, NoSpecialtiesGivesThirtyRegularPositions) {
+TEST(MakePattern, NoSpecialtiesGivesThirtyRegularPositions) {
     Random r(5);
     Patterns P;
     EXPECT_EQ(make_pattern(P, generating(3, 22, 0, 0, {0, 0}, {0, 0}, {0, 0}, {0, 0}), r), std::string(30, 'n'));
@@ -53,7 +53,7 @@ TEST(Specpat, NoSpecialtiesGivesThirtyRegularPositions) {
 
 // A style file edited by hand can place more specialties than the type maxima allow.
 // A refusal longer than the screen is wide goes on at its column on the next row.
-TEST(Specpat, ALongRefusalStaysWithinTheScreen) {
+TEST(MakePattern, ALongRefusalStaysWithinTheScreen) {
     EditorStyle s = generating(1, 30, 4, 4, {4, 4}, {0, 0}, {0, 0}, {0, 0});
     s.SETSPC = 'Y';
     s.TYP = std::string(20, 'F') + std::string(10, 'n');

@@ -34,7 +34,7 @@ TEST(PlannedSizes, AlwaysAddUpAndLeaveNoSectorEmpty) {
         }
 }
 
-TEST(Resector, ACountFileThatDoesNotMatchTheMaterialIsReported) {
+TEST(ByQuestion, ACountFileThatDoesNotMatchTheMaterialIsReported) {
     Material m(1, 1, 1, 5, 2);
     m.verse(1, 1, 2).verse(1, 2, 2);
     m.done();
