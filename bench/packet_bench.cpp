@@ -90,7 +90,7 @@ int main() {
             {
                 tv::TextWriter w = files.create("bench.qui");
                 tv::PacketState state;
-                for (const auto& q : quizzes) tv::OPUT(w, settings, tv::default_season(), "Benchmark", POSITIONS, q, state);
+                for (const auto& q : quizzes) tv::append_to_packet(w, settings, tv::default_season(), "Benchmark", POSITIONS, q, state);
                 w.close();
             }
             best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - t0).count());

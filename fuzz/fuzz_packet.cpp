@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string q = line(X + 2);
         quiz.ALL[X] = q.substr(0, 254);
         if (q.size() > 254) quiz.ALL2[X] = q.substr(254, 254);
-        quiz.RLBK[X] = CONVERT2(quiz.ALL[X], default_season());
+        quiz.RLBK[X] = to_book_chapter(quiz.ALL[X], default_season());
     }
 
     // The writer's fields live for the whole run, from quiz to quiz.
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         {
             TextWriter packet = dir.files().create("fuzz.qui");
             try {
-                OPUT(packet, settings, default_season(), NAME, SECTORS, quiz, state);
+                append_to_packet(packet, settings, default_season(), NAME, SECTORS, quiz, state);
             } catch (const IoError&) {
                 if (layout != nullptr) throw;
                 continue;  // a letter of no layout is refused

@@ -1,5 +1,5 @@
 // The readers of a single question line: the chapter and verse it belongs to, the
-// interrogative test, the book letter (CONVERT2) and the FTV type (FINTYPES), on
+// interrogative test, the book letter (to_book_chapter) and the FTV type (read_ftv_kinds), on
 // every line of the input as a question file gives them.
 #include <cstdint>
 
@@ -40,11 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
         std::string first = line.substr(0, 254);  // what assembly keeps of a line
         const std::string before = first;
-        const char book = CONVERT2(first, default_season());
-        if (book != 'R' && book != 'J') fuzz::fail("CONVERT2 gave a book other than R or J");
+        const char book = to_book_chapter(first, default_season());
+        if (book != 'R' && book != 'J') fuzz::fail("to_book_chapter gave a book other than R or J");
         if (first.size() != before.size() ||
             (first.size() > 2 && first.compare(2, std::string::npos, before, 2) != 0))
-            fuzz::fail("CONVERT2 changed more than the chapter columns");
+            fuzz::fail("to_book_chapter changed more than the chapter columns");
     }
 
     // The FTV types of all the lines as one sector, after none and after one line.
@@ -53,9 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TFPS[1] = file.size();
     BankTables t;
     for (int before = 0; before <= 1; ++before) {
-        FINTYPES(file, before, 1, TFPS, t);
+        read_ftv_kinds(file, before, 1, TFPS, t);
         if (static_cast<int>(t.FTYPE[1].size()) != file.size() + 1)
-            fuzz::fail("FINTYPES gave the wrong number of types");
+            fuzz::fail("read_ftv_kinds gave the wrong number of types");
     }
     return 0;
 }

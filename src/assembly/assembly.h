@@ -1,4 +1,4 @@
-// Quiz assembly: CHOOSESPEC fills one quiz, specialty positions first (through the
+// Quiz assembly: assemble_quiz fills one quiz, specialty positions first (through the
 // finders and choosers of FTV, CV Ref and CO Ref questions), then the regular
 // positions, one question from each sector, with the interrogative share; it reads
 // the chosen lines and writes the quiz's 33 lines to the list file.
@@ -64,10 +64,10 @@ struct Assembly {
 
 // Assembles quiz Q2 from its pattern. Sets at.EN when the user pressed Esc at the
 // approval prompt (the quiz then has its specialty questions only).
-void CHOOSESPEC(Assembly& a, int Q2, const std::string& pattern);
+void assemble_quiz(Assembly& a, int Q2, const std::string& pattern);
 
 // Fills regular position C1.
-void CHOOSEQUE(Assembly& a, int C1);
+void choose_regular(Assembly& a, int C1);
 
 // One sector draw for position C1: a free sector when one is found in 30000 draws.
 struct SectorDraw {
@@ -75,20 +75,20 @@ struct SectorDraw {
     bool free = true;   // false: no free sector was found, the last draw is used
     int LDIF = 0, NDIF = 0;  // distance to the sectors of positions C1-1 and C1+1
 };
-SectorDraw CHOOSES(Assembly& a, int C1);
+SectorDraw draw_sector(Assembly& a, int C1);
 
 // Specialty finders: every position of their letter in position order.
-void FINDREFS(Assembly& a);
-void FINDONLYS(Assembly& a);
-void FINDFTVS(Assembly& a);
+void fill_cv_refs(Assembly& a);
+void fill_co_refs(Assembly& a);
+void fill_ftvs(Assembly& a);
 // Specialty choosers: fill position C1 with a CV Ref, CO Ref or FTV question.
-void CHOOSEREF(Assembly& a, int C1);
-void CHOOSEONLY(Assembly& a, int C1);
-void CHOOSEFIN(Assembly& a, int C1);
+void choose_cv_ref(Assembly& a, int C1);
+void choose_co_ref(Assembly& a, int C1);
+void choose_ftv(Assembly& a, int C1);
 
 // Announces that sectors repeat in this quiz (on the message row in use, and in the
 // message log) and frees every sector of the quiz.
-void REPEATSECTOR(Assembly& a);
+void repeat_sectors(Assembly& a);
 
 // The list file's header line of quiz Q2.
 std::string list_header(int Q2);

@@ -27,7 +27,7 @@ using QuizRow = std::array<int, MAX_SECTORS + 2>;
 struct AssemblyTables {
     RegMarks REGQUESTION{};
     SpecMarks REFERENCE{}, ONLY{}, FINISH{}, SITUATION{};
-    InterrogativeMarks INT;  // filled by COUNTINT; every question of a sector
+    InterrogativeMarks INT;  // filled by mark_interrogatives; every question of a sector
 
     // Per quiz.
     QuizRow RSECTOR{};  // by position: sector of its regular question

@@ -1,4 +1,4 @@
-// One quiz: CHOOSESPEC and the regular questions (CHOOSEQUE, CHOOSES).
+// One quiz: assemble_quiz and the regular questions (choose_regular, draw_sector).
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -110,9 +110,9 @@ void run_finders(Assembly& a) {
     a.at.LAST = a.at.LASTO = 99;
     bool ftvs_done = false, refs_done = false, onlys_done = false;
     auto run = [&](char type) {
-        if (type == 'F' && !ftvs_done) { ftvs_done = true; FINDFTVS(a); }
-        if (type == 'R' && !refs_done) { refs_done = true; FINDREFS(a); }
-        if (type == 'O' && !onlys_done) { onlys_done = true; FINDONLYS(a); }
+        if (type == 'F' && !ftvs_done) { ftvs_done = true; fill_ftvs(a); }
+        if (type == 'R' && !refs_done) { refs_done = true; fill_cv_refs(a); }
+        if (type == 'O' && !onlys_done) { onlys_done = true; fill_co_refs(a); }
     };
     run(a.at.PRIORITY1);
     run(a.at.PRIORITY2);
@@ -247,7 +247,7 @@ void share_loop(Assembly& a, bool too_many) {
         at.FLAG[s] = 1;
         reg_mark(at.REGQUESTION, s, at.PNUMBER[p]) = true;
         at.QN[s] = 99;
-        CHOOSEQUE(a, p);
+        choose_regular(a, p);
         ++replacements;
     }
 }
@@ -271,7 +271,7 @@ void read_regular_texts(Assembly& a) {
         int s = at.RSECTOR[p];
         int line = a.bank.BEFORE + lines_before_sector(sec.TQPS, s) + at.PNUMBER[p];
         a.quiz.ALL[p] = a.F3.line(line, 254);
-        a.quiz.RLBK[p] = CONVERT2(a.quiz.ALL[p], a.season);
+        a.quiz.RLBK[p] = to_book_chapter(a.quiz.ALL[p], a.season);
     }
 }
 
@@ -405,7 +405,7 @@ int farthest_free_sector(const Assembly& a, int C1) {
 
 }  // namespace
 
-SectorDraw CHOOSES(Assembly& a, int C1) {
+SectorDraw draw_sector(Assembly& a, int C1) {
     SectorDraw d;
     int SECTORS = a.sectors.SECTORS;
     // Drawing sectors until a free one comes up, at most 30000 times, finds one with
@@ -428,7 +428,7 @@ SectorDraw CHOOSES(Assembly& a, int C1) {
     return d;
 }
 
-void CHOOSEQUE(Assembly& a, int C1) {
+void choose_regular(Assembly& a, int C1) {
     AssemblyTables& at = a.at;
     SectorTables& sec = a.sectors;
     a.rng.mix(a.clock.ticks_ms());
@@ -441,12 +441,12 @@ void CHOOSEQUE(Assembly& a, int C1) {
         // A series whose distance no free sector keeps cannot succeed: skip its draws.
         if (farthest >= 0 && farthest <= apart) continue;
         for (int tries = 0; tries < 20 && !found; ++tries) {
-            d = CHOOSES(a, C1);
+            d = draw_sector(a, C1);
             // Without a free sector no later draw can find one either.
             found = (d.LDIF > apart && d.NDIF > apart) || !d.free;
         }
     }
-    if (!found) d = CHOOSES(a, C1);
+    if (!found) d = draw_sector(a, C1);
     int s = d.s;
     at.QN[s] = C1;
     if (sec.TQPS[s] < 1) empty_sector(a, s);
@@ -461,7 +461,7 @@ void CHOOSEQUE(Assembly& a, int C1) {
     --sec.QPS[s];
 }
 
-void CHOOSESPEC(Assembly& a, int Q2, const std::string& pattern) {
+void assemble_quiz(Assembly& a, int Q2, const std::string& pattern) {
     AssemblyTables& at = a.at;
     QuizTables& quiz = a.quiz;
     int SECTORS = a.sectors.SECTORS;
@@ -487,7 +487,7 @@ void CHOOSESPEC(Assembly& a, int Q2, const std::string& pattern) {
     if (a.V == 1) a.report.line("  Choosing Regular Questions for Quiz " + num(Q2));
     at.ITOT = 0;
     for (int p = 1; p <= SECTORS; ++p)
-        if (typ_at(quiz, p) == 'n') CHOOSEQUE(a, p);
+        if (typ_at(quiz, p) == 'n') choose_regular(a, p);
     interrogative_share(a);
     read_regular_texts(a);
 

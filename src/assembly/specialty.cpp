@@ -1,5 +1,5 @@
 // Specialty positions: the finders and the choosers of CV Ref, CO Ref and FTV
-// questions, their repeats, the FTV kind spread, and REPEATSECTOR.
+// questions, their repeats, the FTV kind spread, and repeat_sectors.
 #include <algorithm>
 #include <string>
 
@@ -82,7 +82,7 @@ void repeat_event(Assembly& a, const SpecialtyKind& kind, int event) {
     a.report.message(kind.letter == 'F' || event == 1 ? kind.first_message + num(Q2) : std::string());
     if (event == 1) a.log.writeln(kind.log_line + num(Q2));
     if (kind.letter == 'F') a.points.FQUIZ = Q2 + a.points.FQUIZ1;
-    if (event >= 2) REPEATSECTOR(a);
+    if (event >= 2) repeat_sectors(a);
     a.report.choosing_quiz(Q2);
     for (int s = 1; s <= MAX_SECTORS; ++s) {
         (a.at.*kind.marks)[s].fill(true);
@@ -186,7 +186,7 @@ void choose(Assembly& a, const SpecialtyKind& kind, int C1) {
     int line = a.bank.*kind.BEFORE + lines_before_sector(a.sectors.*kind.TPS, c.s) + c.k;
     a.quiz.ALL[C1] = file.line(line, 254);
     if (kind.letter == 'F') a.quiz.ALL2[C1] = file.part(line, 254, 254);
-    a.quiz.RLBK[C1] = CONVERT2(a.quiz.ALL[C1], a.season);
+    a.quiz.RLBK[C1] = to_book_chapter(a.quiz.ALL[C1], a.season);
 }
 
 void find(Assembly& a, char letter, void (*chooser)(Assembly&, int)) {
@@ -202,15 +202,15 @@ void find(Assembly& a, char letter, void (*chooser)(Assembly&, int)) {
 
 }  // namespace
 
-void CHOOSEREF(Assembly& a, int C1) { choose(a, CV_REF, C1); }
-void CHOOSEONLY(Assembly& a, int C1) { choose(a, CO_REF, C1); }
-void CHOOSEFIN(Assembly& a, int C1) { choose(a, FTV, C1); }
+void choose_cv_ref(Assembly& a, int C1) { choose(a, CV_REF, C1); }
+void choose_co_ref(Assembly& a, int C1) { choose(a, CO_REF, C1); }
+void choose_ftv(Assembly& a, int C1) { choose(a, FTV, C1); }
 
-void FINDREFS(Assembly& a) { find(a, 'R', CHOOSEREF); }
-void FINDONLYS(Assembly& a) { find(a, 'O', CHOOSEONLY); }
-void FINDFTVS(Assembly& a) { find(a, 'F', CHOOSEFIN); }
+void fill_cv_refs(Assembly& a) { find(a, 'R', choose_cv_ref); }
+void fill_co_refs(Assembly& a) { find(a, 'O', choose_co_ref); }
+void fill_ftvs(Assembly& a) { find(a, 'F', choose_ftv); }
 
-void REPEATSECTOR(Assembly& a) {
+void repeat_sectors(Assembly& a) {
     const int Q2 = a.quiz.Q2;
     a.report.message_again("  Sectors or questions will be repeated in quiz " + num(Q2));
     a.log.writeln("Sectors or Questions repeated in quiz " + num(Q2));

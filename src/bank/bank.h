@@ -1,6 +1,6 @@
 // The question bank: the names of its files, the verse index (the count file that
 // says how many questions of each kind every verse has), the totals of a run's
-// material, and the small readers other steps call (CONVERT2, FINTYPES).
+// material, and the small readers other steps call (to_book_chapter, read_ftv_kinds).
 #pragma once
 #include <array>
 #include <string>
@@ -81,9 +81,9 @@ bool load_index(const Files& files, const std::string& count_file, const Season&
 // ---- The material of a run ----
 
 // Adds the five counts of verse CH:V to the counts before the material.
-void BCOUNT(BankTables& t, int CH, int V);
+void add_to_before_counts(BankTables& t, int CH, int V);
 // Adds the five counts of verse CH:V to the totals of the material.
-void TCOUNT(BankTables& t, int CH, int V);
+void add_to_material_totals(BankTables& t, int CH, int V);
 // The totals of the material BCHAP:BVER to ECHAP:EVER and the counts before it.
 void count_material(const Style& s, BankTables& t);
 
@@ -91,12 +91,12 @@ void count_material(const Style& s, BankTables& t);
 // book (with Romans and James, 17-21 become " 1" to " 5") and gives the book letter.
 // Chapters of the first book, and a field that is no chapter of the material, stay
 // as they are, with the first book's letter.
-char CONVERT2(std::string& ALLTEMP, const Season& season);
+char to_book_chapter(std::string& ALLTEMP, const Season& season);
 
 // The FTV type letter of each FTV question of each sector: column 9 of its line, or
 // 'R' for "VR" in columns 9-10. The FTV questions of the material follow the FBEFORE
 // lines before it, sector after sector. FTYPE[s] gets TFPS[s] + 1 entries (from 1).
-void FINTYPES(const QuestionFile& ftv, int FBEFORE, int SECTORS,
+void read_ftv_kinds(const QuestionFile& ftv, int FBEFORE, int SECTORS,
               const std::array<int, MAX_SECTORS + 1>& TFPS, BankTables& t);
 
 // What the material step tells the user, in its order; the run's screens show it.

@@ -47,7 +47,7 @@ bool is_interrogative(std::string_view line) {
     return true;
 }
 
-InterrogativeMarks COUNTINT(const QuestionFile& F3, int BEFORE, int SECTORS,
+InterrogativeMarks mark_interrogatives(const QuestionFile& F3, int BEFORE, int SECTORS,
                             const std::array<int, MAX_SECTORS + 1>& TQPS) {
     InterrogativeMarks INT;
     int line = BEFORE;  // lines passed over so far

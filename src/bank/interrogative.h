@@ -20,7 +20,7 @@ bool is_interrogative(std::string_view line);
 
 // Reads the regular questions of the material, sector by sector (TQPS[s] lines
 // each, after the BEFORE lines in front of the material), and marks each one.
-InterrogativeMarks COUNTINT(const QuestionFile& F3, int BEFORE, int SECTORS,
+InterrogativeMarks mark_interrogatives(const QuestionFile& F3, int BEFORE, int SECTORS,
                             const std::array<int, MAX_SECTORS + 1>& TQPS);
 
 }  // namespace tv

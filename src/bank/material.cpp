@@ -39,7 +39,7 @@ bool in_tables(int CH, int V) { return CH >= 1 && CH <= MAX_CHAPTERS && V >= 1 &
 
 }  // namespace
 
-void BCOUNT(BankTables& t, int CH, int V) {
+void add_to_before_counts(BankTables& t, int CH, int V) {
     if (!in_tables(CH, V)) return;
     t.BEFORE += t.QCOUNT[CH][V];
     t.FBEFORE += t.FCOUNT[CH][V];
@@ -48,7 +48,7 @@ void BCOUNT(BankTables& t, int CH, int V) {
     t.OBEFORE += t.OCOUNT[CH][V];
 }
 
-void TCOUNT(BankTables& t, int CH, int V) {
+void add_to_material_totals(BankTables& t, int CH, int V) {
     if (!in_tables(CH, V)) return;
     t.TQUEST += t.QCOUNT[CH][V];
     t.FQUEST += t.FCOUNT[CH][V];
@@ -65,20 +65,20 @@ void count_material(const Style& s, BankTables& t) {
     // at a chapter or verse far below 1, which counts nothing there.
     const int first_verse = std::max(s.BVER, 1);
     for (int CH = 1; CH < s.BCHAP && CH <= MAX_CHAPTERS; ++CH)
-        for (int V = 1; V <= MAX_VERSES; ++V) BCOUNT(t, CH, V);
-    for (int V = 1; V < s.BVER && V <= MAX_VERSES; ++V) BCOUNT(t, s.BCHAP, V);
+        for (int V = 1; V <= MAX_VERSES; ++V) add_to_before_counts(t, CH, V);
+    for (int V = 1; V < s.BVER && V <= MAX_VERSES; ++V) add_to_before_counts(t, s.BCHAP, V);
 
     if (s.BCHAP == s.ECHAP) {
-        for (int V = first_verse; V <= s.EVER && V <= MAX_VERSES; ++V) TCOUNT(t, s.BCHAP, V);
+        for (int V = first_verse; V <= s.EVER && V <= MAX_VERSES; ++V) add_to_material_totals(t, s.BCHAP, V);
         return;
     }
-    for (int V = first_verse; V <= MAX_VERSES; ++V) TCOUNT(t, s.BCHAP, V);
+    for (int V = first_verse; V <= MAX_VERSES; ++V) add_to_material_totals(t, s.BCHAP, V);
     for (int CH = std::max(s.BCHAP + 1, 1); CH < s.ECHAP && CH <= MAX_CHAPTERS; ++CH)
-        for (int V = 1; V <= MAX_VERSES; ++V) TCOUNT(t, CH, V);
-    for (int V = 1; V <= s.EVER && V <= MAX_VERSES; ++V) TCOUNT(t, s.ECHAP, V);
+        for (int V = 1; V <= MAX_VERSES; ++V) add_to_material_totals(t, CH, V);
+    for (int V = 1; V <= s.EVER && V <= MAX_VERSES; ++V) add_to_material_totals(t, s.ECHAP, V);
 }
 
-char CONVERT2(std::string& ALLTEMP, const Season& season) {
+char to_book_chapter(std::string& ALLTEMP, const Season& season) {
     const char first = season.books.front().letter;
     auto digit = [](char c) { return c >= '0' && c <= '9'; };
     if (ALLTEMP.size() < 2 || !(ALLTEMP[0] == ' ' || digit(ALLTEMP[0])) || !digit(ALLTEMP[1]))
@@ -90,7 +90,7 @@ char CONVERT2(std::string& ALLTEMP, const Season& season) {
     return season.book_of(ch).letter;
 }
 
-void FINTYPES(const QuestionFile& ftv, int FBEFORE, int SECTORS,
+void read_ftv_kinds(const QuestionFile& ftv, int FBEFORE, int SECTORS,
               const std::array<int, MAX_SECTORS + 1>& TFPS, BankTables& t) {
     for (auto& types : t.FTYPE) types.clear();
     int k = FBEFORE;  // lines passed over so far

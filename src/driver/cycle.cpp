@@ -114,7 +114,7 @@ void draw_banner(Console& con, Run& run) {
 
 std::string organisation_line(const Season& season) { return "  Quiz packets for " + season.name; }
 
-void edit_styles(Console& con, const Files& files, Run& run) { SPECS2(con, files, run.editor); }
+void edit_styles(Console& con, const Files& files, Run& run) { style_editor(con, files, run.editor); }
 
 bool read_style_name(const Files& files, Run& run) {
     run.NAME = read_handoff(files);
@@ -185,7 +185,7 @@ void check_specialties(Console& con, Run& run) {
     const BankTables& b = run.bank;
     if ((b.FQUEST == 0 && s.FMAX > 0) || (b.OQUEST == 0 && s.OMAX > 0) ||
         (b.RQUEST == 0 && s.RMAX > 0) || (b.SQUEST == 0 && s.SMAX > 0)) {
-        SPECWARN(con);
+        warn_missing_specialty(con);
         throw RunAbandoned{"a specialty type of the style has no questions"};
     }
 }
@@ -204,11 +204,11 @@ void prepare_quizzes(Console& con, Run& run, const RunBank& bank, TextWriter& li
     con.clr();
     if (run.settings.IPC != 50) {
         RunScreens(con, run.RSET).counting_interrogatives();
-        run.at.INT = COUNTINT(bank.F3, run.bank.BEFORE, run.sectors.SECTORS, run.sectors.TQPS);
+        run.at.INT = mark_interrogatives(bank.F3, run.bank.BEFORE, run.sectors.SECTORS, run.sectors.TQPS);
     }
-    DISPLAYTOFILE(list, run.settings, run.season, run.sectors);
+    write_sector_table(list, run.settings, run.season, run.sectors);
     start_quizzes(run.at, run.points, run.sectors, run.settings);
-    FINTYPES(bank.F4, run.bank.FBEFORE, run.sectors.SECTORS, run.sectors.TFPS, run.bank);
+    read_ftv_kinds(bank.F4, run.bank.FBEFORE, run.sectors.SECTORS, run.sectors.TFPS, run.bank);
 }
 
 // Step 17.1 of a run (docs/how-it-works.md 3.2): the message log goes to the end of
@@ -245,16 +245,16 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
     try {
         for (int Q2 = 1; Q2 <= run.patterns.QZ; ++Q2) {
             run.at.EN = false;
-            CHOOSESPEC(a, Q2, run.patterns.PAT[Q2]);
+            assemble_quiz(a, Q2, run.patterns.PAT[Q2]);
             // Esc at the approval prompt leaves the quiz without its regular questions:
             // rather than write such a quiz, the run stops there, as Esc stops it on the
             // approval menu.
             if (run.at.EN) throw RunAbandoned{"Esc at the approval prompt of quiz " + std::to_string(Q2)};
-            OPUT(packet, run.settings, run.season, run.NAME, run.sectors.SECTORS, run.quiz, run.packet);
+            append_to_packet(packet, run.settings, run.season, run.NAME, run.sectors.SECTORS, run.quiz, run.packet);
         }
     } catch (const RunAbandoned&) {
         // The quizzes written before the stop are kept, with their list; a run stopped
-        // before its first quiz leaves the packet and list of the run before. CHOOSESPEC
+        // before its first quiz leaves the packet and list of the run before. assemble_quiz
         // numbers the quiz before anything in it can stop the run.
         if (run.quiz.Q2 > 1) {
             log.close();
@@ -273,7 +273,7 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
         con.wait_enter();
     }
     files.put_in_place({&packet, &list});
-    bool asked = THANK(con, run.settings.NAME4);
+    bool asked = show_closing_screen(con, run.settings.NAME4);
     // Accepting the last quiz's combination with a capital Y also asks for copies.
     return asked || run.at.I == 'Y';
 }

@@ -123,7 +123,7 @@ void RunScreens::by_question() {
     con_.go(1, 5);
 }
 
-void RunScreens::table(const Season& season, const SectorTables& t) { DISPLAY(con_, season, t); }
+void RunScreens::table(const Season& season, const SectorTables& t) { draw_sector_table(con_, season, t); }
 
 void RunScreens::wait_on_table() {
     con_.keys(TABLE_KEYS);
@@ -193,7 +193,7 @@ void RunScreens::review(Patterns& P, const Style& s, DrawSource& rnd) {
     con_.clr();
     con_.clr();
     con_.go(1, 2);
-    WRITESPECS(con_, P, s, rnd);
+    review_patterns(con_, P, s, rnd);
 }
 
 void RunScreens::ranges_unmet(const std::string& why) {
@@ -279,7 +279,7 @@ int RunScreens::approve(int Q2, int quizzes, const std::vector<std::string>& lin
 
 // ---------------------------------------------------------------------------------
 // The driver's own screens
-void APPROVESPEC(Console& con) {
+void draw_approval_menu(Console& con) {
     con.write_at(16, 3, AUTOMATIC);
     con.write_at(16, 4, APPROVE);
     con.highlight();
@@ -290,7 +290,7 @@ int approval_menu(Console& con) {
     con.keys(MENU_KEYS);
     int V = 1;
     for (;;) {
-        APPROVESPEC(con);
+        draw_approval_menu(con);
         if (V == 2) con.write_at(16, 4, APPROVE);
         if (V == 1) con.write_at(16, 3, AUTOMATIC);
         con.normal();
@@ -325,7 +325,7 @@ void show_stopped_run(Console& con, int stopped, const std::string& NAME4) {
     con.wait_enter();
 }
 
-bool THANK(Console& con, const std::string& NAME4) {
+bool show_closing_screen(Console& con, const std::string& NAME4) {
     con.clr();
     con.keys(CLOSING_KEYS);
     for (const std::string& line :
@@ -343,7 +343,7 @@ bool THANK(Console& con, const std::string& NAME4) {
     return answer == "P" || answer == "p";
 }
 
-void SPECWARN(Console& con) {
+void warn_missing_specialty(Console& con) {
     con.go(3, 3);
     con.writeln("One specialty has zero questions.");
     con.writeln();

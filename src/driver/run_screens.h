@@ -67,7 +67,7 @@ private:
 };
 
 // The two lines of the approval menu in the current colours, then the highlight colours.
-void APPROVESPEC(Console& con);
+void draw_approval_menu(Console& con);
 
 // The approval menu: Up/Down move the highlight (wrapping), Enter chooses, Esc
 // abandons the run (RunAbandoned). Gives the approval mode V: 1 = approve each
@@ -81,10 +81,10 @@ void show_stopped_run(Console& con, int stopped, const std::string& NAME4);
 
 // The closing screen: names the saved files and waits for Return. True when the
 // user typed P (or p) first, asking for printed copies.
-bool THANK(Console& con, const std::string& NAME4);
+bool show_closing_screen(Console& con, const std::string& NAME4);
 
 // The warning that a specialty type asked for has no questions; waits for two
 // presses of Return.
-void SPECWARN(Console& con);
+void warn_missing_specialty(Console& con);
 
 }  // namespace tv

@@ -103,7 +103,7 @@ void lower_end_verse(EditorStyle& s, const Season& EVS) {
     s.EVER = std::min(s.EVER, verse_count(EVS, s.ECHAP, s.ADDE));
 }
 
-int PRIM(int v) {
+int allowed_prim_pct(int v) {
     if (v > 100) return 100;
     if (v >= 97) return v;
     if (v >= 91) return 99;

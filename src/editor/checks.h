@@ -37,7 +37,7 @@ void lower_begin_verse(EditorStyle& s, const Season& EVS);
 void lower_end_verse(EditorStyle& s, const Season& EVS);
 
 // "Pct Prim FTV" moved to an allowed value.
-int PRIM(int value);
+int allowed_prim_pct(int value);
 
 constexpr int CHECK_COUNT = 10;
 // Whether a drawn pattern's deck can put a specialty past the quiz's last question

@@ -37,7 +37,7 @@ using Moves = std::array<Move, 5>;
 // (kept inside the season's books) and Pct Prim FTV (moved to an allowed value).
 using AfterNumber = void (*)(Console&, EditorStyle&, const Season&);
 
-void allowed_prim(Console&, EditorStyle& s, const Season&) { s.PRIMPCT = PRIM(s.PRIMPCT); }
+void allowed_prim(Console&, EditorStyle& s, const Season&) { s.PRIMPCT = allowed_prim_pct(s.PRIMPCT); }
 
 // The form's half of a setting: the field, where it is and how it is shown, where the
 // keys lead from it, and how a typed number is moved inside the values the form gives
@@ -73,7 +73,7 @@ constexpr std::array<FieldRow, FIELD_COUNT> FIELDS = {{
           {m(F::Title), m(F::EndBook), DASH, m(F::BeginChapter), m(F::EndBook)}),
     number(F::BeginChapter, 27, 6, 2, 1, &S::BCHAP,
            {m(F::Title), m(F::EndChapter), m(F::BeginBook), m(F::BeginVerse), m(F::EndChapter)},
-           ANY_VALUE, SETBBK2),
+           ANY_VALUE, enter_begin_chapter),
     number(F::BeginVerse, 35, 6, 2, 1, &S::BVER,
            {m(F::Title), m(F::EndVerse), m(F::BeginChapter), m(F::Quizzes, F::None), m(F::EndVerse)},
            ANY_VALUE, limit_begin_verse),
@@ -82,7 +82,7 @@ constexpr std::array<FieldRow, FIELD_COUNT> FIELDS = {{
     number(F::EndChapter, 27, 8, 2, 1, &S::ECHAP,
            {m(F::BeginChapter), m(F::StyleName), m(F::EndBook), m(F::EndVerse, F::StyleName),
             m(F::StyleName)},
-           ANY_VALUE, SETECH),
+           ANY_VALUE, enter_end_chapter),
     number(F::EndVerse, 35, 8, 2, 1, &S::EVER,
            {m(F::BeginVerse), m(F::StyleName), m(F::EndChapter), m(F::SectorBy, F::None),
             m(F::StyleName)},
@@ -248,9 +248,9 @@ Field visit_book(Form& fm, Field f) {
         if (k.typed(key::ESC)) return F::Title;
         if (const Book* book = k.extended ? nullptr : fm.EVS.book_for_key(k.code)) {
             if (f == F::BeginBook)
-                SETBBK(fm.con, fm.ed.style, fm.EVS, *book);
+                enter_begin_book(fm.con, fm.ed.style, fm.EVS, *book);
             else
-                SETEBK(fm.con, fm.ed.style, fm.EVS, *book);
+                enter_end_book(fm.con, fm.ed.style, fm.EVS, *book);
             continue;
         }
         Field t = nav_target(f, nav_code(k), false);
@@ -383,12 +383,12 @@ Field visit(Form& fm, Field f) {
 int title_line(Console& con) {
     con.keys(TITLE_KEYS);
     con.go(TITLE_COL, TITLE_ROW);
-    QCON(con);
+    draw_title_ready(con);
     for (;;) {
         const Key k = con.read();
         if (k.typed(key::ENTER) || k.typed(key::ESC)) return k.code;
         if (k.is(key::DOWN)) {
-            QCON2(con);
+            draw_title(con);
             return key::DOWN;
         }
     }
@@ -424,7 +424,7 @@ Field range_check(Console& con, const EditorStyle& s, const Season& season) {
             con.go(1, row);
             con.clear_eol();
         }
-        QCON2(con);
+        draw_title(con);
         return f;
     }
     return F::None;
@@ -477,7 +477,7 @@ void draw_title_rule(Console& con) {
     con.clear_eol();
 }
 
-void OVRLAY(Console& con, const Editor& ed) {
+void draw_form(Console& con, const Editor& ed) {
     con.normal();
     con.write_at(TITLE_COL, TITLE_ROW, TITLE);
     draw_title_rule(con);
@@ -488,13 +488,13 @@ void OVRLAY(Console& con, const Editor& ed) {
     value_colours(con);
 }
 
-void QCON(Console& con) {
+void draw_title_ready(Console& con) {
     con.use(Role::Ready);
     con.write(TITLE);
     value_colours(con);
 }
 
-void QCON2(Console& con) {
+void draw_title(Console& con) {
     con.normal();
     con.write_at(TITLE_COL, TITLE_ROW, TITLE);
     value_colours(con);
@@ -524,24 +524,24 @@ void show_book(Console& con, const std::string& book, Field f) {
 
 }  // namespace
 
-void SETBBK(Console& con, EditorStyle& s, const Season& EVS, const Book& book) {
+void enter_begin_book(Console& con, EditorStyle& s, const Season& EVS, const Book& book) {
     set_begin_book(s, EVS, book);
     show_book(con, s.BBK, F::BeginBook);
     show_begin(con, s);
 }
 
-void SETBBK2(Console& con, EditorStyle& s, const Season& EVS) {
+void enter_begin_chapter(Console& con, EditorStyle& s, const Season& EVS) {
     correct_begin_chapter(s, EVS);
     show_begin(con, s);
 }
 
-void SETEBK(Console& con, EditorStyle& s, const Season& EVS, const Book& book) {
+void enter_end_book(Console& con, EditorStyle& s, const Season& EVS, const Book& book) {
     set_end_book(s, EVS, book);
     show_book(con, s.EBK, F::EndBook);
     show_end(con, s);
 }
 
-void SETECH(Console& con, EditorStyle& s, const Season& EVS) {
+void enter_end_chapter(Console& con, EditorStyle& s, const Season& EVS) {
     correct_end_chapter(s, EVS);
     show_end(con, s);
 }
@@ -556,7 +556,7 @@ void limit_end_verse(Console& con, EditorStyle& s, const Season& EVS) {
     show_number(con, s, F::EndVerse);
 }
 
-bool ERRMESS(Console& con, const EditorStyle& s) {
+bool show_failed_check(Console& con, const EditorStyle& s) {
     const int n = failing_check(s);
     if (n == 0) return false;
     constexpr KeyHint ERROR_KEYS[] = {{"Return", "Go to the field in error"}};
@@ -569,7 +569,7 @@ bool ERRMESS(Console& con, const EditorStyle& s) {
     while (con.read_key() != key::ENTER) {
     }
     draw_title_rule(con);
-    QCON2(con);
+    draw_title(con);
     return true;
 }
 
@@ -581,7 +581,7 @@ bool run_form(Console& con, Editor& ed, Field start) {
         con.keys(FIELD_KEYS);
         Field next = visit(fm, f);
         if (next == F::Title) {
-            if (ERRMESS(con, ed.style)) {
+            if (show_failed_check(con, ed.style)) {
                 next = check_field(failing_check(ed.style));
             } else {
                 int k = title_line(con);
@@ -606,7 +606,7 @@ namespace {
 bool draw_and_edit(Console& con, Editor& ed, Field start) {
     con.normal();
     con.clr();
-    OVRLAY(con, ed);
+    draw_form(con, ed);
     return run_form(con, ed, start);
 }
 

@@ -48,28 +48,28 @@ void show_field(Console& con, const Editor& ed, Field f);
 // The rule under the title (row 4) in the form's colours.
 void draw_title_rule(Console& con);
 // Draws the form text and every value; leaves light red on black.
-void OVRLAY(Console& con, const Editor& ed);
+void draw_form(Console& con, const Editor& ed);
 // The title at the cursor in white on green, then light red on black.
-void QCON(Console& con);
+void draw_title_ready(Console& con);
 // The title at (15,3) in yellow on blue, then light red on black.
-void QCON2(Console& con);
+void draw_title(Console& con);
 
 // The corrections of the material's begin and end (editor/checks.h), shown on the form.
 // A book key in the begin book field: the book at (14,6), the begin chapter and verse.
-void SETBBK(Console& con, EditorStyle& s, const Season& EVS, const Book& book);
+void enter_begin_book(Console& con, EditorStyle& s, const Season& EVS, const Book& book);
 // A begin chapter just typed, with the begin verse.
-void SETBBK2(Console& con, EditorStyle& s, const Season& EVS);
+void enter_begin_chapter(Console& con, EditorStyle& s, const Season& EVS);
 // A book key in the end book field: the book at (14,8), the end chapter and verse.
-void SETEBK(Console& con, EditorStyle& s, const Season& EVS, const Book& book);
+void enter_end_book(Console& con, EditorStyle& s, const Season& EVS, const Book& book);
 // An end chapter just typed, with the end verse.
-void SETECH(Console& con, EditorStyle& s, const Season& EVS);
+void enter_end_chapter(Console& con, EditorStyle& s, const Season& EVS);
 // A typed begin or end verse.
 void limit_begin_verse(Console& con, EditorStyle& s, const Season& EVS);
 void limit_end_verse(Console& con, EditorStyle& s, const Season& EVS);
 
 // Evaluates the checks; when one fails, shows the error on the title row and the
 // failed rule on the row below until Return, draws both rows again and returns true.
-bool ERRMESS(Console& con, const EditorStyle& s);
+bool show_failed_check(Console& con, const EditorStyle& s);
 
 // Where a navigation key leads from a field: before any entry, and when the key
 // ends a number or name entry. `key` is the code 72, 80, 75, 77 or 13.

@@ -115,7 +115,7 @@ void write_list(const Files& files, const std::vector<std::string>& names) {
     out.close();
 }
 
-bool TOPMENU(Console& con, const Files& files, Editor& ed) {
+bool style_menu(Console& con, const Files& files, Editor& ed) {
     for (;;) {
         draw_menu(con, files, ed);
         if (choose_entry(con, ed) == MenuChoice::chosen) break;
@@ -129,7 +129,7 @@ bool TOPMENU(Console& con, const Files& files, Editor& ed) {
     return true;
 }
 
-void CHECKNEW(Console& con, const Files& files, Editor& ed) {
+void load_chosen_style(Console& con, const Files& files, Editor& ed) {
     if (ed.FIL[ed.CUR] == NEW_ENTRY) ed.FIL[ed.CUR] = NEW_STYLE;
     ed.SPECFILE = style_file_name(ed.FIL[ed.CUR]);
     ed.NAME1 = ed.FIL[ed.CUR];
@@ -137,20 +137,20 @@ void CHECKNEW(Console& con, const Files& files, Editor& ed) {
     if (ed.FIL[ed.CUR] == NEW_STYLE &&
         !std::filesystem::exists(std::filesystem::symlink_status(files.path(ed.SPECFILE), ec)))
         throw workspace_error(ed.SPECFILE);
-    ed.style = READIN(files, ed.SPECFILE, ed.season);
+    ed.style = read_style_file(files, ed.SPECFILE, ed.season);
     con.clr();
 }
 
 bool settle_typ(Console& con, Editor& ed) {
     EditorStyle& s = ed.style;
-    if (s.SETSPC == 'Y') return SETSPEC(con, s);
+    if (s.SETSPC == 'Y') return set_specialty_types(con, s);
     s.TYP.assign(MAX_POSITIONS, 'n');
     for (int p = std::max(s.SPEARLY, 1); p <= std::min(s.SPLATE, MAX_POSITIONS); ++p)
         s.TYP[p - 1] = 'A';
     return true;
 }
 
-bool OUTFILE(Console& con, const Files& files, Editor& ed) {
+bool save_style(Console& con, const Files& files, Editor& ed) {
     con.normal();
     // The position types are settled first, so that leaving their screen saves nothing.
     if (!settle_typ(con, ed)) return false;
@@ -170,16 +170,16 @@ bool OUTFILE(Console& con, const Files& files, Editor& ed) {
     return true;
 }
 
-void SPECS2(Console& con, const Files& files, Editor& ed) {
+void style_editor(Console& con, const Files& files, Editor& ed) {
     for (;;) {
-        if (!TOPMENU(con, files, ed)) return;
+        if (!style_menu(con, files, ed)) return;
         // A style that cannot be loaded or saved is told on the screen; the menu stays
         // usable (Shift-D can take a broken entry off the list).
         try {
-            CHECKNEW(con, files, ed);
+            load_chosen_style(con, files, ed);
             bool accepted = edit_form(con, ed);
             // Esc on the specialty type screen goes back to the form, at its own field.
-            while (accepted && !OUTFILE(con, files, ed)) accepted = resume_form(con, ed);
+            while (accepted && !save_style(con, files, ed)) accepted = resume_form(con, ed);
             if (accepted) return;
         } catch (const IoError& e) {
             show_file_problem(con, e.what());

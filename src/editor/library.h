@@ -17,20 +17,20 @@ constexpr int MENU_LINES = 17;                   // list lines the menu can show
 
 // The editor: the style menu, the form of the chosen style and its save. Returns once
 // the hand-off file names the style to run or holds "Exit".
-void SPECS2(Console& con, const Files& files, Editor& ed);
+void style_editor(Console& con, const Files& files, Editor& ed);
 
 // The style menu. Returns false when the user left with "Exit" (the hand-off file then
 // holds "Exit"), true when entry ed.CUR was chosen. Shift-D removes a name from the list.
-bool TOPMENU(Console& con, const Files& files, Editor& ed);
+bool style_menu(Console& con, const Files& files, Editor& ed);
 
 // Loads the chosen entry: "Enter New Specs" becomes the style "New", whose file is the
 // new-style template. Sets NAME1 and SPECFILE and reads the style into ed.style.
-void CHECKNEW(Console& con, const Files& files, Editor& ed);
+void load_chosen_style(Console& con, const Files& files, Editor& ed);
 
 // Saves the style named NAME1: settles the position-type line, adds a new name to the
 // list, writes the style file and the hand-off file. Returns false, having written
 // nothing, when the user left the specialty type screen with Esc.
-bool OUTFILE(Console& con, const Files& files, Editor& ed);
+bool save_style(Console& con, const Files& files, Editor& ed);
 
 // Settles TYP before it is written: with SETSPC "Y" the specialty type screen sets
 // the position types by hand; otherwise "n" everywhere and "A" from SPEARLY to SPLATE.

@@ -27,7 +27,7 @@ std::string digit_cell(int d) { return " " + std::to_string(d); }
 
 }  // namespace
 
-bool SETSPEC(Console& con, EditorStyle& s) {
+bool set_specialty_types(Console& con, EditorStyle& s) {
     const std::string stored = s.TYP;
     std::string& TYP = s.TYP;
     // A short stored line (hand-edited file) is read as regular positions.

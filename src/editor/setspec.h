@@ -12,6 +12,6 @@ namespace tv {
 // placed; changes nothing of the record but TYP. Esc leaves at any time: it returns
 // false with TYP as it was, so that a placement that cannot be completed never
 // holds the user on this screen.
-bool SETSPEC(Console& con, EditorStyle& s);
+bool set_specialty_types(Console& con, EditorStyle& s);
 
 }  // namespace tv

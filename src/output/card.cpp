@@ -52,7 +52,7 @@ void cv_card(Job& job, int X) {
     const std::string book = rjust(job.book_name(X), job.season.longest_name());
     lines_6_and_7(job, number_field(X, job.settings.AB, 7) + ". " + "Accd. to " + book +
                            " chapter " + chapter_text(st) + " verse " + span(st, 4, 5) + ", ");
-    continue_from(job, 9, CPRINTREST, true);
+    continue_from(job, 9, continue_on_card, true);
 }
 
 void co_card(Job& job, int X) {
@@ -60,7 +60,7 @@ void co_card(Job& job, int X) {
     header(job, X, "   CO", 27);
     lines_6_and_7(job, number_field(X, job.settings.AB, 6) + ". " + "According to " +
                            job.book_name(X) + " chapter " + chapter_text(st));
-    continue_from(job, 9, CPRINTREST, true);
+    continue_from(job, 9, continue_on_card, true);
 }
 
 // Header of an FTV or Quote card: the type field, the characters after the first
@@ -84,7 +84,7 @@ void quote_card(Job& job, int X) {
     if (one_digit_chapter(st)) line += ' ';
     if (one_digit_verse(st)) line += ' ';
     lines_6_and_7(job, line);
-    continue_from(job, 11, CPRINTREST, false);
+    continue_from(job, 11, continue_on_card, false);
 }
 
 // Line 6: the verse from its start up to the last blank (or TAB) at or before
@@ -99,7 +99,7 @@ void ftv_card(Job& job, int X) {
     }
     job.out.writeln(number_field(X, job.settings.AB, 6) + ". " + span(st, tab + 1, brk - 1));
     st.LINES = 6;
-    continue_from(job, brk, CPRINTREST, false);
+    continue_from(job, brk, continue_on_card, false);
 }
 
 // A SIT card: the introduction on line 6 as on the page, the quotation continued
@@ -110,7 +110,7 @@ void sit_card(Job& job, int X) {
     const int brk = sit_break(st);
     job.out.writeln(number_field(X, job.settings.AB, 6) + ". " + span(st, 7, brk - 1) + ",");
     st.LINES = 6;
-    continue_from(job, brk, CPRINTREST, false);
+    continue_from(job, brk, continue_on_card, false);
 }
 
 // Line 6: the question up to its "?" or the last blank before position 42; an
@@ -125,7 +125,7 @@ void regular_card(Job& job, int X) {
         job.out.writeln();
         st.LINES += 1;
     }
-    continue_from(job, b.brk, RPRINTREST, false);
+    continue_from(job, b.brk, continue_regular_on_card, false);
 }
 
 void card(Job& job, int X) {

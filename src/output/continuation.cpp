@@ -60,19 +60,19 @@ void continue_text(TextWriter& packet, PacketState& st, const Window& w) {
 
 }  // namespace
 
-void PRINTREST(TextWriter& packet, PacketState& state) {
+void continue_on_page(TextWriter& packet, PacketState& state) {
     continue_text(packet, state, {15, 55, 253, false});
 }
 
-void FPRINTREST(TextWriter& packet, PacketState& state) {
+void continue_long_on_page(TextWriter& packet, PacketState& state) {
     continue_text(packet, state, {15, 55, 508, false});
 }
 
-void CPRINTREST(TextWriter& packet, PacketState& state) {
+void continue_on_card(TextWriter& packet, PacketState& state) {
     continue_text(packet, state, {8, 37, 508, false});
 }
 
-void RPRINTREST(TextWriter& packet, PacketState& state) {
+void continue_regular_on_card(TextWriter& packet, PacketState& state) {
     continue_text(packet, state, {8, 37, 508, true});
 }
 

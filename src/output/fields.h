@@ -6,7 +6,7 @@
 
 namespace tv::packet {
 
-// What one call of OPUT writes: the settings and the quiz.
+// What one call of append_to_packet writes: the settings and the quiz.
 struct Job {
     TextWriter& out;
     const Style& settings;
@@ -44,7 +44,7 @@ bool one_digit_verse(const PacketState& st);
 std::string span(const PacketState& st, int from, int to);
 // Positions 1-2, ":" and positions 4-5.
 std::string short_reference(const PacketState& st);
-// The material range as WRITEMAT writes it.
+// The material range as write_material_range writes it.
 std::string material(const Style& s, const Season& season);
 
 // First position at or after `from` holding a TAB, or 510 when there is none.

@@ -33,7 +33,7 @@ const Layout* find_layout(char letter) {
     return nullptr;
 }
 
-void OPUT(TextWriter& packet, const Style& settings, const Season& season, const std::string& NAME,
+void append_to_packet(TextWriter& packet, const Style& settings, const Season& season, const std::string& NAME,
           int SECTORS, const QuizTables& quiz, PacketState& state) {
     const Layout* layout = find_layout(settings.OUT);
     if (layout == nullptr) {
@@ -47,7 +47,7 @@ void OPUT(TextWriter& packet, const Style& settings, const Season& season, const
     layout->write(job);
 }
 
-void WRITEMAT(TextWriter& packet, const Style& settings, const Season& season) {
+void write_material_range(TextWriter& packet, const Style& settings, const Season& season) {
     packet.write(packet::material(settings, season));
 }
 

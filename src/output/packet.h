@@ -17,9 +17,9 @@ namespace tv {
 // so that UTF-8 text lines up as ASCII does.
 constexpr int A2_SIZE = 509;
 
-// The writer's working fields. OPUT sets PAGE and LINES afresh for every quiz and
+// The writer's working fields. append_to_packet sets PAGE and LINES afresh for every quiz and
 // refills A2 for every position, so nothing carries over from one quiz to the
-// next; the fields are shared between OPUT and the continuation printers, and
+// next; the fields are shared between append_to_packet and the continuation printers, and
 // after a call they tell how the quiz ended (pages written, lines on the last page).
 struct PacketState {
     // Positions 1-509 of the current question line, one character (code point) each
@@ -57,18 +57,18 @@ const Layout* find_layout(char letter);
 // BCHAP:BVER-ECHAP:EVER of the settings; NAME is the name of the quiz style. The
 // season gives the books' names and letters. A letter of no layout is an IoError
 // naming the style file and the letter: nothing is written.
-void OPUT(TextWriter& packet, const Style& settings, const Season& season, const std::string& NAME,
+void append_to_packet(TextWriter& packet, const Style& settings, const Season& season, const std::string& NAME,
           int SECTORS, const QuizTables& quiz, PacketState& state);
 
 // Writes the material range, e.g. "R 1:5 to J 2:26", without a line end.
-void WRITEMAT(TextWriter& packet, const Style& settings, const Season& season);
+void write_material_range(TextWriter& packet, const Style& settings, const Season& season);
 
 // The continuation printers: each writes the text of A2 after MARK1 as lines of at
 // most the given window, broken at blanks, adding one to LINES for every line
 // written. The caller sets MARK1 and X5 := 0.
-void PRINTREST(TextWriter& packet, PacketState& state);   // page: CV Ref, CO Ref, regular
-void FPRINTREST(TextWriter& packet, PacketState& state);  // page: FTV, Quote, SIT
-void CPRINTREST(TextWriter& packet, PacketState& state);  // card: all but regular
-void RPRINTREST(TextWriter& packet, PacketState& state);  // card: regular
+void continue_on_page(TextWriter& packet, PacketState& state);   // page: CV Ref, CO Ref, regular
+void continue_long_on_page(TextWriter& packet, PacketState& state);  // page: FTV, Quote, SIT
+void continue_on_card(TextWriter& packet, PacketState& state);  // card: all but regular
+void continue_regular_on_card(TextWriter& packet, PacketState& state);  // card: regular
 
 }  // namespace tv

@@ -78,7 +78,7 @@ void reference_entry(Job& job, int X, bool with_verse) {
     line += ", ";
     right_end(job, line, X);
     job.out.writeln(line);
-    continue_from(job, 9, PRINTREST, true);
+    continue_from(job, 9, continue_on_page, true);
 }
 
 // The type code of an FTV line: from position 6 (7 after a TAB there) up to
@@ -104,7 +104,7 @@ void quote_entry(Job& job, int X) {
     line += job.book_letter(X);
     line += ' ' + short_reference(st);
     job.out.writeln(line);
-    continue_from(job, 11, FPRINTREST, false);
+    continue_from(job, 11, continue_long_on_page, false);
 }
 
 // The first five words of the verse, blanks written as "..." and "." and ","
@@ -131,7 +131,7 @@ void ftv_entry(Job& job, int X) {
     line += "...";
     right_end(job, line, X);
     job.out.writeln(line);
-    continue_from(job, fifth, FPRINTREST, false);
+    continue_from(job, fifth, continue_long_on_page, false);
 }
 
 void sit_entry(Job& job, int X) {
@@ -141,7 +141,7 @@ void sit_entry(Job& job, int X) {
     pad_to(line, 72);
     line += short_reference(st);
     job.out.writeln(line);
-    continue_from(job, brk, FPRINTREST, false);
+    continue_from(job, brk, continue_long_on_page, false);
 }
 
 void regular_entry(Job& job, int X) {
@@ -150,7 +150,7 @@ void regular_entry(Job& job, int X) {
     std::string line = lead("", X, job.settings.AB) + span(st, 7, b.brk - 1);
     right_end(job, line, X);
     job.out.writeln(line);
-    continue_from(job, b.brk, PRINTREST, false);
+    continue_from(job, b.brk, continue_on_page, false);
 }
 
 void entry(Job& job, int X) {

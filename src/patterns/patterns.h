@@ -1,6 +1,6 @@
 // Specialty patterns: for every quiz of a run, which question positions hold an
 // FTV ("F"), CV Ref ("R"), CO Ref ("O") or SIT ("S") question and which a regular
-// one ("n"). SPECPAT makes one pattern, SPEC2 makes the patterns of a run, has
+// one ("n"). make_pattern makes one pattern, generate_patterns makes the patterns of a run, has
 // them reviewed (through a PatternReport) and writes "pat.txt".
 // Everything works on the style settings it is given: the run's, or the form's.
 #pragma once
@@ -76,7 +76,7 @@ void check_specialty_settings(const Style& s);
 // Positions 1-30 of a pattern that hold a specialty letter.
 int count_specialties(const std::string& pattern);
 
-// The steps of SPECPAT (docs/how-it-works.md 6.2-6.6), exposed so that each can be
+// The steps of make_pattern (docs/how-it-works.md 6.2-6.6), exposed so that each can be
 // checked on its own.
 // Counts: SPECS, then FTVS, REFS, ONLYS, SITS until they add up to SPECS.
 void draw_counts(Patterns& P, const Style& s, DrawSource& rnd);
@@ -99,8 +99,8 @@ void make_candidate(Patterns& P, DrawSource& rnd);
 
 // Makes one pattern and leaves it in P.TYP (also returned). A fixed pattern
 // (SETSPC not "N") is the style's TYP as it stands. Throws PatternError.
-std::string SPECPAT(Patterns& P, const Style& s, DrawSource& rnd);
-std::string SPECPAT(Patterns& P, const Style& s, Random& random);
+std::string make_pattern(Patterns& P, const Style& s, DrawSource& rnd);
+std::string make_pattern(Patterns& P, const Style& s, Random& random);
 
 // What the pattern step shows the user; the run's screens answer.
 struct PatternReport {
@@ -114,9 +114,9 @@ struct PatternReport {
 
 // Makes the patterns of quizzes 1..P.QZ, has them reviewed and writes "pat.txt",
 // one line of 30 letters per quiz. Throws PatternError.
-void SPEC2(PatternReport& report, const Files& files, DrawSource& rnd, Patterns& P, const Style& s);
+void generate_patterns(PatternReport& report, const Files& files, DrawSource& rnd, Patterns& P, const Style& s);
 
-// The run driver's pattern step: QZ := QNUM, SPEC2, then the patterns read back
+// The run driver's pattern step: QZ := QNUM, generate_patterns, then the patterns read back
 // from "pat.txt" as PAT[1..QZ] (entry 0 unused). Throws RunAbandoned when the
 // style's specialty settings cannot be met (after the report said so).
 std::vector<std::string> make_patterns(PatternReport& report, const Files& files, Random& random,

@@ -1,4 +1,4 @@
-// The pattern review screen. WRITESPECS shows 30 quizzes a page in two columns
+// The pattern review screen. review_patterns shows 30 quizzes a page in two columns
 // of 15. The highlighted quiz is moved with the arrows and reshuffled with Space;
 // Enter (or Esc) accepts the page.
 #include <algorithm>
@@ -104,7 +104,7 @@ struct Review {
                 if (C3 < 16 && C3 + 15 <= E) C3 += 15;
                 break;
             case ' ':
-                P.PAT[quiz(C3)] = SPECPAT(P, s, rnd);
+                P.PAT[quiz(C3)] = make_pattern(P, s, rnd);
                 draw_quiz(C3, true);
                 break;
             default: break;
@@ -123,7 +123,7 @@ struct Review {
 
 }  // namespace
 
-void WRITESPECS(Console& con, Patterns& P, const Style& s, DrawSource& rnd) {
+void review_patterns(Console& con, Patterns& P, const Style& s, DrawSource& rnd) {
     if (P.QZ < 1) return;
     Review{con, P, s, rnd}.run();
 }

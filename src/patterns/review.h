@@ -7,6 +7,6 @@
 
 namespace tv {
 
-void WRITESPECS(Console& con, Patterns& P, const Style& s, DrawSource& rnd);
+void review_patterns(Console& con, Patterns& P, const Style& s, DrawSource& rnd);
 
 }  // namespace tv

@@ -1,4 +1,4 @@
-// SPEC2: the patterns of a run, their review and the pattern file "pat.txt";
+// generate_patterns: the patterns of a run, their review and the pattern file "pat.txt";
 // make_patterns: the run driver's pattern step around it.
 #include <algorithm>
 
@@ -23,9 +23,9 @@ std::vector<std::string> read_pattern_file(const Files& files, int QZ) {
 
 }  // namespace
 
-void SPEC2(PatternReport& report, const Files& files, DrawSource& rnd, Patterns& P, const Style& s) {
+void generate_patterns(PatternReport& report, const Files& files, DrawSource& rnd, Patterns& P, const Style& s) {
     P.PAT.assign(std::max(P.QZ, 0) + 1, std::string());
-    for (int q = 1; q <= P.QZ; ++q) P.PAT[q] = SPECPAT(P, s, rnd);
+    for (int q = 1; q <= P.QZ; ++q) P.PAT[q] = make_pattern(P, s, rnd);
     report.review(P, s, rnd);
     write_pattern_file(files, P);
 }
@@ -35,7 +35,7 @@ std::vector<std::string> make_patterns(PatternReport& report, const Files& files
     P.QZ = QNUM;
     GeneratorDraws rnd(random);
     try {
-        SPEC2(report, files, rnd, P, style);
+        generate_patterns(report, files, rnd, P, style);
     } catch (const PatternError& e) {
         report.ranges_unmet(e.what());
         throw RunAbandoned{e.what()};

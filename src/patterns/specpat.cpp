@@ -1,4 +1,4 @@
-// SPECPAT: one specialty pattern. The counts are drawn within the style's
+// make_pattern: one specialty pattern. The counts are drawn within the style's
 // ranges, the specialties are laid as a deck of cards with regular cards, and 15
 // candidates are dealt into the window by a rule that prefers cards far from the
 // last one dealt; a candidate with more neighbouring specialties of one type than
@@ -107,7 +107,7 @@ int count_specialties(const std::string& pattern) {
 
 void check_specialty_settings(const Style& s) {
     if (s.SETSPC != 'N') {
-        int held = count_specialties(fixed_pattern(s)), specs = SPECS(s);
+        int held = count_specialties(fixed_pattern(s)), specs = fixed_specialty_count(s);
         if (held != specs)
             throw PatternError("The specialty positions set by hand hold " + std::to_string(held) +
                                " questions, but the type maxima add up to " +
@@ -225,10 +225,10 @@ void make_candidate(Patterns& P, DrawSource& rnd) {
     P.WLAST = P.W;
 }
 
-std::string SPECPAT(Patterns& P, const Style& s, DrawSource& rnd) {
+std::string make_pattern(Patterns& P, const Style& s, DrawSource& rnd) {
     check_specialty_settings(s);
     if (s.SETSPC != 'N') {
-        P.SPECS = SPECS(s);
+        P.SPECS = fixed_specialty_count(s);
         P.TYP = fixed_pattern(s);
         return P.TYP;  // its letter count was checked above
     }
@@ -253,9 +253,9 @@ std::string SPECPAT(Patterns& P, const Style& s, DrawSource& rnd) {
                        std::to_string(P.SPEARLY) + " to " + std::to_string(P.SPLATE) + ".");
 }
 
-std::string SPECPAT(Patterns& P, const Style& s, Random& random) {
+std::string make_pattern(Patterns& P, const Style& s, Random& random) {
     GeneratorDraws rnd(random);
-    return SPECPAT(P, s, rnd);
+    return make_pattern(P, s, rnd);
 }
 
 }  // namespace tv

@@ -103,12 +103,12 @@ void count_chapter_sectors(const Files& files, const std::string& count_file, co
         const int last = std::min(count_line_of(t.EC[s], std::clamp(t.EV[s], 0, rows), rows), end);
         if (first > last) continue;
         skip_to_line(counts, first);
-        while (counts.line_no() <= last) READ11(counts, t, s);
+        while (counts.line_no() <= last) read_count_line_into(counts, t, s);
     }
     copy_totals(t);
 }
 
-void CHAPSEC(SectoringReport& report, const Files& files, const std::string& count_file,
+void sector_by_chapter(SectoringReport& report, const Files& files, const std::string& count_file,
              const Style& style, const Season& season, BankTables& bank, SectorTables& t) {
     bool entered = false;
     int QMAX = style.QMAX;

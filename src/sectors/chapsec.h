@@ -18,7 +18,7 @@ namespace tv {
 // (RunAbandoned). When the material has more chapters than questions per
 // quiz, SECTORS is raised to the number of chapters. No file is written: the run
 // writes the sector table at the head of its list.
-void CHAPSEC(SectoringReport& report, const Files& files, const std::string& count_file,
+void sector_by_chapter(SectoringReport& report, const Files& files, const std::string& count_file,
              const Style& style, const Season& season, BankTables& bank, SectorTables& t);
 
 // At level L the chapters the level skips are left out of the material (with Romans

@@ -135,7 +135,7 @@ void tell_short_chapter(Console& con, const Season& season, const SectorTables& 
 
 }  // namespace
 
-void DISPLAY(Console& con, const Season& season, const SectorTables& t) {
+void draw_sector_table(Console& con, const Season& season, const SectorTables& t) {
     for (const std::string& line : sector_table_lines(t, season)) con.writeln(line);
     con.writeln();
 }
@@ -152,7 +152,7 @@ void allocate_chapters(Console& con, const Style& style, const Season& season, S
 bool review_chapter_sectors(Console& con, const Season& season, const SectorTables& t) {
     con.clr();
     con.writeln();
-    DISPLAY(con, season, t);
+    draw_sector_table(con, season, t);
     tell_short_chapter(con, season, t);
     con.go(3, 3);
     con.write("Your smallest sector has ");

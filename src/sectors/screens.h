@@ -10,7 +10,7 @@
 namespace tv {
 
 // Draws the sector table at the cursor, then an empty line.
-void DISPLAY(Console& con, const Season& season, const SectorTables& t);
+void draw_sector_table(Console& con, const Season& season, const SectorTables& t);
 
 // The chapter allocation: the heading, the list of the chapters with their sectors
 // (t.CS) and the editing of the counts until they add up to t.SECTORS. Esc stops the

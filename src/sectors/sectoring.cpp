@@ -19,7 +19,7 @@ CountLine read_count_line(TextReader& counts) {
     return c;
 }
 
-CountLine READ11(TextReader& counts, SectorTables& t, int S) {
+CountLine read_count_line_into(TextReader& counts, SectorTables& t, int S) {
     CountLine c = read_count_line(counts);
     if (S >= 1 && S <= MAX_SECTORS) {
         t.QPS[S] += c.A;
@@ -49,7 +49,7 @@ void clear_specialty(SectorTables& t) {
 
 }  // namespace
 
-void SPECOUNT(const BankTables& bank, SectorTables& t, int X, int Y, int S) {
+void add_specialty_counts(const BankTables& bank, SectorTables& t, int X, int Y, int S) {
     if (S < 1 || S > MAX_SECTORS) return;
     t.FPS[S] += count_at(bank.FCOUNT, X, Y);
     t.RPS[S] += count_at(bank.RCOUNT, X, Y);
@@ -188,7 +188,7 @@ void walk_questions(const Files& files, const std::string& count_file, const Sty
 
 }  // namespace
 
-void RESECTOR(SectoringReport& report, const Files& files, const std::string& count_file,
+void sector_by_question(SectoringReport& report, const Files& files, const std::string& count_file,
               const Style& style, const Season& season, const BankTables& bank, SectorTables& t) {
     t.MINQZ = bank.TQUEST / t.SECTORS;
     report.by_question();
@@ -219,14 +219,14 @@ bool in_material(const Style& st, Position p) {
 void take_verse(const Season& season, const BankTables& bank, SectorTables& t, int s, Position& p,
                 const Style* end) {
     t.QPS[s] += count_at(bank.QCOUNT, p.X, p.Y);
-    SPECOUNT(bank, t, p.X, p.Y, s);
+    add_specialty_counts(bank, t, p.X, p.Y, s);
     t.EC[s] = p.X;
     t.EV[s] = p.Y;
     ++p.Y;
     const int last = season.verses(p.X);
     while (p.Y <= last && count_at(bank.QCOUNT, p.X, p.Y) == 0 &&
            (end == nullptr || in_material(*end, p))) {
-        SPECOUNT(bank, t, p.X, p.Y, s);
+        add_specialty_counts(bank, t, p.X, p.Y, s);
         ++p.Y;
     }
     if (p.Y > last) {
@@ -288,7 +288,7 @@ void sector_by_verse(SectoringReport& report, const Files& files, const std::str
     } while (!ok && C1 != -1);
 
     if (C1 == -1) {
-        RESECTOR(report, files, count_file, style, season, bank, t);
+        sector_by_question(report, files, count_file, style, season, bank, t);
     } else {
         // The rest of the material goes to the last sector, up to its end.
         while (in_material(style, p)) take_verse(season, bank, t, S, p, &style);
@@ -310,7 +310,7 @@ void sector_followup(SectoringReport& report, const Files& files, const std::str
     if (t.MINQZ >= style.QNUM || t.MINQZ >= 12) return;
 
     if (report.early_repeats(t.MINQZ, !t.RES)) {
-        RESECTOR(report, files, count_file, style, season, bank, t);
+        sector_by_question(report, files, count_file, style, season, bank, t);
         settle_sectors(style, bank, t);
         report.table(season, t);
         report.resectored_table_read();
@@ -328,10 +328,10 @@ void sector_material(SectoringReport& report, const Files& files, const std::str
 
     bool stopped = false;
     if (style.SEC1 == 'C') {
-        CHAPSEC(report, files, count_file, style, season, bank, t);
+        sector_by_chapter(report, files, count_file, style, season, bank, t);
         t.RES = false;
     } else if (style.SEC1 == 'Q') {
-        RESECTOR(report, files, count_file, style, season, bank, t);
+        sector_by_question(report, files, count_file, style, season, bank, t);
         t.RES = true;
         settle_sectors(style, bank, t);
         report.table(season, t);

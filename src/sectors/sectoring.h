@@ -1,5 +1,5 @@
 // Cutting the material of a run into sectors: the checks before it, sectoring by
-// question (RESECTOR) and by verse, the follow-up (repeat warning, offer to
+// question (sector_by_question) and by verse, the follow-up (repeat warning, offer to
 // resector), and the whole sectoring step of a run. Sectoring by chapter is in
 // chapsec.h, the sector table in display.h; what the step tells the user and asks
 // of them goes through a SectoringReport.
@@ -74,9 +74,9 @@ struct CountLine {
 // Reads the next line of the verse count file (seven numbers) and moves to the next line.
 CountLine read_count_line(TextReader& f11);
 // Reads the next line of the verse count file and adds its five counts to sector S.
-CountLine READ11(TextReader& f11, SectorTables& t, int S);
+CountLine read_count_line_into(TextReader& f11, SectorTables& t, int S);
 // Adds the four specialty counts of verse X:Y to sector S.
-void SPECOUNT(const BankTables& bank, SectorTables& t, int X, int Y, int S);
+void add_specialty_counts(const BankTables& bank, SectorTables& t, int X, int Y, int S);
 
 // Before sectoring: refuses a style whose questions per quiz cannot be sectored and
 // material with fewer regular questions than sectors (reported, then RunAbandoned);
@@ -88,9 +88,9 @@ void compute_repeat_points(const Style& style, const BankTables& bank, RepeatPoi
 // The planned sector sizes of sectoring by question: QPS[1..SECTORS].
 void plan_sector_sizes(SectorTables& t, int TQUEST);
 // Sectoring by question. Sets the sectors, MINQZ and RES. Reads the verse count file `count_file`.
-void RESECTOR(SectoringReport& report, const Files& files, const std::string& count_file,
+void sector_by_question(SectoringReport& report, const Files& files, const std::string& count_file,
               const Style& style, const Season& season, const BankTables& bank, SectorTables& t);
-// Sectoring by verse, falling back to RESECTOR when no target works; reports the table.
+// Sectoring by verse, falling back to sector_by_question when no target works; reports the table.
 void sector_by_verse(SectoringReport& report, const Files& files, const std::string& count_file,
                      const Style& style, const Season& season, BankTables& bank, SectorTables& t);
 

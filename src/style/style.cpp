@@ -34,7 +34,7 @@ void to_book(const Season& season, int& chapter, std::string& book, int& offset)
 
 }  // namespace
 
-int SPECS(const Style& s) { return s.FMAX + s.RMAX + s.OMAX + s.SMAX; }
+int fixed_specialty_count(const Style& s) { return s.FMAX + s.RMAX + s.OMAX + s.SMAX; }
 
 EditorStyle to_editor(const Style& s, const Season& season) {
     EditorStyle e;
@@ -80,7 +80,7 @@ Style read_style(TextReader& in) {
     return s;
 }
 
-EditorStyle READIN(const Files& files, const std::string& file_name, const Season& season) {
+EditorStyle read_style_file(const Files& files, const std::string& file_name, const Season& season) {
     TextReader in = files.read(file_name);
     return to_editor(read_style(in), season);
 }

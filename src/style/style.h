@@ -20,7 +20,7 @@ struct EditorStyle : Style {
 };
 
 // The number of specialty questions of every quiz of a run with a fixed pattern.
-int SPECS(const Style& s);
+int fixed_specialty_count(const Style& s);
 
 // Absolute chapters into book + chapter within the book, and back.
 EditorStyle to_editor(const Style& s, const Season& season);
@@ -29,7 +29,7 @@ Style to_absolute(const EditorStyle& e);
 // Reads the 29 lines of a style file; chapters stay absolute.
 Style read_style(TextReader& in);
 // Reads the named style file into the editor's form.
-EditorStyle READIN(const Files& files, const std::string& file_name, const Season& season);
+EditorStyle read_style_file(const Files& files, const std::string& file_name, const Season& season);
 // Writes lines 1-28 (chapters already absolute) and line 29.
 void write_style_head(TextWriter& out, const Style& s);
 void write_style_typ(TextWriter& out, const std::string& typ);

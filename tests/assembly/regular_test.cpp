@@ -30,7 +30,7 @@ TEST(Regular, NoFreeSectorTakesAUsedOneWithTheMessageWhenSpecialtiesAreRequired)
     w.quiz.TYP = "nnn";
     w.at.FLAG = {0, 0, 0, 0};
     Assembly a = w.assembly();
-    CHOOSEQUE(a, 2);
+    choose_regular(a, 2);
     int s = w.at.RSECTOR[2];
     EXPECT_TRUE(w.at.REGQUESTION[s][w.at.RNUMBER[s]]) << "a question of a repeated sector stays available";
     EXPECT_EQ(w.report.said, std::vector<std::string>{"  << Sectors repeat Quiz 4 **Check this quiz** >>"});

@@ -33,7 +33,7 @@ TEST(Specialty, AnFtvKindJustTakenWaitsItsTurn) {
         w.at.FLAG.fill(1);
         Assembly a = w.assembly();
         a.quiz.Q2 = 1;
-        CHOOSEFIN(a, 1);
+        choose_ftv(a, 1);
         // A candidate taken after 29 refusals leaves the count past 29.
         EXPECT_EQ(std::min(w.at.FTC, 29), rejected) << kind;
         EXPECT_EQ(std::string({w.at.FTC2, w.at.FTC3, w.at.FTC4}), std::string({kind, 'b', 'c'}));

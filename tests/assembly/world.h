@@ -53,7 +53,7 @@ public:
     void prepare() {
         reset_availability(at, sectors);
         compute_repeat_points(style, bank, points);
-        if (style.IPC != 50) at.INT = COUNTINT(F3, bank.BEFORE, sectors.SECTORS, sectors.TQPS);
+        if (style.IPC != 50) at.INT = mark_interrogatives(F3, bank.BEFORE, sectors.SECTORS, sectors.TQPS);
         start_quizzes(at, points, sectors, style);
     }
 
@@ -64,7 +64,7 @@ public:
 
     void choose(int Q2, const std::string& pattern) {
         Assembly a = assembly();
-        CHOOSESPEC(a, Q2, pattern);
+        assemble_quiz(a, Q2, pattern);
     }
 
     std::string log_text() {

@@ -22,13 +22,13 @@ TEST(BankNames, FromLevelListAndPctPrimFtv) {
     }
 }
 
-TEST(Fintypes, ASectorMayHoldMoreThanFiftyFtvQuestions) {
+TEST(FtvKinds, ASectorMayHoldMoreThanFiftyFtvQuestions) {
     std::vector<std::string> lines(120, " 1  1\tF1h\ttext");
     lines[119] = " 1  1\tF1VR\ttext";
     std::array<int, MAX_SECTORS + 1> TFPS{};
     TFPS[1] = 120;
     BankTables t;
-    FINTYPES(QuestionFile("FTV.00", lines), 0, 1, TFPS, t);
+    read_ftv_kinds(QuestionFile("FTV.00", lines), 0, 1, TFPS, t);
     ASSERT_EQ(t.FTYPE[1].size(), 121u);
     EXPECT_EQ(t.FTYPE[1][51], 'h');
     EXPECT_EQ(t.FTYPE[1][120], 'R');
@@ -39,7 +39,7 @@ TEST(Interrogative, SectorsOfMoreThanAHundredQuestionsKeepEveryMark) {
     for (int k = 1; k <= 150; ++k) lines.push_back(k % 2 ? " 2: 1\tWho is it?" : " 2: 1\tNo.");
     std::array<int, MAX_SECTORS + 1> TQPS{};
     TQPS[1] = 150;
-    InterrogativeMarks INT = COUNTINT(QuestionFile("q", lines), 0, 1, TQPS);
+    InterrogativeMarks INT = mark_interrogatives(QuestionFile("q", lines), 0, 1, TQPS);
     ASSERT_EQ(INT[1].size(), 151u);
     EXPECT_TRUE(INT[1][149]);
     EXPECT_FALSE(INT[1][150]);

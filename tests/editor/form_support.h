@@ -45,7 +45,7 @@ struct FormSession {
         face.add(keys);
         con.normal();
         con.clr();
-        OVRLAY(con, ed);
+        draw_form(con, ed);
         try {
             result = run_form(con, ed, start);
         } catch (const ScriptExhausted&) {

@@ -46,7 +46,7 @@ struct Workspace {
 // The style editor on a key script until the script runs dry; the screen then.
 const Screen& menu(Console&& con, const Files& files) {
     Editor ed;
-    EXPECT_THROW(SPECS2(con, files, ed), ScriptExhausted);
+    EXPECT_THROW(style_editor(con, files, ed), ScriptExhausted);
     return con.screen();
 }
 
@@ -59,7 +59,7 @@ TEST(StyleLibrary, AMissingListNamesWhatTheWorkspaceNeeds) {
     ScriptFace face;
     Console con(face);
     Editor ed;
-    const std::string told = test::error_of([&] { SPECS2(con, dir.files(), ed); });
+    const std::string told = test::error_of([&] { style_editor(con, dir.files(), ed); });
     EXPECT_NE(told.find("needs \"Specs.lst\" (the style list) and \"New.spe\""), std::string::npos) << told;
 }
 
@@ -93,7 +93,7 @@ TEST(StyleLibrary, ALongListedNameIsSavedUnderTheFileTheRunReads) {
     ScriptFace face(test::keys("\r\x1b\r\r"));  // choose, Esc to the title, Return, the type screen
     Console con(face);
     Editor ed;
-    SPECS2(con, ws.files, ed);
+    style_editor(con, ws.files, ed);
     EXPECT_EQ(style_file_name(read_handoff(ws.files)), "ABCDEFGHIJKLMNOP.spe");
     names.insert("temp2.txt");
     EXPECT_EQ(ws.names(), names);
@@ -107,9 +107,9 @@ TEST(StyleLibrary, ASaveNeverLeavesAListedStyleWithoutItsFileNorReplacesAReadOnl
     ScriptFace none(std::vector<int>{});
     Console con(none);
     Editor ed;
-    ed.style = READIN(ws.files, "Kept.spe", default_season());
+    ed.style = read_style_file(ws.files, "Kept.spe", default_season());
     ed.NAME1 = "Brand";
-    EXPECT_THROW(OUTFILE(con, ws.files, ed), ScriptExhausted);
+    EXPECT_THROW(save_style(con, ws.files, ed), ScriptExhausted);
     EXPECT_EQ(ws.read("Specs.lst"), "Kept\nEnter New Specs\n");
     EXPECT_FALSE(fs::exists(ws.path / "Brand.spe"));
 
@@ -133,10 +133,10 @@ TEST(StyleLibrary, AFullDiskLeavesTheOldStyleAndListWhole) {
     ScriptFace face;
     Console con(face);
     Editor ed;
-    ed.style = READIN(ws.files, "Kept.spe", default_season());
+    ed.style = read_style_file(ws.files, "Kept.spe", default_season());
     ed.style.SETSPC = 'N';  // no specialty type screen before the save
     ed.NAME1 = "Kept";
-    EXPECT_THROW(OUTFILE(con, files, ed), IoError);
+    EXPECT_THROW(save_style(con, files, ed), IoError);
     EXPECT_EQ(ws.names(), before);  // the side file is gone
     EXPECT_EQ(ws.read("Kept.spe") + ws.read("Specs.lst"), std::string(STYLE) + "Kept\nEnter New Specs\n");
 }

@@ -21,13 +21,13 @@ EditorStyle hand_set() {
 
 // Runs the placement screen on s; false when it still waited for a key. Row 12 of
 // the screen, columns 31-50, goes to *row when asked for.
-bool setspec(EditorStyle& s, const std::vector<int>& keys, std::string* row = nullptr) {
+bool set_types(EditorStyle& s, const std::vector<int>& keys, std::string* row = nullptr) {
     ScriptFace face(keys);
     Console con(face);
     con.normal();
     bool done = true;
     try {
-        SETSPEC(con, s);
+        set_specialty_types(con, s);
     } catch (const ScriptExhausted&) {
         done = false;
     }
@@ -37,25 +37,25 @@ bool setspec(EditorStyle& s, const std::vector<int>& keys, std::string* row = nu
 
 }  // namespace
 
-TEST(SetSpec, CleaningTheStoredLine) {
+TEST(SpecialtyTypes, CleaningTheStoredLine) {
     EditorStyle s = hand_set();
     s.SPEARLY = 1, s.SPLATE = 10;
     s.TYP = "FnFRFAAOSn" + std::string(20, 'n');
     EditorStyle shown = s;
     std::string row;
-    EXPECT_FALSE(setspec(shown, {}, &row));
+    EXPECT_FALSE(set_types(shown, {}, &row));
     // The third F and the S (SIT max 0) go, every A goes; the rest is counted.
     EXPECT_EQ(shown.TYP, "FnFRnnnOnn" + std::string(20, 'n'));
     // Window 1-10: margin 30, position 1 in columns 31-32.
     EXPECT_EQ(row, " F   F R       O    ");
-    EXPECT_TRUE(setspec(s, {RET}));  // 2 F, 1 R, 1 O placed: Return leaves at once
+    EXPECT_TRUE(set_types(s, {RET}));  // 2 F, 1 R, 1 O placed: Return leaves at once
     EXPECT_EQ(s.TYP, shown.TYP);
 }
 
-TEST(SetSpec, HandEditedLinesAndWindowsStayInBounds) {
+TEST(SpecialtyTypes, HandEditedLinesAndWindowsStayInBounds) {
     EditorStyle s = hand_set();
     s.TYP = "FF";  // a short line is filled with regular positions
-    EXPECT_TRUE(setspec(s, {RIGHT, 'R', RIGHT, 'O', RET}));
+    EXPECT_TRUE(set_types(s, {RIGHT, 'R', RIGHT, 'O', RET}));
     EXPECT_EQ(s.TYP, "FFnnnRO" + std::string(23, 'n'));
 
     EditorStyle empty = hand_set();
@@ -64,6 +64,6 @@ TEST(SetSpec, HandEditedLinesAndWindowsStayInBounds) {
     empty.SPMIN = empty.SPMAX = 0;
     std::vector<int> keys(40, RIGHT);
     keys.insert(keys.end(), {'F', ' ', LEFT, RET});
-    EXPECT_TRUE(setspec(empty, keys));
+    EXPECT_TRUE(set_types(empty, keys));
     EXPECT_EQ(empty.TYP, std::string(30, 'n'));
 }

@@ -33,7 +33,7 @@ Printed print(Printer printer, const std::string& text) {
 TEST(Continuation, AtMostFifteenLines) {
     std::string text;  // 16 lines of one word each
     for (int i = 0; i < 16; ++i) text += std::string(30, 'x') + " ";
-    for (auto [name, printer] : {std::pair<const char*, Printer>{"FPRINTREST", FPRINTREST}, {"CPRINTREST", CPRINTREST}, {"RPRINTREST", RPRINTREST}}) {
+    for (auto [name, printer] : {std::pair<const char*, Printer>{"continue_long_on_page", continue_long_on_page}, {"continue_on_card", continue_on_card}, {"continue_regular_on_card", continue_regular_on_card}}) {
         const Printed r = print(printer, text);
         EXPECT_EQ(std::tuple(r.lines.size(), r.st.X5, r.st.LINES), std::tuple(15u, 15, 15)) << name;
     }
@@ -43,7 +43,7 @@ TEST(Continuation, AtMostFifteenLines) {
 // leaving empty lines behind (chosen behaviour: nothing of the text is lost).
 TEST(Continuation, WordLongerThanTheWindowIsBroken) {
     const std::string word(80, 'x');
-    const Printed page = print(PRINTREST, word + " end");
+    const Printed page = print(continue_on_page, word + " end");
     ASSERT_EQ(page.lines.size(), 2u);
     EXPECT_EQ(page.lines[0], std::string(15, ' ') + std::string(55, 'x'));
     EXPECT_EQ(page.lines[1].substr(0, 44), std::string(15, ' ') + std::string(25, 'x') + " end");

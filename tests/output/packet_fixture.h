@@ -82,14 +82,14 @@ inline Style golden_style(char OUT) {
     return s;
 }
 
-// Writes one quiz with OPUT into a packet file of a fresh folder and returns its content.
+// Writes one quiz with append_to_packet into a packet file of a fresh folder and returns its content.
 inline std::string write_quiz(const Style& s, const QuizTables& q, int sectors, const std::string& name = "Example",
                               const Season& season = default_season()) {
     TempDir dir;
     PacketState state;
     {
         TextWriter w = dir.files().create("P.qui");
-        OPUT(w, s, season, name, sectors, q, state);
+        append_to_packet(w, s, season, name, sectors, q, state);
         w.close();
     }
     return dir.read("P.qui");

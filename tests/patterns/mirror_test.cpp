@@ -37,13 +37,13 @@ TEST(Mirror, WindowTakesItsLettersCountedFromPositionOne) {
 
 // The repeat count and the type last walked start afresh for every pattern:
 // whatever the patterns before left in them, the same draws give the same pattern.
-TEST(Specpat, RepeatCountStartsAfreshForEveryPattern) {
+TEST(MakePattern, RepeatCountStartsAfreshForEveryPattern) {
     EditorStyle s = generating(1, 30, 6, 6, {6, 6}, {0, 0}, {0, 0}, {0, 0});
     for (int seed = 1; seed <= 20; ++seed) {
         Patterns fresh, worn;
         worn.W = 500, worn.WLAST = 0, worn.PREV = 'F';
         Random a(seed), b(seed);
-        EXPECT_EQ(SPECPAT(worn, s, b), SPECPAT(fresh, s, a)) << "seed " << seed;
+        EXPECT_EQ(make_pattern(worn, s, b), make_pattern(fresh, s, a)) << "seed " << seed;
         EXPECT_EQ(worn.W, fresh.W);
     }
 }

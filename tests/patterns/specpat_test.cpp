@@ -9,7 +9,7 @@ using namespace tv;
 using tv::test::generating;
 
 // Settings no pattern can meet end with a PatternError instead of drawing forever.
-TEST(Specpat, SettingsThatCannotBeMetAreReported) {
+TEST(MakePattern, SettingsThatCannotBeMetAreReported) {
     struct Case { const char* what; EditorStyle s; const char* words; };
     EditorStyle fixed = generating(1, 30, 3, 3, {2, 2}, {1, 1}, {0, 0}, {0, 0});
     fixed.SETSPC = 'Y';
@@ -36,7 +36,7 @@ TEST(Specpat, SettingsThatCannotBeMetAreReported) {
         Random r(3);
         Patterns P;
         try {
-            SPECPAT(P, c.s, r);
+            make_pattern(P, c.s, r);
             ADD_FAILURE() << "no error";
         } catch (const PatternError& e) {
             EXPECT_NE(std::string(e.what()).find(c.words), std::string::npos) << e.what();
@@ -44,9 +44,9 @@ TEST(Specpat, SettingsThatCannotBeMetAreReported) {
     }
 }
 
-TEST(Specpat, NoSpecialtiesGivesThirtyRegularPositions) {
+TEST(MakePattern, NoSpecialtiesGivesThirtyRegularPositions) {
     Random r(5);
     Patterns P;
-    EXPECT_EQ(SPECPAT(P, generating(3, 22, 0, 0, {0, 0}, {0, 0}, {0, 0}, {0, 0}), r), std::string(30, 'n'));
+    EXPECT_EQ(make_pattern(P, generating(3, 22, 0, 0, {0, 0}, {0, 0}, {0, 0}, {0, 0}), r), std::string(30, 'n'));
     EXPECT_EQ(P.K, 0);
 }

@@ -9,7 +9,7 @@ using namespace tv::test;
 // The worked examples of chapter cutting (docs/how-it-works.md 5.4), one question a
 // verse so that each sector counts its verses. 8:30-8:39 in 2 sectors: L = 39 div 2
 // makes sector 1 run to 8:48, but the questions of chapter 9 do not count.
-TEST(Chapsec, TheWorkedExamplesOfTheCut) {
+TEST(ByChapter, TheWorkedExamplesOfTheCut) {
     const struct {
         int bchap, bver, echap, ever;
         std::vector<int> counts;  // per chapter from the first
@@ -33,25 +33,25 @@ TEST(Chapsec, TheWorkedExamplesOfTheCut) {
 }
 
 // Level L leaves 7 out of the list but not 4 (before its chapters); a label is 3 characters.
-TEST(Chapsec, TheListShowsTheChaptersOfTheMaterial) {
+TEST(ByChapter, TheListShowsTheChaptersOfTheMaterial) {
     for (const auto& [LG, book, rows] : {std::tuple{'L', "Romans", "Rom.  4:        "},
                                          std::tuple{'F', "\u00c9ph\u00e9siens", "\u00c9ph.  4:\u00c9ph.  7:"}}) {
         Material m(4, 1, 8, 39, 5);
         m.style.LG = LG, m.season.books[0].name = book;
         m.chapters(4, 8, 1).done();
         Screens s;  // no key: the list is on the screen when the script runs dry
-        EXPECT_THROW(CHAPSEC(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), ScriptExhausted);
+        EXPECT_THROW(sector_by_chapter(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), ScriptExhausted);
         EXPECT_EQ(s.con.screen().text(5, 3, 8) + s.con.screen().text(8, 3, 8), rows);
     }
 }
 
 // Esc on the allocation list, also during a count, stops the run; the key line says so.
-TEST(Chapsec, EscOnTheListStopsTheRun) {
+TEST(ByChapter, EscOnTheListStopsTheRun) {
     for (const std::vector<int>& keys : {std::vector<int>{key::ESC}, {'5', key::ESC}}) {
         Material m(1, 1, 3, 31, 6);
         m.chapters(1, 3, 1).done();
         Screens s(keys);
-        EXPECT_THROW(CHAPSEC(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), RunAbandoned);
+        EXPECT_THROW(sector_by_chapter(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), RunAbandoned);
         EXPECT_NE(s.con.screen().line(25).find("Esc Stop the run"), std::string::npos);
     }
 }

@@ -34,13 +34,13 @@ TEST(PlannedSizes, AlwaysAddUpAndLeaveNoSectorEmpty) {
         }
 }
 
-TEST(Resector, ACountFileThatDoesNotMatchTheMaterialIsReported) {
+TEST(ByQuestion, ACountFileThatDoesNotMatchTheMaterialIsReported) {
     Material m(1, 1, 1, 5, 2);
     m.verse(1, 1, 2).verse(1, 2, 2);
     m.done();
     m.bank.TQUEST = 9;  // more than the file holds
     Screens s({key::ENTER});
-    const auto e = io_error([&] { RESECTOR(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t); });
+    const auto e = io_error([&] { sector_by_question(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t); });
     EXPECT_EQ(e ? e->file : "no error", COUNT_FILE);
 }
 
