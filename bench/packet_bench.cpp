@@ -47,15 +47,25 @@ tv::QuizTables make_quiz(int Q2) {
         q.RLBK[X] = X % 4 == 0 ? 'J' : 'R';
         std::string line;
         switch (type) {
-            case 'R': line = ref(chapter, v) + "\tCV\tWhat is revealed from heaven against all ungodliness?\tThe wrath of God"; break;
-            case 'O': line = ref(chapter, v) + "\tCO\tWhat is the power of God for salvation?\tThe Good News"; break;
-            case 'S': line = ref(chapter, v) + "\tFinish this: \"For in it is revealed\" * God's righteousness from faith to faith"; break;
-            case 'F':
-                line = ref(chapter, v) + (X % 3 == 0 ? "\tQTV2\t" : "\tFTV\t") +
-                       verse.substr(0, X % 6 == 0 ? verse.size() : 160);
-                break;
-            default:
-                line = ref(chapter, v) + "\tWho suppress the truth in unrighteousness, according to this verse?\tMen";
+        case 'R':
+            line = ref(chapter, v) +
+                   "\tCV\tWhat is revealed from heaven against all ungodliness?\tThe wrath of God";
+            break;
+        case 'O':
+            line = ref(chapter, v) + "\tCO\tWhat is the power of God for salvation?\tThe Good News";
+            break;
+        case 'S':
+            line = ref(chapter, v) +
+                   "\tFinish this: \"For in it is revealed\" * God's righteousness from faith to "
+                   "faith";
+            break;
+        case 'F':
+            line = ref(chapter, v) + (X % 3 == 0 ? "\tQTV2\t" : "\tFTV\t") +
+                   verse.substr(0, X % 6 == 0 ? verse.size() : 160);
+            break;
+        default:
+            line = ref(chapter, v) +
+                   "\tWho suppress the truth in unrighteousness, according to this verse?\tMen";
         }
         q.ALL[X] = line.substr(0, 254);
         q.ALL2[X] = line.size() > 254 ? line.substr(254, 254) : " ";
@@ -67,7 +77,8 @@ tv::QuizTables make_quiz(int Q2) {
 
 int main() {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("tallyvane-bench-" + std::to_string(getpid()));
+    const fs::path dir =
+        fs::temp_directory_path() / ("tallyvane-bench-" + std::to_string(getpid()));
     fs::create_directories(dir);
     const tv::Files files(dir);
     std::vector<tv::QuizTables> quizzes;
@@ -78,7 +89,8 @@ int main() {
     settings.AB = 20;
     settings.LPP = 60;
 
-    std::printf("packet of %d quizzes x %d positions, best of %d rounds\n", QUIZZES, POSITIONS, ROUNDS);
+    std::printf("packet of %d quizzes x %d positions, best of %d rounds\n", QUIZZES, POSITIONS,
+                ROUNDS);
     std::printf("%-6s %10s %12s %14s %12s %7s\n", "layout", "bytes", "total ms", "us per quiz",
                 "floor ms", "ratio");
     for (const tv::Layout& layout : tv::layouts()) {
@@ -90,10 +102,13 @@ int main() {
             {
                 tv::TextWriter w = files.create("bench.qui");
                 tv::PacketState state;
-                for (const auto& q : quizzes) tv::append_to_packet(w, settings, tv::default_season(), "Benchmark", POSITIONS, q, state);
+                for (const auto& q : quizzes)
+                    tv::append_to_packet(w, settings, tv::default_season(), "Benchmark", POSITIONS,
+                                         q, state);
                 w.close();
             }
-            best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
+            best = std::min(best,
+                            std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
             if (written.empty()) {
                 std::ifstream in(dir / "bench.qui", std::ios::binary);
                 std::ostringstream s;
@@ -106,7 +121,8 @@ int main() {
                 w.write(written);
                 w.close();
             }
-            floor = std::min(floor, std::chrono::duration<double, std::milli>(Clock::now() - t1).count());
+            floor = std::min(floor,
+                             std::chrono::duration<double, std::milli>(Clock::now() - t1).count());
         }
         std::printf("%-6s %10zu %12.3f %14.2f %12.3f %7.1f\n", layout.name, written.size(), best,
                     best * 1000.0 / QUIZZES, floor, best / floor);

@@ -163,7 +163,8 @@ Result measure(const fs::path& dir, uint64_t seed = 12345) {
         long kept_bytes = 0;
         for (const char* f : {"Bench.qui", "Bench.inf", "count.00A"})
             if (fs::exists(dir / f))
-                kept_bytes += write_floor(dir / (std::string(f) + ".floor"), fs::file_size(dir / f), flush);
+                kept_bytes +=
+                    write_floor(dir / (std::string(f) + ".floor"), fs::file_size(dir / f), flush);
         write_floor(dir / "rest.floor", static_cast<uintmax_t>(r.bytes - kept_bytes), false);
         if (flush) sync_folder(dir);
         (flush ? r.flushed_ms : r.floor_ms) = read == 0 ? 0 : ms_since(t0);
@@ -226,8 +227,8 @@ int profile_case(const std::string& name, char layout, int times) {
 
 int main(int argc, char** argv) {
     if (argc == 4) return profile_case(argv[1], argv[2][0], std::atoi(argv[3]));
-    std::printf("%-6s %-6s %8s %9s %6s %11s %6s %9s %9s %13s\n", "bank", "layout", "run ms", "floor ms",
-                "ratio", "flushed ms", "ratio", "bytes", "peak KiB", "specials/quiz");
+    std::printf("%-6s %-6s %8s %9s %6s %11s %6s %9s %9s %13s\n", "bank", "layout", "run ms",
+                "floor ms", "ratio", "flushed ms", "ratio", "bytes", "peak KiB", "specials/quiz");
     const std::pair<const char*, int> banks[] = {{"demo", 1}, {"large", 10}};
     for (auto [name, times] : banks)
         for (const tv::Layout& each : tv::layouts()) {
@@ -238,14 +239,15 @@ int main(int argc, char** argv) {
             for (int round = 0; round < 5; ++round) {
                 Result r = run_case(name, times, layout);
                 if (round == 0 || r.run_ms < best.run_ms)
-                    best = Result{r.run_ms, best.floor_ms, best.flushed_ms, r.bytes, r.peak_kb, r.specialties};
+                    best = Result{r.run_ms, best.floor_ms, best.flushed_ms,
+                                  r.bytes,  r.peak_kb,     r.specialties};
                 if (round == 0 || r.floor_ms < best.floor_ms) best.floor_ms = r.floor_ms;
                 if (round == 0 || r.flushed_ms < best.flushed_ms) best.flushed_ms = r.flushed_ms;
             }
             auto ratio = [&](double floor) { return floor > 0 ? best.run_ms / floor : 0; };
-            std::printf("%-6s %-6c %8.1f %9.2f %6.1f %11.2f %6.1f %9ld %9ld %13.2f\n", name, layout, best.run_ms,
-                        best.floor_ms, ratio(best.floor_ms), best.flushed_ms, ratio(best.flushed_ms), best.bytes,
-                        best.peak_kb, best.specialties);
+            std::printf("%-6s %-6c %8.1f %9.2f %6.1f %11.2f %6.1f %9ld %9ld %13.2f\n", name, layout,
+                        best.run_ms, best.floor_ms, ratio(best.floor_ms), best.flushed_ms,
+                        ratio(best.flushed_ms), best.bytes, best.peak_kb, best.specialties);
         }
     return 0;
 }

@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (e.reason.empty()) fuzz::fail("an error without a reason");
         return 0;
     }
-    for (const VerseCounts* table : {&counted.QCOUNT, &counted.FCOUNT, &counted.RCOUNT, &counted.OCOUNT})
+    for (const VerseCounts* table :
+         {&counted.QCOUNT, &counted.FCOUNT, &counted.RCOUNT, &counted.OCOUNT})
         for (int CH = 0; CH <= CHAPTERS; ++CH)
             for (int V = 0; V <= VERSES; ++V) {
                 const int n = (*table)[CH][V];
@@ -35,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     write_index(dir.files(), names.count_file, default_season(), counted);
     BankTables loaded;
-    if (!load_index(dir.files(), names.count_file, default_season(), loaded)) fuzz::fail("the index just written does not load");
+    if (!load_index(dir.files(), names.count_file, default_season(), loaded))
+        fuzz::fail("the index just written does not load");
     if (loaded.QCOUNT != counted.QCOUNT || loaded.FCOUNT != counted.FCOUNT ||
         loaded.RCOUNT != counted.RCOUNT || loaded.OCOUNT != counted.OCOUNT)
         fuzz::fail("the index read back differs from the counts");

@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     write_index(dir.files(), "count.again", default_season(), t);
     BankTables again;
-    if (!load_index(dir.files(), "count.again", default_season(), again)) fuzz::fail("the index written again does not load");
+    if (!load_index(dir.files(), "count.again", default_season(), again))
+        fuzz::fail("the index written again does not load");
     if (again.QCOUNT != t.QCOUNT || again.FCOUNT != t.FCOUNT || again.RCOUNT != t.RCOUNT ||
         again.OCOUNT != t.OCOUNT || again.SCOUNT != t.SCOUNT)
         fuzz::fail("the index written again reads back different counts");

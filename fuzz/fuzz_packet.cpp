@@ -51,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string head = line(0);
     settings.OUT = head.empty() ? 'P' : head[0];
     const std::vector<int> v = numbers(head.size() > 1 ? std::string_view(head).substr(1) : "", 8);
-    int* const fields[] = {&settings.AB, &settings.LPP, &settings.BCHAP, &settings.BVER,
-                           &settings.ECHAP, &settings.EVER};
+    int* const fields[] = {&settings.AB,   &settings.LPP,   &settings.BCHAP,
+                           &settings.BVER, &settings.ECHAP, &settings.EVER};
     int SECTORS = 30;
     QuizTables quiz;
     quiz.Q2 = 1;

@@ -16,12 +16,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // A question file read whole keeps the reader's lines: all of them up to the last
     // with text, or up to the first blank line that has text after it.
-    const QuestionFile whole = QuestionFile::from_text("fuzz.q", std::string(fuzz::as_text(data, size)));
-    const auto blank = [](std::string_view l) { return l.find_first_not_of(" \t") == std::string_view::npos; };
+    const QuestionFile whole =
+        QuestionFile::from_text("fuzz.q", std::string(fuzz::as_text(data, size)));
+    const auto blank = [](std::string_view l) {
+        return l.find_first_not_of(" \t") == std::string_view::npos;
+    };
     for (size_t k = 0; k < lines.size(); ++k) {
         const int n = static_cast<int>(k) + 1;
-        if (n <= whole.size() ? whole.text(n) != lines[k] : !whole.blank_before_end() && !blank(lines[k]))
-            fuzz::fail("the question file and the text reader disagree on line " + std::to_string(n));
+        if (n <= whole.size() ? whole.text(n) != lines[k]
+                              : !whole.blank_before_end() && !blank(lines[k]))
+            fuzz::fail("the question file and the text reader disagree on line " +
+                       std::to_string(n));
     }
     if (whole.blank_before_end() && !blank(whole.text(whole.size())))
         fuzz::fail("the reading stopped at a line that is not blank");

@@ -101,7 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int n : {t.TQUEST, t.FQUEST, t.RQUEST, t.OQUEST, t.SQUEST, t.BEFORE, t.FBEFORE, t.RBEFORE,
                   t.OBEFORE, t.SBEFORE})
         if (n < 0) fuzz::fail("a negative count of the material");
-    if (in_range && check == 0 && (t.BEFORE + t.TQUEST > total(t.QCOUNT) || t.FBEFORE + t.FQUEST > total(t.FCOUNT)))
+    if (in_range && check == 0 &&
+        (t.BEFORE + t.TQUEST > total(t.QCOUNT) || t.FBEFORE + t.FQUEST > total(t.FCOUNT)))
         fuzz::fail("the material and the verses before it hold more than the bank");
 
     if (!same(plain(written_and_read(files, s)), plain(s)))

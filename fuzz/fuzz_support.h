@@ -20,8 +20,7 @@ namespace tv::fuzz {
 class WorkDir {
 public:
     WorkDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tv-fuzz-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "tv-fuzz-XXXXXX").string();
         if (!mkdtemp(pattern.data())) {
             std::perror("mkdtemp");
             std::abort();

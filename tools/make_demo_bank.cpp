@@ -33,8 +33,8 @@
 namespace {
 
 constexpr int CHAPTERS = 21;
-constexpr std::array<int, CHAPTERS + 1> VERSE_COUNT = {
-    0, 32, 29, 31, 25, 21, 23, 25, 39, 33, 21, 36, 21, 14, 23, 33, 27, 27, 26, 18, 17, 20};
+constexpr std::array<int, CHAPTERS + 1> VERSE_COUNT = {0,  32, 29, 31, 25, 21, 23, 25, 39, 33, 21,
+                                                       36, 21, 14, 23, 33, 27, 27, 26, 18, 17, 20};
 
 // Readers use the first 254 characters of a regular or reference line and the first 508 of
 // an FTV line; nothing we write is longer.
@@ -82,9 +82,9 @@ private:
 // Verses
 
 struct Verse {
-    int chapter = 0;      // absolute, 1-21
+    int chapter = 0;  // absolute, 1-21
     int verse = 0;
-    std::string book;     // "Romans" or "James"
+    std::string book;      // "Romans" or "James"
     int book_chapter = 0;  // chapter within the book
     std::string text;
 
@@ -184,8 +184,8 @@ std::string clean_fragment(const std::string& s) {
     for (char c : s)
         if (c != '"' && c != '(' && c != ')') out += c;
     auto is_trim = [](char c) {
-        return c == ' ' || c == ',' || c == ';' || c == ':' || c == '.' || c == '!' ||
-               c == '?' || c == '\'';
+        return c == ' ' || c == ',' || c == ';' || c == ':' || c == '.' || c == '!' || c == '?' ||
+               c == '\'';
     };
     while (!out.empty() && is_trim(out.back())) out.pop_back();
     std::size_t b = 0;
@@ -204,7 +204,7 @@ bool ends_sentence(const std::string& w) {
 // A fragment that would start in the middle of a clause starts instead after the last
 // clause end within reach, when there is one.
 std::size_t back_to(const std::vector<std::string>& w, std::size_t i, std::size_t max_back,
-                   bool (*stop)(const std::string&)) {
+                    bool (*stop)(const std::string&)) {
     std::size_t j = i;
     while (j > 0 && !stop(w[j - 1])) {
         if (i - j >= max_back) {
@@ -247,9 +247,8 @@ public:
                 std::string b = bare(w[i]);
                 if (b.empty()) continue;
                 bool at_sentence_start = i == 0 || w[i - 1].back() == '.' ||
-                                     w[i - 1].back() == '?' || w[i - 1].back() == '!' ||
-                                     w[i - 1].back() == ':' || w[i][0] == '"' ||
-                                     w[i][0] == '(';
+                                         w[i - 1].back() == '?' || w[i - 1].back() == '!' ||
+                                         w[i - 1].back() == ':' || w[i][0] == '"' || w[i][0] == '(';
                 if (std::islower(static_cast<unsigned char>(b[0]))) {
                     lower.insert(b);
                 } else if (!at_sentence_start && b != "I") {
@@ -283,19 +282,19 @@ private:
 // The kinds of question the templates make; each list of regular questions weighs them
 // differently, so the three lists have different mixes of openings.
 enum Family {
-    WHO,        // "Who ..." from a named subject
-    WHAT_IS,     // "What is the wages of sin?"
-    MISSING,    // "What word is missing ...?"
-    FOLLOWS,    // "According to Romans 1:16, what follows ...?"
-    FINISH,     // "Finish this: ..."
-    QUOTE,      // "Quote Romans 1:16."
-    WHY,        // "Why does Paul say ...?"
-    HOW,        // "How does Paul finish this ...?"
-    YES_NO,      // "Is it written ...", "Did Paul write ...", "Does ..." ...
-    WHERE,      // "Where in Romans 5 do we read ...?", "Which verse ...?"
-    WHEN,       // "When does Romans 7:9 say ...?"
-    WHOSE,      // "Whose power ...?"
-    GREET,      // greetings of Romans 16
+    WHO,      // "Who ..." from a named subject
+    WHAT_IS,  // "What is the wages of sin?"
+    MISSING,  // "What word is missing ...?"
+    FOLLOWS,  // "According to Romans 1:16, what follows ...?"
+    FINISH,   // "Finish this: ..."
+    QUOTE,    // "Quote Romans 1:16."
+    WHY,      // "Why does Paul say ...?"
+    HOW,      // "How does Paul finish this ...?"
+    YES_NO,   // "Is it written ...", "Did Paul write ...", "Does ..." ...
+    WHERE,    // "Where in Romans 5 do we read ...?", "Which verse ...?"
+    WHEN,     // "When does Romans 7:9 say ...?"
+    WHOSE,    // "Whose power ...?"
+    GREET,    // greetings of Romans 16
     FAMILIES
 };
 
@@ -322,31 +321,34 @@ std::vector<Clause> clauses_of(const std::vector<std::string>& w) {
 }
 
 const std::set<std::string> SUBJECT_NAMES = {
-    "God", "Christ", "Jesus", "Paul", "Abraham", "Moses", "David", "Isaiah", "Elijah",
-    "Adam", "Sarah", "Isaac", "Jacob", "Esau", "Pharaoh", "Rahab", "Job", "Spirit",
+    "God",  "Christ", "Jesus",     "Paul",   "Abraham", "Moses",   "David", "Isaiah", "Elijah",
+    "Adam", "Sarah",  "Isaac",     "Jacob",  "Esau",    "Pharaoh", "Rahab", "Job",    "Spirit",
     "Lord", "Israel", "Scripture", "Phoebe", "Timothy", "Tertius", "Gaius", "Erastus"};
 
 const std::set<std::string> VERBS = {
-    "is", "was", "has", "had", "gave", "will", "shall", "did", "does", "made", "raised",
-    "sent", "called", "promised", "set", "foreknew", "predestined", "justified",
-    "glorified", "works", "said", "says", "knows", "commends", "loved", "hardened",
-    "received", "believed", "spoke", "died", "rose", "lives", "lived", "became", "came",
-    "judges", "may", "might", "can", "could", "would", "should", "showed", "gives",
-    "chose", "spared", "delivered", "helps", "searches", "makes", "accepted", "reveals",
-    "revealed", "concluded", "wrote", "also", "didn't"};
+    "is",     "was",      "has",         "had",       "gave",      "will",     "shall",
+    "did",    "does",     "made",        "raised",    "sent",      "called",   "promised",
+    "set",    "foreknew", "predestined", "justified", "glorified", "works",    "said",
+    "says",   "knows",    "commends",    "loved",     "hardened",  "received", "believed",
+    "spoke",  "died",     "rose",        "lives",     "lived",     "became",   "came",
+    "judges", "may",      "might",       "can",       "could",     "would",    "should",
+    "showed", "gives",    "chose",       "spared",    "delivered", "helps",    "searches",
+    "makes",  "accepted", "reveals",     "revealed",  "concluded", "wrote",    "also",
+    "didn't"};
 
 const std::set<std::string> PREPOSITIONS = {
-    "of", "to", "by", "from", "in", "with", "for", "through", "on", "against", "before",
-    "toward", "about", "under", "into", "unto", "at", "that"};
+    "of",      "to",     "by",     "from",  "in",    "with", "for",  "through", "on",
+    "against", "before", "toward", "about", "under", "into", "unto", "at",      "that"};
 
 const std::set<std::string> STOP_WORDS = {
-    "which", "their", "there", "these", "those", "about", "would", "could", "should",
-    "being", "other", "whom", "whose", "where", "while", "shall", "might", "because",
-    "through", "though", "against", "according", "himself", "themselves", "yourselves",
-    "ourselves", "without", "within", "unless", "whether", "neither", "before", "after",
-    "never", "doesn't", "didn't", "don't", "isn't", "aren't", "wasn't", "things",
-    "whoever", "whatever", "anyone", "myself", "yourself", "every", "again", "rather",
-    "toward", "among"};
+    "which",     "their",   "there",      "these",      "those",     "about",   "would",
+    "could",     "should",  "being",      "other",      "whom",      "whose",   "where",
+    "while",     "shall",   "might",      "because",    "through",   "though",  "against",
+    "according", "himself", "themselves", "yourselves", "ourselves", "without", "within",
+    "unless",    "whether", "neither",    "before",     "after",     "never",   "doesn't",
+    "didn't",    "don't",   "isn't",      "aren't",     "wasn't",    "things",  "whoever",
+    "whatever",  "anyone",  "myself",     "yourself",   "every",     "again",   "rather",
+    "toward",    "among"};
 
 bool fits(const QA& qa) {
     // Columns 1-6 precede the question; one TAB separates question and answer.
@@ -421,8 +423,8 @@ public:
                 // faith is: leave out passive forms.
                 std::string p0 = bare(w[i + 1]);
                 if (p0.size() > 3 && (p0.ends_with("ed") || p0.ends_with("en"))) break;
-                if (p0 == "not" || p0 == "no" || p0 == "being" || p0 == "made" ||
-                    p0 == "known" || p0 == "shown")
+                if (p0 == "not" || p0 == "no" || p0 == "being" || p0 == "made" || p0 == "known" ||
+                    p0 == "shown")
                     break;
                 std::size_t pw = split_words(pred).size();
                 if (pw < 1 || pw > 12) break;
@@ -447,15 +449,15 @@ public:
                     "Verse " + std::to_string(v.verse));
                 add(WHERE, "Which verse of " + v.chapter_ref() + " says, \"" + clause + "\"?",
                     "Verse " + std::to_string(v.verse));
-                add(WHERE,
-                    "Which chapter of " + v.book + " says, \"" + clause + "\"?",
+                add(WHERE, "Which chapter of " + v.book + " says, \"" + clause + "\"?",
                     "Chapter " + std::to_string(v.book_chapter));
                 add(WHERE, "Where, in " + v.book + ", is it written, \"" + clause + "\"?", ref);
                 add(WHERE, "Give the reference: \"" + clause + "\"", ref);
                 add(WHERE, "Name the chapter of " + v.book + " that says, \"" + clause + "\"",
                     "Chapter " + std::to_string(v.book_chapter));
-                add(WHERE, "In which verse of " + v.chapter_ref() + " do we read, \"" + clause +
-                    "\"?", "Verse " + std::to_string(v.verse));
+                add(WHERE,
+                    "In which verse of " + v.chapter_ref() + " do we read, \"" + clause + "\"?",
+                    "Verse " + std::to_string(v.verse));
                 add(YES_NO, "True or false: " + ref + " says, \"" + clause + "\"", "True");
             }
         }
@@ -513,7 +515,8 @@ public:
             if (!because && !for_clause) continue;
             std::size_t from = sentence_start(w, i, 12);
             std::string pre = clean_fragment(join_words(w, from, i));
-            std::string post = capitalise(clean_fragment(join_words(w, i, std::min(w.size(), i + 18))));
+            std::string post =
+                capitalise(clean_fragment(join_words(w, i, std::min(w.size(), i + 18))));
             if (split_words(pre).size() < 3) continue;
             pre = nouns_.lower_first(pre);
             add(WHY, "Why does " + au + " say, \"" + pre + "\"?", post);
@@ -533,8 +536,7 @@ public:
             std::string post = capitalise(clean_fragment(join_words(w, i, to)));
             if (split_words(pre).size() < 3 || split_words(post).size() < 2) continue;
             add(HOW, "How does " + au + " finish this: \"" + pre + " ...\"?", post);
-            add(HOW, "How, according to " + ref + ", does this go on: \"" + pre + " ...\"?",
-                post);
+            add(HOW, "How, according to " + ref + ", does this go on: \"" + pre + " ...\"?", post);
             break;
         }
 
@@ -570,8 +572,8 @@ public:
             for (std::size_t i = 1; i < w.size(); ++i) {
                 std::string b = bare(w[i]);
                 if (b.size() > 1 && std::isupper(static_cast<unsigned char>(b[0])) &&
-                    b != "Christ" && b != "Jesus" && b != "Lord" && b != "Greet" &&
-                    b != "I" && b != "God" && b != "Asia")
+                    b != "Christ" && b != "Jesus" && b != "Lord" && b != "Greet" && b != "I" &&
+                    b != "God" && b != "Asia")
                     names.push_back(b);
             }
             if (!names.empty() && names.size() <= 4) {
@@ -654,8 +656,7 @@ const std::vector<Crafted> CRAFTED = {
     {"AC", 13, 9,
      "When everything the commandments say is summed up, in what saying is it summed up?",
      "\"You shall love your neighbor as yourself\""},
-    {"ABC", 17, 2, "When you fall into various temptations, what should you count it?",
-     "All joy"},
+    {"ABC", 17, 2, "When you fall into various temptations, what should you count it?", "All joy"},
     {"AB", 17, 12, "When he has been approved, what will he receive?", "The crown of life"},
     {"ABC", 17, 13, "When tempted, what should no one say?", "\"I am tempted by God\""},
     {"C", 17, 22, "Whose hearers only deceive themselves?", "Those who are not doers of the word"},
@@ -707,9 +708,9 @@ private:
 bool in_empty_run(char list, const Verse& v) {
     if (v.chapter != 16) return false;
     switch (list) {
-        case 'A': return v.verse >= 6 && v.verse <= 12;
-        case 'B': return v.verse >= 7 && v.verse <= 11;
-        default: return v.verse >= 5 && v.verse <= 10;
+    case 'A': return v.verse >= 6 && v.verse <= 12;
+    case 'B': return v.verse >= 7 && v.verse <= 11;
+    default: return v.verse >= 5 && v.verse <= 10;
     }
 }
 
@@ -726,7 +727,7 @@ std::uint64_t seed_for(const std::string& name) {
 // one of that family's questions; a family is drawn again only when the verse offers no
 // other.
 std::vector<QA> draw_questions(Prng& rng, std::vector<QA> pool, int n,
-                              const std::array<int, FAMILIES>& mix) {
+                               const std::array<int, FAMILIES>& mix) {
     std::vector<QA> chosen;
     std::set<int> used_families;
     while (static_cast<int>(chosen.size()) < n && !pool.empty()) {
@@ -751,20 +752,20 @@ std::vector<QA> draw_questions(Prng& rng, std::vector<QA> pool, int n,
 }
 
 int write_regular(const std::filesystem::path& dir, char list, const std::vector<Verse>& verses,
-                 const QuestionMaker& maker) {
+                  const QuestionMaker& maker) {
     // Weights per family:    Who WhatIs Missing Follows Finish Quote Why How YesNo Where When Whose Greet
     std::array<int, FAMILIES> mix{};
     switch (list) {
-        case 'A': mix = {30, 20, 10, 14, 16, 5, 20, 16, 10, 8, 16, 12, 10}; break;
-        case 'B': mix = {26, 24, 8, 18, 12, 4, 24, 20, 12, 6, 18, 14, 10}; break;
-        default: mix = {22, 16, 10, 12, 18, 6, 16, 16, 14, 10, 14, 10, 10}; break;
+    case 'A': mix = {30, 20, 10, 14, 16, 5, 20, 16, 10, 8, 16, 12, 10}; break;
+    case 'B': mix = {26, 24, 8, 18, 12, 4, 24, 20, 12, 6, 18, 14, 10}; break;
+    default: mix = {22, 16, 10, 12, 18, 6, 16, 16, 14, 10, 14, 10, 10}; break;
     }
     // Questions per verse 0..6, with a list-specific spread.
     std::vector<int> per_verse;
     switch (list) {
-        case 'A': per_verse = {4, 10, 20, 28, 20, 12, 6}; break;
-        case 'B': per_verse = {5, 12, 24, 26, 18, 10, 5}; break;
-        default: per_verse = {6, 14, 22, 24, 18, 10, 6}; break;
+    case 'A': per_verse = {4, 10, 20, 28, 20, 12, 6}; break;
+    case 'B': per_verse = {5, 12, 24, 26, 18, 10, 5}; break;
+    default: per_verse = {6, 14, 22, 24, 18, 10, 6}; break;
     }
     Prng rng(seed_for(std::string("RJ.") + list));
     BankFile file(dir, std::string("RJ.") + list);
@@ -844,9 +845,9 @@ int write_ftv(const std::filesystem::path& dir, int prim_pct, const std::vector<
 // Reference questions read after "According to Romans chapter 1 verse 5, " (CV Ref) or
 // "According to Romans chapter 1, " (CO Ref), so they start in lower case.
 int write_reference(const std::filesystem::path& dir, const std::string& name,
-                   const std::string& code, const std::vector<int>& per_verse,
-                   const std::vector<Verse>& verses, const QuestionMaker& maker,
-                   const ProperNouns& nouns) {
+                    const std::string& code, const std::vector<int>& per_verse,
+                    const std::vector<Verse>& verses, const QuestionMaker& maker,
+                    const ProperNouns& nouns) {
     Prng rng(seed_for(name));
     BankFile file(dir, name);
     for (const Verse& v : verses) {

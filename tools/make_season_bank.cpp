@@ -18,12 +18,12 @@
 namespace {
 
 const std::vector<std::string> NOUNS = {
-    "faith",  "hope",     "grace",   "promise", "covenant", "priest",    "word",     "house",
-    "rest",   "servant",  "glory",   "mercy",   "brothers", "elders",    "shepherd", "stone",
-    "light",  "patience", "blessing", "altar",  "love",     "truth",     "spirit",   "joy",
-    "peace",  "knowledge", "virtue", "city",    "country",  "fathers",   "angels",   "heaven",
-    "earth",  "voice",    "name",    "way",     "heart",    "day",       "life",     "fire",
-    "water",  "bread",    "crown",   "path",    "oath",     "tent",      "sacrifice", "blood"};
+    "faith", "hope",      "grace",    "promise", "covenant", "priest",  "word",      "house",
+    "rest",  "servant",   "glory",    "mercy",   "brothers", "elders",  "shepherd",  "stone",
+    "light", "patience",  "blessing", "altar",   "love",     "truth",   "spirit",    "joy",
+    "peace", "knowledge", "virtue",   "city",    "country",  "fathers", "angels",    "heaven",
+    "earth", "voice",     "name",     "way",     "heart",    "day",     "life",      "fire",
+    "water", "bread",     "crown",    "path",    "oath",     "tent",    "sacrifice", "blood"};
 const std::vector<std::string> LINKS = {"of", "and", "in", "for", "with", "to", "by", "from"};
 
 // A small linear congruential generator: the bank must not change between runs.
@@ -56,16 +56,20 @@ std::string verse_text(Draw& d) {
 std::string regular(Draw& d, const std::string& where, const std::string& text) {
     const std::string a = d.noun(), b = d.noun();
     switch (d(6)) {
-        case 0: return "What does " + where + " say about the " + a + "?\tThe " + a + " " + LINKS[d(8)] + " " + b;
-        case 1: return "Who, according to " + where + ", gave the " + a + "?\tThe " + b;
-        case 2: return "Why, according to " + where + ", is the " + a + " near?\tBecause of the " + b;
-        case 3: return "How, according to " + where + ", do we keep the " + a + "?\tBy " + b;
-        case 4: return "In " + where + ", which word follows \"" + a + "\"?\t" + capital(b);
-        default: return "Finish this: \"" + text.substr(0, text.find(' ', 12)) + " ...\"\t" + capital(a);
+    case 0:
+        return "What does " + where + " say about the " + a + "?\tThe " + a + " " + LINKS[d(8)] +
+               " " + b;
+    case 1: return "Who, according to " + where + ", gave the " + a + "?\tThe " + b;
+    case 2: return "Why, according to " + where + ", is the " + a + " near?\tBecause of the " + b;
+    case 3: return "How, according to " + where + ", do we keep the " + a + "?\tBy " + b;
+    case 4: return "In " + where + ", which word follows \"" + a + "\"?\t" + capital(b);
+    default:
+        return "Finish this: \"" + text.substr(0, text.find(' ', 12)) + " ...\"\t" + capital(a);
     }
 }
 
-void write(const std::string& folder, const std::string& name, const std::vector<std::string>& lines) {
+void write(const std::string& folder, const std::string& name,
+           const std::vector<std::string>& lines) {
     const tv::Files files(folder);
     tv::TextWriter out = files.create(name);
     for (const std::string& line : lines) out.writeln(line);
@@ -87,7 +91,8 @@ int main(int argc, char** argv) {
             for (int vs = 1; vs <= season.verses(ch); ++vs) {
                 Draw d(static_cast<std::uint64_t>(ch) * 100 + vs);
                 const std::string where = season.book_of(ch).name + " " +
-                                          std::to_string(season.within(ch)) + ":" + std::to_string(vs);
+                                          std::to_string(season.within(ch)) + ":" +
+                                          std::to_string(vs);
                 const std::string head = two(ch) + " " + two(vs) + "\t";
                 const std::string text = verse_text(d);
                 for (int k = d(4); k > 0; --k) reg.push_back(head + regular(d, where, text));
@@ -97,8 +102,12 @@ int main(int argc, char** argv) {
                                                        : "F" + std::to_string(1 + d(3)) + type;
                     ftv.push_back(head + code + "\t" + text);
                 }
-                if (d(2) == 0) cv.push_back(head + "CV\twhat word follows \"" + d.noun() + "\"?\t" + capital(d.noun()));
-                if (d(3) == 0) co.push_back(head + "CO\twhich verse speaks of the " + d.noun() + "?\tVerse " + std::to_string(vs));
+                if (d(2) == 0)
+                    cv.push_back(head + "CV\twhat word follows \"" + d.noun() + "\"?\t" +
+                                 capital(d.noun()));
+                if (d(3) == 0)
+                    co.push_back(head + "CO\twhich verse speaks of the " + d.noun() + "?\tVerse " +
+                                 std::to_string(vs));
             }
         }
         const std::string folder = argv[1];

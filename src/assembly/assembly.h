@@ -46,20 +46,20 @@ struct Assembly {
     AssemblyReport& report;
     Random& rng;
     Clock& clock;
-    const Style& style;       // REPEATPCT, SPMIN (IPC lives in AssemblyTables)
-    const Season& season;     // the books, for the book letter of every question taken
+    const Style& style;    // REPEATPCT, SPMIN (IPC lives in AssemblyTables)
+    const Season& season;  // the books, for the book letter of every question taken
     BankTables& bank;
     SectorTables& sectors;
     AssemblyTables& at;
-    QuizTables& quiz;         // the quiz being assembled
-    const QuestionFile& F3;   // regular questions
-    const QuestionFile& F4;   // FTV
-    const QuestionFile& F5;   // CV Ref
-    const QuestionFile& F6;   // CO Ref
-    TextWriter& list;         // the list file
-    TextWriter& log;          // the message log "temp.txt"
+    QuizTables& quiz;        // the quiz being assembled
+    const QuestionFile& F3;  // regular questions
+    const QuestionFile& F4;  // FTV
+    const QuestionFile& F5;  // CV Ref
+    const QuestionFile& F6;  // CO Ref
+    TextWriter& list;        // the list file
+    TextWriter& log;         // the message log "temp.txt"
     RepeatPoints& points;
-    int V = 2;                // 1 = approve each quiz's specialty combination
+    int V = 2;  // 1 = approve each quiz's specialty combination
 };
 
 // Assembles quiz Q2 from its pattern. Sets at.EN when the user pressed Esc at the
@@ -72,7 +72,7 @@ void choose_regular(Assembly& a, int C1);
 // One sector draw for position C1: a free sector when one is found in 30000 draws.
 struct SectorDraw {
     int s = 0;
-    bool free = true;   // false: no free sector was found, the last draw is used
+    bool free = true;        // false: no free sector was found, the last draw is used
     int LDIF = 0, NDIF = 0;  // distance to the sectors of positions C1-1 and C1+1
 };
 SectorDraw draw_sector(Assembly& a, int C1);

@@ -12,8 +12,8 @@
 
 namespace tv {
 
-constexpr int REG_MARKS = 100;   // marks per sector for regular questions
-constexpr int SPEC_MARKS = 50;   // marks per sector for each specialty type
+constexpr int REG_MARKS = 100;  // marks per sector for regular questions
+constexpr int SPEC_MARKS = 50;  // marks per sector for each specialty type
 
 // Availability marks, sector 1-30 by question 1-100 (regular) or 1-50 (specialty);
 // true = the question may still be drawn. A question numbered above the table
@@ -30,34 +30,34 @@ struct AssemblyTables {
     InterrogativeMarks INT;  // filled by mark_interrogatives; every question of a sector
 
     // Per quiz.
-    QuizRow RSECTOR{};  // by position: sector of its regular question
-    QuizRow PNUMBER{};  // by position: number of its regular question
-    QuizRow QN{};       // by sector: position of its regular question; 99 = none
-    QuizRow RNUMBER{};  // by sector: number of the regular question drawn from it
-    QuizRow NUMBER{};   // by sector: number of the question it gives to the quiz
-    QuizRow FLAG{};     // by sector: 1 = still free in this quiz
+    QuizRow RSECTOR{};            // by position: sector of its regular question
+    QuizRow PNUMBER{};            // by position: number of its regular question
+    QuizRow QN{};                 // by sector: position of its regular question; 99 = none
+    QuizRow RNUMBER{};            // by sector: number of the regular question drawn from it
+    QuizRow NUMBER{};             // by sector: number of the question it gives to the quiz
+    QuizRow FLAG{};               // by sector: 1 = still free in this quiz
     bool header_written = false;  // list header of this quiz
 
     // Interrogative share.
-    int IPC = 50;        // percent wanted; 50 = no share (also after giving it up)
-    int INUM = 0;        // interrogatives wanted in this quiz
-    int ITOT = 0;        // interrogatives drawn
+    int IPC = 50;                  // percent wanted; 50 = no share (also after giving it up)
+    int INUM = 0;                  // interrogatives wanted in this quiz
+    int ITOT = 0;                  // interrogatives drawn
     bool share_abandoned = false;  // the share was given up...
-    int ABAND = 0;       // ...on this quiz...
-    int OLDIPC = 0;      // ...at this percentage
+    int ABAND = 0;                 // ...on this quiz...
+    int OLDIPC = 0;                // ...at this percentage
 
     // Approval and specialty order.
-    char I = ' ';        // the last key taken at the approval prompt, as typed
-    bool EN = false;     // Esc at the approval prompt
+    char I = ' ';     // the last key taken at the approval prompt, as typed
+    bool EN = false;  // Esc at the approval prompt
     char PRIORITY1 = 'F', PRIORITY2 = 'R';
     int FDIF = 0, SDIF = 0, RDIF = 0, ODIF = 0;
 
     // Specialty choosers.
-    int SECOND = 0;      // ordinal of the position among those of its type
-    int LAST = 99;       // sector of the previous CV Ref of this quiz
-    int LASTO = 99;      // sector of the previous CO Ref or FTV of this quiz
+    int SECOND = 0;  // ordinal of the position among those of its type
+    int LAST = 99;   // sector of the previous CV Ref of this quiz
+    int LASTO = 99;  // sector of the previous CO Ref or FTV of this quiz
     char FTCC = 'a', FTC2 = 'b', FTC3 = 'c', FTC4 = 'd';  // FTV kind history
-    int FTC = 0;         // FTV candidates rejected in the current call
+    int FTC = 0;  // FTV candidates rejected in the current call
 };
 
 namespace detail {

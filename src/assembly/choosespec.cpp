@@ -30,7 +30,7 @@ namespace {
 
 constexpr int SHARE_REPLACEMENTS = 32000;  // replacements before the share is given up
 constexpr int SECTOR_DRAWS = 30000;        // draws for a free sector
-constexpr int ESC = 27;  // the key that stops the run at the approval
+constexpr int ESC = 27;                    // the key that stops the run at the approval
 
 // n right-aligned in `width` columns (wider when it needs more).
 std::string field(long n, int width) {
@@ -54,7 +54,8 @@ int count_letter(const QuizTables& q, int SECTORS, char letter) {
 void regular_repeats(Assembly& a) {
     int Q2 = a.quiz.Q2;
     if (Q2 <= a.sectors.MINQZ) return;
-    a.report.message("  **Out of Regular Questions...Using Repeats beginning quiz " + num(Q2) + "**");
+    a.report.message("  **Out of Regular Questions...Using Repeats beginning quiz " + num(Q2) +
+                     "**");
     a.sectors.MINQZ += a.points.MINQZ1 - 1;
     for (int s = 1; s <= MAX_SECTORS; ++s) {
         a.at.REGQUESTION[s].fill(true);
@@ -110,9 +111,18 @@ void run_finders(Assembly& a) {
     a.at.LAST = a.at.LASTO = 99;
     bool ftvs_done = false, refs_done = false, onlys_done = false;
     auto run = [&](char type) {
-        if (type == 'F' && !ftvs_done) { ftvs_done = true; fill_ftvs(a); }
-        if (type == 'R' && !refs_done) { refs_done = true; fill_cv_refs(a); }
-        if (type == 'O' && !onlys_done) { onlys_done = true; fill_co_refs(a); }
+        if (type == 'F' && !ftvs_done) {
+            ftvs_done = true;
+            fill_ftvs(a);
+        }
+        if (type == 'R' && !refs_done) {
+            refs_done = true;
+            fill_cv_refs(a);
+        }
+        if (type == 'O' && !onlys_done) {
+            onlys_done = true;
+            fill_co_refs(a);
+        }
     };
     run(a.at.PRIORITY1);
     run(a.at.PRIORITY2);
@@ -188,7 +198,8 @@ void give_up_share(Assembly& a, bool too_many) {
     int Q2 = a.quiz.Q2;
     a.report.message(too_many ? "  **Some Sectors are out of Noninterrogative questions**"
                               : "  **Some Sectors are out of Interrogative questions**");
-    a.report.message("  **Abandoning " + num(at.IPC) + " Percent interrogatives on quiz " + num(Q2) + "**");
+    a.report.message("  **Abandoning " + num(at.IPC) + " Percent interrogatives on quiz " +
+                     num(Q2) + "**");
     a.log.writeln("Abandoning " + num(at.IPC) + " Percent interrogatives on quiz " + num(Q2));
     at.share_abandoned = true;
     at.ABAND = Q2;
@@ -313,7 +324,7 @@ int draw_question(Assembly& a, int s) {
     int first = a.rng.random(TQPS + 1);
     if (first >= 1 && marks[first]) return first;
     int available = marks_set(&marks[1], TQPS);
-    if (available == 0) return 1;  // not reached: the sector's questions were started again
+    if (available == 0) return 1;     // not reached: the sector's questions were started again
     int j = a.rng.random(available);  // the j-th (from 0) question with its mark set
     int k = 1;
     for (int in_eight; (in_eight = marks_set(&marks[k], std::min(8, TQPS - k + 1))) <= j; k += 8)
@@ -348,7 +359,8 @@ std::string list_line(const AssemblyTables& at, const QuizTables& quiz, int p) {
     int s = quiz.SECTOR[p];
     // Counted in characters, so that UTF-8 text lines up as ASCII does. Only an FTV
     // line is looked at past its 50th character.
-    const std::u32string decoded = utf8::decode(type == 'F' ? quiz.ALL[p] : utf8::prefix(quiz.ALL[p], 50));
+    const std::u32string decoded =
+        utf8::decode(type == 'F' ? quiz.ALL[p] : utf8::prefix(quiz.ALL[p], 50));
     const std::u32string_view L = decoded;
     std::string out = field(p, 4) + "." + field(s, 4) +
                       field(s >= 0 && s <= MAX_SECTORS + 1 ? at.NUMBER[s] : 0, 4) + "  " +
@@ -364,7 +376,8 @@ std::string list_line(const AssemblyTables& at, const QuizTables& quiz, int p) {
         if (i == 50) out += "...";
     } else if (type == 'F') {
         const size_t tab1 = L.find('\t');
-        const std::u32string_view rest = tab1 == std::u32string_view::npos ? U"" : L.substr(tab1 + 1);
+        const std::u32string_view rest =
+            tab1 == std::u32string_view::npos ? U"" : L.substr(tab1 + 1);
         const size_t tab2 = rest.find('\t');
         const std::u32string_view kind = rest.substr(0, tab2);
         std::u32string_view text = tab2 == std::u32string_view::npos ? U"" : rest.substr(tab2 + 1);
@@ -397,7 +410,8 @@ namespace {
 int farthest_free_sector(const Assembly& a, int C1) {
     int farthest = -1;
     for (int s = 1; s <= a.sectors.SECTORS; ++s) {
-        int apart = std::min(std::abs(a.quiz.SECTOR[C1 - 1] - s), std::abs(a.quiz.SECTOR[C1 + 1] - s));
+        int apart =
+            std::min(std::abs(a.quiz.SECTOR[C1 - 1] - s), std::abs(a.quiz.SECTOR[C1 + 1] - s));
         farthest = std::max(farthest, a.at.FLAG[s] == 1 ? apart : -1);
     }
     return farthest;
@@ -482,8 +496,9 @@ void assemble_quiz(Assembly& a, int Q2, const std::string& pattern) {
 
     // Pct Int is used as the style file holds it: a share above 100 (or below 0) is one
     // the quiz cannot reach, which the share gives up on.
-    at.INUM = static_cast<int>(std::clamp(count_letter(quiz, SECTORS, 'n') * static_cast<long long>(at.IPC) / 100,
-                                          -1LL, MAX_POSITIONS + 1LL));
+    at.INUM = static_cast<int>(
+        std::clamp(count_letter(quiz, SECTORS, 'n') * static_cast<long long>(at.IPC) / 100, -1LL,
+                   MAX_POSITIONS + 1LL));
     if (a.V == 1) a.report.line("  Choosing Regular Questions for Quiz " + num(Q2));
     at.ITOT = 0;
     for (int p = 1; p <= SECTORS; ++p)

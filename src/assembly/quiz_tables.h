@@ -9,8 +9,8 @@
 namespace tv {
 
 struct QuizTables {
-    int Q2 = 0;              // number of the quiz
-    std::string TYP;         // the quiz's pattern: F, R, O, S or n per position
+    int Q2 = 0;       // number of the quiz
+    std::string TYP;  // the quiz's pattern: F, R, O, S or n per position
     // Sector of the question at each position; 99 = none. Entries 0 and 31 read as 0.
     std::array<int, MAX_POSITIONS + 2> SECTOR{};
     // Question line per position (first 254 characters), the rest of a long FTV

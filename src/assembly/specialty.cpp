@@ -13,38 +13,56 @@ using namespace detail;
 
 namespace {
 
-constexpr int REPEAT_DRAWS = 3000;   // failed draws before a repeat event
+constexpr int REPEAT_DRAWS = 3000;     // failed draws before a repeat event
 constexpr int MAX_REPEAT_EVENTS = 10;  // far more than a type with questions ever needs
-constexpr int KIND_REJECTIONS = 29;  // FTV candidates rejected for their kind, at most
+constexpr int KIND_REJECTIONS = 29;    // FTV candidates rejected for their kind, at most
 
 // What tells the three choosers apart.
 struct SpecialtyKind {
     char letter;
-    const char* name;                    // for the screen
-    SectorRow SectorTables::*PS;         // count-down per sector
-    SectorRow SectorTables::*TPS;        // totals per sector
+    const char* name;              // for the screen
+    SectorRow SectorTables::*PS;   // count-down per sector
+    SectorRow SectorTables::*TPS;  // totals per sector
     SpecMarks AssemblyTables::*marks;
-    int BankTables::*QUEST;              // set to the remaining supply
-    int BankTables::*BEFORE;             // lines before the material
-    int AssemblyTables::*last;           // LAST or LASTO
-    bool preferred;                      // the second position prefers a rich sector
+    int BankTables::*QUEST;     // set to the remaining supply
+    int BankTables::*BEFORE;    // lines before the material
+    int AssemblyTables::*last;  // LAST or LASTO
+    bool preferred;             // the second position prefers a rich sector
     const char* first_message;
     const char* log_line;
 };
 
-const SpecialtyKind CV_REF{'R', "CV Ref", &SectorTables::RPS, &SectorTables::TRPS,
-                           &AssemblyTables::REFERENCE, &BankTables::RQUEST, &BankTables::RBEFORE,
-                           &AssemblyTables::LAST, true,
+const SpecialtyKind CV_REF{'R',
+                           "CV Ref",
+                           &SectorTables::RPS,
+                           &SectorTables::TRPS,
+                           &AssemblyTables::REFERENCE,
+                           &BankTables::RQUEST,
+                           &BankTables::RBEFORE,
+                           &AssemblyTables::LAST,
+                           true,
                            "  Due to sectoring restrictions we must begin CV Ref repeats in quiz ",
                            "CV Repeats begin quiz "};
-const SpecialtyKind CO_REF{'O', "CO Ref", &SectorTables::OPS, &SectorTables::TOPS,
-                           &AssemblyTables::ONLY, &BankTables::OQUEST, &BankTables::OBEFORE,
-                           &AssemblyTables::LASTO, true,
+const SpecialtyKind CO_REF{'O',
+                           "CO Ref",
+                           &SectorTables::OPS,
+                           &SectorTables::TOPS,
+                           &AssemblyTables::ONLY,
+                           &BankTables::OQUEST,
+                           &BankTables::OBEFORE,
+                           &AssemblyTables::LASTO,
+                           true,
                            "  Due to sectoring restrictions we must begin CO Ref repeats in quiz ",
                            "CO repeats begin quiz "};
-const SpecialtyKind FTV{'F', "FTV", &SectorTables::FPS, &SectorTables::TFPS,
-                        &AssemblyTables::FINISH, &BankTables::FQUEST, &BankTables::FBEFORE,
-                        &AssemblyTables::LASTO, false,
+const SpecialtyKind FTV{'F',
+                        "FTV",
+                        &SectorTables::FPS,
+                        &SectorTables::TFPS,
+                        &AssemblyTables::FINISH,
+                        &BankTables::FQUEST,
+                        &BankTables::FBEFORE,
+                        &AssemblyTables::LASTO,
+                        false,
                         "  Due to sectoring restrictions FTV repeats begin in quiz ",
                         "FTV Repeats begin quiz "};
 
@@ -65,7 +83,9 @@ bool any_left(Assembly& a, const SpecialtyKind& kind, int s) {
 
 // The type has no question the quiz could take: a draw would never succeed.
 [[noreturn]] void no_questions(Assembly& a, const SpecialtyKind& kind) {
-    a.report.stop(std::string("  No ") + kind.name + " questions in the sectors of this run. Press Return", true);
+    a.report.stop(
+        std::string("  No ") + kind.name + " questions in the sectors of this run. Press Return",
+        true);
     throw RunAbandoned{std::string("no ") + kind.name + " questions in the sectors of the run"};
 }
 
@@ -79,7 +99,8 @@ void repeat_event(Assembly& a, const SpecialtyKind& kind, int event) {
     if (supply <= 0 || event > MAX_REPEAT_EVENTS) no_questions(a, kind);
 
     if (kind.letter == 'F') a.report.line("");
-    a.report.message(kind.letter == 'F' || event == 1 ? kind.first_message + num(Q2) : std::string());
+    a.report.message(kind.letter == 'F' || event == 1 ? kind.first_message + num(Q2)
+                                                      : std::string());
     if (event == 1) a.log.writeln(kind.log_line + num(Q2));
     if (kind.letter == 'F') a.points.FQUIZ = Q2 + a.points.FQUIZ1;
     if (event >= 2) repeat_sectors(a);
@@ -124,14 +145,17 @@ Choice draw(Assembly& a, const SpecialtyKind& kind) {
             draws = 0;
         }
         if (at.FLAG[c.s] != 1 || PS[c.s] <= 0 || TPS[c.s] < 1) continue;
-        do c.k = a.rng.random(TPS[c.s] + 1); while (c.k < 1);
+        do c.k = a.rng.random(TPS[c.s] + 1);
+        while (c.k < 1);
         if (mark(a, kind, c.s, c.k)) break;
     }
     // A preferred sector whose marks are all used (it holds more questions than
     // marks) would never give a question: it is passed over.
-    if (preferred != 0 && at.FLAG[preferred] == 1 && PS[preferred] > 0 && any_left(a, kind, preferred)) {
+    if (preferred != 0 && at.FLAG[preferred] == 1 && PS[preferred] > 0 &&
+        any_left(a, kind, preferred)) {
         c.s = preferred;
-        do c.k = a.rng.random(TPS[c.s] + 1); while (c.k < 1 || !mark(a, kind, c.s, c.k));
+        do c.k = a.rng.random(TPS[c.s] + 1);
+        while (c.k < 1 || !mark(a, kind, c.s, c.k));
     }
     return c;
 }
@@ -214,7 +238,8 @@ void repeat_sectors(Assembly& a) {
     const int Q2 = a.quiz.Q2;
     a.report.message_again("  Sectors or questions will be repeated in quiz " + num(Q2));
     a.log.writeln("Sectors or Questions repeated in quiz " + num(Q2));
-    for (int s = 1; s <= a.sectors.SECTORS && s < static_cast<int>(a.at.FLAG.size()); ++s) a.at.FLAG[s] = 1;
+    for (int s = 1; s <= a.sectors.SECTORS && s < static_cast<int>(a.at.FLAG.size()); ++s)
+        a.at.FLAG[s] = 1;
 }
 
 }  // namespace tv

@@ -97,7 +97,7 @@ char to_book_chapter(std::string& ALLTEMP, const Season& season);
 // 'R' for "VR" in columns 9-10. The FTV questions of the material follow the FBEFORE
 // lines before it, sector after sector. FTYPE[s] gets TFPS[s] + 1 entries (from 1).
 void read_ftv_kinds(const QuestionFile& ftv, int FBEFORE, int SECTORS,
-              const std::array<int, MAX_SECTORS + 1>& TFPS, BankTables& t);
+                    const std::array<int, MAX_SECTORS + 1>& TFPS, BankTables& t);
 
 // What the material step tells the user, in its order; the run's screens show it.
 struct MaterialReport {

@@ -8,20 +8,16 @@ namespace {
 
 // Openings that make a question interrogative; exact text, case-sensitive.
 constexpr std::string_view OPENINGS[] = {
-    "Is ",
-    "Are ", "Can ", "Did ", "Was ", "Who ", "Who,", "Why ", "Why,", "How ", "How,",
-    "What ", "What,", "Whom ", "Will ", "Whom,", "When ", "When,", "Do we",
-    "Where ", "Where,", "Which ", "Which,", "Whose ", "Whose,"};
+    "Is ",   "Are ",   "Can ",   "Did ",   "Was ",   "Who ",   "Who,",  "Why ",  "Why,",
+    "How ",  "How,",   "What ",  "What,",  "Whom ",  "Will ",  "Whom,", "When ", "When,",
+    "Do we", "Where ", "Where,", "Which ", "Which,", "Whose ", "Whose,"};
 
 // Openings that look like a question word but begin a clause; they always win.
 constexpr std::string_view EXCEPTIONS[] = {
-    "What I ", "When I ", "When a ",
-    "When he ", "When God", "When we ",
-    "When Gent", "When temp", "When you ", "When his ", "When Melc", "When the ",
-    "How much m", "How beauti", "How much l", "When this ", "When they ", "Where sin ",
-    "Where you ",
-    "How shall w", "When there ",
-    "When everyth", "Where these "};
+    "What I ",    "When I ",     "When a ",     "When he ",     "When God",    "When we ",
+    "When Gent",  "When temp",   "When you ",   "When his ",    "When Melc",   "When the ",
+    "How much m", "How beauti",  "How much l",  "When this ",   "When they ",  "Where sin ",
+    "Where you ", "How shall w", "When there ", "When everyth", "Where these "};
 
 }  // namespace
 
@@ -48,7 +44,7 @@ bool is_interrogative(std::string_view line) {
 }
 
 InterrogativeMarks mark_interrogatives(const QuestionFile& F3, int BEFORE, int SECTORS,
-                            const std::array<int, MAX_SECTORS + 1>& TQPS) {
+                                       const std::array<int, MAX_SECTORS + 1>& TQPS) {
     InterrogativeMarks INT;
     int line = BEFORE;  // lines passed over so far
     for (int s = 1; s <= SECTORS && s <= MAX_SECTORS; ++s) {

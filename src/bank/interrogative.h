@@ -21,6 +21,6 @@ bool is_interrogative(std::string_view line);
 // Reads the regular questions of the material, sector by sector (TQPS[s] lines
 // each, after the BEFORE lines in front of the material), and marks each one.
 InterrogativeMarks mark_interrogatives(const QuestionFile& F3, int BEFORE, int SECTORS,
-                            const std::array<int, MAX_SECTORS + 1>& TQPS);
+                                       const std::array<int, MAX_SECTORS + 1>& TQPS);
 
 }  // namespace tv

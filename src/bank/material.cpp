@@ -27,7 +27,8 @@ std::string setting_choosing(const Style& s, const std::string& file) {
     const BankNames n = bank_names(s);
     const std::string level = s.LG == 'L' ? " at level L" : "";
     if (file == n.F4) return "Pct Prim FTV " + std::to_string(s.PRIMPCT) + level;
-    if (file == n.F3 || file == n.F5 || file == n.F6) return std::string("Reg (a/b/c) ") + s.REGLST + level;
+    if (file == n.F3 || file == n.F5 || file == n.F6)
+        return std::string("Reg (a/b/c) ") + s.REGLST + level;
     return "";
 }
 
@@ -69,7 +70,8 @@ void count_material(const Style& s, BankTables& t) {
     for (int V = 1; V < s.BVER && V <= MAX_VERSES; ++V) add_to_before_counts(t, s.BCHAP, V);
 
     if (s.BCHAP == s.ECHAP) {
-        for (int V = first_verse; V <= s.EVER && V <= MAX_VERSES; ++V) add_to_material_totals(t, s.BCHAP, V);
+        for (int V = first_verse; V <= s.EVER && V <= MAX_VERSES; ++V)
+            add_to_material_totals(t, s.BCHAP, V);
         return;
     }
     for (int V = first_verse; V <= MAX_VERSES; ++V) add_to_material_totals(t, s.BCHAP, V);
@@ -91,7 +93,7 @@ char to_book_chapter(std::string& ALLTEMP, const Season& season) {
 }
 
 void read_ftv_kinds(const QuestionFile& ftv, int FBEFORE, int SECTORS,
-              const std::array<int, MAX_SECTORS + 1>& TFPS, BankTables& t) {
+                    const std::array<int, MAX_SECTORS + 1>& TFPS, BankTables& t) {
     for (auto& types : t.FTYPE) types.clear();
     int k = FBEFORE;  // lines passed over so far
     for (int s = 1; s <= std::min(SECTORS, MAX_SECTORS); ++s) {

@@ -14,7 +14,8 @@ namespace {
 constexpr size_t LARGE_FILE = size_t{16} << 20;
 }  // namespace
 
-QuestionFile::QuestionFile(std::string name, const std::vector<std::string>& lines) : name_(std::move(name)) {
+QuestionFile::QuestionFile(std::string name, const std::vector<std::string>& lines)
+    : name_(std::move(name)) {
     size_t total = 0;
     for (const std::string& l : lines) total += l.size();
     text_.reserve(total);
@@ -74,7 +75,9 @@ QuestionFile QuestionFile::from_text(std::string name, std::string text) {
         // A blank line. When only blanks and line ends follow, the file ends here;
         // otherwise the reading stops at this line, which the index refuses. The
         // blanks and line ends that follow are passed over in one sweep.
-        while (pos < n && (data[pos] == ' ' || data[pos] == '\t' || data[pos] == '\n' || data[pos] == '\r')) ++pos;
+        while (pos < n &&
+               (data[pos] == ' ' || data[pos] == '\t' || data[pos] == '\n' || data[pos] == '\r'))
+            ++pos;
         if (pos < n) {
             keep(from, to);
             f.blank_before_end_ = true;

@@ -46,8 +46,8 @@ public:
 
 private:
     std::string name_;
-    std::string text_;               // the lines one after the other
-    std::vector<uint32_t> starts_;   // line k is text_[starts_[k-1], starts_[k])
+    std::string text_;              // the lines one after the other
+    std::vector<uint32_t> starts_;  // line k is text_[starts_[k-1], starts_[k])
     bool blank_before_end_ = false;
 };
 

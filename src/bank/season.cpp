@@ -78,7 +78,9 @@ bool all_digits(const std::string& word) {
            std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-bool starts_with_digit(const std::string& word) { return !word.empty() && word[0] >= '0' && word[0] <= '9'; }
+bool starts_with_digit(const std::string& word) {
+    return !word.empty() && word[0] >= '0' && word[0] <= '9';
+}
 
 struct Reader {
     TextReader& in;
@@ -105,7 +107,8 @@ struct Reader {
     // no number after that, so the first later word that begins with a digit is the
     // verse count of chapter 1, and every word from there on must be a count.
     Book book(const std::vector<std::string>& words, const Season& s) const {
-        if (words.size() < 2 || words[1].size() != 1 || !std::isalpha(static_cast<unsigned char>(words[1][0])))
+        if (words.size() < 2 || words[1].size() != 1 ||
+            !std::isalpha(static_cast<unsigned char>(words[1][0])))
             fail("a book line begins with the book's one-letter code");
         Book b;
         b.letter = static_cast<char>(std::toupper(static_cast<unsigned char>(words[1][0])));
@@ -189,8 +192,10 @@ Season read_season(TextReader& in) {
         for (size_t i = 0; i < s.books.size(); ++i)
             s.name += (i == 0 ? "" : i + 1 == s.books.size() ? " and " : ", ") + s.books[i].name;
         if (utf8::length(s.name) > MAX_SEASON_NAME)
-            r.fail("the names of the books are too long for the banner: name the season on a "
-                   "line \"season NAME\" of at most " + std::to_string(MAX_SEASON_NAME) + " characters");
+            r.fail(
+                "the names of the books are too long for the banner: name the season on a "
+                "line \"season NAME\" of at most " +
+                std::to_string(MAX_SEASON_NAME) + " characters");
     }
     r.line = level_line;
     s.level_l = level_line != 0 ? r.level_l(level, s.chapters())

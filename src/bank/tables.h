@@ -18,8 +18,8 @@ constexpr int MAX_POSITIONS = 30;
 // per chapter in the count file.
 constexpr int CHAPTERS = 21;
 constexpr int VERSES = 45;
-constexpr std::array<int, CHAPTERS + 1> VERSE_COUNT = {
-    0, 32, 29, 31, 25, 21, 23, 25, 39, 33, 21, 36, 21, 14, 23, 33, 27, 27, 26, 18, 17, 20};
+constexpr std::array<int, CHAPTERS + 1> VERSE_COUNT = {0,  32, 29, 31, 25, 21, 23, 25, 39, 33, 21,
+                                                       36, 21, 14, 23, 33, 27, 27, 26, 18, 17, 20};
 
 // A count per chapter and verse (index 0 unused), zero everywhere at first; held
 // on the heap, since every material fits the same 99 by 99 table.
@@ -36,10 +36,10 @@ private:
 
 // The five files of a bank, named from the style (level, list letter, Pct Prim FTV).
 struct BankNames {
-    std::string F3;   // regular questions
-    std::string F4;   // FTV questions
-    std::string F5;   // CV Ref questions
-    std::string F6;   // CO Ref questions
+    std::string F3;          // regular questions
+    std::string F4;          // FTV questions
+    std::string F5;          // CV Ref questions
+    std::string F6;          // CO Ref questions
     std::string count_file;  // the verse index
 };
 

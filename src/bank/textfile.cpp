@@ -88,7 +88,9 @@ char TextReader::read_char() {
 long TextReader::read_int() {
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
     for (;;) {
-        if (eof()) throw IoError("read a number from", name_, "the file ends where a number was expected", line_);
+        if (eof())
+            throw IoError("read a number from", name_, "the file ends where a number was expected",
+                          line_);
         if (at_line_end())
             take_line_end();
         else if (blank(data_[pos_]))
@@ -151,7 +153,8 @@ TextWriter::TextWriter(std::filesystem::path path, std::string name, Mode mode, 
         throw IoError(op, name_, kind_of(st.st_mode), 0, qualifier);
     // Lines added through a link would land in whatever file it names.
     if (exists && S_ISLNK(st.st_mode) && mode == Mode::append)
-        throw IoError(op, name_, "it is a symbolic link, and nothing is written through one", 0, qualifier);
+        throw IoError(op, name_, "it is a symbolic link, and nothing is written through one", 0,
+                      qualifier);
     int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
     std::filesystem::path target = path_;
     if (mode == Mode::replace_safely || mode == Mode::together) {
@@ -195,7 +198,8 @@ TextWriter::TextWriter(std::filesystem::path path, std::string name, Mode mode, 
     if (fd.fd < 0) {
         const int err = errno;
         if (err == ELOOP)
-            throw IoError(op, name_, "it is a symbolic link, and nothing is written through one", 0, qualifier);
+            throw IoError(op, name_, "it is a symbolic link, and nothing is written through one", 0,
+                          qualifier);
         throw IoError(op, name_, std::strerror(err), 0, qualifier);
     }
     struct stat opened {};
@@ -208,8 +212,8 @@ TextWriter::TextWriter(std::filesystem::path path, std::string name, Mode mode, 
 }
 
 TextWriter::TextWriter(TextWriter&& o) noexcept
-    : path_(std::move(o.path_)), temp_(std::move(o.temp_)), name_(std::move(o.name_)), file_(o.file_),
-      faults_(o.faults_), mode_(o.mode_) {
+    : path_(std::move(o.path_)), temp_(std::move(o.temp_)), name_(std::move(o.name_)),
+      file_(o.file_), faults_(o.faults_), mode_(o.mode_) {
     o.file_ = nullptr;
     o.temp_.clear();
 }
@@ -291,8 +295,8 @@ TextReader Files::read(const std::string& name) const {
         throw IoError("open", name, std::strerror(err), 0, "for reading");
     }
     if (!S_ISREG(st.st_mode)) throw IoError("open", name, kind_of(st.st_mode), 0, "for reading");
-    const std::string too_large =
-        "the file is larger than " + std::to_string(MAX_FILE_SIZE >> 20) + " MiB, far beyond any file of the program";
+    const std::string too_large = "the file is larger than " + std::to_string(MAX_FILE_SIZE >> 20) +
+                                  " MiB, far beyond any file of the program";
     if (st.st_size > static_cast<off_t>(MAX_FILE_SIZE)) throw IoError("read", name, too_large);
     std::string content;
     content.reserve(static_cast<size_t>(st.st_size));
@@ -339,7 +343,8 @@ void Files::put_in_place(std::initializer_list<TextWriter*> writers) const {
     for (TextWriter* w : writers) {
         std::error_code ec;
         const auto size = std::filesystem::file_size(w->temp_, ec);
-        record.writeln(w->temp_.filename().string() + "\t" + w->name_ + "\t" + std::to_string(ec ? 0 : size));
+        record.writeln(w->temp_.filename().string() + "\t" + w->name_ + "\t" +
+                       std::to_string(ec ? 0 : size));
     }
     try {
         record.close();
@@ -357,7 +362,8 @@ void Files::put_in_place(std::initializer_list<TextWriter*> writers) const {
         if (err != 0) {
             for (TextWriter* v : writers) v->temp_.clear();
             throw IoError("put in place", w->name_,
-                          std::string(std::strerror(err)) + "; the files of this run are put in place at the next start");
+                          std::string(std::strerror(err)) +
+                              "; the files of this run are put in place at the next start");
         }
         w->temp_.clear();
         step(faults_, "renamed one");
@@ -407,7 +413,8 @@ void recover_side_files(const Files& files) {
                         entries.clear();
                         break;
                     }
-                    entries.push_back({line.substr(0, a), line.substr(a + 1, b - a - 1), line.substr(b + 1)});
+                    entries.push_back(
+                        {line.substr(0, a), line.substr(a + 1, b - a - 1), line.substr(b + 1)});
                 }
             }
         } catch (const IoError&) {
@@ -415,7 +422,8 @@ void recover_side_files(const Files& files) {
         }
         if (completable(files, entries)) {
             for (const auto& entry : entries)
-                if (std::filesystem::is_regular_file(std::filesystem::symlink_status(files.path(entry[0]), ec)))
+                if (std::filesystem::is_regular_file(
+                        std::filesystem::symlink_status(files.path(entry[0]), ec)))
                     std::filesystem::rename(files.path(entry[0]), files.path(entry[1]), ec);
             (void)sync_folder(files.dir());
         }

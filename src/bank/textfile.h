@@ -38,7 +38,10 @@ public:
     // Line number (from 1) of the reading position.
     int line_no() const { return line_; }
     // Starts again at the first line.
-    void rewind() { pos_ = 0; line_ = 1; }
+    void rewind() {
+        pos_ = 0;
+        line_ = 1;
+    }
     // The whole text of the file, taken from the reader.
     std::string release_text() && { return std::move(data_); }
 
@@ -73,7 +76,8 @@ public:
     // that close() renames over it; together writes a side file that waits, closed, for
     // Files::put_in_place.
     enum class Mode { create, append, replace_safely, together };
-    TextWriter(std::filesystem::path path, std::string name, Mode mode, FileFaults* faults = nullptr);
+    TextWriter(std::filesystem::path path, std::string name, Mode mode,
+               FileFaults* faults = nullptr);
     TextWriter(TextWriter&& other) noexcept;
     TextWriter& operator=(TextWriter&&) = delete;
     TextWriter(const TextWriter&) = delete;

@@ -47,8 +47,10 @@ struct Limits {
 std::string verse_out_of_chapter(const Season& season, int chapter, int verse) {
     const int verses = season.verses(chapter);
     if (verse >= 1 && verse <= verses) return "";
-    const std::string where = season.book_of(chapter).name + " " + std::to_string(season.within(chapter));
-    return verse < 1 ? where + " has no verse 0" : where + " has " + std::to_string(verses) + " verses";
+    const std::string where =
+        season.book_of(chapter).name + " " + std::to_string(season.within(chapter));
+    return verse < 1 ? where + " has no verse 0"
+                     : where + " has " + std::to_string(verses) + " verses";
 }
 
 QuestionRef read_question_ref(std::string_view line, const Limits& season) {
@@ -65,7 +67,8 @@ QuestionRef read_question_ref(std::string_view line, const Limits& season) {
     }
     r.chapter = two_column_value(field);
     if (r.chapter < 1 || r.chapter > season.chapters) {
-        r.problem = "chapter " + std::to_string(r.chapter) + " is outside 1-" + std::to_string(season.chapters);
+        r.problem = "chapter " + std::to_string(r.chapter) + " is outside 1-" +
+                    std::to_string(season.chapters);
         return r;
     }
     // Column 3 is a separator, whatever it holds. Columns 4-5: the verse, written as
@@ -81,7 +84,8 @@ QuestionRef read_question_ref(std::string_view line, const Limits& season) {
         return r;
     }
     if (line.size() > 5 && !is_blank(line[5])) {
-        r.problem = "the verse field \"" + std::string(line.substr(3, 3)) + "\" is wider than columns 4-5";
+        r.problem =
+            "the verse field \"" + std::string(line.substr(3, 3)) + "\" is wider than columns 4-5";
         return r;
     }
     r.verse = two_column_value(verse);
@@ -114,7 +118,8 @@ void count_file(const QuestionFile& file, const Limits& season, VerseCounts& tab
         if (!r.problem.empty()) throw IoError("index", name, r.problem, k);
         if (r.chapter < prev_chapter || (r.chapter == prev_chapter && r.verse < prev_verse))
             throw IoError("index", name,
-                          place(r.chapter, r.verse) + " comes after " + place(prev_chapter, prev_verse) +
+                          place(r.chapter, r.verse) + " comes after " +
+                              place(prev_chapter, prev_verse) +
                               ": the lines must be sorted by chapter and verse",
                           k);
         int& count = table[r.chapter][r.verse];
@@ -165,7 +170,8 @@ void write_index(const Files& files, const std::string& count_file, const Season
     for (int CH = 1; CH <= chapters; ++CH) {
         for (int V = 1; V <= rows; ++V) {
             line.clear();
-            for (int n : {CH, V, t.QCOUNT[CH][V], t.FCOUNT[CH][V], t.RCOUNT[CH][V], t.OCOUNT[CH][V]}) {
+            for (int n :
+                 {CH, V, t.QCOUNT[CH][V], t.FCOUNT[CH][V], t.RCOUNT[CH][V], t.OCOUNT[CH][V]}) {
                 line += std::to_string(n);
                 line += ' ';
             }
@@ -238,7 +244,8 @@ void index_material(MaterialReport& report, const Files& files, const Style& s, 
         report.sectoring_material();
         report.index_rebuilt(names.count_file);
         if (!load_index(files, names.count_file, season, t))
-            throw IoError("read", names.count_file, "the verse index just written does not read back");
+            throw IoError("read", names.count_file,
+                          "the verse index just written does not read back");
     }
     count_material(s, t);
 }

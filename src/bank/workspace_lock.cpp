@@ -40,7 +40,8 @@ WorkspaceLock::WorkspaceLock(const Files& files) {
                           "; only one copy may work in a folder at a time");
     }
     const std::string pid = std::to_string(::getpid()) + "\n";
-    if (::ftruncate(fd_, 0) != 0 || ::pwrite(fd_, pid.data(), pid.size(), 0) != static_cast<ssize_t>(pid.size())) {
+    if (::ftruncate(fd_, 0) != 0 ||
+        ::pwrite(fd_, pid.data(), pid.size(), 0) != static_cast<ssize_t>(pid.size())) {
         const int err = errno;
         ::close(fd_);
         fd_ = -1;

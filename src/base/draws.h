@@ -73,7 +73,7 @@ bool hit_within(Source& rnd, int n, int hits, long draws) {
     if (hits <= 0 || draws <= 0) return false;
     if (hits >= n) return true;
     struct Block {
-        long m = 0;                  // draws
+        long m = 0;                    // draws
         long long span = 1, miss = 1;  // n^m, (n - hits)^m
     };
     auto block_of = [&](long most) {

@@ -69,7 +69,11 @@ public:
 class FixedClock : public Clock {
 public:
     explicit FixedClock(uint64_t start = 0, uint64_t step = 0) : t_(start), step_(step) {}
-    uint64_t ticks_ms() override { uint64_t t = t_; t_ += step_; return t; }
+    uint64_t ticks_ms() override {
+        uint64_t t = t_;
+        t_ += step_;
+        return t;
+    }
 
 private:
     uint64_t t_, step_;

@@ -46,7 +46,9 @@ size_t length(std::string_view s);
 std::string_view slice(std::string_view s, size_t from, size_t n = std::string_view::npos);
 // The first n characters. A text of no more bytes than that is whole: a character
 // takes at least one byte.
-inline std::string_view prefix(std::string_view s, size_t n) { return n >= s.size() ? s : slice(s, 0, n); }
+inline std::string_view prefix(std::string_view s, size_t n) {
+    return n >= s.size() ? s : slice(s, 0, n);
+}
 
 // The lines of a text broken to `width` characters: at the last blank that fits, or
 // inside a word longer than the room. Counted in characters, so that a line never

@@ -95,7 +95,8 @@ void show_file_problem(Console& con, const std::string& message) {
 }
 
 int write_within(Console& con, int col, int row, std::string_view text) {
-    for (std::string_view line : utf8::broken_lines(text, static_cast<size_t>(std::max(Screen::COLS - col + 1, 1))))
+    for (std::string_view line :
+         utf8::broken_lines(text, static_cast<size_t>(std::max(Screen::COLS - col + 1, 1))))
         con.write_at(col, row++, line);
     return row;
 }

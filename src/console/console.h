@@ -16,8 +16,8 @@ namespace tv {
 namespace key {
 constexpr int ENTER = 13, ESC = 27, BACKSPACE = 8, TAB = 9;
 // Scan codes of the extended keys (the second code after 0).
-constexpr int UP = 72, DOWN = 80, LEFT = 75, RIGHT = 77, HOME = 71, END = 79, PGUP = 73,
-              PGDN = 81, INS = 82, DEL = 83, F1 = 59, F10 = 68;
+constexpr int UP = 72, DOWN = 80, LEFT = 75, RIGHT = 77, HOME = 71, END = 79, PGUP = 73, PGDN = 81,
+              INS = 82, DEL = 83, F1 = 59, F10 = 68;
 // A key source reports an extended key as EXT + scan code.
 constexpr int EXT = 0x100;
 }  // namespace key
@@ -60,7 +60,9 @@ public:
     explicit ScriptFace(std::vector<int> keys) { add(keys); }
     void add(const std::vector<int>& keys) { keys_.insert(keys_.end(), keys.begin(), keys.end()); }
     // Adds the characters of a text as keys ("\r" for Enter).
-    void type(const std::string& text) { for (unsigned char c : text) keys_.push_back(c); }
+    void type(const std::string& text) {
+        for (unsigned char c : text) keys_.push_back(c);
+    }
     int wait_key(const Screen& screen) override;
     bool key_waiting(const Screen&) override { return !keys_.empty(); }
     size_t left() const { return keys_.size(); }
@@ -104,7 +106,10 @@ public:
     void write_num(long n, int width = 0) { screen_.write_num(n, width); }
     void writeln(std::string_view s = "") { screen_.writeln(s); }
     // Writes `s` at (col,row).
-    void write_at(int col, int row, std::string_view s) { go(col, row); write(s); }
+    void write_at(int col, int row, std::string_view s) {
+        go(col, row);
+        write(s);
+    }
     // The colours of a role (screen.h).
     void use(Role role) { screen_.use(role); }
     void normal() { use(Role::Normal); }

@@ -112,7 +112,8 @@ std::string SystemPrinter::find_lp(const std::string& path_list) {
         if (dir.empty()) continue;
         std::error_code ec;
         const auto p = std::filesystem::path(dir) / "lp";
-        if (std::filesystem::is_regular_file(p, ec) && access(p.c_str(), X_OK) == 0) return p.string();
+        if (std::filesystem::is_regular_file(p, ec) && access(p.c_str(), X_OK) == 0)
+            return p.string();
     }
     return "";
 }
@@ -127,11 +128,14 @@ void SystemPrinter::print_line(const std::string& line) { job_ += line + "\n"; }
 void SystemPrinter::append_to_fallback() {
     const std::string name = std::filesystem::path(fallback_).filename().string();
     // Never through a link: the copies would land in whatever file it names.
-    const int fd = ::open(fallback_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(fallback_.c_str(),
+               O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
         const int err = errno;
         throw IoError("open", name,
-                      err == ELOOP ? "it is a symbolic link, and nothing is written through one" : std::strerror(err),
+                      err == ELOOP ? "it is a symbolic link, and nothing is written through one"
+                                   : std::strerror(err),
                       0, "for appending");
     }
     struct stat st {};
@@ -140,8 +144,10 @@ void SystemPrinter::append_to_fallback() {
     for (size_t done = 0; err == 0 && done < job_.size();) {
         const ssize_t n = ::write(fd, job_.data() + done, job_.size() - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) err = n < 0 ? errno : EIO;
-        else done += static_cast<size_t>(n);
+        if (n <= 0)
+            err = n < 0 ? errno : EIO;
+        else
+            done += static_cast<size_t>(n);
     }
     ::close(fd);
     if (!regular) throw IoError("open", name, "it is not a regular file", 0, "for appending");

@@ -48,7 +48,9 @@ void Screen::put(char32_t c) {
     switch (c) {
     case '\n': line_feed(); return;
     case '\r': col_ = 1; return;
-    case '\b': if (col_ > 1) --col_; return;
+    case '\b':
+        if (col_ > 1) --col_;
+        return;
     case '\a': return;
     default: break;
     }

@@ -91,8 +91,11 @@ int decode_key(int ch) {
     case KEY_NPAGE: return key::EXT + key::PGDN;
     case KEY_IC: return key::EXT + key::INS;
     case KEY_DC: return key::EXT + key::DEL;
-    case KEY_BACKSPACE: case 127: return key::BACKSPACE;
-    case KEY_ENTER: case '\n': case '\r': return key::ENTER;
+    case KEY_BACKSPACE:
+    case 127: return key::BACKSPACE;
+    case KEY_ENTER:
+    case '\n':
+    case '\r': return key::ENTER;
     default: break;
     }
     if (ch >= KEY_F(1) && ch <= KEY_F(10)) return key::EXT + key::F1 + (ch - KEY_F(1));
@@ -108,8 +111,8 @@ CellColours cell_colours(int fg, int bg, Palette palette) {
     if (fg == bg) fg ^= 1;  // the cell is drawn as a blank, in a pair that exists
     auto curses = [](int c) { return static_cast<short>(CURSES_COLOUR[c & 7]); };
     if (palette == Palette::Sixteen)
-        return {static_cast<short>(curses(fg) + (fg & 8)), static_cast<short>(curses(bg) + (bg & 8)),
-                false, false};
+        return {static_cast<short>(curses(fg) + (fg & 8)),
+                static_cast<short>(curses(bg) + (bg & 8)), false, false};
     return {curses(fg), curses(bg), (fg & 8) != 0, false};
 }
 
@@ -262,7 +265,8 @@ void TerminalFace::draw(const Screen& screen, bool force) {
     // cursor is on row 25 (a prompt on the bottom row must be seen) and while a key
     // line is up, unless the cursor is on row 1: the keys of a screen matter more
     // than its title row.
-    const bool bottom_rows = screen.row() == Screen::ROWS || (screen.has_key_line() && screen.row() != 1);
+    const bool bottom_rows =
+        screen.row() == Screen::ROWS || (screen.has_key_line() && screen.row() != 1);
     const int top = LINES < Screen::ROWS && bottom_rows ? 2 : 1;
     if (top != top_) {
         top_ = top;

@@ -84,7 +84,7 @@ private:
     bool active_ = false;
     bool colour_ = false;
     bool sixteen_ = false;
-    int top_ = 1;  // the screen row drawn on the terminal's first row
+    int top_ = 1;        // the screen row drawn on the terminal's first row
     bool utf8_ = false;  // the locale's text is UTF-8: characters beyond ASCII can be drawn
     bool shown_ = false;
     bool notice_ = false;

@@ -84,8 +84,9 @@ Options parse_options(const std::vector<std::string>& args) {
         if (a == "--demo" || a.rfind("--demo=", 0) == 0) {
             o.demo = true;
             o.demo_name = a.size() > 7 ? a.substr(7) : "";
-            if (a.size() > 7 && (o.demo_name == "bank" || o.demo_name.find_first_of("/.") != std::string::npos ||
-                                 o.demo_name.empty()))
+            if (a.size() > 7 &&
+                (o.demo_name == "bank" || o.demo_name.find_first_of("/.") != std::string::npos ||
+                 o.demo_name.empty()))
                 return wrong("--demo=NAME names a demo folder, such as hebrews-peter");
         } else if (a == "--init" || a.rfind("--init=", 0) == 0) {
             if (o.action == Options::Action::Init) return wrong("--init is given twice");
@@ -137,12 +138,15 @@ InitReport init_workspace(const fs::path& dir, const fs::path& share, bool demo,
     std::error_code ec;
     fs::create_directories(dir, ec);
     if (ec || !fs::is_directory(dir, ec))
-        throw IoError("make the folder", dir.string(), ec ? ec.message() : "a file of that name is there");
+        throw IoError("make the folder", dir.string(),
+                      ec ? ec.message() : "a file of that name is there");
     std::error_code missing;
     if (demo && !demo_name.empty() && !fs::is_directory(share / "examples" / demo_name, missing))
-        throw IoError("find the demo", demo_name, "there is no such folder in " + (share / "examples").string());
-    std::vector<fs::path> sources =
-        demo && !demo_name.empty() ? files_of(share / "examples" / demo_name) : files_of(share / "data");
+        throw IoError("find the demo", demo_name,
+                      "there is no such folder in " + (share / "examples").string());
+    std::vector<fs::path> sources = demo && !demo_name.empty()
+                                        ? files_of(share / "examples" / demo_name)
+                                        : files_of(share / "data");
     if (demo && demo_name.empty()) {
         const std::vector<fs::path> bank = files_of(share / "examples" / "bank");
         sources.insert(sources.end(), bank.begin(), bank.end());

@@ -70,8 +70,11 @@ bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& c
         // A file of the run is missing, malformed or cannot be written: the run ends
         // here and the files saved before it stay as they were. A bank file that cannot
         // be opened is named with the setting that chose it, the one to mend.
-        const std::string setting = e.operation == "open" ? setting_choosing(run.settings, e.file) : "";
-        show_file_problem(con, e.what() + (setting.empty() ? "" : "; the style's " + setting + " chose this file"));
+        const std::string setting =
+            e.operation == "open" ? setting_choosing(run.settings, e.file) : "";
+        show_file_problem(
+            con,
+            e.what() + (setting.empty() ? "" : "; the style's " + setting + " chose this file"));
     }
     return true;
 }
@@ -114,7 +117,9 @@ void draw_banner(Console& con, Run& run) {
 
 std::string organisation_line(const Season& season) { return "  Quiz packets for " + season.name; }
 
-void edit_styles(Console& con, const Files& files, Run& run) { style_editor(con, files, run.editor); }
+void edit_styles(Console& con, const Files& files, Run& run) {
+    style_editor(con, files, run.editor);
+}
 
 bool read_style_name(const Files& files, Run& run) {
     run.NAME = read_handoff(files);
@@ -135,7 +140,8 @@ void refuse_out_of_range(Console& con, const Run& run) {
     con.write_at(3, 3, " The style " + printable(run.NAME) + " cannot be run: ");
     con.normal();
     const int row = write_within(con, 3, 5, printable(problem) + ".");
-    con.write_at(3, row + 1, "Correct it on the form, or in the file " + printable(run.NAME) + ".spe.");
+    con.write_at(3, row + 1,
+                 "Correct it on the form, or in the file " + printable(run.NAME) + ".spe.");
     con.write_at(3, row + 3, "Press Return to Continue ");
     con.wait_enter();
     throw RunAbandoned{"style setting out of range: " + problem};
@@ -175,8 +181,8 @@ void count_material(Console& con, const Files& files, Run& run, const RunBank& b
 
 void make_sectors(Console& con, const Files& files, Run& run) {
     RunScreens screens(con, run.RSET);
-    sector_material(screens, files, run.names.count_file, run.settings, run.season, run.bank, run.sectors,
-                    run.points);
+    sector_material(screens, files, run.names.count_file, run.settings, run.season, run.bank,
+                    run.sectors, run.points);
     reset_availability(run.at, run.sectors);
 }
 
@@ -204,7 +210,8 @@ void prepare_quizzes(Console& con, Run& run, const RunBank& bank, TextWriter& li
     con.clr();
     if (run.settings.IPC != 50) {
         RunScreens(con, run.RSET).counting_interrogatives();
-        run.at.INT = mark_interrogatives(bank.F3, run.bank.BEFORE, run.sectors.SECTORS, run.sectors.TQPS);
+        run.at.INT =
+            mark_interrogatives(bank.F3, run.bank.BEFORE, run.sectors.SECTORS, run.sectors.TQPS);
     }
     write_sector_table(list, run.settings, run.season, run.sectors);
     start_quizzes(run.at, run.points, run.sectors, run.settings);
@@ -240,8 +247,9 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
     prepare_quizzes(con, run, bank, list);
 
     RunScreens screens(con, run.RSET);
-    Assembly a{screens,  rng,      clock,    run.settings, run.season, run.bank, run.sectors, run.at, run.quiz,
-               bank.F3,  bank.F4,  bank.F5,  bank.F6,      list,     log,      run.points,  run.V};
+    Assembly a{screens,     rng,    clock,    run.settings, run.season, run.bank,
+               run.sectors, run.at, run.quiz, bank.F3,      bank.F4,    bank.F5,
+               bank.F6,     list,   log,      run.points,   run.V};
     try {
         for (int Q2 = 1; Q2 <= run.patterns.QZ; ++Q2) {
             run.at.EN = false;
@@ -249,8 +257,10 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
             // Esc at the approval prompt leaves the quiz without its regular questions:
             // rather than write such a quiz, the run stops there, as Esc stops it on the
             // approval menu.
-            if (run.at.EN) throw RunAbandoned{"Esc at the approval prompt of quiz " + std::to_string(Q2)};
-            append_to_packet(packet, run.settings, run.season, run.NAME, run.sectors.SECTORS, run.quiz, run.packet);
+            if (run.at.EN)
+                throw RunAbandoned{"Esc at the approval prompt of quiz " + std::to_string(Q2)};
+            append_to_packet(packet, run.settings, run.season, run.NAME, run.sectors.SECTORS,
+                             run.quiz, run.packet);
         }
     } catch (const RunAbandoned&) {
         // The quizzes written before the stop are kept, with their list; a run stopped
@@ -290,7 +300,8 @@ int read_count(Console& con, const std::string& prompt) {
         // A sign is taken: 0 or less prints nothing.
         const size_t digits = !line.empty() && line[0] == '-' ? 1 : 0;
         bool whole = line.size() > digits && line.size() - digits <= 4 &&
-                     std::all_of(line.begin() + digits, line.end(), [](char c) { return c >= '0' && c <= '9'; });
+                     std::all_of(line.begin() + digits, line.end(),
+                                 [](char c) { return c >= '0' && c <= '9'; });
         if (whole) return std::stoi(line);
     }
 }

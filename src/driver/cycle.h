@@ -32,23 +32,23 @@ bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& c
 void end_program(Console& con);
 
 // The steps of a cycle, in order, numbered as in docs/how-it-works.md 3.2.
-void draw_banner(Console& con, Run& run);                          // 1
-void edit_styles(Console& con, const Files& files, Run& run);      // 2: the style editor
-bool read_style_name(const Files& files, Run& run);                // 3: true on "Exit"
-void read_run_style(Console& con, const Files& files, Run& run);                 // 4
+void draw_banner(Console& con, Run& run);                         // 1
+void edit_styles(Console& con, const Files& files, Run& run);     // 2: the style editor
+bool read_style_name(const Files& files, Run& run);               // 3: true on "Exit"
+void read_run_style(Console& con, const Files& files, Run& run);  // 4
 // A style whose settings lie outside the form's values is not run: the screen
 // names the setting, the run is abandoned.
 void refuse_out_of_range(Console& con, const Run& run);
-void name_bank(Run& run);                                          // 5
+void name_bank(Run& run);  // 5
 // The question files of the style, read and checked as soon as their names are
 // known; a verse count file that exists is checked to be a readable file.
 RunBank load_bank(const Files& files, const BankNames& names);
-void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run);  // 6
-void name_run_files(Run& run);                                     // 7
+void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run);       // 6
+void name_run_files(Run& run);                                                         // 7
 void count_material(Console& con, const Files& files, Run& run, const RunBank& bank);  // 8
-void make_sectors(Console& con, const Files& files, Run& run);    // 9-11
-void check_specialties(Console& con, Run& run);                    // 13
-void choose_approval(Console& con, Run& run);                      // 14
+void make_sectors(Console& con, const Files& files, Run& run);                         // 9-11
+void check_specialties(Console& con, Run& run);                                        // 13
+void choose_approval(Console& con, Run& run);                                          // 14
 // 15-17: prepares the quizzes, assembles and writes them, closes the run. The packet
 // and the list are put in place when the run ends, also when it stops after some
 // quizzes; a run stopped before its first quiz leaves those of the run before.

@@ -20,21 +20,21 @@ constexpr int MAX_QUIZZES = 100;
 
 struct Run {
     Season season = default_season();  // the workspace's material, read once at start
-    Style settings;          // the run settings, read from the style file every run
-    Editor editor;           // the editor's state (the run itself reads only `settings`)
-    Patterns patterns;       // the pattern generator's working data
-    BankNames names;         // the bank's files: F3 F4 F5 F6 and the count file
-    BankTables bank;         // per-verse counts, totals of the material
-    SectorTables sectors;    // the sectors of the run
-    RepeatPoints points;     // specialty repeat points (kept from run to run when unused)
-    AssemblyTables at;       // availability marks and the per-quiz tables
-    QuizTables quiz;         // the quiz being assembled
-    PacketState packet;      // the packet writer's working fields
+    Style settings;                    // the run settings, read from the style file every run
+    Editor editor;                     // the editor's state (the run itself reads only `settings`)
+    Patterns patterns;                 // the pattern generator's working data
+    BankNames names;                   // the bank's files: F3 F4 F5 F6 and the count file
+    BankTables bank;                   // per-verse counts, totals of the material
+    SectorTables sectors;              // the sectors of the run
+    RepeatPoints points;               // specialty repeat points (kept from run to run when unused)
+    AssemblyTables at;                 // availability marks and the per-quiz tables
+    QuizTables quiz;                   // the quiz being assembled
+    PacketState packet;                // the packet writer's working fields
 
-    std::string NAME;        // style name from the hand-off file; "Exit" ends the program
-    int V = 0;               // approval mode: 1 quiz by quiz, 2 automatic
-    int RSET = 4;            // row of the last progress message
-    int C1 = 0;              // printed copies asked for
+    std::string NAME;  // style name from the hand-off file; "Exit" ends the program
+    int V = 0;         // approval mode: 1 quiz by quiz, 2 automatic
+    int RSET = 4;      // row of the last progress message
+    int C1 = 0;        // printed copies asked for
 
     // The run's own files: packet, message log, question and sector list.
     std::string packet_file, log_file, list_file;

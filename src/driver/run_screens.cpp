@@ -10,8 +10,8 @@ namespace {
 
 constexpr KeyHint GO_ON_KEYS[] = {{"Return", "Go on"}};
 constexpr KeyHint TABLE_KEYS[] = {{"Return", "Go on"}, {"Esc", "Stop the run"}};
-constexpr KeyHint RESECTOR_KEYS[] = {
-    {"Y", "Sector by question"}, {"N, Return", "Keep these sectors"}};
+constexpr KeyHint RESECTOR_KEYS[] = {{"Y", "Sector by question"},
+                                     {"N, Return", "Keep these sectors"}};
 
 constexpr const char* AUTOMATIC = "Run specialty combinations automatically    ";
 constexpr const char* APPROVE = "Approve specialty combinations for each quiz";
@@ -49,8 +49,9 @@ void RunScreens::sectoring_material() {
 }
 
 void RunScreens::index_rebuilt(const std::string& count_file) {
-    con_.write_at(3, 4, "The verse index " + count_file +
-                            " did not match the question files; it was rebuilt.");
+    con_.write_at(
+        3, 4,
+        "The verse index " + count_file + " did not match the question files; it was rebuilt.");
     con_.clear_eol();
     // The next step clears the screen: let the user read the note first.
     con_.write_at(3, 6, "Press Return to Continue ");
@@ -123,7 +124,9 @@ void RunScreens::by_question() {
     con_.go(1, 5);
 }
 
-void RunScreens::table(const Season& season, const SectorTables& t) { draw_sector_table(con_, season, t); }
+void RunScreens::table(const Season& season, const SectorTables& t) {
+    draw_sector_table(con_, season, t);
+}
 
 void RunScreens::wait_on_table() {
     con_.keys(TABLE_KEYS);
@@ -317,7 +320,8 @@ void show_stopped_run(Console& con, int stopped, const std::string& NAME4) {
         con.writeln("  No quiz was kept.");
         con.writeln("  " + NAME4 + ".qui and " + NAME4 + ".inf stay as they were.");
     } else {
-        con.writeln("  " + std::to_string(kept) + (kept == 1 ? " quiz was kept." : " quizzes were kept."));
+        con.writeln("  " + std::to_string(kept) +
+                    (kept == 1 ? " quiz was kept." : " quizzes were kept."));
         con.writeln("  The packet is " + NAME4 + ".qui, the list " + NAME4 + ".inf.");
     }
     con.writeln();

@@ -150,9 +150,9 @@ int failing_check(const EditorStyle& s) {
 
 Field check_field(int n) {
     static constexpr Field fields[] = {
-        Field::None,     Field::TotalMin, Field::TotalMax, Field::WindowEnd,
-        Field::WindowEnd, Field::FtvMin,  Field::CvRefMin, Field::CoRefMin,
-        Field::SitMin,   Field::BeginChapter, Field::WindowStart,
+        Field::None,      Field::TotalMin,     Field::TotalMax,    Field::WindowEnd,
+        Field::WindowEnd, Field::FtvMin,       Field::CvRefMin,    Field::CoRefMin,
+        Field::SitMin,    Field::BeginChapter, Field::WindowStart,
     };
     return n >= 1 && n <= CHECK_COUNT ? fields[n] : Field::None;
 }
@@ -188,8 +188,9 @@ std::string check_reason(const EditorStyle& s, int n) {
               place(s.EBK, s.ECHAP, s.EVER);
         break;
     case 10:
-        why = "Total Max " + to_string(s.SPMAX) + " fills the window " + to_string(s.SPEARLY) + "-" +
-              to_string(s.SPLATE) + ", so a specialty may land past question " + to_string(s.QMAX);
+        why = "Total Max " + to_string(s.SPMAX) + " fills the window " + to_string(s.SPEARLY) +
+              "-" + to_string(s.SPLATE) + ", so a specialty may land past question " +
+              to_string(s.QMAX);
         break;
     default: break;
     }

@@ -37,7 +37,9 @@ using Moves = std::array<Move, 5>;
 // (kept inside the season's books) and Pct Prim FTV (moved to an allowed value).
 using AfterNumber = void (*)(Console&, EditorStyle&, const Season&);
 
-void allowed_prim(Console&, EditorStyle& s, const Season&) { s.PRIMPCT = allowed_prim_pct(s.PRIMPCT); }
+void allowed_prim(Console&, EditorStyle& s, const Season&) {
+    s.PRIMPCT = allowed_prim_pct(s.PRIMPCT);
+}
 
 // The form's half of a setting: the field, where it is and how it is shown, where the
 // keys lead from it, and how a typed number is moved inside the values the form gives
@@ -50,8 +52,8 @@ struct FieldRow {
     AfterNumber after = nullptr;
 };
 
-constexpr FieldRow number(Field f, int col, int row, int width, int first, int Style::*n, Moves moves,
-                          Limits clamp = ANY_VALUE, AfterNumber after = nullptr) {
+constexpr FieldRow number(Field f, int col, int row, int width, int first, int Style::*n,
+                          Moves moves, Limits clamp = ANY_VALUE, AfterNumber after = nullptr) {
     return {f, {col, row, Kind::Number, width, first, n, nullptr}, moves, clamp, after};
 }
 constexpr FieldRow letter(Field f, int col, int row, char Style::*l, Moves moves) {
@@ -74,9 +76,10 @@ constexpr std::array<FieldRow, FIELD_COUNT> FIELDS = {{
     number(F::BeginChapter, 27, 6, 2, 1, &S::BCHAP,
            {m(F::Title), m(F::EndChapter), m(F::BeginBook), m(F::BeginVerse), m(F::EndChapter)},
            ANY_VALUE, enter_begin_chapter),
-    number(F::BeginVerse, 35, 6, 2, 1, &S::BVER,
-           {m(F::Title), m(F::EndVerse), m(F::BeginChapter), m(F::Quizzes, F::None), m(F::EndVerse)},
-           ANY_VALUE, limit_begin_verse),
+    number(
+        F::BeginVerse, 35, 6, 2, 1, &S::BVER,
+        {m(F::Title), m(F::EndVerse), m(F::BeginChapter), m(F::Quizzes, F::None), m(F::EndVerse)},
+        ANY_VALUE, limit_begin_verse),
     other(F::EndBook, 14, 8, Kind::Book,
           {m(F::BeginBook), m(F::StyleName), DASH, m(F::EndChapter), m(F::StyleName)}),
     number(F::EndChapter, 27, 8, 2, 1, &S::ECHAP,
@@ -91,7 +94,8 @@ constexpr std::array<FieldRow, FIELD_COUNT> FIELDS = {{
     other(F::StyleName, 27, 10, Kind::Name,
           {m(F::EndChapter), m(F::OutputFile), DASH, m(F::Repeats), m(F::OutputFile)}),
     other(F::OutputFile, 27, 12, Kind::Name,
-          {m(F::StyleName), m(F::Output), DASH, m(F::TotalMin, F::FtvMin), m(F::Output)}, &S::NAME4),
+          {m(F::StyleName), m(F::Output), DASH, m(F::TotalMin, F::FtvMin), m(F::Output)},
+          &S::NAME4),
     number(F::LinesPg, 15, 14, 3, 0, &S::LPP,
            {m(F::OutputFile), m(F::QuestionsPerPack), DASH, m(F::Output), m(F::Output)},
            within(18, 500)),
@@ -192,7 +196,9 @@ int nav_code(Key k) {
     return -1;
 }
 
-bool typed_digit(Key k, int lowest) { return !k.extended && k.code >= '0' + lowest && k.code <= '9'; }
+bool typed_digit(Key k, int lowest) {
+    return !k.extended && k.code >= '0' + lowest && k.code <= '9';
+}
 
 struct TextRow {
     int row;
@@ -236,7 +242,8 @@ char accepted_letter(Field f, int k) {
     if (up < 'A' || up > 'Z') return 0;
     for (const SettingRow& row : setting_rows())
         if (row.letter && row.letter == info(f).letter)
-            return std::string_view(row.letters).find(char(up)) != std::string_view::npos ? char(up) : 0;
+            return std::string_view(row.letters).find(char(up)) != std::string_view::npos ? char(up)
+                                                                                          : 0;
     return 0;
 }
 
@@ -329,7 +336,8 @@ Field visit_number(Form& fm, Field f) {
 // A typed letter or a digit 1-9, every capital included.
 bool name_char(Key k) {
     const int c = k.code;
-    return !k.extended && ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '1' && c <= '9'));
+    return !k.extended &&
+           ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '1' && c <= '9'));
 }
 
 // Up, Down, Right and Return move on from a name; Left plays no part there.
@@ -353,7 +361,8 @@ Field visit_name(Form& fm, Field f) {
     }
     std::string typed;
     value_colours(con);
-    con.write_at(fi.col, fi.row, std::string(std::max<size_t>(NAME_WIDTH, utf8::length(name)), ' '));
+    con.write_at(fi.col, fi.row,
+                 std::string(std::max<size_t>(NAME_WIDTH, utf8::length(name)), ' '));
     for (;;) {
         const char c = char(typed.empty() ? std::toupper(k.code) : k.code);
         typed += c;
@@ -441,9 +450,7 @@ Field nav_target(Field from, int k, bool after_entry) {
     return after_entry ? mv.after : mv.before;
 }
 
-void value_colours(Console& con) {
-    con.use(Role::Value);
-}
+void value_colours(Console& con) { con.use(Role::Value); }
 
 void write_value(Console& con, int col, int row, long n, int width) {
     value_colours(con);
@@ -456,15 +463,14 @@ void show_field(Console& con, const Editor& ed, Field f) {
     const EditorStyle& s = ed.style;
     value_colours(con);
     switch (fi.kind) {
-    case Kind::Book:
-        con.write_at(fi.col, fi.row, f == F::BeginBook ? s.BBK : s.EBK);
-        break;
+    case Kind::Book: con.write_at(fi.col, fi.row, f == F::BeginBook ? s.BBK : s.EBK); break;
     case Kind::Number: write_value(con, fi.col, fi.row, s.*fi.number, fi.width); break;
     case Kind::Letter: con.write_at(fi.col - 1, fi.row, std::string(" ") + s.*fi.letter); break;
     case Kind::Name: {
         // A name read from a file may hold any byte: it is shown printably.
         const std::string name = printable(f == F::StyleName ? ed.NAME1 : s.NAME4);
-        con.write_at(fi.col, fi.row, std::string(std::max<size_t>(NAME_WIDTH, utf8::length(name)), ' '));
+        con.write_at(fi.col, fi.row,
+                     std::string(std::max<size_t>(NAME_WIDTH, utf8::length(name)), ' '));
         con.write_at(fi.col, fi.row, name);
         break;
     }

@@ -12,24 +12,52 @@ namespace tv {
 // The fields of the form, plus two targets of the navigation table: the title line
 // (reached through the checks) and None (the key is ignored / the cursor stays).
 enum class Field {
-    BeginBook, BeginChapter, BeginVerse, EndBook, EndChapter, EndVerse,
-    StyleName, OutputFile, LinesPg, Output, QuestionsPerPack, AandB,
-    WindowStart, WindowEnd, PctInt, Reindex, Quizzes, SectorBy, Repeats,
-    TotalMin, TotalMax, FtvMin, FtvMax, CvRefMin, CvRefMax, CoRefMin, CoRefMax,
-    SitMin, SitMax, PctPrim, Reg, SetSpecialty,
-    Title, None
+    BeginBook,
+    BeginChapter,
+    BeginVerse,
+    EndBook,
+    EndChapter,
+    EndVerse,
+    StyleName,
+    OutputFile,
+    LinesPg,
+    Output,
+    QuestionsPerPack,
+    AandB,
+    WindowStart,
+    WindowEnd,
+    PctInt,
+    Reindex,
+    Quizzes,
+    SectorBy,
+    Repeats,
+    TotalMin,
+    TotalMax,
+    FtvMin,
+    FtvMax,
+    CvRefMin,
+    CvRefMax,
+    CoRefMin,
+    CoRefMax,
+    SitMin,
+    SitMax,
+    PctPrim,
+    Reg,
+    SetSpecialty,
+    Title,
+    None
 };
 constexpr int FIELD_COUNT = static_cast<int>(Field::Title);
 
 enum class Kind { Book, Number, Name, Letter };
 
 struct FieldInfo {
-    int col, row;              // where the cursor waits
+    int col, row;  // where the cursor waits
     Kind kind;
-    int width;                 // display width of a number
-    int first_digit;           // lowest digit that starts an entry (0 or 1)
-    int Style::*number;        // the record field of a number
-    char Style::*letter;       // the record field of a letter
+    int width;                           // display width of a number
+    int first_digit;                     // lowest digit that starts an entry (0 or 1)
+    int Style::*number;                  // the record field of a number
+    char Style::*letter;                 // the record field of a letter
     std::string Style::*text = nullptr;  // the record field of a name (the style name has none)
 };
 

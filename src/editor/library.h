@@ -12,8 +12,8 @@ namespace tv {
 
 constexpr const char* LIST_FILE = "Specs.lst";
 constexpr const char* NEW_ENTRY = "Enter New Specs";
-constexpr const char* NEW_STYLE = "New";        // the style whose file is the new-style template
-constexpr int MENU_LINES = 17;                   // list lines the menu can show
+constexpr const char* NEW_STYLE = "New";  // the style whose file is the new-style template
+constexpr int MENU_LINES = 17;            // list lines the menu can show
 
 // The editor: the style menu, the form of the chosen style and its save. Returns once
 // the hand-off file names the style to run or holds "Exit".

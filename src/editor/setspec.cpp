@@ -43,9 +43,10 @@ bool set_specialty_types(Console& con, EditorStyle& s) {
     con.clr();
     con.write_at(1, 3, std::string(32, ' ') + "Set Specialty Types");
     con.write_at(1, 4, std::string(4, ' ') + std::string(70, '_'));
-    con.write_at(1, 6, "    Choose:  " + std::to_string(s.FMAX) + " FTV (F)   " +
-                           std::to_string(s.RMAX) + " CV Ref (R)   " + std::to_string(s.OMAX) +
-                           " CO Ref (O)   and " + std::to_string(s.SMAX) + " SIT (S).");
+    con.write_at(1, 6,
+                 "    Choose:  " + std::to_string(s.FMAX) + " FTV (F)   " + std::to_string(s.RMAX) +
+                     " CV Ref (R)   " + std::to_string(s.OMAX) + " CO Ref (O)   and " +
+                     std::to_string(s.SMAX) + " SIT (S).");
     con.write_at(1, 8, "    Press Enter when Finished");
     con.write_at(1, 9, "    Esc goes back to the form without saving");
     std::string tens(margin, ' '), units(margin, ' ');

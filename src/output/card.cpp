@@ -29,8 +29,8 @@ void title_card(Job& job) {
 void header(Job& job, int X, const std::string& kind, int quiz_width) {
     std::string line = "    ";
     line += job.book_letter(X);
-    line += ' ' + span(job.st, 1, 5) + kind + rjust("Quiz ", quiz_width) +
-            std::to_string(job.quiz.Q2);
+    line +=
+        ' ' + span(job.st, 1, 5) + kind + rjust("Quiz ", quiz_width) + std::to_string(job.quiz.Q2);
     job.out.writeln();
     job.out.writeln();
     job.out.writeln(line);
@@ -78,9 +78,8 @@ int ftv_header(Job& job, int X) {
 void quote_card(Job& job, int X) {
     PacketState& st = job.st;
     ftv_header(job, X);
-    std::string line = number_field(X, job.settings.AB, 6) + ". " + "Quote " +
-                       job.book_name(X) + " chapter " + chapter_text(st) +
-                       " verse " + verse_text(st);
+    std::string line = number_field(X, job.settings.AB, 6) + ". " + "Quote " + job.book_name(X) +
+                       " chapter " + chapter_text(st) + " verse " + verse_text(st);
     if (one_digit_chapter(st)) line += ' ';
     if (one_digit_verse(st)) line += ' ';
     lines_6_and_7(job, line);
@@ -131,16 +130,16 @@ void regular_card(Job& job, int X) {
 void card(Job& job, int X) {
     fill_buffer(job.st, job.quiz, X);
     switch (job.type_of(X)) {
-        case 'R': cv_card(job, X); break;
-        case 'O': co_card(job, X); break;
-        case 'F':
-            if (job.st.at(7) == 'Q')
-                quote_card(job, X);
-            else
-                ftv_card(job, X);
-            break;
-        case 'S': sit_card(job, X); break;
-        default: regular_card(job, X); break;
+    case 'R': cv_card(job, X); break;
+    case 'O': co_card(job, X); break;
+    case 'F':
+        if (job.st.at(7) == 'Q')
+            quote_card(job, X);
+        else
+            ftv_card(job, X);
+        break;
+    case 'S': sit_card(job, X); break;
+    default: regular_card(job, X); break;
     }
 }
 

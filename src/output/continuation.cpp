@@ -13,10 +13,10 @@ namespace {
 constexpr int MAX_CONTINUATION_LINES = 15;
 
 struct Window {
-    int indent;           // blanks before the text
-    int width;            // characters of the text scanned per line
-    int bound;            // the text goes on only while the break is below this
-    bool question_rule;   // a "?" ends the line and is followed by an empty line
+    int indent;          // blanks before the text
+    int width;           // characters of the text scanned per line
+    int bound;           // the text goes on only while the break is below this
+    bool question_rule;  // a "?" ends the line and is followed by an empty line
 };
 
 // Writes lines until the text ends (a blank after the break), the break reaches
@@ -42,7 +42,8 @@ void continue_text(TextWriter& packet, PacketState& st, const Window& w) {
 
         std::string line(static_cast<size_t>(w.indent), ' ');
         if (st.MARK2 > st.MARK1)
-            utf8::append(line, std::u32string_view(st.A2).substr(st.MARK1 + 1, st.MARK2 - st.MARK1));
+            utf8::append(line,
+                         std::u32string_view(st.A2).substr(st.MARK1 + 1, st.MARK2 - st.MARK1));
         // A '^' stands for '*'; in UTF-8 its byte is never part of another character.
         std::replace(line.begin() + w.indent, line.end(), '^', '*');
         st.LINES += 1;

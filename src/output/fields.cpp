@@ -20,7 +20,8 @@ void fill_buffer(PacketState& st, const QuizTables& quiz, int X) {
         const size_t ascii = std::min(utf8::ascii_prefix(text.substr(0, max)), max);
         for (; k < ascii; ++k) st.A2[at + k] = static_cast<unsigned char>(text[k]);
         for (i = k; k < max && i < text.size(); ++k) st.A2[at + k] = utf8::next(text, i);
-        std::fill(st.A2.begin() + static_cast<long>(at + k), st.A2.begin() + static_cast<long>(at + max), U' ');
+        std::fill(st.A2.begin() + static_cast<long>(at + k),
+                  st.A2.begin() + static_cast<long>(at + max), U' ');
     };
     st.A2[0] = U' ';
     put(quiz.ALL[X], 1, FIRST_PART);

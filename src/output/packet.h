@@ -57,8 +57,9 @@ const Layout* find_layout(char letter);
 // BCHAP:BVER-ECHAP:EVER of the settings; NAME is the name of the quiz style. The
 // season gives the books' names and letters. A letter of no layout is an IoError
 // naming the style file and the letter: nothing is written.
-void append_to_packet(TextWriter& packet, const Style& settings, const Season& season, const std::string& NAME,
-          int SECTORS, const QuizTables& quiz, PacketState& state);
+void append_to_packet(TextWriter& packet, const Style& settings, const Season& season,
+                      const std::string& NAME, int SECTORS, const QuizTables& quiz,
+                      PacketState& state);
 
 // Writes the material range, e.g. "R 1:5 to J 2:26", without a line end.
 void write_material_range(TextWriter& packet, const Style& settings, const Season& season);
@@ -66,9 +67,9 @@ void write_material_range(TextWriter& packet, const Style& settings, const Seaso
 // The continuation printers: each writes the text of A2 after MARK1 as lines of at
 // most the given window, broken at blanks, adding one to LINES for every line
 // written. The caller sets MARK1 and X5 := 0.
-void continue_on_page(TextWriter& packet, PacketState& state);   // page: CV Ref, CO Ref, regular
-void continue_long_on_page(TextWriter& packet, PacketState& state);  // page: FTV, Quote, SIT
-void continue_on_card(TextWriter& packet, PacketState& state);  // card: all but regular
+void continue_on_page(TextWriter& packet, PacketState& state);  // page: CV Ref, CO Ref, regular
+void continue_long_on_page(TextWriter& packet, PacketState& state);     // page: FTV, Quote, SIT
+void continue_on_card(TextWriter& packet, PacketState& state);          // card: all but regular
 void continue_regular_on_card(TextWriter& packet, PacketState& state);  // card: regular
 
 }  // namespace tv

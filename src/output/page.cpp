@@ -156,16 +156,16 @@ void regular_entry(Job& job, int X) {
 void entry(Job& job, int X) {
     fill_buffer(job.st, job.quiz, X);
     switch (job.type_of(X)) {
-        case 'R': reference_entry(job, X, true); break;
-        case 'O': reference_entry(job, X, false); break;
-        case 'F':
-            if (job.st.at(7) == 'Q')
-                quote_entry(job, X);
-            else
-                ftv_entry(job, X);
-            break;
-        case 'S': sit_entry(job, X); break;
-        default: regular_entry(job, X); break;
+    case 'R': reference_entry(job, X, true); break;
+    case 'O': reference_entry(job, X, false); break;
+    case 'F':
+        if (job.st.at(7) == 'Q')
+            quote_entry(job, X);
+        else
+            ftv_entry(job, X);
+        break;
+    case 'S': sit_entry(job, X); break;
+    default: regular_entry(job, X); break;
     }
 }
 

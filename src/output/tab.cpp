@@ -48,9 +48,11 @@ void tab_line(Job& job, int X) {
 
     const std::string name = job.book_name(X);
     if (quote)
-        line += "Quote " + name + " chapter " + chapter_text(st) + " verse " + verse_text(st) + ".\t";
+        line +=
+            "Quote " + name + " chapter " + chapter_text(st) + " verse " + verse_text(st) + ".\t";
     else if (type == 'R')
-        line += "According to " + name + " chapter " + chapter_text(st) + " verse " + verse_text(st) + ", ";
+        line += "According to " + name + " chapter " + chapter_text(st) + " verse " +
+                verse_text(st) + ", ";
     else if (type == 'O')
         line += "According to " + name + " chapter " + chapter_text(st) + ", ";
 

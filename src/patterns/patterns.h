@@ -55,12 +55,12 @@ struct Patterns {
     // The pattern being built and the best one kept (30 letters each).
     std::string TYP = std::string(PATTERN_LENGTH, 'n');
     std::string TYP2 = std::string(PATTERN_LENGTH, 'n');
-    int LAST = 0;       // deck index of the card dealt last
-    int K = 0;          // extra regular cards inserted in this candidate
-    bool LU = false;    // an extra regular card was the last card inserted
-    int W = 0;          // repeat count, carried from candidate to candidate (0 per pattern)
-    int WLAST = 0;      // repeat count of the pattern kept
-    char PREV = 'X';    // type of the last specialty walked, across candidates
+    int LAST = 0;     // deck index of the card dealt last
+    int K = 0;        // extra regular cards inserted in this candidate
+    bool LU = false;  // an extra regular card was the last card inserted
+    int W = 0;        // repeat count, carried from candidate to candidate (0 per pattern)
+    int WLAST = 0;    // repeat count of the pattern kept
+    char PREV = 'X';  // type of the last specialty walked, across candidates
 
     // The patterns of the run: PAT[1..QZ].
     std::vector<std::string> PAT;
@@ -114,7 +114,8 @@ struct PatternReport {
 
 // Makes the patterns of quizzes 1..P.QZ, has them reviewed and writes "pat.txt",
 // one line of 30 letters per quiz. Throws PatternError.
-void generate_patterns(PatternReport& report, const Files& files, DrawSource& rnd, Patterns& P, const Style& s);
+void generate_patterns(PatternReport& report, const Files& files, DrawSource& rnd, Patterns& P,
+                       const Style& s);
 
 // The run driver's pattern step: QZ := QNUM, generate_patterns, then the patterns read back
 // from "pat.txt" as PAT[1..QZ] (entry 0 unused). Throws RunAbandoned when the

@@ -12,8 +12,7 @@ namespace {
 constexpr const char* RESHUFFLE_TEXT =
     "   Press Space Bar to Reshuffle the Specialty pattern for a particular quiz";
 constexpr const char* ACCEPT_TEXT = " Press Enter to accept all patterns";
-constexpr const char* RULER =
-    "            5   10   15   20   25   30            ";
+constexpr const char* RULER = "            5   10   15   20   25   30            ";
 constexpr const char* SECOND_RULER = "5   10   15   20   25   30";
 constexpr KeyHint KEYS[] = {
     {"Arrows", "Move"}, {"Space", "Reshuffle"}, {"Return", "Accept the page"}};
@@ -24,9 +23,9 @@ struct Review {
     const Style& s;
     DrawSource& rnd;
     static constexpr int PG = 30;  // quizzes a page
-    int SCR = 0;     // page shown, from 0
-    int C3 = 1;      // place of the highlighted quiz on the page
-    int E = 0;       // quizzes on the page
+    int SCR = 0;                   // page shown, from 0
+    int C3 = 1;                    // place of the highlighted quiz on the page
+    int E = 0;                     // quizzes on the page
 
     int quiz(int k) const { return SCR * PG + k; }
 

@@ -23,7 +23,8 @@ std::vector<std::string> read_pattern_file(const Files& files, int QZ) {
 
 }  // namespace
 
-void generate_patterns(PatternReport& report, const Files& files, DrawSource& rnd, Patterns& P, const Style& s) {
+void generate_patterns(PatternReport& report, const Files& files, DrawSource& rnd, Patterns& P,
+                       const Style& s) {
     P.PAT.assign(std::max(P.QZ, 0) + 1, std::string());
     for (int q = 1; q <= P.QZ; ++q) P.PAT[q] = make_pattern(P, s, rnd);
     report.review(P, s, rnd);

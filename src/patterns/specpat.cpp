@@ -60,7 +60,9 @@ UsableValues undealt_regular_cards(const Patterns& P) {
 // After a regular card: whether an extra regular card is to follow, by the
 // spacing D of the specialties over the window.
 bool extra_card_due(const Patterns& P, DrawSource& rnd) {
-    struct Rule { int below, succeeds_under, cap, more_than; };
+    struct Rule {
+        int below, succeeds_under, cap, more_than;
+    };
     double D = static_cast<double>(P.SPLATE - P.SPEARLY) / P.SPECS;
     Rule r;
     if (D > 2.5 && D < 3)
@@ -144,7 +146,10 @@ void draw_counts(Patterns& P, const Style& s, DrawSource& rnd) {
 
 void lay_deck(Patterns& P, DrawSource& rnd) {
     P.DB.fill('n');
-    struct Block { char letter; int count; };
+    struct Block {
+        char letter;
+        int count;
+    };
     std::array<Block, 4> order;
     if (rnd.random(2) == 1)
         order = {{{'F', P.FTVS}, {'R', P.REFS}, {'O', P.ONLYS}, {'S', P.SITS}}};

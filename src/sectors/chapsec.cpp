@@ -14,7 +14,8 @@ namespace {
 void propose(const Style& st, const Season& season, SectorTables& t) {
     int T = st.BCHAP;
     for (int i = 0; i < t.SECTORS; ++i) {
-        for (int k = 0; k < material_chapters(st) && chapter_left_out(st, season, T); ++k) T = T < st.ECHAP ? T + 1 : st.BCHAP;
+        for (int k = 0; k < material_chapters(st) && chapter_left_out(st, season, T); ++k)
+            T = T < st.ECHAP ? T + 1 : st.BCHAP;
         ++t.CS[T];
         T = T < st.ECHAP ? T + 1 : st.BCHAP;
     }
@@ -99,7 +100,8 @@ void count_chapter_sectors(const Files& files, const std::string& count_file, co
         // The lines of the sector's verses, within its chapters and the material. A
         // sector whose end comes before its begin holds no verse. Left-out chapters
         // between sectors are passed over.
-        const int first = std::max(count_line_of(t.BC[s], std::clamp(t.BV[s], 1, rows), rows), start);
+        const int first =
+            std::max(count_line_of(t.BC[s], std::clamp(t.BV[s], 1, rows), rows), start);
         const int last = std::min(count_line_of(t.EC[s], std::clamp(t.EV[s], 0, rows), rows), end);
         if (first > last) continue;
         skip_to_line(counts, first);
@@ -109,7 +111,8 @@ void count_chapter_sectors(const Files& files, const std::string& count_file, co
 }
 
 void sector_by_chapter(SectoringReport& report, const Files& files, const std::string& count_file,
-             const Style& style, const Season& season, BankTables& bank, SectorTables& t) {
+                       const Style& style, const Season& season, BankTables& bank,
+                       SectorTables& t) {
     bool entered = false;
     int QMAX = style.QMAX;
     for (;;) {

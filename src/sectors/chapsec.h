@@ -19,7 +19,7 @@ namespace tv {
 // quiz, SECTORS is raised to the number of chapters. No file is written: the run
 // writes the sector table at the head of its list.
 void sector_by_chapter(SectoringReport& report, const Files& files, const std::string& count_file,
-             const Style& style, const Season& season, BankTables& bank, SectorTables& t);
+                       const Style& style, const Season& season, BankTables& bank, SectorTables& t);
 
 // At level L the chapters the level skips are left out of the material (with Romans
 // and James, 7, 9-11 and 14-16).

@@ -37,8 +37,7 @@ int table_rows(const SectorTables& t) { return (shown_sectors(t) + 1) / 2; }
 
 std::vector<std::string> sector_table_lines(const SectorTables& t, const Season& season) {
     std::vector<std::string> lines = {
-        "",
-        "  Sc From    To    --Total Questions--   Sc From    To    --Total Questions--",
+        "", "  Sc From    To    --Total Questions--   Sc From    To    --Total Questions--",
         "  Nm Verse   Verse Reg FTV Ref ChO Sit   Nm Verse   Verse Reg FTV Ref ChO Sit",
         "  -- ------- ----- --- --- --- --- ---   -- ------- ----- --- --- --- --- ---"};
     const int H = table_rows(t);
@@ -61,7 +60,8 @@ void settle_sectors(const Style& style, BankTables& bank, SectorTables& t) {
     }
 }
 
-void write_sector_table(TextWriter& out, const Style& style, const Season& season, SectorTables& t) {
+void write_sector_table(TextWriter& out, const Style& style, const Season& season,
+                        SectorTables& t) {
     settle_last_sector(style, t);
     for (const std::string& line : sector_table_lines(t, season)) out.writeln(line);
     for (int i = table_rows(t); i < 30; ++i) out.writeln();

@@ -54,7 +54,9 @@ void show_list(Console& con, const Style& st, const Season& season, const Sector
     }
 }
 
-bool is_count_key(Key k) { return !k.extended && ((k.code >= '0' && k.code <= '9') || k.code == ':'); }
+bool is_count_key(Key k) {
+    return !k.extended && ((k.code >= '0' && k.code <= '9') || k.code == ':');
+}
 bool is_move_key(Key k) { return k.is(key::UP) || k.is(key::DOWN); }
 int move_step(Key k) { return k.is(key::DOWN) ? +1 : -1; }
 

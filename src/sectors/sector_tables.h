@@ -10,13 +10,13 @@ namespace tv {
 using SectorRow = std::array<int, MAX_SECTORS + 1>;
 
 struct SectorTables {
-    int SECTORS = 0;   // number of sectors, from the style's questions per quiz
-    SectorRow BC{}, BV{}, EC{}, EV{};            // first and last chapter:verse of each sector
-    SectorRow QPS{}, FPS{}, RPS{}, OPS{}, SPS{};  // counts; count down during assembly
+    int SECTORS = 0;                   // number of sectors, from the style's questions per quiz
+    SectorRow BC{}, BV{}, EC{}, EV{};  // first and last chapter:verse of each sector
+    SectorRow QPS{}, FPS{}, RPS{}, OPS{}, SPS{};       // counts; count down during assembly
     SectorRow TQPS{}, TFPS{}, TRPS{}, TOPS{}, TSPS{};  // fixed totals during assembly
     std::array<int, MAX_CHAPTERS + 1> CS{};            // sectors per chapter (by chapter)
-    int MINQZ = 0;     // last quiz before regular questions repeat
-    bool RES = false;  // sectored by question
+    int MINQZ = 0;                                     // last quiz before regular questions repeat
+    bool RES = false;                                  // sectored by question
 };
 
 // The fixed totals of sector s, or of every sector, from its counts.

@@ -145,7 +145,8 @@ void walk_questions(const Files& files, const std::string& count_file, const Sty
     int s = 1;
     CountLine cur;
     if (!next_regular_verse(counts, end_line, t, s, cur))
-        throw IoError("sector the material with", count_file, "no verse of the material holds a regular question");
+        throw IoError("sector the material with", count_file,
+                      "no verse of the material holds a regular question");
     t.BC[1] = cur.CH;
     t.BV[1] = cur.VS;
     add_specialty(t, 1, cur);
@@ -189,7 +190,8 @@ void walk_questions(const Files& files, const std::string& count_file, const Sty
 }  // namespace
 
 void sector_by_question(SectoringReport& report, const Files& files, const std::string& count_file,
-              const Style& style, const Season& season, const BankTables& bank, SectorTables& t) {
+                        const Style& style, const Season& season, const BankTables& bank,
+                        SectorTables& t) {
     t.MINQZ = bank.TQUEST / t.SECTORS;
     report.by_question();
 
@@ -252,8 +254,8 @@ void skip_left_out_start(const Season& season, Position& p) {
 bool verse_attempt(const Style& st, const Season& season, const BankTables& bank, SectorTables& t,
                    int C1, int C3, Position& p) {
     const int S = t.SECTORS;
-    for (SectorRow* row : {&t.QPS, &t.FPS, &t.RPS, &t.OPS, &t.SPS, &t.TQPS, &t.TFPS, &t.TRPS,
-                           &t.TOPS, &t.TSPS})
+    for (SectorRow* row :
+         {&t.QPS, &t.FPS, &t.RPS, &t.OPS, &t.SPS, &t.TQPS, &t.TFPS, &t.TRPS, &t.TOPS, &t.TSPS})
         std::fill(row->begin() + 1, row->begin() + S + 1, 0);
     p = {st.BCHAP, st.BVER};
     for (int s = 1; s <= S; ++s) {

@@ -89,7 +89,8 @@ void compute_repeat_points(const Style& style, const BankTables& bank, RepeatPoi
 void plan_sector_sizes(SectorTables& t, int TQUEST);
 // Sectoring by question. Sets the sectors, MINQZ and RES. Reads the verse count file `count_file`.
 void sector_by_question(SectoringReport& report, const Files& files, const std::string& count_file,
-              const Style& style, const Season& season, const BankTables& bank, SectorTables& t);
+                        const Style& style, const Season& season, const BankTables& bank,
+                        SectorTables& t);
 // Sectoring by verse, falling back to sector_by_question when no target works; reports the table.
 void sector_by_verse(SectoringReport& report, const Files& files, const std::string& count_file,
                      const Style& style, const Season& season, BankTables& bank, SectorTables& t);

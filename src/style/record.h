@@ -21,8 +21,8 @@ struct Style {
     int QNUM = 10;
     char SEC1 = 'V';
     int REPEATPCT = 0;
-    int SPMAX = 0, SPMIN = 0, FMAX = 0, FMIN = 0, RMAX = 0, RMIN = 0, OMAX = 0, OMIN = 0,
-        SMAX = 0, SMIN = 0;
+    int SPMAX = 0, SPMIN = 0, FMAX = 0, FMIN = 0, RMAX = 0, RMIN = 0, OMAX = 0, OMIN = 0, SMAX = 0,
+        SMIN = 0;
     int PRIMPCT = 100;
     int SPEARLY = 1, SPLATE = 30;
     char SETSPC = 'N';

@@ -17,7 +17,8 @@ SettingRow number(int line, int S::*n, std::string label, Limits range = ANY_VAL
     return {line, Written::Number, n, nullptr, nullptr, std::move(label), range, "", rule};
 }
 SettingRow letter(int line, char S::*l, std::string label, std::string letters) {
-    return {line, Written::Letter, nullptr, l, nullptr, std::move(label), ANY_VALUE, std::move(letters)};
+    return {line,    Written::Letter,  nullptr,   l,
+            nullptr, std::move(label), ANY_VALUE, std::move(letters)};
 }
 SettingRow text(int line, std::string S::*t, std::string label, Rule rule, size_t width) {
     return {line, Written::Text, nullptr, nullptr, t, std::move(label), ANY_VALUE, "", rule, width};

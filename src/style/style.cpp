@@ -10,7 +10,6 @@ namespace tv {
 
 namespace {
 
-
 // One letter, then the rest of the line skipped. Letters are kept in upper case,
 // so that a file edited by hand with "n" or "c" means what "N" or "C" means.
 char read_letter(TextReader& in) {
@@ -80,7 +79,8 @@ Style read_style(TextReader& in) {
     return s;
 }
 
-EditorStyle read_style_file(const Files& files, const std::string& file_name, const Season& season) {
+EditorStyle read_style_file(const Files& files, const std::string& file_name,
+                            const Season& season) {
     TextReader in = files.read(file_name);
     return to_editor(read_style(in), season);
 }
@@ -106,8 +106,8 @@ namespace {
 
 std::string range_problem(const std::string& label, int value, int low, int high) {
     if (value >= low && value <= high) return "";
-    return label + " is " + std::to_string(value) + "; it must be " + std::to_string(low) +
-           " to " + std::to_string(high);
+    return label + " is " + std::to_string(value) + "; it must be " + std::to_string(low) + " to " +
+           std::to_string(high);
 }
 
 std::string letter_problem(const std::string& label, char value, const std::string& allowed) {
@@ -126,8 +126,8 @@ std::string letter_problem(const std::string& label, char value, const std::stri
 // A number outside its row's limits, a letter outside its row's letters.
 SettingProblem limits_problem(const SettingRow& row, const Style& s) {
     if (row.letter)
-        return {!row.letters.empty() ? letter_problem(row.label, s.*row.letter, row.letters) : "", nullptr,
-                row.letter};
+        return {!row.letters.empty() ? letter_problem(row.label, s.*row.letter, row.letters) : "",
+                nullptr, row.letter};
     if (!row.number) return {};
     return {range_problem(row.label, s.*row.number, lowest(row.range, s), highest(row.range, s)),
             row.number};
@@ -145,11 +145,12 @@ SettingProblem place_problem(const Season& season, const SettingRow& chapter_row
     for (const Book& b : season.books) {
         if (b.offset == 0) continue;
         books += (books.empty() ? " (" : ", ") + b.name + " 1-" + std::to_string(b.chapters()) +
-                 " are " + std::to_string(b.offset + 1) + "-" + std::to_string(b.offset + b.chapters());
+                 " are " + std::to_string(b.offset + 1) + "-" +
+                 std::to_string(b.offset + b.chapters());
     }
     if (!books.empty()) books += ")";
-    return {std::string(chapter_row.label) + " is " + std::to_string(chapter) + "; it must be 1 to " +
-                std::to_string(season.chapters()) + books,
+    return {std::string(chapter_row.label) + " is " + std::to_string(chapter) +
+                "; it must be 1 to " + std::to_string(season.chapters()) + books,
             chapter_row.number};
 }
 
@@ -163,16 +164,18 @@ SettingProblem file_name_problem(const SettingRow& row, const Style& s) {
     const bool ok = !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
         return std::isalnum(static_cast<unsigned char>(c)) != 0;
     });
-    return {ok ? "" : std::string(row.label) + " \"" + name + "\" must be letters and digits", nullptr,
-            nullptr, row.text};
+    return {ok ? "" : std::string(row.label) + " \"" + name + "\" must be letters and digits",
+            nullptr, nullptr, row.text};
 }
 
 // The position-type line has no field: saving a style writes it anew.
 SettingProblem position_types_problem(const SettingRow& row, const Style& s) {
     const std::string& typ = s.*row.text;
-    return {typ.find_first_not_of("nAFROS") == std::string::npos
-                ? "" : std::string(row.label) + " \"" + typ + "\" holds letters other than n, A, F, R, O, S",
-            nullptr, nullptr, row.text};
+    return {
+        typ.find_first_not_of("nAFROS") == std::string::npos
+            ? ""
+            : std::string(row.label) + " \"" + typ + "\" holds letters other than n, A, F, R, O, S",
+        nullptr, nullptr, row.text};
 }
 
 }  // namespace
@@ -181,7 +184,8 @@ std::vector<SettingProblem> specialty_range_problems(const Style& s) {
     std::vector<SettingProblem> found;
     for (const SettingRow& row : setting_rows())
         if (row.rule == Rule::Specialty)
-            if (SettingProblem p = limits_problem(row, s); !p.text.empty()) found.push_back(std::move(p));
+            if (SettingProblem p = limits_problem(row, s); !p.text.empty())
+                found.push_back(std::move(p));
     // A style file edited by hand may hold numbers of up to nine digits: the sums of
     // four of them are taken wide enough.
     using Wide = long long;
@@ -240,8 +244,9 @@ bool is_style_name(const std::string& name) {
 
 std::string style_file_name(const std::string& name) {
     if (!is_style_name(name))
-        throw IoError("use", name, "a style name is 1 to " + std::to_string(MAX_STYLE_NAME) +
-                                       " letters and digits, the name of a file of this folder",
+        throw IoError("use", name,
+                      "a style name is 1 to " + std::to_string(MAX_STYLE_NAME) +
+                          " letters and digits, the name of a file of this folder",
                       0, "as a style name");
     return name + ".spe";
 }

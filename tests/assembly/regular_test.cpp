@@ -17,7 +17,7 @@ TEST(Regular, AShareNoReplacementCanReachIsGivenUpAtOnce) {
     EXPECT_EQ(w.clock.ticks_ms(), 1000u + 3 * 10);
     EXPECT_EQ(std::tuple(w.at.ABAND, w.at.OLDIPC, w.at.IPC), std::tuple(1, 40, 50));
     EXPECT_EQ(w.report.said, (std::vector<std::string>{"  **Some Sectors are out of Interrogative questions**",
-                                                        "  **Abandoning 40 Percent interrogatives on quiz 1**"}));
+                                 "  **Abandoning 40 Percent interrogatives on quiz 1**"}));
     w.choose(2, std::string(10, 'n'));
     EXPECT_EQ(w.log_text(), "Abandoning 40 Percent interrogatives on quiz 1\n");
 }

@@ -7,7 +7,6 @@
 using namespace tv;
 using namespace tv::test;
 
-
 TEST(Specialty, ATypeWithNoQuestionInItsSectorsAbandonsTheRun) {
     World w(3, 2);
     w.style.RMAX = 1;

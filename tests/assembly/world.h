@@ -58,8 +58,7 @@ public:
     }
 
     Assembly assembly() {
-        return Assembly{report, rng, clock, style, season, bank, sectors, at, quiz, F3, F4, F5, F6,
-                        *list, *log, points, V};
+        return Assembly{report, rng, clock, style, season, bank, sectors, at, quiz, F3, F4, F5, F6, *list, *log, points, V};
     }
 
     void choose(int Q2, const std::string& pattern) {

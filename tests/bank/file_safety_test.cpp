@@ -67,12 +67,14 @@ TEST(Files, AFailureTellsItsOwnReasonAndLeavesNoSideFile) {
     files.inject(&denied);
     const std::string told = test::error_of([&] { files.replace_safely("Kept.spe"); });
     EXPECT_EQ(told.rfind("cannot create \"Kept.spe.", 0), 0u) << told;
-    EXPECT_NE(told.find(".tv-new\" (the new text of \"Kept.spe\"): Permission denied: the folder cannot be written"),
-              std::string::npos) << told;
+    EXPECT_NE(
+        told.find(".tv-new\" (the new text of \"Kept.spe\"): Permission denied: the folder cannot be written"), std::string::npos)
+        << told;
 
     TextReader in("count.00A", std::string("1 2\x00x\n", 7));
     in.read_int();
-    EXPECT_EQ(test::error_of([&] { in.read_int(); }), "cannot read a number from \"count.00A\" (line 1): \"2\\x00x\" is not a number");
+    EXPECT_EQ(
+        test::error_of([&] { in.read_int(); }), "cannot read a number from \"count.00A\" (line 1): \"2\\x00x\" is not a number");
 
     for (const char* name : {"Out.qui.tv-new", "Out.qui.0f3a9c21.tv-new", "Out.qui", "notes.tv-newer"}) dir.write(name, "x");
     recover_side_files(dir.files());
@@ -94,11 +96,13 @@ TEST(Files, NothingIsWrittenThroughALink) {
         printer.begin_job(f.path("Tiny.prn").string());
         printer.end_job();
     };
-    const std::tuple<const char*, std::function<void(const Files&)>, const char*> cases[] = {  // link, write, refusal
+    const std::tuple<const char*, std::function<void(const Files&)>, const char*> cases[] = {
+        // link, write, refusal
         {"temp.txt", [](const Files& f) { f.create("temp.txt").writeln("new"); }, ""},
         {"Specs.lst", replace, ""},
         {"Specs.lst.tv-new", replace, ""},
-        {"Tiny.prn", [](const Files& f) { f.append("Tiny.prn"); }, "cannot open \"Tiny.prn\" for appending: it is a symbolic link"},
+        {"Tiny.prn", [](const Files& f) { f.append("Tiny.prn"); },
+            "cannot open \"Tiny.prn\" for appending: it is a symbolic link"},
         {"Tiny.prn", print, "cannot open \"Tiny.prn\" for appending: it is a symbolic link"},
     };
     for (const auto& [link, write, refusal] : cases) {

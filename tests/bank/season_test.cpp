@@ -36,8 +36,8 @@ TEST(Season, ChaptersRunAcrossTheBooks) {
     EXPECT_FALSE(s.level_l_covers(5) || s.level_l_covers(13) || s.level_l_covers(22));
     EXPECT_TRUE(s.level_l_skips(5) && s.level_l_skips(13) && !s.level_l_skips(14));
     // A book's letter in either case names it.
-    EXPECT_EQ(std::tuple(s.book_for_key('p'), s.book_for_key('Q'), s.book_for_key('r')),
-              std::tuple(&s.books[1], &s.books[2], nullptr));
+    EXPECT_EQ(
+        std::tuple(s.book_for_key('p'), s.book_for_key('Q'), s.book_for_key('r')), std::tuple(&s.books[1], &s.books[2], nullptr));
 
     // Without a season line the books name it; without level-L the level covers all.
     const Season two = parse(TWO_BOOKS);
@@ -60,7 +60,8 @@ TEST(Season, ChaptersRunAcrossTheBooks) {
 TEST(Season, AMalformedFileIsRefusedWithItsLine) {
     std::string fifty;
     for (int i = 0; i < 50; ++i) fifty += " 1";
-    const std::tuple<std::string, int, std::string> cases[] = {  // text, line, a part of the reason
+    const std::tuple<std::string, int, std::string> cases[] = {
+        // text, line, a part of the reason
         {"book R Romans 32 0", 1, "\"0\" of Romans 2 must be a number from 1 to 99"},
         {"book M Matthew 25 23 17 2S 48", 1, "the verse count \"2S\" of Matthew 4 is not a number"},
         {"book A Alpha 10 99999", 1, "\"99999\" of Alpha 2 must be a number from 1 to 99"},
@@ -107,13 +108,14 @@ TEST(Season, QuestionLinesAndTheVerseIndexFollowTheMaterial) {
 // exactly two columns. A verse written in one column would shift the question text
 // by a column, so such a line is refused with the field named, never guessed at.
 TEST(QuestionLine, VerseInColumnsFourAndFiveOnly) {
-    const std::tuple<std::string, int, int> cases[] = {  // line, chapter, verse (0: refused)
+    const std::tuple<std::string, int, int> cases[] = {
+        // line, chapter, verse (0: refused)
         {"17  5\tIf any of you lacks wisdom", 17, 5},
         {"17 05\tq", 17, 5},
         {" 1:12\tq", 1, 12},  // any separator in column 3
         {"10\t 8\tq", 10, 8},
-        {" 1 32 q", 1, 32},   // a blank after the verse
-        {" 3  7\r", 3, 7},    // CR LF
+        {" 1 32 q", 1, 32},  // a blank after the verse
+        {" 3  7\r", 3, 7},   // CR LF
         {" 2 11\t\xe2\x80\x9cGrace\xe2\x80\x9d \xff", 2, 11},
         {"17 5\tIf any of you lacks", 17, 0},
         {"17 5 \tq", 17, 0},

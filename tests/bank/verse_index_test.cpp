@@ -21,8 +21,7 @@ std::string expected_index(const std::map<int, std::string>& lines) {
     for (int c = 1; c <= 21; ++c)
         for (int v = 1; v <= 45; ++v) {
             const int n = (c - 1) * 45 + v;
-            s += lines.count(n) ? lines.at(n)
-                                : std::to_string(c) + " " + std::to_string(v) + " 0 0 0 0 0";
+            s += lines.count(n) ? lines.at(n) : std::to_string(c) + " " + std::to_string(v) + " 0 0 0 0 0";
             s += "\n";
         }
     return s;
@@ -77,8 +76,8 @@ TEST(BuildIndex, LinesOutsideTheFormatAreReportedWithFileAndLine) {
         {"co.b", ok + " \r\r\n\n" + ok, "cannot index \"co.b\" (line 2): the line is empty"},
         {"co.b", "x\n\n" + ok, "cannot index \"co.b\" (line 1): the chapter field \"x\" is not a number"},
         {"co.b", " 3  1\tq\n 2 20\tq\n",
-         "cannot index \"co.b\" (line 2): chapter 2 verse 20 comes after chapter 3 verse 1: the lines "
-         "must be sorted by chapter and verse"},
+            "cannot index \"co.b\" (line 2): chapter 2 verse 20 comes after chapter 3 verse 1: the lines "
+            "must be sorted by chapter and verse"},
         {"cv.b", "\n  \n", "cannot index \"cv.b\": the file holds no question"},
     };
     for (const Case& c : cases) {
@@ -110,8 +109,8 @@ TEST(BuildIndex, CountsTheCopyTheRunRead) {
         run.dir.write(NAMES.F3, text);
         if (INDX == 'N') run.index('Y');
         run.index(INDX, [&] { run.dir.write(NAMES.F3, " 4  1\tq\n 4  2\tq\n"); });
-        EXPECT_EQ(std::tuple(run.t.QCOUNT[1][1], run.t.QCOUNT[1][2], run.t.QCOUNT[3][4], run.t.QCOUNT[4][1]),
-                  std::tuple(1, 1, 1, 0))
+        EXPECT_EQ(
+            std::tuple(run.t.QCOUNT[1][1], run.t.QCOUNT[1][2], run.t.QCOUNT[3][4], run.t.QCOUNT[4][1]), std::tuple(1, 1, 1, 0))
             << text;
         const std::string written = run.dir.read("count.58A");
         EXPECT_NE(written.find("\n3 4 1 0 0 0 0\n"), std::string::npos) << text;
@@ -141,11 +140,11 @@ TEST(LoadIndex, EntriesOutOfPlaceOrOutsideTheFormatAreRefused) {
     };
     const std::string cases[] = {
         replace("1 2 3 0 0 0 0\n1 3 0 0 0 0 0\n", "1 3 0 0 0 0 0\n1 2 3 0 0 0 0\n"),  // swapped
-        replace("1 3 0 0 0 0 0\n", ""),                                                 // missing
-        replace("7 7 0 0 0 0 0", "7 7 0 x 0 0 0"),                                      // not a number
-        replace("7 7 0 0 0 0 0", "7 7 0 256 0 0 0"),                                    // not a byte
-        replace("7 7 0 0 0 0 0", "7 7 0 0 0 0"),                                        // six fields
-        replace("1 1 0 0 0 0 0\n", "1 1 0 0 0 0 0\n1 1 0 0 0 0 0\n"),                   // twice
+        replace("1 3 0 0 0 0 0\n", ""),                                               // missing
+        replace("7 7 0 0 0 0 0", "7 7 0 x 0 0 0"),                                    // not a number
+        replace("7 7 0 0 0 0 0", "7 7 0 256 0 0 0"),                                  // not a byte
+        replace("7 7 0 0 0 0 0", "7 7 0 0 0 0"),                                      // six fields
+        replace("1 1 0 0 0 0 0\n", "1 1 0 0 0 0 0\n1 1 0 0 0 0 0\n"),                 // twice
         "",
     };
     for (const std::string& text : cases) {

@@ -21,8 +21,7 @@ TEST(KeyLine, TextScrollsBetweenTheTitleAndTheKeys) {
     EXPECT_EQ(std::tuple(s.line(1), s.line(23), s.line(24), s.row()), std::tuple("title", "last", "next", 24));
     s.go(75, 24);
     s.write("wrapped");
-    EXPECT_EQ(std::tuple(s.text(23, 75), s.line(24), s.line(25)),
-              std::tuple("wrappe", "d", " Esc " + wide.substr(0, 75)));
+    EXPECT_EQ(std::tuple(s.text(23, 75), s.line(24), s.line(25)), std::tuple("wrappe", "d", " Esc " + wide.substr(0, 75)));
     s.clear();
     s.go(1, 25);
     s.write("free");

@@ -20,10 +20,13 @@ TEST(Printable, ControlBytesAreEscapedAndLettersKept) {
         {"ok\r\x1b[2Kfake", "ok\\x0d\\x1b[2Kfake"},            // would draw over the message
         {"17 5\tIf \x7f", "17 5\\tIf \\x7f"},
         {"caf\xc3\xa9 \xe2\x80\x94 \xf0\x9f\x93\x96", "caf\xc3\xa9 \xe2\x80\x94 \xf0\x9f\x93\x96"},
-        {"\xc2\x9b" "31m", "\\xc2\\x9b" "31m"},  // the C1 control CSI, valid UTF-8 but obeyed
-        {"\xc0\xaf\xff", "\\xc0\\xaf\\xff"},     // an overlong "/", a byte never in UTF-8
-        {"\xed\xa0\x80", "\\xed\\xa0\\x80"},     // a surrogate
-        {"cut \xe2\x80", "cut \\xe2\\x80"},      // a letter cut short at the end
+        {"\xc2\x9b"
+         "31m",
+            "\\xc2\\x9b"
+            "31m"},                           // the C1 control CSI, valid UTF-8 but obeyed
+        {"\xc0\xaf\xff", "\\xc0\\xaf\\xff"},  // an overlong "/", a byte never in UTF-8
+        {"\xed\xa0\x80", "\\xed\\xa0\\x80"},  // a surrogate
+        {"cut \xe2\x80", "cut \\xe2\\x80"},   // a letter cut short at the end
     };
     for (const auto& [raw, shown] : cases) {
         EXPECT_EQ(printable(raw), shown) << raw;

@@ -32,8 +32,8 @@ TEST(CommandLine, OptionsAreReadOrRefused) {
     };
     for (const Case& c : cases) {
         const Options o = parse_options(c.args);
-        EXPECT_EQ(std::tuple(o.action, o.dir, o.demo, o.error.empty()),
-                  std::tuple(c.action, c.dir, c.demo, c.action != Action::Wrong))
+        EXPECT_EQ(
+            std::tuple(o.action, o.dir, o.demo, o.error.empty()), std::tuple(c.action, c.dir, c.demo, c.action != Action::Wrong))
             << ::testing::PrintToString(c.args);
     }
 }
@@ -63,11 +63,11 @@ TEST(CommandLine, InitCopiesWhatIsMissingAndKeepsTheRest) {
     std::ofstream(ws / "Specs.lst") << "Mine\n";
     const InitReport again = init_workspace(ws, share.root.path(), true);
     EXPECT_EQ(std::tuple(again.copied, again.kept, test::slurp(ws / "Specs.lst")),
-              std::tuple(std::vector<std::string>{"RJ.A"}, std::vector<std::string>{"New.spe", "Specs.lst"}, "Mine\n"));
+        std::tuple(std::vector<std::string>{"RJ.A"}, std::vector<std::string>{"New.spe", "Specs.lst"}, "Mine\n"));
 
     // A named demo is a whole workspace of its own: only its files are copied.
     EXPECT_EQ(init_workspace(home.path() / "season", share.root.path(), true, "season").copied,
-              std::vector<std::string>{"Material.txt"});
+        std::vector<std::string>{"Material.txt"});
     EXPECT_THROW(init_workspace(home.path() / "x", share.root.path(), true, "none"), IoError);
 
     // A file where the folder should be: a failure naming it, status 1.
@@ -81,11 +81,9 @@ TEST(CommandLine, InitCopiesWhatIsMissingAndKeepsTheRest) {
 TEST(CommandLine, InstalledFilesAreFoundBesideTheProgramFirst) {
     Share installed, source;
     EXPECT_EQ(find_share_dir(share_candidates(installed.root.path() / "bin", "..", "/nowhere", source.root.path())),
-              installed.root.path());
-    EXPECT_EQ(find_share_dir(share_candidates("/nowhere/bin", "..", "/nowhere", source.root.path())),
-              source.root.path());
-    EXPECT_EQ(find_share_dir(share_candidates("/nowhere/bin", "..", installed.root.path(), "/nowhere")),
-              installed.root.path());
+        installed.root.path());
+    EXPECT_EQ(find_share_dir(share_candidates("/nowhere/bin", "..", "/nowhere", source.root.path())), source.root.path());
+    EXPECT_EQ(find_share_dir(share_candidates("/nowhere/bin", "..", installed.root.path(), "/nowhere")), installed.root.path());
 
     // Nowhere to copy from: the places looked in are named.
     std::ostringstream out, err;

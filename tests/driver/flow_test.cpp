@@ -38,54 +38,56 @@ void PrintTo(const Flow& f, std::ostream* os) { *os << f.name; }
 const Flow TABLE[] = {
     // A style file edited to 101 quizzes: accepting its form names the setting; left unsaved.
     {"refused_style", "<Ret><Esc><Ret><Ret><Esc><Esc><Up><Ret>",
-     {"Number of Quizzes in this Run is 101; it must be 1 to 100.", "Shift-D to Delete"}, ""},
+        {"Number of Quizzes in this Run is 101; it must be 1 to 100.", "Shift-D to Delete"}, ""},
     // Low: lower case, drawn patterns, run to the sector table; ByHand: types that cannot be placed.
     {"hand_edited", "<Ret><Esc><Ret><Ret><Esc><Down><Ret><Esc><Ret>O<Right>O<Ret><Esc><Esc><Esc><Up><Ret>",
-     {"Regular Questions: 196", "Set Specialty Types", "Name of Quiz Style  : ByHand"}, "Low.spe count.00A",
-     {{"Low.spe", "^F\n1 1\n2 29\nout\n60\nP\n"}}},
+        {"Regular Questions: 196", "Set Specialty Types", "Name of Quiz Style  : ByHand"}, "Low.spe count.00A",
+        {{"Low.spe", "^F\n1 1\n2 29\nout\n60\nP\n"}}},
     // Romans 1:30-2:29 in six sectors by chapter, counted 0 and 6, then 1 and 5.
     {"short_chapter", "<Ret><Esc><Ret><Ret>0<Down>6<Down><Ret><Esc>1<Down>5<Down><Ret><Ret><Ret><Ret><Up><Ret>",
-     {"Rom. 2 runs out of verses", "   5 R  2:--  2:--   0", "   6 R  2:24  2:29  11", "saved as Short.inf"},
-     "Short.inf Short.qui count.00A"},
+        {"Rom. 2 runs out of verses", "   5 R  2:--  2:--   0", "   6 R  2:24  2:29  11", "saved as Short.inf"},
+        "Short.inf Short.qui count.00A"},
     // Romans 1-5 in 3 questions: one sector per chapter; James 4 in 20 sectors: given up.
     {"chapter_counts", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Ret><Ret><Down><Down><Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>",
-     {"We must reset the questions per packet to sector 5 chapters.", "saved as Five.inf", "Jam. 4 runs out of verses",
-      "!Your output file"}, "Five.inf Five.qui count.00A count.89A"},
+        {"We must reset the questions per packet to sector 5 chapters.", "saved as Five.inf", "Jam. 4 runs out of verses",
+            "!Your output file"},
+        "Five.inf Five.qui count.00A count.89A"},
     {"too_few_questions", "<Ret><Esc><Ret><Ret><Ret><Up><Ret>",
-     {"There are only 9 regular questions in this material.", "Change Questions per packet to 9 or less."}, "count.00A"},
+        {"There are only 9 regular questions in this material.", "Change Questions per packet to 9 or less."}, "count.00A"},
     // 0 percent asked of a material without noninterrogative questions: given up, then noted at the end.
     {"no_interrogatives", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Ret><Ret><Up><Ret>",
-     {"**Some Sectors are out of Noninterrogative questions**", "**Abandoning 0 Percent interrogatives on quiz",
-      "0 Percent interrogatives abandoned on quiz"}, PRACTICE_RUN},
+        {"**Some Sectors are out of Noninterrogative questions**", "**Abandoning 0 Percent interrogatives on quiz",
+            "0 Percent interrogatives abandoned on quiz"},
+        PRACTICE_RUN},
     // The only FTV question lies outside the material.
     {"no_ftv_in_material", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>",
-     {"FTV: 0", "One specialty has zero questions.", "Change the maximum for that specialty to zero."}, "count.00A"},
+        {"FTV: 0", "One specialty has zero questions.", "Change the maximum for that specialty to zero."}, "count.00A"},
     // Reindexing off: rebuilt once, then used as it stands.
     {"stale_index", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Ret><Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>",
-     {"count.00A did not match the question files; it was rebuilt.", "saved as", "!did not match"}, PRACTICE_RUN},
+        {"count.00A did not match the question files; it was rebuilt.", "saved as", "!did not match"}, PRACTICE_RUN},
     // A style named like the menu's last entry in capitals is run like any other.
-    {"exit_lookalike", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>", {"Name of Quiz Style  : EXIT", "saved as"},
-     PRACTICE_RUN},
+    {"exit_lookalike", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>", {"Name of Quiz Style  : EXIT", "saved as"}, PRACTICE_RUN},
     // Shift-D on League, D on "Enter New Specs" and on Exit, d on a style: only League goes.
     {"delete_style", "<Down>D<Down><Down><Down>D<Down>D<Down>d<Down><Up><Up><Ret>", {}, "Specs.lst",
-     {{"Specs.lst", "^Practice\nJamesCup\nSeason\nEnter New Specs\n$"}}},
+        {{"Specs.lst", "^Practice\nJamesCup\nSeason\nEnter New Specs\n$"}}},
     // Then P on the closing screen: a word, then 2 copies (a blank after the number).
     {"tab_layout_copies", "<Ret><Down><Down><Down><Down>t<Esc><Ret><Ret><Ret><Ret>P<Ret>two<Ret>2 <Ret><Ret><Up><Ret>",
-     {"How many copies? two", "How many copies? 2", "Be sure printer is ready"},
-     "Practice.spe RomIntro.inf RomIntro.qui count.00A", {{"RomIntro.qui", "^Quiz 1\t\tPractice Style Quizzing\t"}}, 2},
+        {"How many copies? two", "How many copies? 2", "Be sure printer is ready"},
+        "Practice.spe RomIntro.inf RomIntro.qui count.00A", {{"RomIntro.qui", "^Quiz 1\t\tPractice Style Quizzing\t"}}, 2},
     // Sectored by question.
     {"card_layout", "<Down><Ret><Right><Right>6<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>", {"saved as"},
-     "League.spe LeaguePk.inf LeaguePk.qui count.58B",
-     {{"LeaguePk.qui", "^\n\n    League Style Quizzing\n"}, {"LeaguePk.qui", "Quiz Number 6\n"}}},
+        "League.spe LeaguePk.inf LeaguePk.qui count.58B",
+        {{"LeaguePk.qui", "^\n\n    League Style Quizzing\n"}, {"LeaguePk.qui", "Quiz Number 6\n"}}},
     // 14 quizzes sectored by verse: repeats begin after quiz 11, resectoring declined.
     {"page_layout_repeats", "<Down><Down><Down><Ret><Right><Right>14<Ret><Esc><Ret><Ret><Ret><Ret>n<Ret><Ret><Ret><Ret><Up><Ret>",
-     {"Regular question repeats will begin after quiz 11", "Do you wish to resector? n",
-      "**Out of Regular Questions...Using Repeats beginning quiz 12**", "saved as"},
-     "Season.inf Season.qui Season.spe count.79C", {{"Season.qui", "Season Style Quizzing +Quiz Number 14\n"}}},
+        {"Regular question repeats will begin after quiz 11", "Do you wish to resector? n",
+            "**Out of Regular Questions...Using Repeats beginning quiz 12**", "saved as"},
+        "Season.inf Season.qui Season.spe count.79C", {{"Season.qui", "Season Style Quizzing +Quiz Number 14\n"}}},
     // Beyond the limits of every field of a new style's form (James for a begin chapter of 6); left unsaved.
-    {"form_limits", "<Down><Down><Down><Down><Ret>6<Left>j<Right>99<Ret>99<Ret><Ret><Ret>x<Ret>45<Ret>99<Ret>40"
-     "<Ret>456<Ret>0<Ret>101<Ret>q<Ret>9<Ret>9<Ret>9<Ret><Esc>x<Down><Esc><Esc><Up><Ret>",
-     {"Begin:    J  Chapter:  5 Ver:  1", "Number of Questions per pack: 30", "CO Ref       Min:  0  Max:  9"}, ""},
+    {"form_limits",
+        "<Down><Down><Down><Down><Ret>6<Left>j<Right>99<Ret>99<Ret><Ret><Ret>x<Ret>45<Ret>99<Ret>40"
+        "<Ret>456<Ret>0<Ret>101<Ret>q<Ret>9<Ret>9<Ret>9<Ret><Esc>x<Down><Esc><Esc><Up><Ret>",
+        {"Begin:    J  Chapter:  5 Ver:  1", "Number of Questions per pack: 30", "CO Ref       Min:  0  Max:  9"}, ""},
 };
 
 class Flows : public testing::TestWithParam<Flow> {};

@@ -81,8 +81,9 @@ TEST(RunFiles, APacketIsReplacedOnlyByARunWithQuizzes) {
     // Esc at a quiz's approval: the screen says what was kept, and where, until Return.
     const Screen none = run_until_dry(ws.files, BY_HAND + std::vector<int>{key::ESC});
     ws.kept_whole("Esc at the first quiz's approval");
-    EXPECT_EQ(none.line(3) + none.line(5) + none.line(6), "  The run was stopped at quiz 1.  No quiz was kept."
-                                                          "  TinyOut.qui and TinyOut.inf stay as they were.");
+    EXPECT_EQ(none.line(3) + none.line(5) + none.line(6),
+        "  The run was stopped at quiz 1.  No quiz was kept."
+        "  TinyOut.qui and TinyOut.inf stay as they were.");
 
     const Screen one = run_until_dry(ws.files, BY_HAND + std::vector<int>{'y', key::ESC});
     EXPECT_EQ(one.line(5) + one.line(6), "  1 quiz was kept.  The packet is TinyOut.qui, the list TinyOut.inf.");
@@ -94,14 +95,17 @@ TEST(RunFiles, APacketIsReplacedOnlyByARunWithQuizzes) {
 // run, both files are of the run before or both of this run, with no side file left.
 TEST(RunFiles, PacketAndListAlwaysComeFromTheSameRun) {
     using Op = FileFaults::Op;
-    const std::tuple<test::Faults, bool, const char*> cases[] = {  // fault, new pair, file told
+    const std::tuple<test::Faults, bool, const char*> cases[] = {
+        // fault, new pair, file told
         {{Op::write, "TinyOut.inf", ENOSPC, 40}, false, "\"TinyOut.inf\": No space left"},
         {{Op::close, "TinyOut.inf", EIO}, false, "\"TinyOut.inf\": Input/output error"},
         {{Op::sync, "TinyOut.qui", EIO}, false, "\"TinyOut.qui\": Input/output error"},
         {{Op::rename, COMMIT_RECORD, EIO}, false, "\".tallyvane.commit\": Input/output error"},
         {{Op::rename, "TinyOut.inf", EIO}, true, "\"TinyOut.inf\": Input/output error"},
-        {test::Faults("closed"), false, ""}, {test::Faults("recorded"), true, ""},
-        {test::Faults("renamed one"), true, ""}, {test::Faults("renamed all"), true, ""},
+        {test::Faults("closed"), false, ""},
+        {test::Faults("recorded"), true, ""},
+        {test::Faults("renamed one"), true, ""},
+        {test::Faults("renamed all"), true, ""},
     };
     for (auto [faults, new_pair, told] : cases) {
         Workspace ws;
@@ -125,8 +129,10 @@ TEST(RunFiles, PacketAndListAlwaysComeFromTheSameRun) {
 TEST(RunFiles, TheRunDealsTheSpecialtiesOfItsStyle) {
     for (const std::string fixed : {"N\nAAAnnnnnnnnnnnnnnnnnnnnnnnnnnn", "Y\nnRnnnnnnnnnnnnnnnnnnnnnnnnnnnn"}) {
         Workspace ws;
-        ws.dir.write("Tiny.spe", "F\n1 1\n1 12\nTinyOut\n60\nP\n3\nA\n16\n50\nN\n2\nV\n0\n"
-                                     "1\n1\n0\n0\n1\n1\n0\n0\n0\n0\n100\n1\n3\n" + fixed + "\n");
+        ws.dir.write("Tiny.spe",
+            "F\n1 1\n1 12\nTinyOut\n60\nP\n3\nA\n16\n50\nN\n2\nV\n0\n"
+            "1\n1\n0\n0\n1\n1\n0\n0\n0\n0\n100\n1\n3\n" +
+                fixed + "\n");
         write_handoff(ws.files, "Tiny");
         ScriptFace face(test::keys("\r"));  // the page of patterns accepted
         Console con(face);

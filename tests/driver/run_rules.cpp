@@ -36,21 +36,31 @@ string trim(const string& s) {
 
 // A verse as one number, chapter x 100 + verse; of a question line, its columns 1-5.
 int verse_of(const string& l) { return num(l.substr(0, 2)) * 100 + num(l.substr(3, 2)); }
-string ref(const string& letter, const string& ch, const string& v) { return letter + to_string(num(ch)) + ":" + to_string(num(v)); }
+string ref(const string& letter, const string& ch, const string& v) {
+    return letter + to_string(num(ch)) + ":" + to_string(num(v));
+}
 
 constexpr std::string_view TYPES = "nFRO";  // the list's count columns: regular, FTV, CV Ref, CO Ref
 
 // How each layout shows a quiz's title and a position; the groups of the number,
 // the type code, the book letter, the chapter and the verse (0: not shown).
-struct Layout { const char *title, *position; int group[5]; };
+struct Layout {
+    const char *title, *position;
+    int group[5];
+};
 const std::map<char, Layout> LAYOUTS = {
     {'P', {R"(\f?.*Quiz Number +\d+)", R"((.{6})(..)\. .{61}([A-Z]) (..):(..))", {2, 1, 3, 4, 5}}},
     {'C', {R"(    Quiz Number +\d+)", R"(    ([A-Z]) (..).(..)(.*)Quiz \d+)", {0, 4, 1, 2, 3}}},
     {'T', {R"(Quiz \d+\t.*)", R"(([^\t]*)\t([^\t]*)\t.*\(([A-Z]) (..).(..)\))", {1, 2, 3, 4, 5}}}};
 
-struct Sector { int from, to, count[4]; };  // verses as chapter x 100 + verse
+struct Sector {
+    int from, to, count[4];
+};  // verses as chapter x 100 + verse
 
-struct Position { int p, s, k; string shown, code, text; };  // shown: the reference as "R3:16"
+struct Position {
+    int p, s, k;
+    string shown, code, text;
+};  // shown: the reference as "R3:16"
 
 class Checker {
 public:
@@ -80,7 +90,9 @@ private:
     int n(int line) const { return num(st_.at(line)); }
     char c(int line) const { return st_.at(line).empty() ? ' ' : st_.at(line)[0]; }
     int verse(int line) const { return num(st_.at(line)) * 100 + num(st_.at(line).substr(st_.at(line).find(' '))); }
-    void fail(int q, int p, const string& what) { report_.broken.push_back("quiz " + to_string(q) + " position " + to_string(p) + ": " + what); }
+    void fail(int q, int p, const string& what) {
+        report_.broken.push_back("quiz " + to_string(q) + " position " + to_string(p) + ": " + what);
+    }
 
     void read_list(const std::vector<string>& lines) {
         const std::regex sector(R"((\d+) ([A-Z]) *(\d+): *(\d+) +(\d+): *(\d+) +(\d+) +(\d+) +(\d+) +(\d+))"),
@@ -105,8 +117,10 @@ private:
                 }
             } else if (std::regex_match(l, m, log)) {
                 const int t = m[1] == "FTV" ? 1 : m[1] == "CV" ? 2 : m[1] == "CO" ? 3 : 0;
-                if (m[3].matched) restarted_.insert({num(m[2]), num(m[4])});
-                else if (m[1].matched) reset_.insert({t, num(m[2])});
+                if (m[3].matched)
+                    restarted_.insert({num(m[2]), num(m[4])});
+                else if (m[1].matched)
+                    reset_.insert({t, num(m[2])});
                 two_from_a_sector_.insert(num(m[6]));
                 if (m[7].matched) given_up_ = num(m[7]);
             }
@@ -182,7 +196,8 @@ private:
                 continue;
             }
             const int at = verse_of(*line), ch = at / 100;
-            const string shown = string(1, season_.book_of(ch).letter) + to_string(season_.within(ch)) + ":" + to_string(at % 100);
+            const string shown =
+                string(1, season_.book_of(ch).letter) + to_string(season_.within(ch)) + ":" + to_string(at % 100);
             // A specialty of a verse without regular questions may lie between two sectors.
             const int lo = t == 0 ? sectors_[pos.s].from : sectors_.count(pos.s - 1) ? sectors_[pos.s - 1].to : 0;
             const int hi = t > 0 && sectors_.count(pos.s + 1) ? sectors_[pos.s + 1].from : sectors_[pos.s].to;
@@ -195,7 +210,9 @@ private:
             if (shown != pos.shown || code != pos.code || line->compare(std::min(from, line->size()), pos.text.size(), pos.text))
                 fail(q, pos.p, "the list does not show its question " + *line);
             if (!used_[t][pos.s].insert(pos.k).second && ++report_.early_repeats && n(14) <= 0)
-                fail(q, pos.p, string("question ") + TYPES[t] + " " + to_string(pos.s) + "/" + to_string(pos.k) + " used again before its repeats");
+                fail(q, pos.p,
+                    string("question ") + TYPES[t] + " " + to_string(pos.s) + "/" + to_string(pos.k) +
+                        " used again before its repeats");
             ++uses_[t][pos.s];
             if (t == 0) ++regular, asking += is_interrogative(*line);
         }
@@ -219,23 +236,28 @@ private:
         std::smatch m;
         for (size_t i = 0; i < lines.size(); ++i) {
             const string& l = lines[i];
-            widest = std::max(widest, static_cast<int>(std::count_if(l.begin(), l.end(), [](char ch) { return (ch & 0xC0) != 0x80 && ch != '\f'; })));
+            widest = std::max(widest,
+                static_cast<int>(std::count_if(l.begin(), l.end(), [](char ch) { return (ch & 0xC0) != 0x80 && ch != '\f'; })));
             page = l.starts_with('\f') ? 1 : page + 1;
             if (c(6) == 'P' && page > n(5)) fail(static_cast<int>(packet.size()), 0, "a page longer than Lines/Pg");
             if (std::regex_match(l, m, title)) packet.emplace_back();
             if (packet.empty() || !std::regex_match(l, m, position)) continue;
             if (c(6) == 'C' && i % 18 != 2) fail(static_cast<int>(packet.size()), 0, "a card not of 18 lines");
-            if (c(6) == 'T' && std::count(l.begin(), l.end(), '\t') != 4) fail(static_cast<int>(packet.size()), 0, "a tab line of other fields");
+            if (c(6) == 'T' && std::count(l.begin(), l.end(), '\t') != 4)
+                fail(static_cast<int>(packet.size()), 0, "a tab line of other fields");
             const int* g = layout.group;
-            packet.back().push_back((g[0] ? trim(m[g[0]]) : "") + "|" + trim(m[g[1]]).substr(0, 5) + "|" + ref(m[g[2]], m[g[3]], m[g[4]]));
+            packet.back().push_back(
+                (g[0] ? trim(m[g[0]]) : "") + "|" + trim(m[g[1]]).substr(0, 5) + "|" + ref(m[g[2]], m[g[3]], m[g[4]]));
         }
         if (widest > (c(6) == 'P' ? 78 : c(6) == 'C' ? 48 : 9999) || (c(6) == 'C' && lines.size() % 18))
             fail(0, 0, "a line of " + to_string(widest) + " characters, or a card cut short");
-        if (c(6) == 'T' && std::count(lines.begin(), lines.end(), "<pb>") != static_cast<long>(packet.size())) fail(0, 0, "a quiz without <pb>");
+        if (c(6) == 'T' && std::count(lines.begin(), lines.end(), "<pb>") != static_cast<long>(packet.size()))
+            fail(0, 0, "a quiz without <pb>");
         for (size_t q = 0; q < quizzes_.size(); ++q) {
             std::vector<string> list;
             for (const Position& pos : quizzes_[q])
-                list.push_back((pos.p <= n(9) && c(6) != 'C' ? to_string(pos.p) : "") + "|" + pos.code.substr(0, 5) + "|" + pos.shown);
+                list.push_back(
+                    (pos.p <= n(9) && c(6) != 'C' ? to_string(pos.p) : "") + "|" + pos.code.substr(0, 5) + "|" + pos.shown);
             if (q >= packet.size() || packet[q] != list) fail(static_cast<int>(q + 1), 0, "the packet and the list disagree");
         }
     }

@@ -14,8 +14,8 @@ namespace {
 
 // Romans 1:1-6:23 in 15 sectors by verse, page layout, numbers up to 12, 12 quizzes,
 // no question left eligible for repeats, 2-5 specialties in positions 2-14.
-const char* BASE[] = {"N", "1 1", "6 23", "Rules", "60", "P", "15", "A", "12", "50", "N", "12", "V", "0", "5",
-                      "2", "2", "1", "2", "0", "2", "0", "0", "0", "100", "2", "14", "N", "nAAAAAAAAAAAAAnnnnnnnnnnnnnnnn"};
+const char* BASE[] = {"N", "1 1", "6 23", "Rules", "60", "P", "15", "A", "12", "50", "N", "12", "V", "0", "5", "2", "2", "1", "2",
+    "0", "2", "0", "0", "0", "100", "2", "14", "N", "nAAAAAAAAAAAAAnnnnnnnnnnnnnnnn"};
 
 struct Row {
     const char* what;

@@ -13,11 +13,10 @@ namespace tv::test {
 
 // Keys as text: characters stand for themselves, <Name> for Enter, Esc, Space and
 // the extended keys.
-inline const std::map<std::string, int> KEY_NAMES = {
-    {"Ret", key::ENTER}, {"Esc", key::ESC}, {"Sp", ' '}, {"Bs", key::BACKSPACE},
-    {"Up", key::EXT + key::UP}, {"Down", key::EXT + key::DOWN}, {"Left", key::EXT + key::LEFT},
-    {"Right", key::EXT + key::RIGHT}, {"Home", key::EXT + key::HOME}, {"End", key::EXT + key::END},
-    {"PgUp", key::EXT + key::PGUP}, {"PgDn", key::EXT + key::PGDN}, {"Del", key::EXT + key::DEL}};
+inline const std::map<std::string, int> KEY_NAMES = {{"Ret", key::ENTER}, {"Esc", key::ESC}, {"Sp", ' '}, {"Bs", key::BACKSPACE},
+    {"Up", key::EXT + key::UP}, {"Down", key::EXT + key::DOWN}, {"Left", key::EXT + key::LEFT}, {"Right", key::EXT + key::RIGHT},
+    {"Home", key::EXT + key::HOME}, {"End", key::EXT + key::END}, {"PgUp", key::EXT + key::PGUP}, {"PgDn", key::EXT + key::PGDN},
+    {"Del", key::EXT + key::DEL}};
 
 // The keys of a script; `seen` is told of every screen the program waits on, and of
 // the screen it leaves at the end, and keeps their text.
@@ -27,7 +26,7 @@ public:
         for (size_t i = 0, end; i < script.size(); ++i) {
             end = script[i] == '<' ? script.find('>', i) : std::string::npos;
             add({end == std::string::npos ? static_cast<unsigned char>(script[i])
-                                           : KEY_NAMES.at(script.substr(i + 1, end - i - 1))});
+                                          : KEY_NAMES.at(script.substr(i + 1, end - i - 1))});
             i = end == std::string::npos ? i : end;
         }
     }

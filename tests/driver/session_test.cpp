@@ -64,8 +64,7 @@ public:
     }
     // The transcript with the keys given since the last change and the keys never read.
     std::string finished() const {
-        return log + (typed_.empty() ? "" : "keys " + typed_ + "\n") + "=== " +
-               std::to_string(left()) + " keys left\n";
+        return log + (typed_.empty() ? "" : "keys " + typed_ + "\n") + "=== " + std::to_string(left()) + " keys left\n";
     }
     std::string log;
 
@@ -87,8 +86,8 @@ std::string run_session(const Session& s) {
     Recorder face(s.keys);
     const std::string own = std::string("tests/data/sessions/") + s.name;
     const test::RunResult r = test::run_scripted(face, fs::is_directory(test::source_dir() / own) ? own : "");
-    std::string out = std::string("# ") + s.shows + "\n" + face.finished() + "=== program ended with " +
-                      std::to_string(r.status) + "\n";
+    std::string out =
+        std::string("# ") + s.shows + "\n" + face.finished() + "=== program ended with " + std::to_string(r.status) + "\n";
     for (auto& [name, content] : r.changed)
         out += "=== file " + name + "  " + std::to_string(content.size()) + " bytes  hash " +
                std::to_string(std::hash<std::string>{}(content)) + "\n";
@@ -127,30 +126,32 @@ const Session SESSIONS[] = {
     // Practice: the first combination drawn again, the last accepted with a capital Y,
     // no copies printed; then a run stopped with Esc at its first quiz.
     {"The menu, the form, the pattern review, the sector table, the approval of each quiz, the copies prompt and the "
-     "closing screen; a run stopped at its first quiz", "practice_by_hand",
-     "<Ret><Esc><Ret><Ret><Ret><Down><Ret>xnyyyyyyyyyY<Ret>0<Ret><Ret><Ret><Esc><Ret><Ret><Ret><Down><Ret><Esc><Ret><Up><Ret>"},
+     "closing screen; a run stopped at its first quiz",
+        "practice_by_hand",
+        "<Ret><Esc><Ret><Ret><Ret><Down><Ret>xnyyyyyyyyyY<Ret>0<Ret><Ret><Ret><Esc><Ret><Ret><Ret><Down><Ret><Esc><Ret><Up><"
+        "Ret>"},
     // JamesCup with 5 quizzes: a wrong total, a zero on the last chapter (one sector),
     // then a right one whose last count, one digit, Return ends and accepts.
-    {"The specialty type screen of a fixed pattern and the chapter screen: totals refused, then accepted",
-     "jamescup_chapters", "<Down><Down><Ret><Right><Right>5<Ret><Esc><Ret><Ret><Ret>5<Down><Ret><Down><Down><Down>0<Up>"
-     "<Ret><Down>3<Ret><Ret><Ret><Ret><Up><Ret>"},
+    {"The specialty type screen of a fixed pattern and the chapter screen: totals refused, then accepted", "jamescup_chapters",
+        "<Down><Down><Ret><Right><Right>5<Ret><Esc><Ret><Ret><Ret>5<Down><Ret><Down><Down><Down>0<Up>"
+        "<Ret><Down>3<Ret><Ret><Ret><Ret><Up><Ret>"},
     // Typed on the form, refused by the checks and mended, types placed by hand, run;
     // then its form again, left.
-    {"A new style from the template: the form, the checks' refusal, the specialty types placed by hand, the run",
-     "new_style", "<Down><Down><Down><Down><Ret>2<Right>5<Down><Left><Left>r<Right>4<Right>20<Down>weekly<Ret>wkpack<Ret>"
-     "t<Ret>12<Ret><Ret>10<Ret><Ret>7<Ret><Ret><Ret><Ret><Ret><Ret><Ret><Ret>y<Esc><Ret><Right>1<Down><Left>1<Down><Right>"
-     "0<Down><Up><Up><Up><Up>2<Left><Esc><Ret><Right><Right>f<Ret><Right>o<Right><Right><Right><Right>r<Ret><Sp><Ret>"
-     "<Ret><Ret><Ret><Down><Down><Down><Down><Ret><Esc><Esc><Up><Ret>"},
+    {"A new style from the template: the form, the checks' refusal, the specialty types placed by hand, the run", "new_style",
+        "<Down><Down><Down><Down><Ret>2<Right>5<Down><Left><Left>r<Right>4<Right>20<Down>weekly<Ret>wkpack<Ret>"
+        "t<Ret>12<Ret><Ret>10<Ret><Ret>7<Ret><Ret><Ret><Ret><Ret><Ret><Ret><Ret>y<Esc><Ret><Right>1<Down><Left>1<Down><Right>"
+        "0<Down><Up><Up><Up><Up>2<Left><Esc><Ret><Right><Right>f<Ret><Right>o<Right><Right><Right><Right>r<Ret><Sp><Ret>"
+        "<Ret><Ret><Ret><Down><Down><Down><Down><Ret><Esc><Esc><Up><Ret>"},
     // co.b line 4 has its verse in one column: told once the pattern review is over.
     {"A file problem: a bad bank line named with its file and line, then back to the menu", "bad_bank_line",
-     "<Ret><Esc><Ret><Ret><Ret><Up><Ret>"},
+        "<Ret><Esc><Ret><Ret><Ret><Up><Ret>"},
     // Shift-D takes off the highlighted "Practice" only (the same name above stays),
     // then "Style2"; a listed style without its file is told.
-    {"A style list longer than the menu: its last lines shown, two deleted, a listed style without its file",
-     "long_list", "D<Down><Down>D<Up><Up><Up><Ret><Ret><Up><Ret>"},
+    {"A style list longer than the menu: its last lines shown, two deleted, a listed style without its file", "long_list",
+        "D<Down><Down>D<Up><Up><Up><Ret><Ret><Up><Ret>"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Demo, Sessions, testing::ValuesIn(SESSIONS),
-                         [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Demo, Sessions, testing::ValuesIn(SESSIONS), [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

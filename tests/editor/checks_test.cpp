@@ -30,9 +30,9 @@ const struct {
     const char* words;
 } CHECKS[] = {
     {1, [](EditorStyle& s) { s.SPMIN = 3, s.FMIN = s.FMAX = 2, s.RMIN = s.RMAX = 2; }, Field::TotalMin,
-     "minima add up to 4, more than the Total Min of 3"},
+        "minima add up to 4, more than the Total Min of 3"},
     {1, [](EditorStyle& s) { s.FMIN = s.RMIN = s.OMIN = s.SMIN = s.SPMIN = HUGE; }, Field::TotalMin,
-     "minima add up to 3999999996"},
+        "minima add up to 3999999996"},
     {0, [](EditorStyle& s) { s.FMAX = s.RMAX = s.OMAX = s.SMAX = HUGE; }, Field::TotalMin, ""},
     {2, [](EditorStyle& s) { s.SPMAX = 5; }, Field::TotalMax, "maxima add up to 4, fewer than the Total Max of 5"},
     {2, [](EditorStyle& s) { s.FMAX = s.RMAX = s.OMAX = s.SMAX = -HUGE; }, Field::TotalMax, "add up to -3999999996"},
@@ -42,16 +42,22 @@ const struct {
     {6, [](EditorStyle& s) { by_hand(s), s.RMIN = 0, s.SPMIN = 3; }, Field::CvRefMin, "CV Ref Min (0) and Max (1)"},
     {7, [](EditorStyle& s) { by_hand(s), s.OMIN = 0, s.SPMIN = 3; }, Field::CoRefMin, "CO Ref Min (0) and Max (1)"},
     {8, [](EditorStyle& s) { by_hand(s), s.SMAX = 1; }, Field::SitMin, "Situation Min (0) and Max (1)"},
-    {9, [](EditorStyle& s) {
-         s.BBK = " R", s.ADDB = 0, s.BCHAP = 5, s.BVER = 10;
-         s.EBK = " R", s.ADDE = 0, s.ECHAP = 5, s.EVER = 9;
-     }, Field::BeginChapter, "begins at R 5:10, after its end at R 5:9"},
+    {9,
+        [](EditorStyle& s) {
+            s.BBK = " R", s.ADDB = 0, s.BCHAP = 5, s.BVER = 10;
+            s.EBK = " R", s.ADDE = 0, s.ECHAP = 5, s.EVER = 9;
+        },
+        Field::BeginChapter, "begins at R 5:10, after its end at R 5:9"},
     {0, [](EditorStyle& s) { s.BBK = s.EBK = " R", s.ADDB = s.ADDE = 0, s.BCHAP = s.ECHAP = 5, s.BVER = s.EVER = 10; },
-     Field::None, ""},
+        Field::None, ""},
     // A full window that ends the quiz: the deck's extra card may fall past it; not
     // when it lands inside the quiz, nor past position 30 (that pattern is drawn again).
-    {10, [](EditorStyle& s) { s.QMAX = s.SPLATE = 14, s.SPEARLY = 10, s.SPMIN = s.SPMAX = s.FMIN = s.FMAX = 5, s.RMIN = s.RMAX = s.OMIN = s.OMAX = 0; },
-     Field::WindowStart, "Total Max 5 fills the window 10-14, so a specialty may land past question 14"},
+    {10,
+        [](EditorStyle& s) {
+            s.QMAX = s.SPLATE = 14, s.SPEARLY = 10, s.SPMIN = s.SPMAX = s.FMIN = s.FMAX = 5,
+            s.RMIN = s.RMAX = s.OMIN = s.OMAX = 0;
+        },
+        Field::WindowStart, "Total Max 5 fills the window 10-14, so a specialty may land past question 14"},
     {0, [](EditorStyle& s) { s.QMAX = 15, s.SPLATE = 14, s.SPEARLY = 11; }, Field::None, ""},
     {0, [](EditorStyle& s) { s.QMAX = s.SPLATE = 30, s.SPEARLY = 27; }, Field::None, ""},
 };
@@ -82,16 +88,15 @@ TEST(Checks, EachCheckFailingAloneIsShownUntilReturnAndSendsTheCursorToItsField)
         after.run({ESC, ESC, RET}, Field::BeginVerse);
         EXPECT_EQ(after.cursor(), pos(c.field)) << c.words;
         EXPECT_EQ(std::tuple(after.text(15, 3, 50), after.at(15, 3), after.result.has_value()),
-                  std::tuple(TITLE, Cell{'Q', YELLOW, BLUE}, false));
+            std::tuple(TITLE, Cell{'Q', YELLOW, BLUE}, false));
         EXPECT_EQ(after.text(1, 4, 80), std::string(4, ' ') + std::string(70, '_') + std::string(6, ' '));
     }
 }
 
 // Pct Prim FTV moves to the nearest allowed value: 57-60, 68-70, 78-80, 88-90, 97-100.
 TEST(FormValues, PctPrimFtvTakesOnlyTheValuesOfItsFiles) {
-    const std::pair<int, int> typed_kept[] = {
-        {0, 59}, {56, 59}, {57, 57}, {60, 60}, {61, 69}, {67, 69}, {68, 68}, {70, 70}, {71, 79}, {77, 79},
-        {78, 78}, {80, 80}, {81, 89}, {87, 89}, {88, 88}, {90, 90}, {91, 99}, {96, 99}, {97, 97}, {100, 100},
+    const std::pair<int, int> typed_kept[] = {{0, 59}, {56, 59}, {57, 57}, {60, 60}, {61, 69}, {67, 69}, {68, 68}, {70, 70},
+        {71, 79}, {77, 79}, {78, 78}, {80, 80}, {81, 89}, {87, 89}, {88, 88}, {90, 90}, {91, 99}, {96, 99}, {97, 97}, {100, 100},
         {101, 100}};
     for (auto [typed, kept] : typed_kept) EXPECT_EQ(allowed_prim_pct(typed), kept) << typed;
 }
@@ -99,7 +104,13 @@ TEST(FormValues, PctPrimFtvTakesOnlyTheValuesOfItsFiles) {
 TEST(ChapterRules, LevelLBeginBookKeyMovesToAnAllowedChapterAtVerseOne) {
     const std::tuple<int, int, int> cases[] = {
         // chapter before, chapter after, verse after (verse before is 9)
-        {3, 5, 1}, {7, 8, 1}, {10, 12, 1}, {15, 13, 1}, {16, 13, 1}, {6, 6, 9}, {12, 12, 9},
+        {3, 5, 1},
+        {7, 8, 1},
+        {10, 12, 1},
+        {15, 13, 1},
+        {16, 13, 1},
+        {6, 6, 9},
+        {12, 12, 9},
     };
     for (auto [before, after, verse] : cases) {
         Editor ed = sample_editor();
@@ -121,7 +132,7 @@ TEST(ChapterRules, TypedChaptersAndVerses) {
     } cases[] = {
         {'F', Field::BeginChapter, {'1', '2'}, 12, 21},  // begin verse 30 lowered
         {'F', Field::BeginChapter, {'5'}, 5, 21},
-        {'F', Field::EndChapter, {'8'}, 8, 39},            // end verse set to the last
+        {'F', Field::EndChapter, {'8'}, 8, 39},  // end verse set to the last
         {'F', Field::EndChapter, {'2', '9'}, 16, 27},
         {'L', Field::BeginChapter, {'1', '0'}, 12, 21},
         {'L', Field::BeginChapter, {'7'}, 8, 30},

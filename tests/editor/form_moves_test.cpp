@@ -13,7 +13,11 @@ constexpr F TITLE_LINE = F::Title, STAYS = F::None;
 // The form as a user sees it: where the cursor waits in each field, and where Up,
 // Down, Left, Right and Return lead from it before anything is typed there. The
 // title line is reached through the checks (the sample style passes them all).
-struct Place { F field; int col, row; F up, down, left, right, ret; };
+struct Place {
+    F field;
+    int col, row;
+    F up, down, left, right, ret;
+};
 constexpr Place FORM[] = {
     {F::BeginBook, 14, 6, TITLE_LINE, F::EndBook, STAYS, F::BeginChapter, F::EndBook},
     {F::BeginChapter, 27, 6, TITLE_LINE, F::EndChapter, F::BeginBook, F::BeginVerse, F::EndChapter},
@@ -52,13 +56,22 @@ constexpr Place FORM[] = {
 // The moves that differ when the key ends a number or a name typed in the field
 // (one digit, or one letter). Every other key leads where it does before an entry;
 // a key that leads nowhere leaves the cursor in the field.
-struct AfterEntry { F field; int key; F to; };
+struct AfterEntry {
+    F field;
+    int key;
+    F to;
+};
 constexpr AfterEntry AFTER_ENTRY[] = {
-    {F::BeginVerse, RIGHT, STAYS},      {F::EndChapter, RIGHT, F::StyleName},
-    {F::EndVerse, RIGHT, STAYS},        {F::OutputFile, RIGHT, F::FtvMin},
-    {F::WindowEnd, DOWN, F::PctInt},    {F::WindowEnd, RET, F::PctInt},
-    {F::PctInt, UP, F::AandB},          {F::Repeats, RET, STAYS},
-    {F::CvRefMin, LEFT, F::Output},     {F::SitMax, DOWN, F::SetSpecialty},
+    {F::BeginVerse, RIGHT, STAYS},
+    {F::EndChapter, RIGHT, F::StyleName},
+    {F::EndVerse, RIGHT, STAYS},
+    {F::OutputFile, RIGHT, F::FtvMin},
+    {F::WindowEnd, DOWN, F::PctInt},
+    {F::WindowEnd, RET, F::PctInt},
+    {F::PctInt, UP, F::AandB},
+    {F::Repeats, RET, STAYS},
+    {F::CvRefMin, LEFT, F::Output},
+    {F::SitMax, DOWN, F::SetSpecialty},
     {F::SitMax, RET, F::SetSpecialty},
 };
 

@@ -11,9 +11,8 @@
 
 namespace tv::test {
 
-constexpr int UP = key::EXT + key::UP, DOWN = key::EXT + key::DOWN,
-              LEFT = key::EXT + key::LEFT, RIGHT = key::EXT + key::RIGHT, RET = key::ENTER,
-              ESC = key::ESC;
+constexpr int UP = key::EXT + key::UP, DOWN = key::EXT + key::DOWN, LEFT = key::EXT + key::LEFT, RIGHT = key::EXT + key::RIGHT,
+              RET = key::ENTER, ESC = key::ESC;
 
 // Romans 1:1 to James 5:20; passes every check.
 inline Editor sample_editor() {

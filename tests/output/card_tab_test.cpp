@@ -12,7 +12,8 @@ TEST(CardLayout, PaddingToWholeCards) {
         for (int i = 0; i < n; ++i) out += s;
         return out;
     };
-    const std::pair<std::string, size_t> cases[] = {  // the answer, the lines of its card
+    const std::pair<std::string, size_t> cases[] = {
+        // the answer, the lines of its card
         {repeat(word + " ", 10), 18},  // 7 + 10 = 17 lines, one empty line
         {repeat(word + " ", 11), 36},  // 18 lines: at least one more, up to 36
         {repeat("Why? ", 15), 54},     // 15 continuation lines, each ending in "?" and an empty line: 37

@@ -33,7 +33,8 @@ Printed print(Printer printer, const std::string& text) {
 TEST(Continuation, AtMostFifteenLines) {
     std::string text;  // 16 lines of one word each
     for (int i = 0; i < 16; ++i) text += std::string(30, 'x') + " ";
-    for (auto [name, printer] : {std::pair<const char*, Printer>{"continue_long_on_page", continue_long_on_page}, {"continue_on_card", continue_on_card}, {"continue_regular_on_card", continue_regular_on_card}}) {
+    for (auto [name, printer] : {std::pair<const char*, Printer>{"continue_long_on_page", continue_long_on_page},
+             {"continue_on_card", continue_on_card}, {"continue_regular_on_card", continue_regular_on_card}}) {
         const Printed r = print(printer, text);
         EXPECT_EQ(std::tuple(r.lines.size(), r.st.X5, r.st.LINES), std::tuple(15u, 15, 15)) << name;
     }

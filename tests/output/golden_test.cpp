@@ -43,10 +43,10 @@ using namespace tv;
 TEST(GoldenPacket, EveryKindOfPositionInEachLayout) {
     for (const Layout& layout : layouts()) {
         SCOPED_TRACE(layout.name);
-        test::expect_golden(test::write_quiz(test::golden_style(layout.letter), test::golden_quiz(), 8),
-                            std::string(layout.name) + ".qui");
+        test::expect_golden(
+            test::write_quiz(test::golden_style(layout.letter), test::golden_quiz(), 8), std::string(layout.name) + ".qui");
     }
     // A letter of no layout is refused, naming the style file, rather than taken for one.
     EXPECT_EQ(test::error_of([] { test::write_quiz(test::golden_style('X'), test::golden_quiz(), 8); }),
-              "cannot use \"Example.spe\" as a style: Output (p/c/t) is \"X\"; it must be one of P, C, T");
+        "cannot use \"Example.spe\" as a style: Output (p/c/t) is \"X\"; it must be one of P, C, T");
 }

@@ -84,7 +84,7 @@ inline Style golden_style(char OUT) {
 
 // Writes one quiz with append_to_packet into a packet file of a fresh folder and returns its content.
 inline std::string write_quiz(const Style& s, const QuizTables& q, int sectors, const std::string& name = "Example",
-                              const Season& season = default_season()) {
+    const Season& season = default_season()) {
     TempDir dir;
     PacketState state;
     {

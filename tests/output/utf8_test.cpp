@@ -15,7 +15,8 @@ namespace {
 std::string curly(const std::string& plain) {
     std::string out;
     bool open = true;
-    for (char c : plain) out += c == 'e' ? "\u00e9" : c == '\'' ? "\u2019" : c != '"' ? std::string(1, c) : (open = !open) ? "\u201d" : "\u201c";
+    for (char c : plain)
+        out += c == 'e' ? "\u00e9" : c == '\'' ? "\u2019" : c != '"' ? std::string(1, c) : (open = !open) ? "\u201d" : "\u201c";
     return out;
 }
 
@@ -31,7 +32,7 @@ TEST(Utf8, OneCharacterACellAndMessagesBrokenBetweenCharacters) {
     Screen screen;
     screen.go(75, 1);
     screen.write("\u201cHi\u201d \u00e9t\u00e9");  // wraps after column 80
-    screen.write('\xFF');  // a lone byte above 127 takes one cell of its own
+    screen.write('\xFF');                          // a lone byte above 127 takes one cell of its own
     EXPECT_EQ(screen.text(1, 75, 6), "\u201cHi\u201d \u00e9");
     EXPECT_EQ(std::tuple(screen.text(2, 1, 3), screen.col()), std::tuple("t\u00e9\xFF", 4));
 
@@ -49,10 +50,13 @@ TEST(Utf8, OneCharacterACellAndMessagesBrokenBetweenCharacters) {
 // shortcuts taken for ASCII give what walking the text character by character gives.
 TEST(Utf8, ShortcutsAgreeWithTheWalk) {
     const std::pair<std::string, size_t> counted[] = {{"\u201cHi\u201d caf\u00e9", 9}, {"\xF0\x9F\x98\x80!", 2},
-        {"a\xFF" "b", 3}, {"\xC3", 1}, {"\xC0\xAF", 2}, {"\xF4\x90\x80\x80", 4}};
+        {"a\xFF"
+         "b",
+            3},
+        {"\xC3", 1}, {"\xC0\xAF", 2}, {"\xF4\x90\x80\x80", 4}};
     for (const auto& [text, chars] : counted) EXPECT_EQ(utf8::decode(text).size(), chars) << text;
-    const std::string pieces[] = {"abcdefghij", "a", "\u00e9", "\u201c", "\xFF", "\xF0\x9F\x98\x80", "\xC3", "\xC0\xAF",
-                                  "\xF4\x90\x80\x80"};
+    const std::string pieces[] = {
+        "abcdefghij", "a", "\u00e9", "\u201c", "\xFF", "\xF0\x9F\x98\x80", "\xC3", "\xC0\xAF", "\xF4\x90\x80\x80"};
     std::mt19937 gen(7);
     for (int round = 0; round < 200; ++round) {
         std::string s;

@@ -15,7 +15,8 @@ using tv::test::generating;
 // the regular positions before the window move in. Positions outside the window
 // keep their letters.
 TEST(Mirror, WindowTakesItsLettersCountedFromPositionOne) {
-    const std::tuple<int, int, std::string, std::string> cases[] = {  // window, letters before and after
+    const std::tuple<int, int, std::string, std::string> cases[] = {
+        // window, letters before and after
         {1, 10, "F1 R3 O10", "O1 R8 F10"},
         // 5-20: 5 -> 16, 8 -> 13; the O at 20 and the S at 18 are lost; 25 stays.
         {5, 20, "F5 R8 S18 O20 F25", "R13 F16 F25"},

@@ -15,8 +15,7 @@ struct Limits {
 };
 
 // A style that generates its patterns, window SPEARLY..SPLATE.
-inline EditorStyle generating(int early, int late, int spmin, int spmax, Limits f, Limits r,
-                              Limits o, Limits s) {
+inline EditorStyle generating(int early, int late, int spmin, int spmax, Limits f, Limits r, Limits o, Limits s) {
     EditorStyle e;
     e.SETSPC = 'N';
     e.QMAX = 30;

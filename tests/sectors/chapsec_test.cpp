@@ -17,8 +17,8 @@ TEST(ByChapter, TheWorkedExamplesOfTheCut) {
     } rows[] = {
         {1, 10, 2, 29, {2, 1}, {{1, 10, 1, 20, 11}, {1, 21, 1, 32, 12}, {2, 1, 2, 29, 29}}},
         {1, 1, 3, 31, {0, 0, 6},
-         {{1, 1, 1, 15, 15}, {1, 16, 1, 30, 15}, {1, 31, 2, 13, 15}, {2, 14, 2, 28, 15},
-          {2, 29, 3, 14, 15}, {3, 15, 3, 31, 17}}},
+            {{1, 1, 1, 15, 15}, {1, 16, 1, 30, 15}, {1, 31, 2, 13, 15}, {2, 14, 2, 28, 15}, {2, 29, 3, 14, 15},
+                {3, 15, 3, 31, 17}}},
         {8, 30, 8, 39, {2}, {{8, 30, 8, 39, 10}, {8, 40, 8, 39, 0}}},
         {1, 1, 2, 29, {1, 2}, {{1, 1, 1, 32, 32}, {2, 1, 2, 14, 14}, {2, 15, 2, 29, 15}}},
     };
@@ -34,8 +34,8 @@ TEST(ByChapter, TheWorkedExamplesOfTheCut) {
 
 // Level L leaves 7 out of the list but not 4 (before its chapters); a label is 3 characters.
 TEST(ByChapter, TheListShowsTheChaptersOfTheMaterial) {
-    for (const auto& [LG, book, rows] : {std::tuple{'L', "Romans", "Rom.  4:        "},
-                                         std::tuple{'F', "\u00c9ph\u00e9siens", "\u00c9ph.  4:\u00c9ph.  7:"}}) {
+    for (const auto& [LG, book, rows] :
+        {std::tuple{'L', "Romans", "Rom.  4:        "}, std::tuple{'F', "\u00c9ph\u00e9siens", "\u00c9ph.  4:\u00c9ph.  7:"}}) {
         Material m(4, 1, 8, 39, 5);
         m.style.LG = LG, m.season.books[0].name = book;
         m.chapters(4, 8, 1).done();

@@ -84,8 +84,6 @@ inline std::vector<Span> spans(const SectorTables& t) {
     for (int s = 1; s <= t.SECTORS; ++s) out.push_back({t.BC[s], t.BV[s], t.EC[s], t.EV[s], t.QPS[s]});
     return out;
 }
-inline std::vector<int> column(const SectorRow& row, int n) {
-    return std::vector<int>(row.begin() + 1, row.begin() + n + 1);
-}
+inline std::vector<int> column(const SectorRow& row, int n) { return std::vector<int>(row.begin() + 1, row.begin() + n + 1); }
 
 }  // namespace tv::test

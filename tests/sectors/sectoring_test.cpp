@@ -84,9 +84,13 @@ TEST(ByVerse, TheLastSectorStopsAtTheEndOfTheMaterial) {
 }
 
 TEST(ByVerse, LevelLStartsNoSectorInChapter7) {
-    struct Case { char LG; int bchap; Span second; int ftv2; };  // Romans 1-4 lie before level L's chapters
-    for (Case c : {Case{'L', 6, {8, 1, 8, 39, 15}, 0}, Case{'F', 6, {7, 1, 8, 39, 15}, 3},
-                   Case{'L', 1, {8, 1, 8, 39, 15}, 0}}) {
+    struct Case {
+        char LG;
+        int bchap;
+        Span second;
+        int ftv2;
+    };  // Romans 1-4 lie before level L's chapters
+    for (Case c : {Case{'L', 6, {8, 1, 8, 39, 15}, 0}, Case{'F', 6, {7, 1, 8, 39, 15}, 3}, Case{'L', 1, {8, 1, 8, 39, 15}, 0}}) {
         SCOPED_TRACE(std::string(1, c.LG) + std::to_string(c.bchap));
         Material m(c.bchap, 1, 8, 39, 2);
         m.style.LG = c.LG;

@@ -56,8 +56,7 @@ TEST(StyleFile, SettingsOutsideTheFormsValuesAreNamed) {
         {[](Style& s) { s.SEC1 = 'X'; }, "Sector by Chp/Vrs/Que (c/v/q) is \"X\"; it must be one of C, V, Q"},
         {[](Style& s) { s.FMIN = 4; }, "FTV Type Min is 4; it must be 0 to 3"},
         {[](Style& s) { s.SPLATE = 31; }, "Specialties may appear (to) is 31; it must be 3 to 30"},
-        {[](Style& s) { s.TYP[4] = 'x'; }, nullptr},
-        {[](Style& s) { s.OUT = 'c'; }, ""},  // letters are taken in either case
+        {[](Style& s) { s.TYP[4] = 'x'; }, nullptr}, {[](Style& s) { s.OUT = 'c'; }, ""},  // letters are taken in either case
     };
     for (const Case& c : cases) {
         Style s = good;

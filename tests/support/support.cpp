@@ -40,8 +40,7 @@ std::filesystem::path source_dir() { return TV_SOURCE_DIR; }
 void copy_from_source(const std::string& relative_dir, const std::filesystem::path& to) {
     for (auto& e : std::filesystem::directory_iterator(source_dir() / relative_dir))
         if (e.is_regular_file())
-            std::filesystem::copy_file(e.path(), to / e.path().filename(),
-                                       std::filesystem::copy_options::overwrite_existing);
+            std::filesystem::copy_file(e.path(), to / e.path().filename(), std::filesystem::copy_options::overwrite_existing);
 }
 
 void Faults::step(const char* name) {

@@ -50,7 +50,8 @@ struct Faults : FileFaults {
 };
 
 // The file error a step ends with, if it ends with one; and its message ("no error").
-template <class F> std::optional<IoError> io_error(F&& step) {
+template <class F>
+std::optional<IoError> io_error(F&& step) {
     try {
         step();
     } catch (const IoError& e) {
@@ -58,7 +59,8 @@ template <class F> std::optional<IoError> io_error(F&& step) {
     }
     return std::nullopt;
 }
-template <class F> std::string error_of(F&& step) {
+template <class F>
+std::string error_of(F&& step) {
     const auto e = io_error(step);
     return e ? e->what() : "no error";
 }
