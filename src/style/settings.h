@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "style/record.h"
+#include "base/style_record.h"
 
 namespace tv {
 

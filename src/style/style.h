@@ -7,7 +7,7 @@
 
 #include "bank/season.h"
 #include "bank/textfile.h"
-#include "style/record.h"
+#include "base/style_record.h"
 
 namespace tv {
 
