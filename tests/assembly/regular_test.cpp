@@ -36,3 +36,11 @@ TEST(Regular, NoFreeSectorTakesAUsedOneWithTheMessageWhenSpecialtiesAreRequired)
     EXPECT_EQ(w.report.said, std::vector<std::string>{"  << Sectors repeat Quiz 4 **Check this quiz** >>"});
     EXPECT_EQ(w.log_text(), "Sectors repeat Quest 2 Quiz 4\n");
 }
+
+// A sector of a single question is used like any other: only an empty one stops the run.
+TEST(Regular, ASectorOfOneQuestionIsUsed) {
+    World w(3, 1);
+    w.prepare();
+    w.choose(1, "nnn");
+    EXPECT_EQ(w.report.said, std::vector<std::string>{});
+}

@@ -80,6 +80,12 @@ TEST(Files, AFailureTellsItsOwnReasonAndLeavesNoSideFile) {
     recover_side_files(dir.files());
     EXPECT_TRUE(test::leftovers(dir.path()).empty());
     EXPECT_TRUE(dir.exists("Out.qui") && dir.exists("notes.tv-newer"));
+    // A record with a damaged line is not completed in part: the old file stays.
+    dir.write("Out.qui.0f3a9c21.tv-new", "new");
+    dir.write(COMMIT_RECORD, "Out.qui.0f3a9c21.tv-new\tOut.qui\t3\ndamaged\n");
+    recover_side_files(dir.files());
+    EXPECT_EQ(dir.read("Out.qui"), "x");
+    EXPECT_FALSE(dir.exists(COMMIT_RECORD));
 }
 
 // A link where the program writes is never written through: a file created or
