@@ -102,31 +102,29 @@ QuestionRef read_question_ref(std::string_view line, const Season& season) {
 }
 
 std::string question_code_problem(std::string_view line, QuestionKind kind) {
+    if (kind == QuestionKind::Regular) return "";
     // The code begins in column 7 whatever column 6 holds.
     const std::string_view rest = line.size() > 6 ? line.substr(6) : "";
     const size_t tab = rest.find('\t');
-    const std::string code(rest.substr(0, tab == std::string_view::npos ? rest.size() : tab));
-    switch (kind) {
-    case QuestionKind::Regular: return "";
-    case QuestionKind::Ftv:
+    const std::string_view code = rest.substr(0, tab);
+    // Named in a message: a line without a TAB is not all code.
+    auto named = [&code] {
+        return "\"" + std::string(code.substr(0, 12)) + (code.size() > 12 ? "...\"" : "\"");
+    };
+    if (kind == QuestionKind::Ftv) {
         // Column 9 is the FTV kind, and the layouts show at most five characters of
         // the code; a quote's text begins in column 12, after a code of four.
-        if (tab == std::string_view::npos)
-            return "the FTV code \"" + code + "\" is not followed by a TAB";
-        if (code[0] == 'Q' && code.size() != 4)
-            return "the quote code \"" + code + "\" is not four characters (such as QTa1)";
+        if (tab == std::string_view::npos) return "the FTV code " + named() + " ends at no TAB";
+        if (!code.empty() && code[0] == 'Q' && code.size() != 4)
+            return "the quote code " + named() + " is not four characters (such as QTa1)";
         if (code.size() < 3 || code.size() > 5)
-            return "the FTV code \"" + code + "\" is not three to five characters (such as F1a)";
+            return "the FTV code " + named() + " is not three to five characters (such as F1a)";
         return "";
-    case QuestionKind::CvRef:
-    case QuestionKind::CoRef: {
-        const std::string want = kind == QuestionKind::CvRef ? "CV" : "CO";
-        if (code == want && tab == 2) return "";
-        return "the code \"" + code + "\" is unknown: a line of this file has " + want +
-               " in columns 7-8, then a TAB";
     }
-    }
-    return "";
+    const std::string_view want = kind == QuestionKind::CvRef ? "CV" : "CO";
+    if (code == want && tab == 2) return "";
+    return "the code " + named() + " is unknown: a line of this file has " + std::string(want) +
+           " in columns 7-8, then a TAB";
 }
 
 namespace {
