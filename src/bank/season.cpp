@@ -137,19 +137,33 @@ struct Reader {
         if (i < words.size() &&
             !(all_digits(words[i]) && (i + 1 == words.size() || starts_with_digit(words[i + 1]))))
             b.name = words[i++];
+        bool mistyped = false;
         for (; i < words.size() && !starts_with_digit(words[i]); ++i) {
             // A count mistyped with a letter first ("S25") must not become a word of
-            // the name: a name holds no number after its first word.
-            if (words[i].find_first_of("0123456789") != std::string::npos)
-                fail("the word \"" + words[i] + "\" after \"" + b.name +
-                     "\" holds a digit: a verse count is a number, and a book's name holds no "
-                     "number after its first word");
+            // the name: a name holds no number after its first word. When problems are
+            // gathered, the word is taken for the first count, which it most likely is.
+            mistyped = words[i].find_first_of("0123456789") != std::string::npos;
+            if (mistyped) {
+                gathered(
+                    [&] {
+                        fail("the word \"" + words[i] + "\" after \"" + b.name +
+                             "\" holds a digit: a verse count is a number, and a book's name "
+                             "holds no number after its first word");
+                        return true;
+                    },
+                    false);
+                break;
+            }
             b.name += " " + words[i];
         }
         if (b.name.empty()) fail(std::string("book ") + b.letter + " has no name");
         if (utf8::length(b.name) > MAX_BOOK_NAME)
             fail("the book name \"" + b.name + "\" is longer than the " +
                  std::to_string(MAX_BOOK_NAME) + " characters the page layout holds");
+        if (mistyped) {
+            b.verses.push_back(MAX_VERSES);
+            ++i;
+        }
         for (; i < words.size(); ++i) {
             const std::string of = " of " + b.name + " " + std::to_string(b.verses.size() + 1);
             // When problems are gathered, a wrong count stands for the most a chapter

@@ -38,7 +38,9 @@ TEST(Check, EveryPlantedFaultIsNamedInOnePass) {
     const std::string romans = "book R Romans 32 29 31 25 21 23 25 39 33 21 36 21 14 23 33";
     const Fault faults[] = {
         {"Material.txt", 0, romans + " 2O", "Material.txt:1: the verse count \"2O\" of Romans 16 is not a number"},
-        {"Material.txt", 0, "book J James 27 26 18 17 20", ""},
+        {"Material.txt", 0, "book J James S27 26 18 17 20",
+            "Material.txt:2: the word \"S27\" after \"James\" holds a digit: a verse count is a number, and a book's name holds "
+            "no number after its first word"},
         {"Material.txt", 0, "chapters 21", "Material.txt:3: \"chapters\" is none of season, book, level-L"},
         {"RJ.A", 2, " 1 33\tWho?\tPaul", "RJ.A:2: Romans 1 has 32 verses"},
         {"cv.b", 1, " 3  1\tCV\tWho?\tPaul",
