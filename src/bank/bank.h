@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "bank/question_file.h"
 #include "bank/season.h"
@@ -35,6 +36,14 @@ struct QuestionRef {
 };
 QuestionRef read_question_ref(std::string_view line, const Season& season);
 
+// The four kinds of question file, each with the code its lines carry from column 7.
+enum class QuestionKind { Regular, Ftv, CvRef, CoRef };
+// Why the code of a question line does not fit its kind of file ("" when it does):
+// an FTV code is 3 to 5 characters ending at a TAB (column 9 is its kind), a quote
+// code ("Q" in column 7) is 4; a CV Ref line has "CV" in columns 7-8 and a TAB in
+// column 9, a CO Ref line "CO". Regular questions have no code.
+std::string question_code_problem(std::string_view line, QuestionKind kind);
+
 // Most questions of one kind a verse may have (the count file holds bytes).
 constexpr int MAX_PER_VERSE = 255;
 
@@ -55,6 +64,13 @@ RunBank read_bank(const Files& files, const BankNames& names);
 // many for its verse, and a file without questions, are an IoError naming the file
 // and the line.
 void count_questions(const RunBank& bank, const Season& season, BankTables& t);
+// Checks the lines of the four question files as count_questions does, counting
+// nothing: the run reads its bank with this check, before the pattern review.
+void check_question_lines(const RunBank& bank, const Season& season);
+// Every line of a question file that count_questions would refuse, in file order,
+// each an IoError naming the file and the line; empty when it would take the file.
+std::vector<IoError> question_line_problems(const QuestionFile& file, QuestionKind kind,
+                                            const Season& season);
 // The same for the files as they are on disk now.
 void count_questions(const Files& files, const BankNames& names, const Season& season,
                      BankTables& t);

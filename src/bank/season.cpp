@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <sstream>
+#include <type_traits>
 
 #include "base/utf8.h"
 
@@ -84,10 +85,26 @@ bool starts_with_digit(const std::string& word) {
 
 struct Reader {
     TextReader& in;
+    // Where problems are gathered when the reading goes on past them; null to stop at
+    // the first.
+    std::vector<IoError>* problems = nullptr;
     int line = 0;
 
     [[noreturn]] void fail(const std::string& reason) const {
         throw IoError("read the material in", in.name(), reason, line);
+    }
+
+    // What `step` returns; when problems are gathered, a failure of it is one of them and
+    // `otherwise` stands for its result.
+    template <typename Step, typename T = std::invoke_result_t<Step>>
+    T gathered(Step step, T otherwise) const {
+        if (problems == nullptr) return step();
+        try {
+            return step();
+        } catch (const IoError& e) {
+            problems->push_back(e);
+            return otherwise;
+        }
     }
 
     // `what` names the number, `of` where it stands: the verse count "2S" of Matthew 4.
@@ -120,14 +137,41 @@ struct Reader {
         if (i < words.size() &&
             !(all_digits(words[i]) && (i + 1 == words.size() || starts_with_digit(words[i + 1]))))
             b.name = words[i++];
-        for (; i < words.size() && !starts_with_digit(words[i]); ++i) b.name += " " + words[i];
+        bool mistyped = false;
+        for (; i < words.size() && !starts_with_digit(words[i]); ++i) {
+            // A count mistyped with a letter first ("S25") must not become a word of
+            // the name: a name holds no number after its first word. When problems are
+            // gathered, the word is taken for the first count, which it most likely is.
+            mistyped = words[i].find_first_of("0123456789") != std::string::npos;
+            if (mistyped) {
+                gathered(
+                    [&] {
+                        fail("the word \"" + words[i] + "\" after \"" + b.name +
+                             "\" holds a digit: a verse count is a number, and a book's name "
+                             "holds no number after its first word");
+                        return true;
+                    },
+                    false);
+                break;
+            }
+            b.name += " " + words[i];
+        }
         if (b.name.empty()) fail(std::string("book ") + b.letter + " has no name");
         if (utf8::length(b.name) > MAX_BOOK_NAME)
             fail("the book name \"" + b.name + "\" is longer than the " +
                  std::to_string(MAX_BOOK_NAME) + " characters the page layout holds");
-        for (; i < words.size(); ++i)
-            b.verses.push_back(number(words[i], 1, MAX_VERSES, "the verse count",
-                                      " of " + b.name + " " + std::to_string(b.verses.size() + 1)));
+        if (mistyped) {
+            b.verses.push_back(MAX_VERSES);
+            ++i;
+        }
+        for (; i < words.size(); ++i) {
+            const std::string of = " of " + b.name + " " + std::to_string(b.verses.size() + 1);
+            // When problems are gathered, a wrong count stands for the most a chapter
+            // may hold, so that the questions of that chapter are still checked.
+            b.verses.push_back(
+                gathered([&] { return number(words[i], 1, MAX_VERSES, "the verse count", of); },
+                         MAX_VERSES));
+        }
         if (b.verses.empty()) fail("book " + b.name + " has no verse counts of its chapters");
         b.offset = s.chapters();
         if (b.offset + b.chapters() > MAX_CHAPTERS)
@@ -153,12 +197,13 @@ struct Reader {
 
 }  // namespace
 
-Season read_season(TextReader& in) {
-    Reader r{in};
+Season read_season(TextReader& in, std::vector<IoError>* problems) {
+    Reader r{in, problems};
     Season s;
     bool named = false;
     std::vector<std::string> level;
     int level_line = 0;
+    bool any_line = false;
     while (!in.eof()) {
         r.line = in.line_no();
         std::string text = in.read_line(1000);
@@ -167,39 +212,54 @@ Season read_season(TextReader& in) {
         std::vector<std::string> words;
         for (std::string w; split >> w;) words.push_back(w);
         if (words.empty()) continue;
-        if (words[0] == "season") {
-            if (named) r.fail("the season is named twice");
-            for (size_t i = 1; i < words.size(); ++i) s.name += (i > 1 ? " " : "") + words[i];
-            if (s.name.empty()) r.fail("the season line holds no name");
-            if (utf8::length(s.name) > MAX_SEASON_NAME)
-                r.fail("the season's name \"" + s.name + "\" is longer than the " +
-                       std::to_string(MAX_SEASON_NAME) + " characters the banner holds");
-            named = true;
-        } else if (words[0] == "book") {
-            s.books.push_back(r.book(words, s));
-        } else if (words[0] == "level-L") {
-            if (level_line != 0) r.fail("level-L is given twice");
-            level = words;
-            level_line = r.line;
-        } else {
-            r.fail("\"" + words[0] + "\" is none of season, book, level-L");
-        }
+        any_line = true;
+        r.gathered(
+            [&] {
+                if (words[0] == "season") {
+                    if (named) r.fail("the season is named twice");
+                    for (size_t i = 1; i < words.size(); ++i)
+                        s.name += (i > 1 ? " " : "") + words[i];
+                    if (s.name.empty()) r.fail("the season line holds no name");
+                    named = true;
+                    if (utf8::length(s.name) > MAX_SEASON_NAME)
+                        r.fail("the season's name \"" + s.name + "\" is longer than the " +
+                               std::to_string(MAX_SEASON_NAME) + " characters the banner holds");
+                } else if (words[0] == "book") {
+                    s.books.push_back(r.book(words, s));
+                } else if (words[0] == "level-L") {
+                    if (level_line != 0) r.fail("level-L is given twice");
+                    level = words;
+                    level_line = r.line;
+                } else {
+                    r.fail("\"" + words[0] + "\" is none of season, book, level-L");
+                }
+                return true;
+            },
+            false);
     }
+    // A file of comments alone, as --init writes it, leaves the built-in material.
+    if (!any_line) return default_season();
     r.line = 0;
     if (s.books.empty()) r.fail("the file names no book");
     if (!named) {
         // Without a season line the books name it: "Hebrews and 1 Peter".
         for (size_t i = 0; i < s.books.size(); ++i)
             s.name += (i == 0 ? "" : i + 1 == s.books.size() ? " and " : ", ") + s.books[i].name;
-        if (utf8::length(s.name) > MAX_SEASON_NAME)
-            r.fail(
-                "the names of the books are too long for the banner: name the season on a "
-                "line \"season NAME\" of at most " +
-                std::to_string(MAX_SEASON_NAME) + " characters");
+        r.gathered(
+            [&] {
+                if (utf8::length(s.name) > MAX_SEASON_NAME)
+                    r.fail(
+                        "the names of the books are too long for the banner: name the season on "
+                        "a line \"season NAME\" of at most " +
+                        std::to_string(MAX_SEASON_NAME) + " characters");
+                return true;
+            },
+            false);
     }
     r.line = level_line;
-    s.level_l = level_line != 0 ? r.level_l(level, s.chapters())
-                                : std::vector<bool>(s.chapters() + 1, true);
+    const std::vector<bool> all(s.chapters() + 1, true);
+    s.level_l =
+        level_line != 0 ? r.gathered([&] { return r.level_l(level, s.chapters()); }, all) : all;
     s.level_l_skipped.assign(s.chapters() + 1, false);
     for (int ch = 1; ch <= s.chapters(); ++ch) s.level_l_skipped[ch] = !s.level_l[ch];
     return s;

@@ -67,9 +67,12 @@ Season default_season();
 //   book H Hebrews 14 18 19 16 14 20 28 13 28 39 40 29 25
 //   book P 1 Peter 25 25 22 19 14
 //   level-L 1-3 14
-// "#" starts a comment; blank lines are allowed. A line outside this form is an
-// IoError naming the file and the line.
-Season read_season(TextReader& in);
+// "#" starts a comment; blank lines are allowed; a file of nothing else is the
+// built-in material. A line outside this form is an IoError naming the file and the
+// line. With `problems`, every such line is added to it and the reading goes on (a
+// wrong verse count standing for the most a chapter may hold); a file that names no
+// book is still an IoError.
+Season read_season(TextReader& in, std::vector<IoError>* problems = nullptr);
 
 // The workspace's material: its "Material.txt", or the built-in one without it.
 Season load_season(const Files& files);

@@ -2,6 +2,7 @@
 // reading it back, and the material step of a run that ties them together.
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 
 #include "bank/bank.h"
 
@@ -100,35 +101,72 @@ QuestionRef read_question_ref(std::string_view line, const Season& season) {
     return read_question_ref(line, Limits(season));
 }
 
+std::string question_code_problem(std::string_view line, QuestionKind kind) {
+    if (kind == QuestionKind::Regular) return "";
+    // The code begins in column 7 whatever column 6 holds.
+    const std::string_view rest = line.size() > 6 ? line.substr(6) : "";
+    const size_t tab = rest.find('\t');
+    const std::string_view code = rest.substr(0, tab);
+    // Named in a message: a line without a TAB is not all code.
+    auto named = [&code] {
+        return "\"" + std::string(code.substr(0, 12)) + (code.size() > 12 ? "...\"" : "\"");
+    };
+    if (kind == QuestionKind::Ftv) {
+        // Column 9 is the FTV kind, and the layouts show at most five characters of
+        // the code; a quote's text begins in column 12, after a code of four.
+        if (tab == std::string_view::npos) return "the FTV code " + named() + " ends at no TAB";
+        if (!code.empty() && code[0] == 'Q' && code.size() != 4)
+            return "the quote code " + named() + " is not four characters (such as QTa1)";
+        if (code.size() < 3 || code.size() > 5)
+            return "the FTV code " + named() + " is not three to five characters (such as F1a)";
+        return "";
+    }
+    const std::string_view want = kind == QuestionKind::CvRef ? "CV" : "CO";
+    if (code == want && tab == 2) return "";
+    return "the code " + named() + " is unknown: a line of this file has " + std::string(want) +
+           " in columns 7-8, then a TAB";
+}
+
 namespace {
 
-// Counts the questions of one file per verse into `table`, checking every line.
-void count_file(const QuestionFile& file, const Limits& season, VerseCounts& table) {
+// Counts the questions of one file per verse into `table`, checking every line. The
+// first line refused is an IoError; with `problems`, every line refused is added to it
+// instead and the counting goes on.
+void count_file(const QuestionFile& file, QuestionKind kind, const Limits& season,
+                VerseCounts& table, std::vector<IoError>* problems = nullptr) {
     const std::string& name = file.name();
+    auto refuse = [&](const std::string& why, int k) {
+        IoError e("index", name, why, k);
+        if (problems == nullptr) throw e;
+        problems->push_back(std::move(e));
+    };
     // Empty lines after the last question are harmless: no reader ever gets to them.
     // A file whose reading stopped at a blank line ends with it: that line is refused.
     int last = file.size();
     if (!file.blank_before_end())
         while (last >= 1 && is_empty_line(file.text(last))) --last;
-    if (last == 0) throw IoError("index", name, "the file holds no question");
+    if (last == 0) refuse("the file holds no question", 0);
 
     int prev_chapter = 0, prev_verse = 0;
     for (int k = 1; k <= last; ++k) {
         const QuestionRef r = read_question_ref(file.text(k), season);
-        if (!r.problem.empty()) throw IoError("index", name, r.problem, k);
+        if (!r.problem.empty()) {
+            refuse(r.problem, k);
+            continue;
+        }
+        if (const std::string code = question_code_problem(file.text(k), kind); !code.empty())
+            refuse(code, k);
         if (r.chapter < prev_chapter || (r.chapter == prev_chapter && r.verse < prev_verse))
-            throw IoError("index", name,
-                          place(r.chapter, r.verse) + " comes after " +
-                              place(prev_chapter, prev_verse) +
-                              ": the lines must be sorted by chapter and verse",
-                          k);
+            refuse(place(r.chapter, r.verse) + " comes after " + place(prev_chapter, prev_verse) +
+                       ": the lines must be sorted by chapter and verse",
+                   k);
         int& count = table[r.chapter][r.verse];
         if (count == MAX_PER_VERSE)
-            throw IoError("index", name,
-                          "more than " + std::to_string(MAX_PER_VERSE) + " questions for " +
-                              place(r.chapter, r.verse),
-                          k);
-        ++count;
+            refuse("more than " + std::to_string(MAX_PER_VERSE) + " questions for " +
+                       place(r.chapter, r.verse),
+                   k);
+        else
+            ++count;
         prev_chapter = r.chapter;
         prev_verse = r.verse;
     }
@@ -151,10 +189,30 @@ RunBank read_bank(const Files& files, const BankNames& names) {
 void count_questions(const RunBank& bank, const Season& season, BankTables& t) {
     t.QCOUNT = t.FCOUNT = t.RCOUNT = t.OCOUNT = VerseCounts{};
     const Limits limits(season);
-    count_file(bank.F3, limits, t.QCOUNT);
-    count_file(bank.F4, limits, t.FCOUNT);
-    count_file(bank.F5, limits, t.RCOUNT);
-    count_file(bank.F6, limits, t.OCOUNT);
+    count_file(bank.F3, QuestionKind::Regular, limits, t.QCOUNT);
+    count_file(bank.F4, QuestionKind::Ftv, limits, t.FCOUNT);
+    count_file(bank.F5, QuestionKind::CvRef, limits, t.RCOUNT);
+    count_file(bank.F6, QuestionKind::CoRef, limits, t.OCOUNT);
+}
+
+std::vector<IoError> question_line_problems(const QuestionFile& file, QuestionKind kind,
+                                            const Season& season) {
+    std::vector<IoError> problems;
+    const auto table = std::make_unique<VerseCounts>();
+    count_file(file, kind, Limits(season), *table, &problems);
+    return problems;
+}
+
+void check_question_lines(const RunBank& bank, const Season& season) {
+    const auto table = std::make_unique<VerseCounts>();
+    const Limits limits(season);
+    count_file(bank.F3, QuestionKind::Regular, limits, *table);
+    *table = VerseCounts{};
+    count_file(bank.F4, QuestionKind::Ftv, limits, *table);
+    *table = VerseCounts{};
+    count_file(bank.F5, QuestionKind::CvRef, limits, *table);
+    *table = VerseCounts{};
+    count_file(bank.F6, QuestionKind::CoRef, limits, *table);
 }
 
 void count_questions(const Files& files, const BankNames& names, const Season& season,

@@ -10,8 +10,12 @@
 #include <ostream>
 #include <sstream>
 #include <system_error>
+#include <tuple>
+#include <utility>
 
+#include "bank/season.h"
 #include "base/io_error.h"
+#include "style/style.h"
 
 namespace tv {
 
@@ -32,14 +36,17 @@ std::vector<fs::path> files_of(const fs::path& dir) {
     return found;
 }
 
-// Copies `from` to the new file `to`, created exclusively: never over a file that
-// appeared meanwhile, never through a link.
-void copy_to_new(const fs::path& from, const fs::path& to) {
+std::string bytes_of(const fs::path& from) {
     std::ifstream in(from, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     if (!in && !in.eof()) throw IoError("read", from.string(), "the file could not be read");
-    const std::string bytes = text.str();
+    return text.str();
+}
+
+// Writes the new file `to`, created exclusively: never over a file that appeared
+// meanwhile, never through a link.
+void write_new(const std::string& bytes, const fs::path& to) {
     const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) throw IoError("create", to.string(), std::strerror(errno));
     int err = 0;
@@ -54,6 +61,70 @@ void copy_to_new(const fs::path& from, const fs::path& to) {
     if (err == 0) return;
     ::unlink(to.c_str());  // a half copy would be kept by the next --init
     throw IoError("write", to.string(), std::strerror(err));
+}
+
+void copy_to_new(const fs::path& from, const fs::path& to) { write_new(bytes_of(from), to); }
+
+// The Material.txt of a workspace made without one: comments alone, so that the
+// workspace quizzes Romans and James until the lines are written.
+constexpr const char* MATERIAL_TEMPLATE =
+    "# The material of this workspace's season. As long as this file holds comments\n"
+    "# alone, the workspace quizzes Romans and James.\n"
+    "#\n"
+    "# season NAME                    the season's name on the banner (at most 23 characters)\n"
+    "# book LETTER NAME COUNTS...     a book: the letter of its references, its name (it may\n"
+    "#                                begin with a number, as in \"1 Peter\"), then the verses\n"
+    "#                                of each of its chapters, numbers only\n"
+    "# level-L CHAPTERS               the chapters level \"L\" covers (\"1-3 14\"), numbered\n"
+    "#                                across the books; all of them when left out\n"
+    "#\n"
+    "# For example, remove the \"# \" before these lines for a season on Matthew:\n"
+    "# season Matthew\n"
+    "# book M Matthew 25 23 17 25 48 34 29 34 38 42 30 50 58 36 39 28 27 35 30 34 46 46 39 51 46 "
+    "75 66 20\n"
+    "# level-L 1-7\n";
+
+// Puts a style's material onto the season's: a style over the whole of Romans and
+// James gets the whole season; any other keeps its chapters where the first book has
+// them, and otherwise as many of the first book's last chapters. It begins at verse
+// 1 and ends with the last verse of its last chapter.
+void move_onto(Style& s, const Season& season) {
+    const Season rj = default_season();
+    const int last = season.chapters();
+    if (s.BCHAP == 1 && s.BVER == 1 && s.ECHAP == rj.chapters() &&
+        s.EVER == rj.verses(rj.chapters())) {
+        s.BCHAP = 1;
+        s.ECHAP = last;
+    } else {
+        const int first_book = season.books[0].chapters();
+        const int span = std::clamp(s.ECHAP - s.BCHAP + 1, 1, first_book);
+        if (s.BCHAP < 1 || s.ECHAP > first_book) {
+            s.ECHAP = first_book;
+            s.BCHAP = first_book - span + 1;
+        }
+    }
+    s.BVER = 1;
+    s.EVER = season.verses(s.ECHAP);
+}
+
+// The material a workspace is made with: a file, or the Material.txt of a built-in
+// season (a folder of examples/). Read before anything is made, so that a file the
+// program would refuse makes no workspace.
+std::pair<std::string, Season> material_of(const std::string& material, const fs::path& share) {
+    std::error_code ec;
+    fs::path from = material;
+    if (!fs::is_regular_file(from, ec)) {
+        const fs::path named = share / "examples" / material / MATERIAL_FILE;
+        if (material.find('/') != std::string::npos || !fs::is_regular_file(named, ec))
+            throw IoError("find the material", material,
+                          "there is no such file, nor a season of that name in " +
+                              (share / "examples").string());
+        from = named;
+    }
+    std::string bytes = bytes_of(from);
+    TextReader in(from.string(), bytes);
+    Season season = read_season(in);
+    return {std::move(bytes), std::move(season)};
 }
 
 std::string joined(const std::vector<std::string>& names) {
@@ -96,11 +167,21 @@ Options parse_options(const std::vector<std::string>& args) {
             else if (i + 1 < args.size())
                 o.dir = args[++i];
             if (o.dir.empty()) return wrong("--init needs the folder to make");
+        } else if (a == "--material" || a.rfind("--material=", 0) == 0) {
+            if (a != "--material")
+                o.material = a.substr(11);
+            else if (i + 1 < args.size())
+                o.material = args[++i];
+            if (o.material.empty()) return wrong("--material needs a file or a season's name");
+        } else if (a == "--check") {
+            o.action = Options::Action::Check;
         } else {
             return wrong((a.rfind("-", 0) == 0 ? "unknown option " : "unexpected argument ") + a);
         }
     }
     if (o.demo && o.action != Options::Action::Init) return wrong("--demo goes with --init DIR");
+    if (!o.material.empty() && (o.action != Options::Action::Init || o.demo))
+        return wrong("--material goes with --init DIR, without --demo");
     return o;
 }
 
@@ -110,6 +191,9 @@ std::string usage_text() {
            "                                   make the workspace DIR (with --demo, add\n"
            "                                   the demo question bank; --demo=NAME makes\n"
            "                                   the demo workspace of another season)\n"
+           "       tallyvane --init DIR --material FILE|SEASON\n"
+           "                                   make the workspace DIR of that material\n"
+           "       tallyvane --check           check this workspace's files; no screen\n"
            "       tallyvane --help | --version\n";
 }
 
@@ -134,8 +218,18 @@ fs::path find_share_dir(const std::vector<fs::path>& candidates) {
 }
 
 InitReport init_workspace(const fs::path& dir, const fs::path& share, bool demo,
-                          const std::string& demo_name) {
+                          const std::string& demo_name, const std::string& material) {
     std::error_code ec;
+    std::string material_text = demo ? "" : MATERIAL_TEMPLATE;
+    Season season;
+    if (!material.empty()) std::tie(material_text, season) = material_of(material, share);
+    // A material of other books than Romans and James moves the example styles.
+    const Season rj = default_season();
+    const bool moved =
+        !material.empty() && !std::equal(season.books.begin(), season.books.end(), rj.books.begin(),
+                                         rj.books.end(), [](const Book& a, const Book& b) {
+                                             return a.name == b.name && a.verses == b.verses;
+                                         });
     fs::create_directories(dir, ec);
     if (ec || !fs::is_directory(dir, ec))
         throw IoError("make the folder", dir.string(),
@@ -160,8 +254,28 @@ InitReport init_workspace(const fs::path& dir, const fs::path& share, bool demo,
             report.kept.push_back(name);
             continue;
         }
-        copy_to_new(from, to);
+        if (moved && from.extension() == ".spe") {
+            // The example styles are read and written as the program does, over the
+            // season's own books.
+            TextReader in(from.string(), bytes_of(from));
+            Style s = read_style(in);
+            move_onto(s, season);
+            TextWriter out = Files(dir).replace_safely(name);
+            write_style_head(out, s);
+            write_style_typ(out, s.TYP);
+            out.close();
+        } else {
+            copy_to_new(from, to);
+        }
         report.copied.push_back(name);
+    }
+    if (!material_text.empty()) {
+        if (fs::symlink_status(dir / MATERIAL_FILE, ec).type() != fs::file_type::not_found) {
+            report.kept.push_back(MATERIAL_FILE);
+        } else {
+            write_new(material_text, dir / MATERIAL_FILE);
+            report.copied.push_back(MATERIAL_FILE);
+        }
     }
     return report;
 }
@@ -177,7 +291,8 @@ int run_command(const Options& options, const std::vector<fs::path>& share, std:
     case Options::Action::Wrong:
         err << "tallyvane: " << options.error << "\n" << usage_text();
         return EXIT_USAGE;
-    case Options::Action::Run: return EXIT_OK;
+    case Options::Action::Run:
+    case Options::Action::Check: return EXIT_OK;
     case Options::Action::Init: break;
     }
     const fs::path from = find_share_dir(share);
@@ -188,7 +303,8 @@ int run_command(const Options& options, const std::vector<fs::path>& share, std:
         return EXIT_FAILED;
     }
     try {
-        const InitReport r = init_workspace(options.dir, from, options.demo, options.demo_name);
+        const InitReport r =
+            init_workspace(options.dir, from, options.demo, options.demo_name, options.material);
         out << "Workspace " << options.dir << ": " << r.copied.size() << " files copied from "
             << from.string() << "\n";
         if (!r.kept.empty()) out << "Kept as they were: " << joined(r.kept) << "\n";

@@ -12,13 +12,16 @@ namespace tv {
 constexpr int EXIT_OK = 0, EXIT_FAILED = 1, EXIT_USAGE = 2;
 
 struct Options {
-    enum class Action { Run, Help, Version, Init, Wrong };
+    enum class Action { Run, Help, Version, Init, Check, Wrong };
     Action action = Action::Run;
     std::string dir;    // --init: the folder to make
     bool demo = false;  // --init: add a demo
     // --demo=NAME: the demo folder examples/NAME; without a name, the Romans and James
     // bank (examples/bank) beside the example styles.
     std::string demo_name;
+    // --init --material: a material file, or the name of a built-in season (a folder
+    // of examples/ holding a Material.txt).
+    std::string material;
     std::string error;  // Wrong: what is wrong with the command line
 };
 
@@ -45,10 +48,15 @@ struct InitReport {
 // demo (`demo_name`, a folder of examples/ holding a whole workspace of another
 // season, with its own styles and Material.txt) is copied instead. A file already
 // there is never overwritten. A failure is an IoError.
+// With `material` (a file, or a built-in season's name) the workspace gets that
+// Material.txt, checked first, and the example styles are moved onto its books;
+// without one and without a demo, a Material.txt of comments that tells how to name
+// the season's books.
 InitReport init_workspace(const std::filesystem::path& dir, const std::filesystem::path& share,
-                          bool demo, const std::string& demo_name = "");
+                          bool demo, const std::string& demo_name = "",
+                          const std::string& material = "");
 
-// Runs every action but Run: prints to `out` (help, version, what --init did) or
+// Runs every action but Run and Check: prints to `out` (help, version, what --init did) or
 // `err` (a wrong command line, a failure) and returns the exit status.
 int run_command(const Options& options, const std::vector<std::filesystem::path>& share,
                 std::ostream& out, std::ostream& err);

@@ -48,7 +48,7 @@ bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& c
         recover_side_files(files);
         read_run_style(con, files, run);
         name_bank(run);
-        const RunBank bank = load_bank(files, run.names);
+        const RunBank bank = load_bank(files, run.names, run.season);
         make_run_patterns(con, files, rng, run);
         name_run_files(run);
         count_material(con, files, run, bank);
@@ -149,8 +149,11 @@ void refuse_out_of_range(Console& con, const Run& run) {
 
 void name_bank(Run& run) { run.names = bank_names(run.settings); }
 
-RunBank load_bank(const Files& files, const BankNames& names) {
+RunBank load_bank(const Files& files, const BankNames& names, const Season& season) {
     RunBank bank = read_bank(files, names);
+    // Every line is checked now, before the pattern review, so that a line the index
+    // would refuse stops the run before the user has reviewed anything.
+    check_question_lines(bank, season);
     // A count file that is there must be a readable file; a missing one is built.
     std::error_code ec;
     if (std::filesystem::exists(std::filesystem::symlink_status(files.path(names.count_file), ec)))

@@ -41,8 +41,9 @@ void read_run_style(Console& con, const Files& files, Run& run);  // 4
 void refuse_out_of_range(Console& con, const Run& run);
 void name_bank(Run& run);  // 5
 // The question files of the style, read and checked as soon as their names are
-// known; a verse count file that exists is checked to be a readable file.
-RunBank load_bank(const Files& files, const BankNames& names);
+// known, every line as the index takes it; a verse count file that exists is checked
+// to be a readable file.
+RunBank load_bank(const Files& files, const BankNames& names, const Season& season);
 void make_run_patterns(Console& con, const Files& files, Random& rng, Run& run);       // 6
 void name_run_files(Run& run);                                                         // 7
 void count_material(Console& con, const Files& files, Run& run, const RunBank& bank);  // 8

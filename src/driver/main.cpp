@@ -13,6 +13,7 @@
 #include "base/random.h"
 #include "console/printer.h"
 #include "console/terminal.h"
+#include "driver/check.h"
 #include "driver/command_line.h"
 #include "driver/cycle.h"
 
@@ -33,6 +34,13 @@ std::vector<std::filesystem::path> share_dirs(const char* argv0) {
 int main(int argc, char** argv) {
     using namespace tv;
     const Options options = parse_options(std::vector<std::string>(argv + 1, argv + argc));
+    if (options.action == Options::Action::Check) {
+        // Reads the workspace as a run would, and tells every problem; no screen.
+        const std::vector<std::string> problems = check_workspace(Files("."));
+        for (const std::string& p : problems) std::cout << p << "\n";
+        if (problems.empty()) std::cout << "No problem found.\n";
+        return problems.empty() ? EXIT_OK : EXIT_FAILED;
+    }
     if (options.action != Options::Action::Run)
         return run_command(options, share_dirs(argv[0]), std::cout, std::cerr);
     if (const std::string problem = workspace_problem("."); !problem.empty()) {

@@ -53,6 +53,9 @@ TEST(Season, ChaptersRunAcrossTheBooks) {
         const bool left_out = ch < 5 || ch == 7 || (ch >= 9 && ch <= 11) || (ch >= 14 && ch <= 16);
         EXPECT_EQ(rj.level_l_covers(ch), !left_out) << ch;
     }
+    // Nor with a file of comments alone, as a new workspace has it.
+    dir.write(MATERIAL_FILE, "# season NAME\n\n# book M Matthew 25 23\n");
+    EXPECT_EQ(load_season(dir.files()).name, "Romans and James");
     dir.write(MATERIAL_FILE, THREE_BOOKS);
     EXPECT_EQ(load_season(dir.files()).books[0].name, "Hebrews");
 }
@@ -71,7 +74,9 @@ TEST(Season, AMalformedFileIsRefusedWithItsLine) {
         {"book A Alpha" + fifty + "\nbook B Beta" + fifty, 2, "more than 99 chapters"},
         {"chapters 5", 1, "\"chapters\" is none of season, book, level-L"},
         {"level-L 2-5\nbook R Romans 3 4 5", 1, "\"5\" must be a number from 2 to 3"},
-        {"# nothing yet\n\n", 0, "names no book"},
+        {"book M Matthew S25 23 17", 1, "the word \"S25\" after \"Matthew\" holds a digit"},
+        {"book P 1 Peter 25 25\nbook Q 2 Pe7er 22", 2, "\"Pe7er\" after \"2\" holds a digit"},
+        {"season Nothing yet\n# book M Matthew 25\n", 0, "names no book"},
     };
     for (const auto& [text, line, reason] : cases) {
         const auto e = test::io_error([&] { parse(text); });

@@ -44,8 +44,17 @@ struct Silent : MaterialReport {
     void index_rebuilt(const std::string&) override {}
 };
 
+// Lines written "chapter verse\tq" carry the code of their file's kind.
+std::string coded(const std::string& file, std::string text) {
+    const std::string code = file == "FTV.58" ? "F1a\t" : file == "cv.b" ? "CV\t" : file == "co.b" ? "CO\t" : "";
+    for (size_t at = text.find("\tq"); at != std::string::npos; at = text.find("\tq", at + code.size() + 2))
+        text.insert(at + 1, code);
+    return text;
+}
+
 struct BankRun {
     test::TempDir dir;
+    void write(const std::string& file, const std::string& text) { dir.write(file, coded(file, text)); }
     Silent report;
     BankTables t;
     // Indexes the bank as read; `meanwhile` runs between the reading and the index.
@@ -79,11 +88,19 @@ TEST(BuildIndex, LinesOutsideTheFormatAreReportedWithFileAndLine) {
             "cannot index \"co.b\" (line 2): chapter 2 verse 20 comes after chapter 3 verse 1: the lines "
             "must be sorted by chapter and verse"},
         {"cv.b", "\n  \n", "cannot index \"cv.b\": the file holds no question"},
+        {"co.b", ok + " 1  2\tCV\tz\n",
+            "cannot index \"co.b\" (line 2): the code \"CV\" is unknown: a line of this file has CO in columns 7-8, then a TAB"},
+        {"cv.b", ok + " 1  2\tCVR\tz\n",
+            "cannot index \"cv.b\" (line 2): the code \"CVR\" is unknown: a line of this file has CV in columns 7-8, then a TAB"},
+        {"FTV.58", ok + " 1  2\tQTa\tz\n",
+            "cannot index \"FTV.58\" (line 2): the quote code \"QTa\" is not four characters (such as QTa1)"},
+        {"FTV.58", ok + " 1  2\tF1\tz\n",
+            "cannot index \"FTV.58\" (line 2): the FTV code \"F1\" is not three to five characters (such as F1a)"},
     };
     for (const Case& c : cases) {
         BankRun run;
-        for (const std::string& name : {NAMES.F3, NAMES.F4, NAMES.F5, NAMES.F6}) run.dir.write(name, ok);
-        run.dir.write(c.file, c.content);
+        for (const std::string& name : {NAMES.F3, NAMES.F4, NAMES.F5, NAMES.F6}) run.write(name, ok);
+        run.write(c.file, c.content);
         try {
             run.index('Y');
             ADD_FAILURE() << "no error for " << c.content;
@@ -105,8 +122,8 @@ TEST(BuildIndex, CountsTheCopyTheRunRead) {
     };
     for (const auto& [text, INDX] : cases) {
         BankRun run;
-        for (const std::string& name : {NAMES.F4, NAMES.F5, NAMES.F6}) run.dir.write(name, " 2  2\tq\n");
-        run.dir.write(NAMES.F3, text);
+        for (const std::string& name : {NAMES.F4, NAMES.F5, NAMES.F6}) run.write(name, " 2  2\tq\n");
+        run.write(NAMES.F3, text);
         if (INDX == 'N') run.index('Y');
         run.index(INDX, [&] { run.dir.write(NAMES.F3, " 4  1\tq\n 4  2\tq\n"); });
         EXPECT_EQ(
@@ -122,12 +139,12 @@ TEST(BuildIndex, AtMost255QuestionsOfOneKindInAVerse) {
     BankRun run;
     std::string many;
     for (int i = 0; i < 255; ++i) many += "12 20\tq\n";
-    for (const std::string& name : {NAMES.F3, NAMES.F4, NAMES.F5, NAMES.F6}) run.dir.write(name, many);
+    for (const std::string& name : {NAMES.F3, NAMES.F4, NAMES.F5, NAMES.F6}) run.write(name, many);
     run.index('Y');
     EXPECT_EQ(run.t.QCOUNT[12][20], 255);
     EXPECT_EQ(run.t.OCOUNT[12][20], 255);
 
-    run.dir.write("FTV.58", many + "12 20\tq\n");
+    run.write("FTV.58", many + "12 20\tq\n");
     EXPECT_THROW(run.index('Y'), IoError);
 }
 

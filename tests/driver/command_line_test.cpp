@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "bank/season.h"
 #include "driver/command_line.h"
+#include "style/style.h"
 #include "support/support.h"
 
 using namespace tv;
@@ -29,6 +31,10 @@ TEST(CommandLine, OptionsAreReadOrRefused) {
         {{"--init"}, Action::Wrong, "", false},
         {{"--demo"}, Action::Wrong, "", true},
         {{"somewhere"}, Action::Wrong, "", false},
+        {{"--check"}, Action::Check, "", false},
+        {{"--init", "ws", "--material", "m.txt"}, Action::Init, "ws", false},
+        {{"--material=m.txt"}, Action::Wrong, "", false},
+        {{"--init", "ws", "--demo", "--material=m.txt"}, Action::Wrong, "ws", true},
     };
     for (const Case& c : cases) {
         const Options o = parse_options(c.args);
@@ -76,6 +82,30 @@ TEST(CommandLine, InitCopiesWhatIsMissingAndKeepsTheRest) {
     Options o = parse_options({"--init", (home.path() / "plain").string()});
     EXPECT_EQ(run_command(o, {share.root.path()}, out, err), EXIT_FAILED);
     EXPECT_NE(err.str().find("plain"), std::string::npos) << err.str();
+}
+
+// A workspace of another season: its material, and the example styles moved onto its
+// books, each one a run can use; a material the program would refuse makes nothing.
+TEST(CommandLine, InitWithAMaterialMovesTheExampleStylesOntoIt) {
+    test::TempDir home;
+    const std::filesystem::path share = test::source_dir();
+    init_workspace(home.path() / "hp", share, false, "", "hebrews-peter");
+    const Season season = load_season(Files(home.path() / "hp"));
+    const std::pair<const char*, const char*> places[] = {
+        {"Practice.spe", "1 1\n3 19\n"},   // kept: Hebrews has chapters 1-3
+        {"JamesCup.spe", "9 1\n13 25\n"},  // five chapters, the last of Hebrews
+        {"League.spe", "1 1\n21 18\n"},    // all of Romans and James: the whole season
+    };
+    for (const auto& [name, place] : places) {
+        const Files ws(home.path() / "hp");
+        TextReader in = ws.read(name);
+        EXPECT_EQ(settings_out_of_range(read_style(in), season).size(), 0U) << name;
+        EXPECT_NE(test::slurp(ws.path(name)).find(place), std::string::npos) << name;
+    }
+
+    home.write("bad.txt", "book M Matthew 25 S23 17\n");
+    EXPECT_THROW(init_workspace(home.path() / "m", share, false, "", (home.path() / "bad.txt").string()), IoError);
+    EXPECT_FALSE(std::filesystem::exists(home.path() / "m"));
 }
 
 TEST(CommandLine, InstalledFilesAreFoundBesideTheProgramFirst) {

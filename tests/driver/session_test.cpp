@@ -142,9 +142,10 @@ const Session SESSIONS[] = {
         "t<Ret>12<Ret><Ret>10<Ret><Ret>7<Ret><Ret><Ret><Ret><Ret><Ret><Ret><Ret>y<Esc><Ret><Right>1<Down><Left>1<Down><Right>"
         "0<Down><Up><Up><Up><Up>2<Left><Esc><Ret><Right><Right>f<Ret><Right>o<Right><Right><Right><Right>r<Ret><Sp><Ret>"
         "<Ret><Ret><Ret><Down><Down><Down><Down><Ret><Esc><Esc><Up><Ret>"},
-    // co.b line 4 has its verse in one column: told once the pattern review is over.
+    // co.b line 4 has its verse in one column: told as the bank is read, before the
+    // pattern review.
     {"A file problem: a bad bank line named with its file and line, then back to the menu", "bad_bank_line",
-        "<Ret><Esc><Ret><Ret><Ret><Up><Ret>"},
+        "<Ret><Esc><Ret><Ret><Up><Ret>"},
     // Shift-D takes off the highlighted "Practice" only (the same name above stays),
     // then "Style2"; a listed style without its file is told.
     {"A style list longer than the menu: its last lines shown, two deleted, a listed style without its file", "long_list",

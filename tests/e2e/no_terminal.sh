@@ -19,6 +19,12 @@ refused() {
 (cd "$ws" && timeout 10 "$program" < /dev/null > "$top/out" 2> "$top/err"; echo $? > "$top/status")
 refused "input from /dev/null" "standard input is not a terminal"
 
+# The workspace check needs no terminal: status 0 on the demo, 1 with a bad line named.
+(cd "$ws" && env -u TERM timeout 10 "$program" --check < /dev/null > "$top/out" 2>&1) || fail "--check: $(cat "$top/out")"
+printf ' 1 99\tCV\tWho?\tPaul\n' >> "$ws/cv.c"
+(cd "$ws" && env -u TERM timeout 10 "$program" --check < /dev/null > "$top/out" 2>&1; echo $? > "$top/status")
+[ "$(cat "$top/status")" = 1 ] && grep -qx "cv.c:[0-9]*: Romans 1 has 32 verses" "$top/out" || fail "--check: $(cat "$top/out")"
+
 # In a tmux pane, so that the input is a terminal.
 in_pane() {
   rm -f "$top/status" "$top/out" "$top/err"
@@ -39,5 +45,5 @@ start_program
 coloured_screen | grep -q '\[[0-9;]*4[0-7]m' && fail "NO_COLOR is set, yet the screen has background colours"
 keys Up Enter
 ended_with 0
-echo "PASS: /dev/null input, output to a file, TERM=dumb and no TERM each refused in one line with status 1; NO_COLOR drew no colours"
+echo "PASS: --check without a terminal; /dev/null input, output to a file, TERM=dumb and no TERM each refused in one line with status 1; NO_COLOR drew no colours"
 exit 0
