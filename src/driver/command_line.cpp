@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "base/io_error.h"
+#include "driver/bank_commands.h"
 
 namespace tv {
 
@@ -96,6 +97,16 @@ Options parse_options(const std::vector<std::string>& args) {
             else if (i + 1 < args.size())
                 o.dir = args[++i];
             if (o.dir.empty()) return wrong("--init needs the folder to make");
+        } else if (a == "--import" || a == "--export" || a.rfind("--import=", 0) == 0 ||
+                   a.rfind("--export=", 0) == 0) {
+            const std::string option = a.substr(0, 8);
+            if (o.action != Options::Action::Run) return wrong(option + " goes alone");
+            o.action = option == "--import" ? Options::Action::Import : Options::Action::Export;
+            if (a.size() > 8)
+                o.sheet = a.substr(9);
+            else if (i + 1 < args.size())
+                o.sheet = args[++i];
+            if (o.sheet.empty()) return wrong(option + " needs the spreadsheet file (CSV)");
         } else {
             return wrong((a.rfind("-", 0) == 0 ? "unknown option " : "unexpected argument ") + a);
         }
@@ -110,6 +121,9 @@ std::string usage_text() {
            "                                   make the workspace DIR (with --demo, add\n"
            "                                   the demo question bank; --demo=NAME makes\n"
            "                                   the demo workspace of another season)\n"
+           "       tallyvane --import FILE     replace the question bank of this workspace\n"
+           "                                   by the rows of a spreadsheet (CSV or TSV)\n"
+           "       tallyvane --export FILE     write the whole question bank as one CSV\n"
            "       tallyvane --help | --version\n";
 }
 
@@ -178,6 +192,15 @@ int run_command(const Options& options, const std::vector<fs::path>& share, std:
         err << "tallyvane: " << options.error << "\n" << usage_text();
         return EXIT_USAGE;
     case Options::Action::Run: return EXIT_OK;
+    case Options::Action::Import:
+    case Options::Action::Export:
+        if (const std::string problem = workspace_problem("."); !problem.empty()) {
+            err << "tallyvane: " << problem;
+            return EXIT_FAILED;
+        }
+        return options.action == Options::Action::Import
+                   ? import_command(Files("."), options.sheet, out, err)
+                   : export_command(Files("."), options.sheet, out, err);
     case Options::Action::Init: break;
     }
     const fs::path from = find_share_dir(share);
