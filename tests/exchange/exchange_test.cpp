@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "bank/season.h"
+#include "bank/workspace_lock.h"
 #include "driver/bank_commands.h"
 #include "exchange/exchange.h"
 #include "support/support.h"
@@ -14,6 +15,7 @@ namespace tv {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace test;
 
 // A workspace with the bank files and material of a folder of the project.
 void fill(const TempDir& ws, const std::string& folder) {
@@ -24,7 +26,8 @@ void fill(const TempDir& ws, const std::string& folder) {
 
 std::vector<std::string> names_in(const fs::path& dir) {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(dir))
+        if (e.path().filename() != LOCK_FILE) names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -43,7 +46,9 @@ TEST(Exchange, ExportThenImportGivesTheSameFiles) {
         const Season season = load_season(from.files());
         const Export e = export_bank(from.files(), season);
         ASSERT_TRUE(e.problems.empty()) << e.problems.front();
-        if (c.sample) EXPECT_EQ(e.text, slurp(source_dir() / c.sample)) << "regenerate the sample with --export";
+        if (c.sample) {
+            EXPECT_EQ(e.text, slurp(source_dir() / c.sample)) << "regenerate the sample with --export";
+        }
         if (from.exists(MATERIAL_FILE)) to.write(MATERIAL_FILE, from.read(MATERIAL_FILE));
         const ImportPlan plan = plan_import("bank.csv", e.text, season);
         ASSERT_TRUE(plan.problems.empty()) << plan.problems.front();
@@ -61,7 +66,7 @@ TEST(Exchange, ReadsAFileAsASpreadsheetProgramSavesIt) {
     ws.write("Specs.lst", "Enter New Specs\n");
     ws.write(MATERIAL_FILE, slurp(source_dir() / "tests/data/sheets/Material.txt"));
     ws.write("count.58A", "stale\n");
-    ws.write("count.79B", "kept\n");
+    ws.write("LLcount.58A", "kept\n");
     std::ostringstream out, err;
     ASSERT_EQ(import_command(ws.files(), (source_dir() / "tests/data/sheets/saved.csv").string(), out, err), 0) << err.str();
     const struct {
@@ -80,7 +85,7 @@ TEST(Exchange, ReadsAFileAsASpreadsheetProgramSavesIt) {
     };
     for (const auto& x : expected) EXPECT_EQ(ws.read(x.file), x.text) << x.file;
     EXPECT_FALSE(ws.exists("count.58A")) << "an index of the replaced files is removed";
-    EXPECT_TRUE(ws.exists("count.79B")) << "an index of other files is kept";
+    EXPECT_TRUE(ws.exists("LLcount.58A")) << "an index of other files is kept";
 }
 
 // Every planted mistake named by row and column, and the bank left as it was.
@@ -117,6 +122,8 @@ TEST(Exchange, HeaderAndSeparator) {
             "16 27\tQTa1\tTo the only wise God, be glory forever.", nullptr},
         {"Chapter,Verse,Kind,Question,Answer\n1,1,regular,Who?,Paul\n", nullptr,
             "row 2, column Book: is empty: the material has the books R Romans, J James"},
+        {"Book,Chapter,Verse,Kind,Question,Answer\r\nR,1,1,regular,Who?,Paul\r\n\r\nR,1,99,regular,Who?,Paul\r\n", nullptr,
+            "row 4, column Verse: Romans 1 has 32 verses"},
         {"Chapter,Verse,Kind,Question,Notes\n1,1,regular,Who?,x\n", nullptr, "row 1: the column \"Notes\" is none of"},
         {"Book,Verse,Kind,Question\nR,1,regular,Who?\n", nullptr, "row 1: there is no column Chapter"},
     };
