@@ -537,6 +537,10 @@ Export export_bank(const Files& files, const Season& season) {
                     "verse");
             prev_chapter = ref.chapter;
             prev_verse = ref.verse;
+            if (line.size() < 6 || line[5] != '\t') {
+                problem("column 6, after the verse, is not a TAB");
+                continue;
+            }
             const QuestionRow row = row_of(name, line, ref, season);
             const BankLine back = bank_line(row, season);
             for (const auto& [column, why] : back.problems)
