@@ -49,6 +49,8 @@ int import_command(const Files& workspace, const std::string& sheet, std::ostrea
         const ImportDone done = write_bank(workspace, plan);
         out << "Imported " << plan.questions << " questions from " << sheet << " into "
             << joined(done.written) << "\n";
+        if (!done.kept.empty())
+            out << "Left as they were (no rows for them): " << joined(done.kept) << "\n";
         if (!done.indexes_removed.empty())
             out << "Removed the verse indexes " << joined(done.indexes_removed)
                 << ": the next run builds them again\n";

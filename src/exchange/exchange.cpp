@@ -497,6 +497,8 @@ ImportDone write_bank(const Files& files, const ImportPlan& plan) {
         done.indexes_removed.push_back(name);
     }
     std::sort(done.indexes_removed.begin(), done.indexes_removed.end());
+    for (const std::string& name : bank_files(files))
+        if (!plan.files.contains(name)) done.kept.push_back(name);
     return done;
 }
 

@@ -51,6 +51,7 @@ ImportPlan plan_import(const std::string& name, std::string_view text, const Sea
 // next run that needs one builds again from the new files.
 struct ImportDone {
     std::vector<std::string> written, indexes_removed;
+    std::vector<std::string> kept;  // bank files the spreadsheet has no rows for
 };
 // Puts every file of the plan in place as one (side files, then renames) and removes
 // the count files built from any of them. A failure is an IoError.
