@@ -332,7 +332,7 @@ TextWriter Files::together(const std::string& name) const {
     return TextWriter(path(name), name, TextWriter::Mode::together, faults_);
 }
 
-void Files::put_in_place(std::initializer_list<TextWriter*> writers) const {
+void Files::put_in_place(std::span<TextWriter* const> writers) const {
     // Every file whole on the disk first: a failure here leaves the old files as they
     // were (the side files go with their writers).
     for (TextWriter* w : writers) w->close();
@@ -370,7 +370,7 @@ void Files::put_in_place(std::initializer_list<TextWriter*> writers) const {
     }
     int err = injected_error(faults_, FileFaults::Op::sync, COMMIT_RECORD);
     if (err == 0) err = sync_folder(dir_);
-    if (err != 0) throw IoError("put in place", (*writers.begin())->name_, std::strerror(err));
+    if (err != 0) throw IoError("put in place", writers.front()->name_, std::strerror(err));
     step(faults_, "renamed all");
     std::error_code ec;
     std::filesystem::remove(path(COMMIT_RECORD), ec);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -136,7 +137,10 @@ public:
     // Closes the writers and puts their files in place, all or none: the side files are
     // flushed to the disk, a record naming them is written before the first rename,
     // and a kill during the renames is completed by the next recover_side_files.
-    void put_in_place(std::initializer_list<TextWriter*> writers) const;
+    void put_in_place(std::initializer_list<TextWriter*> writers) const {
+        put_in_place(std::span<TextWriter* const>(writers.begin(), writers.size()));
+    }
+    void put_in_place(std::span<TextWriter* const> writers) const;
 
     // Tests only: the faults to inject.
     void inject(FileFaults* faults) { faults_ = faults; }

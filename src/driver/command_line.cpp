@@ -16,6 +16,7 @@
 #include "bank/season.h"
 #include "base/io_error.h"
 #include "style/style.h"
+#include "driver/bank_commands.h"
 
 namespace tv {
 
@@ -175,6 +176,16 @@ Options parse_options(const std::vector<std::string>& args) {
             if (o.material.empty()) return wrong("--material needs a file or a season's name");
         } else if (a == "--check") {
             o.action = Options::Action::Check;
+        } else if (a == "--import" || a == "--export" || a.rfind("--import=", 0) == 0 ||
+                   a.rfind("--export=", 0) == 0) {
+            const std::string option = a.substr(0, 8);
+            if (o.action != Options::Action::Run) return wrong(option + " goes alone");
+            o.action = option == "--import" ? Options::Action::Import : Options::Action::Export;
+            if (a.size() > 8)
+                o.sheet = a.substr(9);
+            else if (i + 1 < args.size())
+                o.sheet = args[++i];
+            if (o.sheet.empty()) return wrong(option + " needs the spreadsheet file (CSV)");
         } else {
             return wrong((a.rfind("-", 0) == 0 ? "unknown option " : "unexpected argument ") + a);
         }
@@ -194,6 +205,9 @@ std::string usage_text() {
            "       tallyvane --init DIR --material FILE|SEASON\n"
            "                                   make the workspace DIR of that material\n"
            "       tallyvane --check           check this workspace's files; no screen\n"
+           "       tallyvane --import FILE     replace the question bank of this workspace\n"
+           "                                   by the rows of a spreadsheet (CSV or TSV)\n"
+           "       tallyvane --export FILE     write the whole question bank as one CSV\n"
            "       tallyvane --help | --version\n";
 }
 
@@ -293,6 +307,15 @@ int run_command(const Options& options, const std::vector<fs::path>& share, std:
         return EXIT_USAGE;
     case Options::Action::Run:
     case Options::Action::Check: return EXIT_OK;
+    case Options::Action::Import:
+    case Options::Action::Export:
+        if (const std::string problem = workspace_problem("."); !problem.empty()) {
+            err << "tallyvane: " << problem;
+            return EXIT_FAILED;
+        }
+        return options.action == Options::Action::Import
+                   ? import_command(Files("."), options.sheet, out, err)
+                   : export_command(Files("."), options.sheet, out, err);
     case Options::Action::Init: break;
     }
     const fs::path from = find_share_dir(share);

@@ -29,6 +29,8 @@ TEST(CommandLine, OptionsAreReadOrRefused) {
         {{"--init", "ws", "--demo=hebrews-peter"}, Action::Init, "ws", true},
         {{"--init", "ws", "--demo=../up"}, Action::Wrong, "ws", true},
         {{"--init"}, Action::Wrong, "", false},
+        {{"--import"}, Action::Wrong, "", false},
+        {{"--export=b.csv", "--import", "a.csv"}, Action::Wrong, "", false},
         {{"--demo"}, Action::Wrong, "", true},
         {{"somewhere"}, Action::Wrong, "", false},
         {{"--check"}, Action::Check, "", false},

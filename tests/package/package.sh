@@ -14,6 +14,7 @@ fail() { echo "FAIL: $*"; exit 1; }
   { cat "$top/cpack.log"; fail "cpack could not make the package"; }
 deb=$(ls "$top"/out/*.deb) || fail "no .deb was made"
 dpkg-deb -f "$deb" Depends | grep -q libncursesw6 || fail "the package does not depend on the ncurses runtime"
+dpkg-deb -f "$deb" Depends | grep -q libcsv3 || fail "the package does not depend on the CSV library"
 root="$top/root"
 dpkg-deb -x "$deb" "$root" || fail "dpkg-deb could not unpack $deb"
 share="$root/usr/share/tallyvane"

@@ -1,0 +1,20 @@
+// The workspace commands that move the question bank to and from a spreadsheet. Each
+// takes the workspace's lock, prints what it did to `out` and every problem to `err`,
+// and returns the exit status.
+#pragma once
+#include <iosfwd>
+#include <string>
+
+#include "bank/textfile.h"
+
+namespace tv {
+
+// --import FILE: the bank files from the rows of a CSV or TSV file; with any problem,
+// every one is named and no file is changed.
+int import_command(const Files& workspace, const std::string& sheet, std::ostream& out,
+                   std::ostream& err);
+// --export FILE: the whole bank as one CSV file.
+int export_command(const Files& workspace, const std::string& sheet, std::ostream& out,
+                   std::ostream& err);
+
+}  // namespace tv
