@@ -235,9 +235,12 @@ private:
         int page = 0, widest = 0;
         std::smatch m;
         for (size_t i = 0; i < lines.size(); ++i) {
-            const string& l = lines[i];
-            widest = std::max(widest,
-                static_cast<int>(std::count_if(l.begin(), l.end(), [](char ch) { return (ch & 0xC0) != 0x80 && ch != '\f'; })));
+            // One byte per character, so that the layouts' column widths match (question texts
+            // may hold curly quotes and accented letters).
+            string l;
+            for (char ch : lines[i])
+                if ((ch & 0xC0) != 0x80) l += (ch & 0x80) ? '?' : ch;
+            widest = std::max(widest, static_cast<int>(l.size() - std::count(l.begin(), l.end(), '\f')));
             page = l.starts_with('\f') ? 1 : page + 1;
             if (c(6) == 'P' && page > n(5)) fail(static_cast<int>(packet.size()), 0, "a page longer than Lines/Pg");
             if (std::regex_match(l, m, title)) packet.emplace_back();

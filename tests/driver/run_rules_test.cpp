@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "driver/bank_commands.h"
 #include "driver/cycle.h"
 #include "run_rules.h"
 #include "support/support.h"
@@ -40,6 +41,9 @@ const Row STYLES[] = {
     {"second material", "hebrews-peter", "3=21 18"},
     {"second material, by question, card", "hebrews-peter", "3=21 18;13=Q;6=C"},
     {"second material, by chapter, tab", "hebrews-peter", "3=3 19;13=C;6=T;7=10;27=10"},
+    {"a spreadsheet's questions, page", "matthew", ""},
+    {"a spreadsheet's questions, by question, card", "matthew", "13=Q;6=C"},
+    {"a spreadsheet's questions, by chapter, tab", "matthew", "13=C;6=T;9=9"},
 };
 
 }  // namespace
@@ -53,6 +57,10 @@ TEST(RunRules, HoldForEveryStyleAndSeed) {
             SCOPED_TRACE(std::string(row.what) + ", seed " + std::to_string(seed));
             test::TempDir dir;
             test::copy_from_source(std::string("examples/") + row.workspace, dir.path());
+            if (dir.exists("questions.csv")) {  // a season whose bank comes from a spreadsheet
+                std::ostringstream told;
+                ASSERT_EQ(import_command(dir.files(), (dir.path() / "questions.csv").string(), told, told), 0) << told.str();
+            }
             const Season season = load_season(dir.files());
             for (std::string f : {"RJ.A", "FTV.00", "cv.b", "co.b"}) {  // level L: the chapters it covers
                 std::string kept, l;
