@@ -31,6 +31,11 @@ TEST(SectorChecks, QuestionsPerQuizThatCannotBeSectoredAreRefused) {
         EXPECT_EQ(s.con.screen().line(3), "  A quiz of " + std::to_string(qmax) + " questions cannot be sectored.");
         EXPECT_EQ(s.face.left(), 0u);
     }
+    Material exact(1, 1, 1, 32, 30);  // as many regular questions as sectors: enough
+    exact.chapters(1, 1, 1).done();
+    exact.bank.TQUEST = 30;
+    Screens s({key::ENTER});
+    EXPECT_NO_THROW(check_material(s.report, exact.bank, exact.t));
 }
 
 TEST(FollowUp, AnEmptySectorAbandonsTheRunAfterTheTable) {
