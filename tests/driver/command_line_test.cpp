@@ -30,6 +30,8 @@ TEST(CommandLine, OptionsAreReadOrRefused) {
         {{"--init", "ws", "--demo=../up"}, Action::Wrong, "ws", true},
         {{"--init"}, Action::Wrong, "", false},
         {{"--import"}, Action::Wrong, "", false},
+        {{"--import=a.csv"}, Action::Import, "", false},
+        {{"--export", "b.csv"}, Action::Export, "", false},
         {{"--export=b.csv", "--import", "a.csv"}, Action::Wrong, "", false},
         {{"--demo"}, Action::Wrong, "", true},
         {{"somewhere"}, Action::Wrong, "", false},

@@ -139,6 +139,13 @@ TEST(Exchange, HeaderAndSeparator) {
             EXPECT_NE(plan.problems.front().find(c.problem), std::string::npos) << plan.problems.front();
         }
     }
+    // At most 255 questions of one file on a verse: the 256th is named.
+    std::string many = "Book,Chapter,Verse,Kind,Question,Answer\n";
+    for (int i = 0; i < 255; ++i) many += "J,1,5,regular,Who gives?,God\n";
+    EXPECT_TRUE(plan_import("q.csv", many, romans_james).problems.empty());
+    const ImportPlan over = plan_import("q.csv", many + "J,1,5,regular,Who gives?,God\n", romans_james);
+    ASSERT_EQ(over.problems.size(), 1u);
+    EXPECT_NE(over.problems.front().find("row 257, column Verse: more than 255"), std::string::npos) << over.problems.front();
 }
 
 }  // namespace
