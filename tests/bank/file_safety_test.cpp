@@ -5,10 +5,12 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <tuple>
 
 #include "bank/textfile.h"
+#include "bank/workspace_lock.h"
 #include "console/printer.h"
 #include "support/support.h"
 
@@ -144,4 +146,17 @@ TEST(TextReader, LongLinesAreCutAndIntegersAreFreeFormat) {
     for (int want : {12, -3, 4, 7, -123456789}) EXPECT_EQ(in.read_int(), want);
     // Not numbers: a letter, a sign alone, ten digits, nothing.
     for (const char* bad : {"x4", "-", "1234567890", "  \n"}) EXPECT_THROW(TextReader("n", bad).read_int(), IoError) << bad;
+}
+
+// A second copy is refused and told which process holds the folder, whatever its digits.
+TEST(WorkspaceLock, ASecondCopyIsToldWhoHoldsTheFolder) {
+    test::TempDir dir;
+    WorkspaceLock held(dir.files());
+    std::ofstream(dir.path() / LOCK_FILE) << "1203\n";  // the same file, written over
+    try {
+        WorkspaceLock second(dir.files());
+        ADD_FAILURE() << "the folder was locked twice";
+    } catch (const FolderInUse& e) {
+        EXPECT_NE(std::string(e.what()).find("(process 1203)"), std::string::npos) << e.what();
+    }
 }
