@@ -126,6 +126,8 @@ TEST(Exchange, HeaderAndSeparator) {
             "row 4, column Verse: Romans 1 has 32 verses"},
         {"Chapter,Verse,Kind,Question,Notes\n1,1,regular,Who?,x\n", nullptr, "row 1: the column \"Notes\" is none of"},
         {"Book,Verse,Kind,Question\nR,1,regular,Who?\n", nullptr, "row 1: there is no column Chapter"},
+        {"Book,Chapter,Verse,Kind,Level,Question,Answer\nR,1,1,regular,X,Who?,Paul\n", nullptr, "row 2, column Level:"},
+        {"Book,Chapter,Verse,Kind,Code,Question\nR,1,1,quote,QTz0,Paul a servant\n", nullptr, "row 2, column Code:"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
