@@ -15,6 +15,9 @@ fail() { echo "FAIL: $*"; exit 1; }
 deb=$(ls "$top"/out/*.deb) || fail "no .deb was made"
 dpkg-deb -f "$deb" Depends | grep -q libncursesw6 || fail "the package does not depend on the ncurses runtime"
 dpkg-deb -f "$deb" Depends | grep -q libcsv3 || fail "the package does not depend on the CSV library"
+for d in libcairo2 fonts-dejavu-core; do
+  dpkg-deb -f "$deb" Depends | grep -q "$d" || fail "the package does not depend on $d"
+done
 root="$top/root"
 dpkg-deb -x "$deb" "$root" || fail "dpkg-deb could not unpack $deb"
 share="$root/usr/share/tallyvane"
