@@ -11,6 +11,7 @@
 #include "editor/library.h"
 #include "output/packet.h"
 #include "patterns/patterns.h"
+#include "pdf/pdf.h"
 #include "sectors/display.h"
 #include "sectors/sectoring.h"
 
@@ -59,6 +60,7 @@ bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& c
             // the packet of the run before stays in place until this one is done, and
             // then the packet and list go in place together.
             TextWriter packet = files.together(run.packet_file);
+            packet.keep_copy();  // for its PDF
             check_specialties(con, run);
             choose_approval(con, run);
             copies = make_quizzes(con, files, rng, clock, run, bank, packet);
@@ -173,6 +175,7 @@ void name_run_files(Run& run) {
     run.packet_file = run.settings.NAME4 + ".qui";
     run.log_file = "temp.txt";
     run.list_file = run.settings.NAME4 + ".inf";
+    run.pdf_file = run.settings.NAME4 + ".pdf";
 }
 
 void count_material(Console& con, const Files& files, Run& run, const RunBank& bank) {
@@ -219,6 +222,20 @@ void prepare_quizzes(Console& con, Run& run, const RunBank& bank, TextWriter& li
     write_sector_table(list, run.settings, run.season, run.sectors);
     start_quizzes(run.at, run.points, run.sectors, run.settings);
     read_ftv_kinds(bank.F4, run.bank.FBEFORE, run.sectors.SECTORS, run.sectors.TFPS, run.bank);
+}
+
+// The packet's PDF, made from the text just written, then the packet, its list and its
+// PDF put in place together.
+void put_run_files(const Files& files, const Run& run, TextWriter& packet, TextWriter& list) {
+    pdf::Settings pdf_settings;
+    pdf_settings.paper = pdf::read_paper(files);
+    pdf_settings.lines_per_page = run.settings.LPP;
+    pdf_settings.title = pdf::title_of_text(packet.copy(), run.settings.OUT, run.season.name);
+    const std::string bytes =
+        pdf::packet_pdf(packet.copy(), run.settings.OUT, pdf_settings, run.pdf_file);
+    TextWriter pdf = files.together(run.pdf_file);
+    pdf.write(bytes);
+    files.put_in_place({&packet, &list, &pdf});
 }
 
 // Step 17.1 of a run (docs/how-it-works.md 3.2): the message log goes to the end of
@@ -272,7 +289,7 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
         if (run.quiz.Q2 > 1) {
             log.close();
             copy_log(files, run, list);
-            files.put_in_place({&packet, &list});
+            put_run_files(files, run, packet, list);
         }
         if (run.at.EN) show_stopped_run(con, run.quiz.Q2, run.settings.NAME4);
         throw;
@@ -285,7 +302,7 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
         con.write_at(20, 3, " Quizzes Complete -- Press Return to Continue");
         con.wait_enter();
     }
-    files.put_in_place({&packet, &list});
+    put_run_files(files, run, packet, list);
     bool asked = show_closing_screen(con, run.settings.NAME4);
     // Accepting the last quiz's combination with a capital Y also asks for copies.
     return asked || run.at.I == 'Y';

@@ -37,7 +37,7 @@ struct Run {
     int C1 = 0;        // printed copies asked for
 
     // The run's own files: packet, message log, question and sector list.
-    std::string packet_file, log_file, list_file;
+    std::string packet_file, log_file, list_file, pdf_file;
 };
 
 }  // namespace tv
