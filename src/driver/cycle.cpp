@@ -52,6 +52,8 @@ bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& c
         const RunBank bank = load_bank(files, run.names, run.season);
         make_run_patterns(con, files, rng, run);
         name_run_files(run);
+        // Read before the quizzes are made, so that a mistake in it costs no run.
+        run.paper = pdf::read_paper(files);
         count_material(con, files, run, bank);
         make_sectors(con, files, run);
         bool copies = false;
@@ -228,7 +230,7 @@ void prepare_quizzes(Console& con, Run& run, const RunBank& bank, TextWriter& li
 // PDF put in place together.
 void put_run_files(const Files& files, const Run& run, TextWriter& packet, TextWriter& list) {
     pdf::Settings pdf_settings;
-    pdf_settings.paper = pdf::read_paper(files);
+    pdf_settings.paper = run.paper;
     pdf_settings.lines_per_page = run.settings.LPP;
     pdf_settings.title = pdf::title_of_text(packet.copy(), run.settings.OUT, run.season.name);
     const std::string bytes =

@@ -106,10 +106,11 @@ Paper read_paper(const Files& files) {
         word.erase(0, word.find_first_not_of(" \t"));
         word.erase(word.find_last_not_of(" \t") + 1);
         if (word.empty() || word[0] == '#') continue;
-        std::transform(word.begin(), word.end(), word.begin(),
+        std::string lower = word;
+        std::transform(lower.begin(), lower.end(), lower.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (word == "a4") return Paper::a4;
-        if (word == "letter") return Paper::letter;
+        if (lower == "a4") return Paper::a4;
+        if (lower == "letter") return Paper::letter;
         throw IoError("use", PAPER_FILE, "the paper is \"" + word + "\"; it must be A4 or Letter",
                       line);
     }

@@ -46,6 +46,11 @@ grep -q "Specs.lst" "$top/none.err" && grep -q -- "--init" "$top/none.err" ||
   fail "no word of the missing Specs.lst and --init: $(cat "$top/none.err")"
 [ -s "$top/none.out" ] && fail "the terminal was written to: $(cat "$top/none.out")"
 
+# The PDF of a packet, with the packaged program and the fonts it depends on.
+printf '    Example Style Quizzing\n\n    Quiz Number 1\n' >"$top/ws/Card.qui"
+(cd "$top/ws" && "$prog" --pdf Card.qui </dev/null >"$top/pdf.out" 2>&1) || fail "--pdf failed: $(cat "$top/pdf.out")"
+head -c 5 "$top/ws/Card.pdf" | grep -q '^%PDF-' || fail "--pdf made no PDF"
+
 "$prog" --frobnicate </dev/null >/dev/null 2>"$top/wrong.err"; [ $? -eq 2 ] || fail "an unknown option did not end with status 2"
 grep -q "^Usage:" "$top/wrong.err" || fail "an unknown option did not print the usage"
 echo "package: $(basename "$deb") unpacked and tried"

@@ -24,13 +24,14 @@ struct Row {
     const char* workspace;  // under examples/
     const char* changes;    // "line=value;..." over BASE
     char layout;
+    const char* paper = "";  // Paper.txt of the workspace
 };
 
 const Row RUNS[] = {
     {"bank", "", 'P'},
     {"bank", "6=C", 'C'},
-    {"bank", "13=C;6=T;9=9", 'T'},
-    {"hebrews-peter", "3=21 18", 'P'},
+    {"bank", "13=C;6=T;9=9", 'T', "# the paper\nA4\n"},
+    {"hebrews-peter", "3=21 18", 'P', "a4"},
     {"hebrews-peter", "3=21 18;13=Q;6=C", 'C'},
     {"hebrews-peter", "3=3 19;13=C;6=T;7=10;27=10", 'T'},
     // curly quotes and accented letters
@@ -108,6 +109,7 @@ TEST(PacketPdf, GivesBackThePacketPageByPage) {
             std::ostringstream told;
             ASSERT_EQ(import_command(dir.files(), (dir.path() / "questions.csv").string(), told, told), 0) << told.str();
         }
+        if (*row.paper) dir.write(pdf::PAPER_FILE, row.paper);
         std::string text;
         for (const std::string& line : style) text += line + "\n";
         dir.write("Rules.spe", text);
@@ -136,8 +138,10 @@ TEST(PacketPdf, GivesBackThePacketPageByPage) {
             ASSERT_NE(info.find("Pages:           " + std::to_string(pages.size()) + "\n"), std::string::npos) << info;
             for (size_t i = 0; i < pages.size(); ++i) EXPECT_EQ(words(shown.at(i)), words(pages[i])) << "page " << i + 1;
         }
-        EXPECT_NE(
-            info.find(row.layout == 'C' ? "Page size:       360 x 216 pts" : "Page size:       612 x 792 pts"), std::string::npos)
+        EXPECT_NE(info.find(row.layout == 'C' ? "Page size:       360 x 216 pts"
+                            : *row.paper      ? "Page size:       595.28 x 841.89 pts (A4)"
+                                              : "Page size:       612 x 792 pts (letter)"),
+            std::string::npos)
             << info;
         EXPECT_NE(info.find("Title:           Rules Style Quizzing \u2014 "), std::string::npos) << info;
         const std::string fonts = output_of("pdffonts '" + pdf + "'");
