@@ -31,13 +31,6 @@ std::vector<std::filesystem::path> share_dirs(const char* argv0) {
 
 }  // namespace
 
-// fontconfig and cairo keep the fonts they found for the life of the process, by design:
-// the leak checker of a sanitized build leaves their caches alone.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\nleak:libcairo.so\n";
-}
-extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
-
 int main(int argc, char** argv) {
     using namespace tv;
     const Options options = parse_options(std::vector<std::string>(argv + 1, argv + argc));

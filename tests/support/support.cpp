@@ -68,8 +68,3 @@ std::string dump(const Screen& s) {
 }
 
 }  // namespace tv::test
-
-// fontconfig and cairo keep the fonts they found for the life of the process, by design:
-// the leak checker of a sanitized build leaves their caches alone.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\nleak:libcairo.so\n"; }
-extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
