@@ -62,7 +62,7 @@ bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& c
             // the packet of the run before stays in place until this one is done, and
             // then the packet and list go in place together.
             TextWriter packet = files.together(run.packet_file);
-            packet.keep_copy();  // for its PDF
+            if (run.with_pdf) packet.keep_copy();  // for its PDF
             check_specialties(con, run);
             choose_approval(con, run);
             copies = make_quizzes(con, files, rng, clock, run, bank, packet);
@@ -229,6 +229,10 @@ void prepare_quizzes(Console& con, Run& run, const RunBank& bank, TextWriter& li
 // The packet's PDF, made from the text just written, then the packet, its list and its
 // PDF put in place together.
 void put_run_files(const Files& files, const Run& run, TextWriter& packet, TextWriter& list) {
+    if (!run.with_pdf) {
+        files.put_in_place({&packet, &list});
+        return;
+    }
     pdf::Settings pdf_settings;
     pdf_settings.paper = run.paper;
     pdf_settings.lines_per_page = run.settings.LPP;

@@ -40,6 +40,7 @@ struct Run {
     // The run's own files: packet, message log, question and sector list.
     std::string packet_file, log_file, list_file, pdf_file;
     pdf::Paper paper = pdf::Paper::letter;  // the paper of the packet's PDF
+    bool with_pdf = true;  // false: the packet and list alone (the benchmark's whole runs)
 };
 
 }  // namespace tv

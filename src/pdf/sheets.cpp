@@ -20,12 +20,12 @@ constexpr int TAB_ROWS = 66;      // lines of the table on one page
 constexpr int TAB_GAP = 2;        // blanks between two columns
 constexpr int NARROW = 12;        // a column this wide or less is never broken
 
-struct Paper_size {
+struct PaperSize {
     double width, height;
 };
 
-Paper_size paper_size(Paper paper) {
-    return paper == Paper::a4 ? Paper_size{595.28, 841.89} : Paper_size{8.5 * INCH, 11 * INCH};
+PaperSize paper_size(Paper paper) {
+    return paper == Paper::a4 ? PaperSize{595.28, 841.89} : PaperSize{8.5 * INCH, 11 * INCH};
 }
 
 // The lines of a text: split at LF, a CR before it dropped, no empty line after the last
@@ -73,7 +73,7 @@ int widest(const std::vector<std::string>& lines) {
 }
 
 std::vector<Sheet> page_sheets(std::string_view text, const Settings& settings) {
-    const Paper_size paper = paper_size(settings.paper);
+    const PaperSize paper = paper_size(settings.paper);
     std::vector<Sheet> pages;
     size_t from = 0;
     while (from < text.size()) {
@@ -186,7 +186,7 @@ std::vector<std::string> table_lines(const std::vector<std::string>& section) {
 }
 
 std::vector<Sheet> tab_sheets(std::string_view text, const Settings& settings) {
-    const Paper_size paper = paper_size(settings.paper);
+    const PaperSize paper = paper_size(settings.paper);
     std::vector<std::vector<std::string>> sections(1);
     for (std::string& line : lines_of(text)) {
         if (trimmed(line) == "<pb>")
