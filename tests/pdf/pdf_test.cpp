@@ -144,6 +144,7 @@ TEST(PacketPdf, GivesBackThePacketPageByPage) {
             std::string::npos)
             << info;
         EXPECT_NE(info.find("Title:           Rules Style Quizzing \u2014 "), std::string::npos) << info;
+        EXPECT_NE(dir.read("Rules.pdf").find("/Title (Quiz 1)"), std::string::npos) << "no bookmark of quiz 1";
         const std::string fonts = output_of("pdffonts '" + pdf + "'");
         EXPECT_NE(fonts.find("DejaVuSansMono"), std::string::npos) << fonts;
         EXPECT_EQ(fonts.find(" no "), std::string::npos) << "a font not embedded:\n" << fonts;
