@@ -15,7 +15,8 @@ FUZZ_SECONDS ?= 60
 FUZZ_TIMEOUT ?= 30
 FUZZ_TARGETS := fuzz_question_line fuzz_count_questions fuzz_load_index fuzz_style fuzz_packet
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES   := g++ cmake make libncurses-dev libcsv-dev libgtest-dev tmux clang-format
+PACKAGES   := g++ cmake make libncurses-dev libcsv-dev libcairo2-dev fonts-dejavu-core libgtest-dev \
+              poppler-utils tmux clang-format
 MAKEFLAGS  += --no-print-directory
 
 .PHONY: all run test deps build build-test release bench fuzz install package clean check-format

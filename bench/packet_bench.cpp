@@ -1,5 +1,7 @@
 // Writes a packet of 100 quizzes of 30 positions in each layout and reports the
-// time per quiz, beside the time to write the same bytes in one piece (the floor).
+// time per quiz, beside the time to write the same bytes in one piece (the floor);
+// then the PDF of each of these packets, per packet and per page, beside the time to
+// write the same PDF bytes.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "output/packet.h"
+#include "pdf/pdf.h"
 
 namespace {
 
@@ -18,6 +21,7 @@ using Clock = std::chrono::steady_clock;
 constexpr int QUIZZES = 100;
 constexpr int POSITIONS = 30;
 constexpr int ROUNDS = 5;
+constexpr int PDF_ROUNDS = 3;
 
 const char* const VERSE =
     "For I am not ashamed of the Good News of Christ, because it is the power of God for "
@@ -93,6 +97,7 @@ int main() {
                 ROUNDS);
     std::printf("%-6s %10s %12s %14s %12s %7s\n", "layout", "bytes", "total ms", "us per quiz",
                 "floor ms", "ratio");
+    std::vector<std::string> packets;
     for (const tv::Layout& layout : tv::layouts()) {
         settings.OUT = layout.letter;
         double best = 1e18, floor = 1e18;
@@ -126,6 +131,44 @@ int main() {
         }
         std::printf("%-6s %10zu %12.3f %14.2f %12.3f %7.1f\n", layout.name, written.size(), best,
                     best * 1000.0 / QUIZZES, floor, best / floor);
+        packets.push_back(written);
+    }
+
+    std::printf("\nPDF of each packet, best of %d rounds\n", PDF_ROUNDS);
+    std::printf("%-6s %6s %10s %12s %14s %12s %7s\n", "layout", "pages", "bytes", "total ms",
+                "us per page", "floor ms", "ratio");
+    tv::pdf::Settings pdf_settings;
+    pdf_settings.lines_per_page = settings.LPP;
+    pdf_settings.title = "Benchmark";
+    for (size_t i = 0; i < packets.size(); ++i) {
+        const tv::Layout& layout = tv::layouts()[i];
+        double best = 1e18, floor = 1e18;
+        std::string bytes;
+        size_t pages = 0;
+        for (int round = 0; round < PDF_ROUNDS; ++round) {
+            const auto t0 = Clock::now();
+            {
+                const auto sheets = tv::pdf::sheets(packets[i], layout.letter, pdf_settings);
+                pages = sheets.size();
+                bytes = tv::pdf::render(sheets, pdf_settings, "bench.pdf");
+                tv::TextWriter w = files.create("bench.pdf");
+                w.write(bytes);
+                w.close();
+            }
+            best = std::min(best,
+                            std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
+            const auto t1 = Clock::now();
+            {
+                tv::TextWriter w = files.create("floor.pdf");
+                w.write(bytes);
+                w.close();
+            }
+            floor = std::min(floor,
+                             std::chrono::duration<double, std::milli>(Clock::now() - t1).count());
+        }
+        std::printf(
+            "%-6s %6zu %10zu %12.3f %14.2f %12.3f %7.1f\n", layout.name, pages, bytes.size(), best,
+            best * 1000.0 / static_cast<double>(std::max<size_t>(pages, 1)), floor, best / floor);
     }
     fs::remove_all(dir);
     return 0;

@@ -213,7 +213,8 @@ TextWriter::TextWriter(std::filesystem::path path, std::string name, Mode mode, 
 
 TextWriter::TextWriter(TextWriter&& o) noexcept
     : path_(std::move(o.path_)), temp_(std::move(o.temp_)), name_(std::move(o.name_)),
-      file_(o.file_), faults_(o.faults_), mode_(o.mode_) {
+      file_(o.file_), faults_(o.faults_), mode_(o.mode_), keep_(o.keep_),
+      copy_(std::move(o.copy_)) {
     o.file_ = nullptr;
     o.temp_.clear();
 }
@@ -245,6 +246,7 @@ void TextWriter::write(std::string_view s) {
     if (const int err = injected(FileFaults::Op::write)) fail("write", err);
     errno = 0;
     if (!s.empty() && std::fwrite(s.data(), 1, s.size(), file_) != s.size()) fail("write");
+    if (keep_) copy_ += s;
 }
 
 // One write of the line and its end: lines are what the writers write most.
@@ -254,6 +256,7 @@ void TextWriter::writeln(std::string_view s) {
     errno = 0;
     if (!s.empty() && std::fwrite(s.data(), 1, s.size(), file_) != s.size()) fail("write");
     if (std::fputc('\n', file_) == EOF) fail("write");
+    if (keep_) (copy_ += s) += '\n';
 }
 
 void TextWriter::close() {

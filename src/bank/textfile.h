@@ -94,6 +94,10 @@ public:
     void close();
     bool is_open() const { return file_ != nullptr; }
     const std::string& name() const { return name_; }
+    // From now on the writer also keeps what it writes, for copy(): a packet is made
+    // into a PDF before it is put in place.
+    void keep_copy() { keep_ = true; }
+    const std::string& copy() const { return copy_; }
 
 private:
     friend class Files;
@@ -104,6 +108,8 @@ private:
     FILE* file_ = nullptr;
     FileFaults* faults_ = nullptr;
     Mode mode_;
+    bool keep_ = false;
+    std::string copy_;
 };
 
 // Files read are regular files of at most this size: far above any real bank, and a

@@ -17,4 +17,9 @@ int import_command(const Files& workspace, const std::string& sheet, std::ostrea
 int export_command(const Files& workspace, const std::string& sheet, std::ostream& out,
                    std::ostream& err);
 
+// --pdf FILE: the PDF of a packet written earlier, beside it as FILE with ".pdf" for
+// its extension; the layout is the one the text shows, the paper the workspace's.
+int pdf_command(const Files& workspace, const std::string& packet, std::ostream& out,
+                std::ostream& err);
+
 }  // namespace tv

@@ -186,6 +186,14 @@ Options parse_options(const std::vector<std::string>& args) {
             else if (i + 1 < args.size())
                 o.sheet = args[++i];
             if (o.sheet.empty()) return wrong(option + " needs the spreadsheet file (CSV)");
+        } else if (a == "--pdf" || a.rfind("--pdf=", 0) == 0) {
+            if (o.action != Options::Action::Run) return wrong("--pdf goes alone");
+            o.action = Options::Action::Pdf;
+            if (a.size() > 5)
+                o.sheet = a.substr(6);
+            else if (i + 1 < args.size())
+                o.sheet = args[++i];
+            if (o.sheet.empty()) return wrong("--pdf needs the packet file (NAME.qui)");
         } else {
             return wrong((a.rfind("-", 0) == 0 ? "unknown option " : "unexpected argument ") + a);
         }
@@ -208,6 +216,7 @@ std::string usage_text() {
            "       tallyvane --import FILE     replace the question bank of this workspace\n"
            "                                   by the rows of a spreadsheet (CSV or TSV)\n"
            "       tallyvane --export FILE     write the whole question bank as one CSV\n"
+           "       tallyvane --pdf FILE.qui    make the PDF of a packet, beside it\n"
            "       tallyvane --help | --version\n";
 }
 
@@ -316,6 +325,7 @@ int run_command(const Options& options, const std::vector<fs::path>& share, std:
         return options.action == Options::Action::Import
                    ? import_command(Files("."), options.sheet, out, err)
                    : export_command(Files("."), options.sheet, out, err);
+    case Options::Action::Pdf: return pdf_command(Files("."), options.sheet, out, err);
     case Options::Action::Init: break;
     }
     const fs::path from = find_share_dir(share);

@@ -12,10 +12,10 @@ namespace tv {
 constexpr int EXIT_OK = 0, EXIT_FAILED = 1, EXIT_USAGE = 2;
 
 struct Options {
-    enum class Action { Run, Help, Version, Init, Check, Import, Export, Wrong };
+    enum class Action { Run, Help, Version, Init, Check, Import, Export, Pdf, Wrong };
     Action action = Action::Run;
     std::string dir;    // --init: the folder to make
-    std::string sheet;  // --import, --export: the spreadsheet file
+    std::string sheet;  // --import, --export: the spreadsheet file; --pdf: the packet
     bool demo = false;  // --init: add a demo
     // --demo=NAME: the demo folder examples/NAME; without a name, the Romans and James
     // bank (examples/bank) beside the example styles.

@@ -11,6 +11,7 @@
 #include "editor/library.h"
 #include "output/packet.h"
 #include "patterns/patterns.h"
+#include "pdf/pdf.h"
 #include "sectors/display.h"
 #include "sectors/sectoring.h"
 
@@ -51,6 +52,8 @@ bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& c
         const RunBank bank = load_bank(files, run.names, run.season);
         make_run_patterns(con, files, rng, run);
         name_run_files(run);
+        // Read before the quizzes are made, so that a mistake in it costs no run.
+        run.paper = pdf::read_paper(files);
         count_material(con, files, run, bank);
         make_sectors(con, files, run);
         bool copies = false;
@@ -59,6 +62,7 @@ bool run_style(Run& run, Console& con, const Files& files, Random& rng, Clock& c
             // the packet of the run before stays in place until this one is done, and
             // then the packet and list go in place together.
             TextWriter packet = files.together(run.packet_file);
+            if (run.with_pdf) packet.keep_copy();  // for its PDF
             check_specialties(con, run);
             choose_approval(con, run);
             copies = make_quizzes(con, files, rng, clock, run, bank, packet);
@@ -173,6 +177,7 @@ void name_run_files(Run& run) {
     run.packet_file = run.settings.NAME4 + ".qui";
     run.log_file = "temp.txt";
     run.list_file = run.settings.NAME4 + ".inf";
+    run.pdf_file = run.settings.NAME4 + ".pdf";
 }
 
 void count_material(Console& con, const Files& files, Run& run, const RunBank& bank) {
@@ -219,6 +224,24 @@ void prepare_quizzes(Console& con, Run& run, const RunBank& bank, TextWriter& li
     write_sector_table(list, run.settings, run.season, run.sectors);
     start_quizzes(run.at, run.points, run.sectors, run.settings);
     read_ftv_kinds(bank.F4, run.bank.FBEFORE, run.sectors.SECTORS, run.sectors.TFPS, run.bank);
+}
+
+// The packet's PDF, made from the text just written, then the packet, its list and its
+// PDF put in place together.
+void put_run_files(const Files& files, const Run& run, TextWriter& packet, TextWriter& list) {
+    if (!run.with_pdf) {
+        files.put_in_place({&packet, &list});
+        return;
+    }
+    pdf::Settings pdf_settings;
+    pdf_settings.paper = run.paper;
+    pdf_settings.lines_per_page = run.settings.LPP;
+    pdf_settings.title = pdf::title_of_text(packet.copy(), run.settings.OUT, run.season.name);
+    const std::string bytes =
+        pdf::packet_pdf(packet.copy(), run.settings.OUT, pdf_settings, run.pdf_file);
+    TextWriter pdf = files.together(run.pdf_file);
+    pdf.write(bytes);
+    files.put_in_place({&packet, &list, &pdf});
 }
 
 // Step 17.1 of a run (docs/how-it-works.md 3.2): the message log goes to the end of
@@ -272,7 +295,7 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
         if (run.quiz.Q2 > 1) {
             log.close();
             copy_log(files, run, list);
-            files.put_in_place({&packet, &list});
+            put_run_files(files, run, packet, list);
         }
         if (run.at.EN) show_stopped_run(con, run.quiz.Q2, run.settings.NAME4);
         throw;
@@ -285,7 +308,7 @@ bool make_quizzes(Console& con, const Files& files, Random& rng, Clock& clock, R
         con.write_at(20, 3, " Quizzes Complete -- Press Return to Continue");
         con.wait_enter();
     }
-    files.put_in_place({&packet, &list});
+    put_run_files(files, run, packet, list);
     bool asked = show_closing_screen(con, run.settings.NAME4);
     // Accepting the last quiz's combination with a capital Y also asks for copies.
     return asked || run.at.I == 'Y';

@@ -11,6 +11,7 @@
 #include "style/style.h"
 #include "output/packet.h"
 #include "patterns/patterns.h"
+#include "pdf/pdf.h"
 #include "sectors/sector_tables.h"
 #include "sectors/sectoring.h"
 
@@ -37,7 +38,9 @@ struct Run {
     int C1 = 0;        // printed copies asked for
 
     // The run's own files: packet, message log, question and sector list.
-    std::string packet_file, log_file, list_file;
+    std::string packet_file, log_file, list_file, pdf_file;
+    pdf::Paper paper = pdf::Paper::letter;  // the paper of the packet's PDF
+    bool with_pdf = true;  // false: the packet and list alone (the benchmark's whole runs)
 };
 
 }  // namespace tv

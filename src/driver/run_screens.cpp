@@ -318,11 +318,13 @@ void show_stopped_run(Console& con, int stopped, const std::string& NAME4) {
     con.writeln();
     if (kept == 0) {
         con.writeln("  No quiz was kept.");
-        con.writeln("  " + NAME4 + ".qui and " + NAME4 + ".inf stay as they were.");
+        con.writeln("  " + NAME4 + ".qui, " + NAME4 + ".inf and " + NAME4 +
+                    ".pdf stay as they were.");
     } else {
         con.writeln("  " + std::to_string(kept) +
                     (kept == 1 ? " quiz was kept." : " quizzes were kept."));
-        con.writeln("  The packet is " + NAME4 + ".qui, the list " + NAME4 + ".inf.");
+        con.writeln("  The packet is " + NAME4 + ".qui (its PDF " + NAME4 + ".pdf), the list " +
+                    NAME4 + ".inf.");
     }
     con.writeln();
     con.write("  Press Return to Continue ");
@@ -336,8 +338,7 @@ bool show_closing_screen(Console& con, const std::string& NAME4) {
          {std::string("  Thank you for using Tallyvane ") + TV_VERSION,
           "  A list of questions and sectors used has been saved as " + NAME4 + ".inf",
           "  Your output file has been saved in ASCII text file " + NAME4 + ".qui",
-          std::string("  Open in any Word Processor to Print"),
-          std::string("  Courier New Font and Narrow Margins Recommended")}) {
+          "  Ready to print and to share as the PDF file " + NAME4 + ".pdf"}) {
         con.writeln(line);
         con.writeln();
     }

@@ -75,7 +75,7 @@ void draw_approval_menu(Console& con);
 int approval_menu(Console& con);
 
 // The run stopped at quiz `stopped` (Esc at its approval prompt): says how many
-// quizzes were kept and in which files (NAME4.qui and NAME4.inf; none kept: those
+// quizzes were kept and in which files (NAME4.qui, .pdf and .inf; none kept: those
 // of the run before stay), and waits for Return.
 void show_stopped_run(Console& con, int stopped, const std::string& NAME4);
 

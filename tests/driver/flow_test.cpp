@@ -24,7 +24,7 @@ struct Flow {
     int copies = 0;
 };
 
-const char* const PRACTICE_RUN = "RomIntro.inf RomIntro.qui count.00A";
+const char* const PRACTICE_RUN = "RomIntro.inf RomIntro.pdf RomIntro.qui count.00A";
 void PrintTo(const Flow& f, std::ostream* os) { *os << f.name; }
 
 // Flows asserted elsewhere: Practice run as it stands (exit_lookalike runs its settings under
@@ -46,12 +46,12 @@ const Flow TABLE[] = {
     // Romans 1:30-2:29 in six sectors by chapter, counted 0 and 6, then 1 and 5.
     {"short_chapter", "<Ret><Esc><Ret><Ret>0<Down>6<Down><Ret><Esc>1<Down>5<Down><Ret><Ret><Ret><Ret><Up><Ret>",
         {"Rom. 2 runs out of verses", "   5 R  2:--  2:--   0", "   6 R  2:24  2:29  11", "saved as Short.inf"},
-        "Short.inf Short.qui count.00A"},
+        "Short.inf Short.pdf Short.qui count.00A"},
     // Romans 1-5 in 3 questions: one sector per chapter; James 4 in 20 sectors: given up.
     {"chapter_counts", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Ret><Ret><Down><Down><Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>",
         {"We must reset the questions per packet to sector 5 chapters.", "saved as Five.inf", "Jam. 4 runs out of verses",
             "!Your output file"},
-        "Five.inf Five.qui count.00A count.89A"},
+        "Five.inf Five.pdf Five.qui count.00A count.89A"},
     {"too_few_questions", "<Ret><Esc><Ret><Ret><Ret><Up><Ret>",
         {"There are only 9 regular questions in this material.", "Change Questions per packet to 9 or less."}, "count.00A"},
     // 0 percent asked of a material without noninterrogative questions: given up, then noted at the end.
@@ -73,16 +73,17 @@ const Flow TABLE[] = {
     // Then P on the closing screen: a word, then 2 copies (a blank after the number).
     {"tab_layout_copies", "<Ret><Down><Down><Down><Down>t<Esc><Ret><Ret><Ret><Ret>P<Ret>two<Ret>2 <Ret><Ret><Up><Ret>",
         {"How many copies? two", "How many copies? 2", "Be sure printer is ready"},
-        "Practice.spe RomIntro.inf RomIntro.qui count.00A", {{"RomIntro.qui", "^Quiz 1\t\tPractice Style Quizzing\t"}}, 2},
+        "Practice.spe RomIntro.inf RomIntro.pdf RomIntro.qui count.00A",
+        {{"RomIntro.qui", "^Quiz 1\t\tPractice Style Quizzing\t"}}, 2},
     // Sectored by question.
     {"card_layout", "<Down><Ret><Right><Right>6<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>", {"saved as"},
-        "League.spe LeaguePk.inf LeaguePk.qui count.58B",
+        "League.spe LeaguePk.inf LeaguePk.pdf LeaguePk.qui count.58B",
         {{"LeaguePk.qui", "^\n\n    League Style Quizzing\n"}, {"LeaguePk.qui", "Quiz Number 6\n"}}},
     // 14 quizzes sectored by verse: repeats begin after quiz 11, resectoring declined.
     {"page_layout_repeats", "<Down><Down><Down><Ret><Right><Right>14<Ret><Esc><Ret><Ret><Ret><Ret>n<Ret><Ret><Ret><Ret><Up><Ret>",
         {"Regular question repeats will begin after quiz 11", "Do you wish to resector? n",
             "**Out of Regular Questions...Using Repeats beginning quiz 12**", "saved as"},
-        "Season.inf Season.qui Season.spe count.79C", {{"Season.qui", "Season Style Quizzing +Quiz Number 14\n"}}},
+        "Season.inf Season.pdf Season.qui Season.spe count.79C", {{"Season.qui", "Season Style Quizzing +Quiz Number 14\n"}}},
     // Beyond the limits of every field of a new style's form (James for a begin chapter of 6); left unsaved.
     {"form_limits",
         "<Down><Down><Down><Down><Ret>6<Left>j<Right>99<Ret>99<Ret><Ret><Ret>x<Ret>45<Ret>99<Ret>40"

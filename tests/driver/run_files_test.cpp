@@ -23,7 +23,7 @@ const char* TINY =
     "0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n100\n1\n3\nN\n"
     "AAAnnnnnnnnnnnnnnnnnnnnnnnnnnn\n";
 
-const std::string OLD_PACKET = "the packet of the run before\n", OLD_LIST = "its list\n";
+const std::string OLD_PACKET = "the packet of the run before\n", OLD_LIST = "its list\n", OLD_PDF = "its PDF\n";
 
 struct Workspace {
     test::TempDir dir;
@@ -34,16 +34,18 @@ struct Workspace {
         dir.write("Tiny.spe", TINY);
         dir.write("TinyOut.qui", OLD_PACKET);
         dir.write("TinyOut.inf", OLD_LIST);
+        dir.write("TinyOut.pdf", OLD_PDF);
     }
     // The packet and list of the run before are as they were, and no side file is left.
     void kept_whole(const std::string& what) const {
-        EXPECT_EQ(dir.read("TinyOut.qui") + dir.read("TinyOut.inf"), OLD_PACKET + OLD_LIST) << what;
+        EXPECT_EQ(dir.read("TinyOut.qui") + dir.read("TinyOut.inf") + dir.read("TinyOut.pdf"), OLD_PACKET + OLD_LIST + OLD_PDF)
+            << what;
         EXPECT_EQ(test::leftovers(dir.path()), std::vector<std::string>{}) << what;
     }
-    // Both files are this run's: its first quiz in the packet and in the list.
+    // The files are this run's: its first quiz in the packet and in the list, and a PDF.
     bool new_pair() const {
         return dir.read("TinyOut.qui").find("Quiz Number 1") != std::string::npos &&
-               dir.read("TinyOut.inf").find("Quiz 1") != std::string::npos;
+               dir.read("TinyOut.inf").find("Quiz 1") != std::string::npos && dir.read("TinyOut.pdf").rfind("%PDF-", 0) == 0;
     }
 };
 
@@ -83,10 +85,11 @@ TEST(RunFiles, APacketIsReplacedOnlyByARunWithQuizzes) {
     ws.kept_whole("Esc at the first quiz's approval");
     EXPECT_EQ(none.line(3) + none.line(5) + none.line(6),
         "  The run was stopped at quiz 1.  No quiz was kept."
-        "  TinyOut.qui and TinyOut.inf stay as they were.");
+        "  TinyOut.qui, TinyOut.inf and TinyOut.pdf stay as they were.");
 
     const Screen one = run_until_dry(ws.files, BY_HAND + std::vector<int>{'y', key::ESC});
-    EXPECT_EQ(one.line(5) + one.line(6), "  1 quiz was kept.  The packet is TinyOut.qui, the list TinyOut.inf.");
+    EXPECT_EQ(
+        one.line(5) + one.line(6), "  1 quiz was kept.  The packet is TinyOut.qui (its PDF TinyOut.pdf), the list TinyOut.inf.");
     EXPECT_TRUE(ws.new_pair() && ws.dir.read("TinyOut.qui").find("Quiz Number 2") == std::string::npos);
 }
 
@@ -100,6 +103,7 @@ TEST(RunFiles, PacketAndListAlwaysComeFromTheSameRun) {
         {{Op::write, "TinyOut.inf", ENOSPC, 40}, false, "\"TinyOut.inf\": No space left"},
         {{Op::close, "TinyOut.inf", EIO}, false, "\"TinyOut.inf\": Input/output error"},
         {{Op::sync, "TinyOut.qui", EIO}, false, "\"TinyOut.qui\": Input/output error"},
+        {{Op::write, "TinyOut.pdf", ENOSPC}, false, "\"TinyOut.pdf\": No space left"},
         {{Op::rename, COMMIT_RECORD, EIO}, false, "\".tallyvane.commit\": Input/output error"},
         {{Op::rename, "TinyOut.inf", EIO}, true, "\"TinyOut.inf\": Input/output error"},
         {test::Faults("closed"), false, ""},

@@ -15,6 +15,9 @@ fail() { echo "FAIL: $*"; exit 1; }
 deb=$(ls "$top"/out/*.deb) || fail "no .deb was made"
 dpkg-deb -f "$deb" Depends | grep -q libncursesw6 || fail "the package does not depend on the ncurses runtime"
 dpkg-deb -f "$deb" Depends | grep -q libcsv3 || fail "the package does not depend on the CSV library"
+for d in libcairo2 fonts-dejavu-core; do
+  dpkg-deb -f "$deb" Depends | grep -q "$d" || fail "the package does not depend on $d"
+done
 root="$top/root"
 dpkg-deb -x "$deb" "$root" || fail "dpkg-deb could not unpack $deb"
 share="$root/usr/share/tallyvane"
@@ -42,6 +45,11 @@ mkdir "$top/empty"
 grep -q "Specs.lst" "$top/none.err" && grep -q -- "--init" "$top/none.err" ||
   fail "no word of the missing Specs.lst and --init: $(cat "$top/none.err")"
 [ -s "$top/none.out" ] && fail "the terminal was written to: $(cat "$top/none.out")"
+
+# The PDF of a packet, with the packaged program and the fonts it depends on.
+printf '    Example Style Quizzing\n\n    Quiz Number 1\n' >"$top/ws/Card.qui"
+(cd "$top/ws" && "$prog" --pdf Card.qui </dev/null >"$top/pdf.out" 2>&1) || fail "--pdf failed: $(cat "$top/pdf.out")"
+head -c 5 "$top/ws/Card.pdf" | grep -q '^%PDF-' || fail "--pdf made no PDF"
 
 "$prog" --frobnicate </dev/null >/dev/null 2>"$top/wrong.err"; [ $? -eq 2 ] || fail "an unknown option did not end with status 2"
 grep -q "^Usage:" "$top/wrong.err" || fail "an unknown option did not print the usage"
