@@ -34,12 +34,26 @@ int report_problems(const std::vector<std::string>& problems, const std::string&
     return EXIT_FAILED;
 }
 
+// Runs a bank command with the workspace locked: a file error or a folder in use is told
+// on one line and ends the command with a failure.
+template <class Command>
+int locked(const Files& workspace, std::ostream& err, Command command) {
+    try {
+        WorkspaceLock lock(workspace);
+        return command();
+    } catch (const IoError& e) {
+        err << "tallyvane: " << printable(e.what()) << "\n";
+    } catch (const FolderInUse& e) {
+        err << "tallyvane: " << e.what() << "\n";
+    }
+    return EXIT_FAILED;
+}
+
 }  // namespace
 
 int import_command(const Files& workspace, const std::string& sheet, std::ostream& out,
                    std::ostream& err) {
-    try {
-        WorkspaceLock lock(workspace);
+    return locked(workspace, err, [&] {
         const Season season = load_season(workspace);
         const std::string name = fs::path(sheet).filename().string();
         std::string text = folder_of(sheet).read(name).release_text();
@@ -55,18 +69,12 @@ int import_command(const Files& workspace, const std::string& sheet, std::ostrea
             out << "Removed the verse indexes " << joined(done.indexes_removed)
                 << ": the next run builds them again\n";
         return EXIT_OK;
-    } catch (const IoError& e) {
-        err << "tallyvane: " << printable(e.what()) << "\n";
-    } catch (const FolderInUse& e) {
-        err << "tallyvane: " << e.what() << "\n";
-    }
-    return EXIT_FAILED;
+    });
 }
 
 int export_command(const Files& workspace, const std::string& sheet, std::ostream& out,
                    std::ostream& err) {
-    try {
-        WorkspaceLock lock(workspace);
+    return locked(workspace, err, [&] {
         const Season season = load_season(workspace);
         const Export e = export_bank(workspace, season);
         if (e.files.empty()) {
@@ -81,12 +89,7 @@ int export_command(const Files& workspace, const std::string& sheet, std::ostrea
         out << "Exported " << e.questions << " questions of " << joined(e.files) << " to " << sheet
             << "\n";
         return EXIT_OK;
-    } catch (const IoError& e) {
-        err << "tallyvane: " << printable(e.what()) << "\n";
-    } catch (const FolderInUse& e) {
-        err << "tallyvane: " << e.what() << "\n";
-    }
-    return EXIT_FAILED;
+    });
 }
 
 }  // namespace tv
