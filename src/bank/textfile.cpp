@@ -144,17 +144,11 @@ void step(FileFaults* faults, const char* name) {
 
 TextWriter::TextWriter(std::filesystem::path path, std::string name, Mode mode, FileFaults* faults)
     : path_(std::move(path)), name_(std::move(name)), faults_(faults), mode_(mode) {
-    const char* op = mode == Mode::append ? "open" : "create";
-    const std::string qualifier = mode == Mode::append ? "for appending" : "";
     struct stat st {};
     const bool exists = ::lstat(path_.c_str(), &st) == 0;
     // Opening a pipe would wait for a reader forever; a socket takes no file.
     if (exists && (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)))
-        throw IoError(op, name_, kind_of(st.st_mode), 0, qualifier);
-    // Lines added through a link would land in whatever file it names.
-    if (exists && S_ISLNK(st.st_mode) && mode == Mode::append)
-        throw IoError(op, name_, "it is a symbolic link, and nothing is written through one", 0,
-                      qualifier);
+        throw IoError("create", name_, kind_of(st.st_mode));
     int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
     std::filesystem::path target = path_;
     if (mode == Mode::replace_safely || mode == Mode::together) {
@@ -182,7 +176,7 @@ TextWriter::TextWriter(std::filesystem::path path, std::string name, Mode mode, 
         if (!file_) {
             const int err = errno;
             ::close(fd);
-            fail(op, err);
+            fail("create", err);
         }
         // The new text keeps the permissions of the file it replaces.
         if (exists && S_ISREG(st.st_mode)) (void)::fchmod(fd, st.st_mode & 07777);
@@ -190,24 +184,20 @@ TextWriter::TextWriter(std::filesystem::path path, std::string name, Mode mode, 
     }
     // A link where a file is created is replaced by the file itself.
     if (exists && S_ISLNK(st.st_mode) && ::unlink(target.c_str()) == 0) flags |= O_EXCL;
-    if (mode == Mode::append)
-        flags |= O_APPEND;
-    else
-        flags |= O_TRUNC;
-    Descriptor fd{::open(target.c_str(), flags, 0666)};
+    Descriptor fd{::open(target.c_str(), flags | O_TRUNC, 0666)};
     if (fd.fd < 0) {
         const int err = errno;
         if (err == ELOOP)
-            throw IoError(op, name_, "it is a symbolic link, and nothing is written through one", 0,
-                          qualifier);
-        throw IoError(op, name_, std::strerror(err), 0, qualifier);
+            throw IoError("create", name_,
+                          "it is a symbolic link, and nothing is written through one");
+        throw IoError("create", name_, std::strerror(err));
     }
     struct stat opened {};
     if (::fstat(fd.fd, &opened) != 0 || !S_ISREG(opened.st_mode))
-        throw IoError(op, name_, kind_of(opened.st_mode), 0, qualifier);
-    (void)::fcntl(fd.fd, F_SETFL, mode == Mode::append ? O_APPEND : 0);
-    file_ = ::fdopen(fd.fd, mode == Mode::append ? "ab" : "wb");
-    if (!file_) throw IoError(op, name_, std::strerror(errno), 0, qualifier);
+        throw IoError("create", name_, kind_of(opened.st_mode));
+    (void)::fcntl(fd.fd, F_SETFL, 0);
+    file_ = ::fdopen(fd.fd, "wb");
+    if (!file_) throw IoError("create", name_, std::strerror(errno));
     fd.fd = -1;  // the stream owns it now
 }
 
@@ -321,10 +311,6 @@ TextReader Files::read(const std::string& name) const {
 
 TextWriter Files::create(const std::string& name) const {
     return TextWriter(path(name), name, TextWriter::Mode::create, faults_);
-}
-
-TextWriter Files::append(const std::string& name) const {
-    return TextWriter(path(name), name, TextWriter::Mode::append, faults_);
 }
 
 TextWriter Files::replace_safely(const std::string& name) const {

@@ -1,7 +1,7 @@
 // Text files of the working folder, with the operations the program needs:
 // read a line of at most N characters (the rest of the line skipped), read some
 // characters, one character or a whole number in free format, test for the end;
-// create or replace, append. Readers accept LF, CR LF and CR alone (old Mac files)
+// create or replace. Readers accept LF, CR LF and CR alone (old Mac files)
 // as line ends, and a last line without a line end; writers write LF. Every failure
 // is an IoError.
 #pragma once
@@ -73,10 +73,10 @@ public:
 
 class TextWriter {
 public:
-    // create and append write the named file itself; replace_safely writes a side file
+    // create writes the named file itself; replace_safely writes a side file
     // that close() renames over it; together writes a side file that waits, closed, for
     // Files::put_in_place.
-    enum class Mode { create, append, replace_safely, together };
+    enum class Mode { create, replace_safely, together };
     TextWriter(std::filesystem::path path, std::string name, Mode mode,
                FileFaults* faults = nullptr);
     TextWriter(TextWriter&& other) noexcept;
@@ -118,7 +118,7 @@ constexpr size_t MAX_FILE_SIZE = size_t{256} << 20;
 
 // The working folder: every file the program reads or writes is named relative to it.
 // No write follows a symbolic link: a link where a file is created or replaced is
-// replaced by the file itself, and one where lines are appended is refused.
+// replaced by the file itself.
 class Files {
 public:
     explicit Files(std::filesystem::path dir = ".") : dir_(std::move(dir)) {}
@@ -131,8 +131,6 @@ public:
     TextReader read(const std::string& name) const;
     // Creates a file or replaces it, empty. A pipe or socket of that name is refused.
     TextWriter create(const std::string& name) const;
-    // Opens a file to add lines at its end (creating it when missing).
-    TextWriter append(const std::string& name) const;
     // Replaces a file that holds the user's work: the new text goes to a side file that
     // is flushed to the disk and renamed over the old one on close(), so a failure never
     // leaves it half written. A read-only file is refused and left as it is.

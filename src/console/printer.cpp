@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,8 +10,6 @@
 #include <cstring>
 #include <filesystem>
 #include <sstream>
-
-#include "base/io_error.h"
 
 namespace tv {
 
@@ -118,47 +115,8 @@ std::string SystemPrinter::find_lp(const std::string& path_list) {
     return "";
 }
 
-void SystemPrinter::begin_job(const std::string& fallback_file) {
-    fallback_ = fallback_file;
-    job_.clear();
-}
-
-void SystemPrinter::print_line(const std::string& line) { job_ += line + "\n"; }
-
-void SystemPrinter::append_to_fallback() {
-    const std::string name = std::filesystem::path(fallback_).filename().string();
-    // Never through a link: the copies would land in whatever file it names.
-    const int fd =
-        ::open(fallback_.c_str(),
-               O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        const int err = errno;
-        throw IoError("open", name,
-                      err == ELOOP ? "it is a symbolic link, and nothing is written through one"
-                                   : std::strerror(err),
-                      0, "for appending");
-    }
-    struct stat st {};
-    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    int err = regular ? 0 : EINVAL;
-    for (size_t done = 0; err == 0 && done < job_.size();) {
-        const ssize_t n = ::write(fd, job_.data() + done, job_.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0)
-            err = n < 0 ? errno : EIO;
-        else
-            done += static_cast<size_t>(n);
-    }
-    ::close(fd);
-    if (!regular) throw IoError("open", name, "it is not a regular file", 0, "for appending");
-    if (err != 0) throw IoError("write", name, std::strerror(err));
-}
-
-std::string SystemPrinter::end_job() {
-    std::string why = lp_.empty() ? "" : run_lp(lp_, job_);
-    if (lp_.empty() || !why.empty()) append_to_fallback();
-    job_.clear();
-    return why;
+std::string SystemPrinter::print(const std::string& document) {
+    return lp_.empty() ? "there is no lp command" : run_lp(lp_, document);
 }
 
 }  // namespace tv

@@ -338,31 +338,27 @@ void print_copies(Console& con, const Files& files, Printer& printer, Run& run) 
     con.keys({});  // the prompts say what to type
     con.writeln();
     con.writeln();
-    run.C1 = read_count(con, "  How many copies? ");
-    con.writeln();
-    con.writeln("  Be sure printer is ready and press return");
-    con.wait_enter();
-    const std::string copy_file = run.settings.NAME4 + ".prn";
-    int refused = 0;  // copies the printer refused, which went to the copy file
-    std::string why;
-    for (int x = 1; x <= run.C1; ++x) {
-        TextReader in = files.read(run.packet_file);
-        printer.begin_job(files.path(copy_file).string());
-        while (!in.eof()) printer.print_line(in.read_line(79));
-        if (std::string problem = printer.end_job(); !problem.empty()) {
-            ++refused;
-            why = problem;
-        }
-    }
-    if (run.C1 > 0 && !printer.has_printer()) {
-        con.writeln("  There is no printer here: the copies were added to the file " + copy_file);
-    } else if (refused > 0) {
+    const std::string viewer = "  Open " + run.pdf_file + " in a PDF viewer to print it.";
+    if (!printer.has_printer()) {
+        con.writeln("  There is no printer here (no lp command).");
+        con.writeln(viewer);
+    } else {
+        run.C1 = read_count(con, "  How many copies? ");
+        con.writeln();
+        con.writeln("  Be sure printer is ready and press return");
+        con.wait_enter();
+        if (run.C1 <= 0) return;
+        const std::string document = files.read(run.pdf_file).release_text();
+        // A printer that refused one copy would refuse the next: the rest are not sent.
+        int printed = 0;
+        std::string why;
+        while (printed < run.C1 && (why = printer.print(document)).empty()) ++printed;
+        if (printed == run.C1) return;
         con.writeln("  The printer command failed:");
         con.writeln("  " + printable(why).substr(0, Screen::COLS - 4));
-        con.writeln("  " + std::to_string(refused) + (refused == 1 ? " copy was" : " copies were") +
-                    " added to the file " + copy_file + " instead");
-    } else {
-        return;
+        con.writeln("  " + std::to_string(printed) + " of " + std::to_string(run.C1) +
+                    (run.C1 == 1 ? " copy was" : " copies were") + " printed.");
+        con.writeln(viewer);
     }
     con.write("  Press Return to Continue ");
     con.wait_enter();

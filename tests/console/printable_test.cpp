@@ -49,10 +49,8 @@ TEST(SystemPrinter, OnlyAnExecutableLpOnThePathCounts) {
     EXPECT_FALSE(SystemPrinter(root + "/plain:" + root + "/folder").has_printer());
     SystemPrinter lp(root + "/runs");
     ASSERT_TRUE(lp.has_printer());
-    // A copy the printer takes whole goes to it alone.
-    lp.begin_job(root + "/copies.txt");
-    lp.print_line("Quiz 1");
-    EXPECT_EQ(lp.end_job(), "");
-    EXPECT_EQ(dir.read("runs/printed"), "Quiz 1\n");
-    EXPECT_FALSE(dir.exists("copies.txt"));
+    // The document goes to lp byte for byte, NUL and all.
+    const std::string document("%PDF-1.5\n\0\xff\n", 11);
+    EXPECT_EQ(lp.print(document), "");
+    EXPECT_EQ(dir.read("runs/printed"), document);
 }

@@ -21,7 +21,8 @@ struct Flow {
     const char* changed;
     // A file and a pattern found in it.
     std::vector<std::pair<const char*, const char*>> holds = {};
-    int copies = 0;
+    int copies = 0;  // each the run's PDF
+    bool printer = true;
 };
 
 const char* const PRACTICE_RUN = "RomIntro.inf RomIntro.pdf RomIntro.qui count.00A";
@@ -75,6 +76,10 @@ const Flow TABLE[] = {
         {"How many copies? two", "How many copies? 2", "Be sure printer is ready"},
         "Practice.spe RomIntro.inf RomIntro.pdf RomIntro.qui count.00A",
         {{"RomIntro.qui", "^Quiz 1\t\tPractice Style Quizzing\t"}}, 2},
+    // P without a printer: no count asked; the PDF is named.
+    {"no_printer", "<Ret><Esc><Ret><Ret><Ret><Ret>P<Ret><Ret><Up><Ret>",
+        {"There is no printer here (no lp command).", "Open RomIntro.pdf in a PDF viewer to print it.", "Choose a Quiz Style"},
+        PRACTICE_RUN, {}, 0, false},
     // Sectored by question.
     {"card_layout", "<Down><Ret><Right><Right>6<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>", {"saved as"},
         "League.spe LeaguePk.inf LeaguePk.pdf LeaguePk.qui count.58B",
@@ -97,7 +102,8 @@ TEST_P(Flows, ReachTheirScreensAndWriteOnlyTheirFiles) {
     const Flow& f = GetParam();
     test::KeyScript face(f.keys);
     const std::string own = std::string("tests/data/flows/") + f.name;
-    const test::RunResult r = test::run_scripted(face, std::filesystem::is_directory(test::source_dir() / own) ? own : "");
+    const test::RunResult r =
+        test::run_scripted(face, std::filesystem::is_directory(test::source_dir() / own) ? own : "", f.printer);
     EXPECT_EQ(std::tuple(r.status, face.left()), std::tuple(0, 0u));
     size_t at = 0;
     for (const std::string& text : f.shown) {
@@ -119,6 +125,9 @@ TEST_P(Flows, ReachTheirScreensAndWriteOnlyTheirFiles) {
         EXPECT_TRUE(std::regex_search(r.after.at(file), std::regex(pattern))) << file << " lacks " << pattern;
     }
     EXPECT_EQ(r.printer.jobs, f.copies);
+    if (f.copies > 0) {
+        EXPECT_EQ(r.printer.last, r.after.at("RomIntro.pdf"));  // the flows that print run Practice
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Demo, Flows, testing::ValuesIn(TABLE), [](const auto& test) { return std::string(test.param.name); });

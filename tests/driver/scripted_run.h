@@ -49,8 +49,9 @@ struct RunResult {
 
 // Runs the program on the demo workspace with `overlay` (a folder of the source tree,
 // or none) laid over it, seed and clock fixed, until it ends (ScriptExhausted when the
-// keys run out first: the test fails with the screen it was on).
-inline RunResult run_scripted(KeyScript& face, const std::string& overlay) {
+// keys run out first: the test fails with the screen it was on). `printer`: whether
+// there is one.
+inline RunResult run_scripted(KeyScript& face, const std::string& overlay, bool printer = true) {
     TempDir dir;
     copy_from_source("data", dir.path());
     copy_from_source("examples/bank", dir.path());
@@ -63,6 +64,7 @@ inline RunResult run_scripted(KeyScript& face, const std::string& overlay) {
     };
     const Snapshot before = files();
     RunResult r;
+    r.printer.present = printer;
     Console con(face);
     Random rng;
     FixedClock clock(4321);
