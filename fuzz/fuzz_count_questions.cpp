@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     BankTables counted;
     try {
-        count_questions(dir.files(), names, default_season(), counted);
+        count_questions(read_bank(dir.files(), names), default_season(), counted);
     } catch (const IoError& e) {
         if (e.file != names.F3 && e.file != names.F4 && e.file != names.F5 && e.file != names.F6)
             fuzz::fail("the error names no question file: " + std::string(e.what()));

@@ -22,7 +22,8 @@ const BankTables& demo_tables() {
     static const BankTables t = [] {
         BankTables b;
         const Files bank(std::filesystem::path(TV_SOURCE_DIR) / "examples" / "bank");
-        count_questions(bank, BankNames{"RJ.A", "FTV.00", "cv.b", "co.b", ""}, default_season(), b);
+        count_questions(read_bank(bank, BankNames{"RJ.A", "FTV.00", "cv.b", "co.b", ""}),
+                        default_season(), b);
         return b;
     }();
     return t;

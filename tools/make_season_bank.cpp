@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
         write(folder, "co.b", co);
         const tv::BankNames names{"RJ.A", "FTV.00", "cv.b", "co.b", ""};
         auto counted = std::make_unique<tv::BankTables>();
-        tv::count_questions(tv::Files(folder), names, season, *counted);
+        tv::count_questions(tv::read_bank(tv::Files(folder), names), season, *counted);
     } catch (const std::exception& e) {
         std::cerr << "make_season_bank: " << e.what() << "\n";
         return 1;

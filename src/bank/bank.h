@@ -71,9 +71,6 @@ void check_question_lines(const RunBank& bank, const Season& season);
 // each an IoError naming the file and the line; empty when it would take the file.
 std::vector<IoError> question_line_problems(const QuestionFile& file, QuestionKind kind,
                                             const Season& season);
-// The same for the files as they are on disk now.
-void count_questions(const Files& files, const BankNames& names, const Season& season,
-                     BankTables& t);
 
 // Writes the count file: one line "chapter verse Q F R O S" for every chapter of the
 // material and every row 1..season.rows() of it (945 lines for Romans and James).

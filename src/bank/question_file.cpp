@@ -19,7 +19,6 @@ QuestionFile::QuestionFile(std::string name, const std::vector<std::string>& lin
     size_t total = 0;
     for (const std::string& l : lines) total += l.size();
     text_.reserve(total);
-    starts_.reserve(lines.size() + 1);
     starts_.push_back(0);
     for (const std::string& l : lines) {
         text_ += l;

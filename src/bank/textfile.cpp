@@ -407,7 +407,7 @@ void recover_side_files(const Files& files) {
                 }
             }
         } catch (const IoError&) {
-            entries.clear();
+            // A record that cannot be read (read whole, before any entry) completes nothing.
         }
         if (completable(files, entries)) {
             for (const auto& entry : entries)

@@ -38,11 +38,6 @@ public:
     bool eoln() const;
     // Line number (from 1) of the reading position.
     int line_no() const { return line_; }
-    // Starts again at the first line.
-    void rewind() {
-        pos_ = 0;
-        line_ = 1;
-    }
     // The whole text of the file, taken from the reader.
     std::string release_text() && { return std::move(data_); }
 

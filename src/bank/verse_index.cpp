@@ -215,11 +215,6 @@ void check_question_lines(const RunBank& bank, const Season& season) {
     count_file(bank.F6, QuestionKind::CoRef, limits, *table);
 }
 
-void count_questions(const Files& files, const BankNames& names, const Season& season,
-                     BankTables& t) {
-    count_questions(read_bank(files, names), season, t);
-}
-
 void write_index(const Files& files, const std::string& count_file, const Season& season,
                  const BankTables& t) {
     TextWriter out = files.replace_safely(count_file);

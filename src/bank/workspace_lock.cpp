@@ -50,7 +50,7 @@ WorkspaceLock::WorkspaceLock(const Files& files) {
 }
 
 WorkspaceLock::~WorkspaceLock() {
-    if (fd_ >= 0) ::close(fd_);
+    ::close(fd_);  // a lock that could not be taken threw, so this one holds the folder
 }
 
 }  // namespace tv

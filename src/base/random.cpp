@@ -1,6 +1,8 @@
 #include "base/random.h"
 
+#include <algorithm>
 #include <chrono>
+#include <iterator>
 
 namespace tv {
 
@@ -21,7 +23,8 @@ void Random::mix(uint64_t tick) {
     uint64_t x = tick ^ s_[0];
     s_[0] ^= splitmix(x);
     s_[1] ^= splitmix(x);
-    if ((s_[0] | s_[1] | s_[2] | s_[3]) == 0) s_[0] = 1;
+    // The generator never leaves a state of all zeros.
+    if (std::all_of(std::begin(s_), std::end(s_), [](uint64_t s) { return s == 0; })) s_[0] = 1;
     next();
 }
 

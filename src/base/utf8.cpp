@@ -116,8 +116,7 @@ size_t length(std::string_view s) {
 std::string_view slice(std::string_view s, size_t from, size_t n) {
     if (from == 0 && n >= s.size()) return s;
     // Up to `ascii` bytes are ASCII, one character each: counted without decoding.
-    const size_t wanted = from < s.size() && n < s.size() - from ? from + n : s.size();
-    const size_t ascii = ascii_prefix(s.substr(0, wanted));
+    const size_t ascii = ascii_prefix(s.substr(0, from + std::min(n, s.size())));
     size_t i = std::min(from, ascii);
     for (size_t k = i; k < from && i < s.size(); ++k) next(s, i);
     size_t end = i, k = 0;

@@ -9,9 +9,9 @@ namespace tv {
 
 int ScriptFace::wait_key(const Screen& screen) {
     if (keys_.empty()) {
-        last_screen.clear();
-        for (int r = 1; r <= Screen::ROWS; ++r) last_screen += screen.line(r) + "\n";
-        throw ScriptExhausted("the key script ran out; the screen was:\n" + last_screen);
+        std::string shown;
+        for (int r = 1; r <= Screen::ROWS; ++r) shown += screen.line(r) + "\n";
+        throw ScriptExhausted("the key script ran out; the screen was:\n" + shown);
     }
     int k = keys_.front();
     keys_.pop_front();

@@ -66,8 +66,6 @@ public:
     int wait_key(const Screen& screen) override;
     bool key_waiting(const Screen&) override { return !keys_.empty(); }
     size_t left() const { return keys_.size(); }
-    // The screen as it was when the script ran dry (for the failure message).
-    std::string last_screen;
 
 private:
     std::deque<int> keys_;

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -26,9 +27,10 @@ std::string first_line(std::string said) {
 // error output kept for the reason, so that neither draws over the screen. Returns
 // "" when lp took the job, otherwise why it did not.
 std::string run_lp(const std::string& lp, const std::string& job) {
-    int in[2], err[2];
-    if (pipe2(in, O_CLOEXEC) != 0) return std::string("no pipe to lp: ") + std::strerror(errno);
-    if (pipe2(err, O_CLOEXEC) != 0) {
+    std::array<int, 2> in{}, err{};
+    if (pipe2(in.data(), O_CLOEXEC) != 0)
+        return std::string("no pipe to lp: ") + std::strerror(errno);
+    if (pipe2(err.data(), O_CLOEXEC) != 0) {
         const int e = errno;
         close(in[0]);
         close(in[1]);

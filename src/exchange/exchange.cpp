@@ -104,11 +104,6 @@ bool quote_code(const std::string& c) {
            (c.substr(2) == "VR" || (is_letter(c[2]) && is_digit(c[3]) && c[3] != '0'));
 }
 
-bool reference_code(const std::string& c) {
-    auto alnum = [](char x) { return is_letter(x) || is_digit(x); };
-    return c.size() == 2 && alnum(c[0]) && alnum(c[1]);
-}
-
 // A question's text as a bank line holds it: a line break inside a cell (typed in a
 // spreadsheet with Alt+Enter) becomes one blank.
 std::string one_line(const std::string& cell) {
@@ -195,9 +190,12 @@ std::string code_of(Kind kind, const std::string& cell, std::string& problem) {
         return "";
     case Kind::cv:
     case Kind::co: {
-        const std::string fallback = kind == Kind::cv ? "CV" : "CO";
-        if (cell.empty() || reference_code(cell)) return cell.empty() ? fallback : cell;
-        problem = quoted(cell) + " is not a reference code: two letters or digits, as " + fallback;
+        // The bank's check takes no other code in the file of the kind.
+        const std::string only = kind == Kind::cv ? "CV" : "CO";
+        std::string code = cell;
+        for (char& c : code) c = upper(c);
+        if (cell.empty() || code == only) return only;
+        problem = quoted(cell) + " is not the code of the kind: " + only + " (or leave it empty)";
         return "";
     }
     case Kind::unknown: break;

@@ -168,7 +168,8 @@ void make_candidate(Patterns& P, DrawSource& rnd) {
     P.K = 0;
     P.LU = false;
     P.FLAG.fill(false);
-    P.TYP.assign(PATTERN_LENGTH, 'n');
+    // TYP keeps 'n' before the window; every position from its start on is dealt or
+    // cleared below.
     int next = P.SPEARLY;
 
     P.LAST = rnd.random(5);

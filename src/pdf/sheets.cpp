@@ -172,9 +172,8 @@ std::vector<std::string> table_lines(const std::vector<std::string>& section) {
             std::string line;
             for (size_t c = 0; c < row.size(); ++c) {
                 std::string_view part = i < broken[c].size() ? broken[c][i] : "";
-                line += part;
-                if (c + 1 < row.size())
-                    line.append(static_cast<size_t>(widths[c] + TAB_GAP) - utf8::length(part), ' ');
+                line += part;  // the last column's blanks are cut below
+                line.append(static_cast<size_t>(widths[c] + TAB_GAP) - utf8::length(part), ' ');
             }
             while (!line.empty() && line.back() == ' ') line.pop_back();
             out.push_back(std::move(line));

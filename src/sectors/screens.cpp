@@ -115,7 +115,6 @@ void edit_counts(Console& con, const Style& st, const Season& season, SectorTabl
             con.go(TOTAL_COL, TOTAL_ROW + 1);
             con.write("Total questions must equal ");
             con.write_num(t.SECTORS);
-            con.write("          ");
             refused_shown = true;
         }
     }

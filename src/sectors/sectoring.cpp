@@ -176,15 +176,12 @@ void walk_questions(const Files& files, const std::string& count_file, const Sty
         }
     } while (s != S);
 
-    // The last sector runs to the end of the material; its specialty counts are those
-    // of every line after its first verse.
+    // The last sector runs to the end of the material. The walk stopped just after the
+    // last sector's first verse, whose counts it took; every line after it adds its
+    // specialty counts too.
     t.EC[S] = st.ECHAP;
     t.EV[S] = st.EVER;
-    counts.rewind();
-    const int first = count_line_of(t.BC[S], t.BV[S], rows);
-    skip_to_line(counts, first + 1);
-    if (first < end_line)
-        while (counts.line_no() <= end_line) add_specialty(t, S, read_count_line(counts));
+    while (counts.line_no() <= end_line) add_specialty(t, S, read_count_line(counts));
 }
 
 }  // namespace

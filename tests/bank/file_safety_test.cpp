@@ -60,6 +60,8 @@ TEST(Files, AFailureTellsItsOwnReasonAndLeavesNoSideFile) {
     out.writeln("1 1 0 0 0 0 0");
     EXPECT_EQ(test::error_of([&] { out.close(); }), "cannot replace \"count.00A\": Is a directory");
     EXPECT_TRUE(test::leftovers(dir.path()).empty());
+    EXPECT_EQ(test::error_of([&] { dir.files().create("gone/temp.txt"); }),
+        "cannot create \"gone/temp.txt\": No such file or directory");
     // A folder that cannot be written: the message names the side file that could not
     // be made, and says why, rather than blame the style file.
     Files files = dir.files();
@@ -136,9 +138,11 @@ TEST(TextReader, LongLinesAreCutAndIntegersAreFreeFormat) {
     for (const char* bad : {"x4", "-", "1234567890", "  \n"}) EXPECT_THROW(TextReader("n", bad).read_int(), IoError) << bad;
 }
 
-// A second copy is refused and told which process holds the folder, whatever its digits.
+// A second copy is refused and told which process holds the folder, whatever its digits;
+// a lock let go frees the folder.
 TEST(WorkspaceLock, ASecondCopyIsToldWhoHoldsTheFolder) {
     test::TempDir dir;
+    { WorkspaceLock before(dir.files()); }
     WorkspaceLock held(dir.files());
     std::ofstream(dir.path() / LOCK_FILE) << "1203\n";  // the same file, written over
     try {

@@ -25,6 +25,7 @@ TEST(BankNames, FromLevelListAndPctPrimFtv) {
 
 TEST(FtvKinds, ASectorMayHoldMoreThanFiftyFtvQuestions) {
     std::vector<std::string> lines(120, " 1  1\tF1h\ttext");
+    lines[118] = " 1  1\tF1hR\ttext";  // R after another kind is no cross-reference
     lines[119] = " 1  1\tF1VR\ttext";
     std::array<int, MAX_SECTORS + 1> TFPS{};
     TFPS[1] = 120;
@@ -32,6 +33,7 @@ TEST(FtvKinds, ASectorMayHoldMoreThanFiftyFtvQuestions) {
     read_ftv_kinds(QuestionFile("FTV.00", lines), 0, 1, TFPS, t);
     ASSERT_EQ(t.FTYPE[1].size(), 121u);
     EXPECT_EQ(t.FTYPE[1][51], 'h');
+    EXPECT_EQ(t.FTYPE[1][119], 'h');
     EXPECT_EQ(t.FTYPE[1][120], 'R');
 }
 

@@ -112,19 +112,21 @@ TEST(BuildIndex, LinesOutsideTheFormatAreReportedWithFileAndLine) {
 }
 
 // The index counts the copy of the bank the run read, in any of the three line
-// ends, even when a file changes on disk between that reading and the index.
+// ends, even when a file changes on disk between that reading and the index; an index
+// kept from an older bank is counted again.
 TEST(BuildIndex, CountsTheCopyTheRunRead) {
     const std::pair<std::string, char> cases[] = {
         {" 1  1\tq\n 1  2\tq\n 3  4\tq\n\n  \n", 'Y'},
-        {" 1  1\tq\n 1  2\tq\n 3  4\tq\n", 'N'},  // a count file kept from before
+        {" 1  1\tq\n 1  2\tq\n 3  4\tq\n", 'N'},  // a count file kept from a bank of one question
         {" 1  1\tq\r\n 1  2\tq\r\n 3  4\tq\r\n\r\n", 'Y'},
         {" 1  1\tq\r 1  2\tq\r 3  4\tq\r\r", 'Y'},
     };
     for (const auto& [text, INDX] : cases) {
         BankRun run;
         for (const std::string& name : {NAMES.F4, NAMES.F5, NAMES.F6}) run.write(name, " 2  2\tq\n");
-        run.write(NAMES.F3, text);
+        run.write(NAMES.F3, " 1  1\tq\n");
         if (INDX == 'N') run.index('Y');
+        run.write(NAMES.F3, text);
         run.index(INDX, [&] { run.dir.write(NAMES.F3, " 4  1\tq\n 4  2\tq\n"); });
         EXPECT_EQ(
             std::tuple(run.t.QCOUNT[1][1], run.t.QCOUNT[1][2], run.t.QCOUNT[3][4], run.t.QCOUNT[4][1]), std::tuple(1, 1, 1, 0))

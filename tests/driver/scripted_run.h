@@ -18,8 +18,8 @@ inline const std::map<std::string, int> KEY_NAMES = {{"Ret", key::ENTER}, {"Esc"
     {"Home", key::EXT + key::HOME}, {"End", key::EXT + key::END}, {"PgUp", key::EXT + key::PGUP}, {"PgDn", key::EXT + key::PGDN},
     {"Del", key::EXT + key::DEL}};
 
-// The keys of a script; `seen` is told of every screen the program waits on, and of
-// the screen it leaves at the end, and keeps their text.
+// The keys of a script; `seen` is told of every screen the program waits on or shows,
+// and of the screen it leaves at the end, and keeps their text.
 class KeyScript : public ScriptFace {
 public:
     explicit KeyScript(const std::string& script) {
@@ -34,6 +34,8 @@ public:
         seen(screen);
         return ScriptFace::wait_key(screen);
     }
+    // So is every screen shown while the program works (the progress lines of a run).
+    void show(const Screen& screen) override { seen(screen); }
     virtual void seen(const Screen& screen) { shown.push_back(dump(screen)); }
     std::vector<std::string> shown;
 };

@@ -26,6 +26,12 @@ shows "columns and" && fail "the notice is still shown at 80x25"
 wait_highlighted Practice "keys pressed during the notice moved the menu highlight"
 keys Down
 wait_highlighted League "Down did not highlight League after the resize"
+# A wide notice leaves nothing beside the screen when the window grows tall enough.
+resize 120 20
+expect "120 columns and 20 rows" "the notice in a 120x20 window"
+resize 120 30
+expect "Press Return to Choose a Quiz Style" "the style menu after the resize to 120x30"
+shows "columns and" && fail "the notice is still shown beside the menu at 120x30"
 resize 80 24
 expect "Shift-D Delete" "the key line in an 80x24 window"
 expect "Press Return to Choose a Quiz Style" "the menu in an 80x24 window"

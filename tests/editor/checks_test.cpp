@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "editor/checks.h"
 #include "form_support.h"
@@ -90,6 +91,25 @@ TEST(Checks, EachCheckFailingAloneIsShownUntilReturnAndSendsTheCursorToItsField)
         EXPECT_EQ(std::tuple(after.text(15, 3, 50), after.at(15, 3), after.result.has_value()),
             std::tuple(TITLE, Cell{'Q', YELLOW, BLUE}, false));
         EXPECT_EQ(after.text(1, 4, 80), std::string(4, ' ') + std::string(70, '_') + std::string(6, ' '));
+    }
+}
+
+// A value no run can use (a style file edited by hand), of a number, a letter or a name:
+// accepting the form names it, and Return goes to its field.
+TEST(Checks, AValueNoRunCanUseSendsTheCursorToItsField) {
+    const std::tuple<std::function<void(EditorStyle&)>, Field, const char*> cases[] = {
+        {[](EditorStyle& s) { s.QNUM = 101; }, Field::Quizzes, "Number of Quizzes in this Run is 101"},
+        {[](EditorStyle& s) { s.OUT = 'x'; }, Field::Output, "Output"},
+        {[](EditorStyle& s) { s.NAME4 = "a/b"; }, Field::OutputFile, "Name of Output File"},
+    };
+    for (const auto& [change, field, words] : cases) {
+        Editor ed = sample_editor();
+        change(ed.style);
+        FormSession named(ed), after(ed);
+        named.run({ESC, RET}, Field::BeginVerse);
+        EXPECT_NE(named.text(1, 3, 80).find(words), std::string::npos) << named.text(1, 3, 80);
+        after.run({ESC, RET, RET}, Field::BeginVerse);
+        EXPECT_EQ(after.cursor(), pos(field)) << words;
     }
 }
 

@@ -109,3 +109,17 @@ TEST(FormMoves, EveryKeyFromEveryFieldLeadsWhereTheLayoutSays) {
         }
     }
 }
+
+// Esc in the middle of a number leaves the value as it was, on the screen too.
+TEST(FormMoves, EscInTheMiddleOfANumberKeepsItsValue) {
+    for (const Place& p : FORM) {
+        const FieldInfo& fi = info(p.field);
+        if (fi.kind != Kind::Number || fi.width < 2) continue;
+        FormSession before, s;
+        before.run({}, p.field);
+        s.run({'0' + fi.first_digit, ESC}, p.field);
+        EXPECT_EQ(where(s), TITLE_LINE) << int(p.field);
+        EXPECT_EQ(s.ed.style.*fi.number, before.ed.style.*fi.number) << int(p.field);
+        EXPECT_EQ(s.text(fi.col, fi.row, fi.width), before.text(fi.col, fi.row, fi.width)) << int(p.field);
+    }
+}

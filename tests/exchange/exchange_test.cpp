@@ -67,6 +67,7 @@ TEST(Exchange, ReadsAFileAsASpreadsheetProgramSavesIt) {
     ws.write(MATERIAL_FILE, slurp(source_dir() / "tests/data/sheets/Material.txt"));
     ws.write("count.58A", "stale\n");
     ws.write("LLcount.58A", "kept\n");
+    ws.write("count.58AB", "kept\n");
     std::ostringstream out, err;
     ASSERT_EQ(import_command(ws.files(), (source_dir() / "tests/data/sheets/saved.csv").string(), out, err), 0) << err.str();
     const struct {
@@ -85,7 +86,7 @@ TEST(Exchange, ReadsAFileAsASpreadsheetProgramSavesIt) {
     };
     for (const auto& x : expected) EXPECT_EQ(ws.read(x.file), x.text) << x.file;
     EXPECT_FALSE(ws.exists("count.58A")) << "an index of the replaced files is removed";
-    EXPECT_TRUE(ws.exists("LLcount.58A")) << "an index of other files is kept";
+    EXPECT_TRUE(ws.exists("LLcount.58A") && ws.exists("count.58AB")) << "an index of other files, or no index, is kept";
 }
 
 // Every planted mistake named by row and column, and the bank left as it was.
@@ -102,8 +103,8 @@ TEST(Exchange, NamesEveryMistakeAndChangesNothing) {
     const std::regex where("row (\\d+), column (\\w+)");
     for (auto m = std::sregex_iterator(text.begin(), text.end(), where); m != std::sregex_iterator(); ++m)
         named.push_back((*m)[1].str() + " " + (*m)[2].str());
-    const std::vector<std::string> planted = {
-        "3 Chapter", "4 Verse", "5 Book", "6 Kind", "7 Code", "8 List", "9 Answer", "10 Chapter", "10 Question", "11 Question"};
+    const std::vector<std::string> planted = {"3 Chapter", "4 Verse", "5 Book", "6 Kind", "7 Code", "8 List", "9 Answer",
+        "10 Chapter", "10 Question", "11 Question", "12 Verse", "13 List"};
     EXPECT_EQ(named, planted) << text;
     EXPECT_EQ(ws.read("RJ.A"), " 1  1\tWho?\tJesus\n");
     EXPECT_EQ(names_in(ws.path()), before);
@@ -148,6 +149,58 @@ TEST(Exchange, HeaderAndSeparator) {
     const ImportPlan over = plan_import("q.csv", many + "J,1,5,regular,Who gives?,God\n", romans_james);
     ASSERT_EQ(over.problems.size(), 1u);
     EXPECT_NE(over.problems.front().find("row 257, column Verse: more than 255"), std::string::npos) << over.problems.front();
+}
+
+// The codes each kind takes (an empty cell its default), and those named as wrong: the
+// import writes no line the bank's check would refuse.
+TEST(Exchange, CodesOfEachKind) {
+    const struct {
+        const char* kind;
+        const char* code;
+        const char* written;  // nullptr: named as a problem of the Code column
+    } cases[] = {
+        {"FTV", "F1a", "F1a"},
+        {"FTV", "F9VR", "F9VR"},
+        {"FTV", "", "F1a"},
+        {"FTV", "G1a", nullptr},
+        {"FTV", "Fxa", nullptr},
+        {"FTV", "F0a", nullptr},
+        {"FTV", "F1ab", nullptr},
+        {"FTV", "F1", nullptr},
+        {"FTV", "F1a1", nullptr},
+        {"quote", "QTVR", "QTVR"},
+        {"quote", "QTb9", "QTb9"},
+        {"quote", "", "QTa1"},
+        {"quote", "QTa0", nullptr},
+        {"quote", "QT1a", nullptr},
+        {"quote", "QXa1", nullptr},
+        {"quote", "QTa12", nullptr},
+        {"quote", "QTVRx", nullptr},
+        {"CV Ref", "cv", "CV"},
+        {"CV Ref", "", "CV"},
+        {"CV Ref", "CO", nullptr},
+        {"CV Ref", "C1", nullptr},
+        {"CO Ref", "CO", "CO"},
+        {"CO Ref", "", "CO"},
+        {"CO Ref", "COR", nullptr},
+        {"regular", "", ""},
+        {"regular", "A1", nullptr},
+    };
+    for (const auto& c : cases) {
+        const std::string kind = c.kind;
+        const bool verse_text = kind == "FTV" || kind == "quote";
+        const std::string text = "Book,Chapter,Verse,Kind,Code,Question,Answer\nR,1,1," + kind + "," + c.code + ",Who is it," +
+                                 (verse_text ? "" : "Paul") + "\n";
+        const ImportPlan plan = plan_import("q.csv", text, default_season());
+        if (!c.written) {
+            ASSERT_EQ(plan.problems.size(), 1u) << kind << " " << c.code;
+            EXPECT_NE(plan.problems.front().find("row 2, column Code:"), std::string::npos) << plan.problems.front();
+            continue;
+        }
+        ASSERT_TRUE(plan.problems.empty()) << plan.problems.front();
+        const std::string code = *c.written ? std::string(c.written) + "\t" : "";
+        EXPECT_EQ(plan.files.begin()->second.front(), " 1  1\t" + code + "Who is it" + (verse_text ? "" : "\tPaul")) << c.code;
+    }
 }
 
 }  // namespace

@@ -53,7 +53,8 @@ TEST(Utf8, ShortcutsAgreeWithTheWalk) {
         {"a\xFF"
          "b",
             3},
-        {"\xC3", 1}, {"\xC0\xAF", 2}, {"\xF4\x90\x80\x80", 4}};
+        {"\xC3", 1}, {"\xC0\xAF", 2}, {"\xF4\x90\x80\x80", 4}, {"\xF0\x80\x80\x80", 4}, {"\xF1\x80\x80\x80", 1},
+        {"\xE0\x80\x80", 3}, {"\xED\xA0\x80", 3}};
     for (const auto& [text, chars] : counted) EXPECT_EQ(utf8::decode(text).size(), chars) << text;
     const std::string pieces[] = {
         "abcdefghij", "a", "\u00e9", "\u201c", "\xFF", "\xF0\x9F\x98\x80", "\xC3", "\xC0\xAF", "\xF4\x90\x80\x80"};

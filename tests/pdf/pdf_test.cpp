@@ -158,3 +158,11 @@ TEST(PacketPdf, GivesBackThePacketPageByPage) {
         }
     }
 }
+
+// What the PDF library cannot take keeps its column: control characters, DEL and the C1
+// controls as blanks, a byte that is not UTF-8 as the Latin-1 letter of that byte.
+TEST(PacketPdf, ControlCharactersAndStrayBytesKeepTheirColumns) {
+    test::TempDir dir;
+    dir.write("t.pdf", pdf::packet_pdf("x\x7Fy\x01z caf\xE9 \xC2\x85w\n", 'P', {}, "t.pdf"));
+    EXPECT_EQ(words(output_of("pdftotext -layout '" + (dir.path() / "t.pdf").string() + "' -")), "x y z caf\u00e9 w\n");
+}

@@ -58,6 +58,20 @@ TEST(PlannedSizes, WorkedExamples) {
     EXPECT_EQ(planned(239, 30), big);
     EXPECT_EQ(planned(62, 30), small);
     EXPECT_EQ(planned(39, 10), (std::vector<int>{3, 4, 4, 4, 4, 4, 4, 3, 4, 5}));
+    // The other shares of the remainder, in 30 sectors: 0.8 takes one from every fourth
+    // of the 28 after one more to all; 0.6 adds to every second of 28; 0.3 to every
+    // fourth up to 21; 0.2 to every eighth up to 24.
+    const std::pair<int, const char*> shares[] = {
+        {114, "3 4 4 4 3 4 4 4 3 4 4 4 3 4 4 4 3 4 4 4 3 4 4 4 3 4 4 4 4 5"},
+        {108, "4 3 4 3 4 3 4 3 4 3 4 3 4 3 4 3 4 3 4 3 4 3 4 3 4 3 4 3 3 7"},
+        {99, "4 3 3 3 4 3 3 3 4 3 3 3 4 3 3 3 4 3 3 3 4 3 3 3 3 3 3 3 3 6"},
+        {96, "4 3 3 3 3 3 3 3 4 3 3 3 3 3 3 3 4 3 3 3 3 3 3 3 3 3 3 3 3 6"},
+    };
+    for (const auto& [TQUEST, sizes] : shares) {
+        std::string text;
+        for (int n : planned(TQUEST, 30)) text += (text.empty() ? "" : " ") + std::to_string(n);
+        EXPECT_EQ(text, sizes) << TQUEST;
+    }
 }
 
 TEST(ByVerse, AChapterEndsAfterItsLastVerseNotAfterFiveEmptyVerses) {
