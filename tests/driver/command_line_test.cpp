@@ -19,6 +19,7 @@ TEST(CommandLine, OptionsAreReadOrRefused) {
         Action action;
         std::string dir;
         bool demo;
+        std::string sheet = "";  // the file of --import, --export or --pdf
     };
     const Case cases[] = {
         {{}, Action::Run, "", false},
@@ -30,11 +31,13 @@ TEST(CommandLine, OptionsAreReadOrRefused) {
         {{"--init", "ws", "--demo=../up"}, Action::Wrong, "ws", true},
         {{"--init"}, Action::Wrong, "", false},
         {{"--import"}, Action::Wrong, "", false},
-        {{"--import=a.csv"}, Action::Import, "", false},
+        {{"--import=a.csv"}, Action::Import, "", false, "a.csv"},
         {{"--import=", "a.csv"}, Action::Wrong, "", false},
-        {{"--pdf", "a.qui"}, Action::Pdf, "", false},
+        {{"--pdf", "a.qui"}, Action::Pdf, "", false, "a.qui"},
+        {{"--pdf=b.qui"}, Action::Pdf, "", false, "b.qui"},
         {{"--pdf=", "a.qui"}, Action::Wrong, "", false},
-        {{"--export", "b.csv"}, Action::Export, "", false},
+        {{"--export", "b.csv"}, Action::Export, "", false, "b.csv"},
+        {{"--init", "a", "--init", "b"}, Action::Wrong, "a", false},
         {{"--export=b.csv", "--import", "a.csv"}, Action::Wrong, "", false},
         {{"--demo"}, Action::Wrong, "", true},
         {{"somewhere"}, Action::Wrong, "", false},
@@ -48,6 +51,9 @@ TEST(CommandLine, OptionsAreReadOrRefused) {
         EXPECT_EQ(
             std::tuple(o.action, o.dir, o.demo, o.error.empty()), std::tuple(c.action, c.dir, c.demo, c.action != Action::Wrong))
             << ::testing::PrintToString(c.args);
+        if (c.action != Action::Wrong) {
+            EXPECT_EQ(o.sheet, c.sheet) << ::testing::PrintToString(c.args);
+        }
     }
 }
 

@@ -54,8 +54,8 @@ TEST(SpecialtyTypes, CleaningTheStoredLine) {
 
 TEST(SpecialtyTypes, HandEditedLinesAndWindowsStayInBounds) {
     EditorStyle s = hand_set();
-    s.TYP = "FF";  // a short line is filled with regular positions
-    EXPECT_TRUE(set_types(s, {RIGHT, 'R', RIGHT, 'O', RET}));
+    s.TYP = "FF";                                              // a short line is filled with regular positions
+    EXPECT_TRUE(set_types(s, {RIGHT, 'r', RIGHT, 'o', RET}));  // a lower-case letter counts as its capital
     EXPECT_EQ(s.TYP, "FFnnnRO" + std::string(23, 'n'));
 
     EditorStyle empty = hand_set();

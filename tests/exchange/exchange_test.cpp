@@ -129,6 +129,8 @@ TEST(Exchange, HeaderAndSeparator) {
         {"Book,Verse,Kind,Question\nR,1,regular,Who?\n", nullptr, "row 1: there is no column Chapter"},
         {"Book,Chapter,Verse,Kind,Level,Question,Answer\nR,1,1,regular,X,Who?,Paul\n", nullptr, "row 2, column Level:"},
         {"Book,Chapter,Verse,Kind,Code,Question\nR,1,1,quote,QTz0,Paul a servant\n", nullptr, "row 2, column Code:"},
+        {"Book,Chapter,Verse,Kind,Question,Answer\nR,1,1,regular,Caf\xE9?,Paul\n", nullptr,
+            "row 2, column Question: is not UTF-8"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
