@@ -131,6 +131,7 @@ TEST(Exchange, HeaderAndSeparator) {
         {"Book,Chapter,Verse,Kind,Code,Question\nR,1,1,quote,QTz0,Paul a servant\n", nullptr, "row 2, column Code:"},
         {"Book,Chapter,Verse,Kind,Question,Answer\nR,1,1,regular,Caf\xE9?,Paul\n", nullptr,
             "row 2, column Question: is not UTF-8"},
+        {"Book,Chapter,Verse,Kind,List,Question\nR,1,1,FTV,0,Paul a servant\n", " 1  1\tF1a\tPaul a servant", nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -151,6 +152,16 @@ TEST(Exchange, HeaderAndSeparator) {
     const ImportPlan over = plan_import("q.csv", many + "J,1,5,regular,Who gives?,God\n", romans_james);
     ASSERT_EQ(over.problems.size(), 1u);
     EXPECT_NE(over.problems.front().find("row 257, column Verse: more than 255"), std::string::npos) << over.problems.front();
+}
+
+// An index built from a file the import wrote is removed, and only such an index.
+TEST(Exchange, AnIndexBuiltFromAWrittenFileIsRemoved) {
+    TempDir ws;
+    ws.write("count.58A", "stale\n");
+    ws.write("count.00A", "kept\n");
+    const char* text = "Book,Chapter,Verse,Kind,List,Question\nR,1,1,FTV,58,Paul a servant\n";
+    write_bank(ws.files(), plan_import("q.csv", text, default_season()));
+    EXPECT_EQ(names_in(ws.path()), (std::vector<std::string>{"FTV.58", "count.00A"}));
 }
 
 // The codes each kind takes (an empty cell its default), and those named as wrong: the

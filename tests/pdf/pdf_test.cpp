@@ -166,3 +166,10 @@ TEST(PacketPdf, ControlCharactersAndStrayBytesKeepTheirColumns) {
     dir.write("t.pdf", pdf::packet_pdf("x\x7Fy\x01z caf\xE9 \xC2\x85w\n", 'P', {}, "t.pdf"));
     EXPECT_EQ(words(output_of("pdftotext -layout '" + (dir.path() / "t.pdf").string() + "' -")), "x y z caf\u00e9 w\n");
 }
+
+// A packet's layout from its text alone: form feeds make pages, TABs or page marks a table.
+TEST(PacketPdf, TheLayoutOfAPacketIsKnownFromItsText) {
+    const std::pair<const char*, char> cases[] = {
+        {"Quiz 1\f\n", 'P'}, {"1\tF1a\tWho\n", 'T'}, {"Quiz 1\n<pb>\n", 'T'}, {"\n    Quiz 1\n", 'C'}};
+    for (const auto& [text, layout] : cases) EXPECT_EQ(pdf::layout_of_text(text), layout) << text;
+}

@@ -45,6 +45,15 @@ TEST(ByChapter, TheListShowsTheChaptersOfTheMaterial) {
     }
 }
 
+// The list fills rows 5-21 of the left column; the 18th chapter starts the right one.
+TEST(ByChapter, TheEighteenthChapterStartsTheSecondColumn) {
+    Material m(1, 1, 21, 20, 30);
+    m.chapters(1, 21, 1).done();
+    Screens s;
+    EXPECT_THROW(sector_by_chapter(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), ScriptExhausted);
+    EXPECT_EQ(s.con.screen().text(21, 3, 8) + s.con.screen().text(5, 40, 8), "Jam.  1:Jam.  2:");
+}
+
 // Esc on the allocation list, also during a count, stops the run; the key line says so.
 TEST(ByChapter, EscOnTheListStopsTheRun) {
     for (const std::vector<int>& keys : {std::vector<int>{key::ESC}, {'5', key::ESC}}) {
