@@ -123,3 +123,10 @@ TEST(FormMoves, EscInTheMiddleOfANumberKeepsItsValue) {
         EXPECT_EQ(s.text(fi.col, fi.row, fi.width), before.text(fi.col, fi.row, fi.width)) << int(p.field);
     }
 }
+
+// A name takes letters and the digits 1-9; other keys typed in it are passed over.
+TEST(FormMoves, ANameTakesLettersAndDigitsOneToNine) {
+    FormSession s;
+    s.run({'W', ':', '0', '9', '!', 'x', RET}, F::StyleName);
+    EXPECT_EQ(s.ed.NAME1, "W9x");
+}
