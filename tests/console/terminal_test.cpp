@@ -40,36 +40,11 @@ TEST(SizeNotice, EveryLineFitsTheTerminalAndNothingIsLost) {
 // and typed characters as they are.
 TEST(TerminalKeys, CursesKeysDecodeToTheConsoleKeys) {
     constexpr int EXT = key::EXT;
-    const std::pair<int, int> rows[] = {
-        {KEY_UP, EXT + 72},
-        {KEY_DOWN, EXT + 80},
-        {KEY_LEFT, EXT + 75},
-        {KEY_RIGHT, EXT + 77},
-        {KEY_HOME, EXT + 71},
-        {KEY_END, EXT + 79},
-        {KEY_PPAGE, EXT + 73},
-        {KEY_NPAGE, EXT + 81},
-        {KEY_IC, EXT + 82},
-        {KEY_DC, EXT + 83},
-        {KEY_F(1), EXT + 59},
-        {KEY_F(10), EXT + 68},
-        {KEY_F(11), -1},
-        {KEY_BACKSPACE, 8},
-        {127, 8},
-        {8, 8},
-        {KEY_ENTER, 13},
-        {'\n', 13},
-        {'\r', 13},
-        {27, 27},
-        {9, 9},
-        {'H', 'H'},
-        {'P', 'P'},
-        {0xE9, 0xE9},
-        {0, -1},
-        {256, -1},
-        {KEY_MOUSE, -1},
-        {KEY_RESIZE, -1},
-    };
+    const std::pair<int, int> rows[] = {{KEY_UP, EXT + 72}, {KEY_DOWN, EXT + 80}, {KEY_LEFT, EXT + 75}, {KEY_RIGHT, EXT + 77},
+        {KEY_HOME, EXT + 71}, {KEY_END, EXT + 79}, {KEY_PPAGE, EXT + 73}, {KEY_NPAGE, EXT + 81}, {KEY_IC, EXT + 82},
+        {KEY_DC, EXT + 83}, {KEY_F(1), EXT + 59}, {KEY_F(10), EXT + 68}, {KEY_F(11), -1}, {KEY_BACKSPACE, 8}, {127, 8}, {8, 8},
+        {KEY_ENTER, 13}, {'\n', 13}, {'\r', 13}, {27, 27}, {9, 9}, {'H', 'H'}, {'P', 'P'}, {0xE9, 0xE9}, {0, -1}, {256, -1},
+        {KEY_MOUSE, -1}, {KEY_RESIZE, -1}};
     for (const auto& [curses_key, expected] : rows) EXPECT_EQ(decode_key(curses_key), expected) << curses_key;
 }
 

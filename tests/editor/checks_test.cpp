@@ -122,16 +122,9 @@ TEST(FormValues, PctPrimFtvTakesOnlyTheValuesOfItsFiles) {
 }
 
 TEST(ChapterRules, LevelLBeginBookKeyMovesToAnAllowedChapterAtVerseOne) {
+    // chapter before, chapter after, verse after (verse before is 9)
     const std::tuple<int, int, int> cases[] = {
-        // chapter before, chapter after, verse after (verse before is 9)
-        {3, 5, 1},
-        {7, 8, 1},
-        {10, 12, 1},
-        {15, 13, 1},
-        {16, 13, 1},
-        {6, 6, 9},
-        {12, 12, 9},
-    };
+        {3, 5, 1}, {7, 8, 1}, {10, 12, 1}, {15, 13, 1}, {16, 13, 1}, {6, 6, 9}, {12, 12, 9}};
     for (auto [before, after, verse] : cases) {
         Editor ed = sample_editor();
         ed.style.LG = 'L';
@@ -150,9 +143,10 @@ TEST(ChapterRules, TypedChaptersAndVerses) {
         std::vector<int> keys;
         int chapter, verse;
     } cases[] = {
-        {'F', Field::BeginChapter, {'1', '2'}, 12, 21},  // begin verse 30 lowered
+        // A begin verse of 30 is lowered to the chapter's last; an end verse is set to it.
+        {'F', Field::BeginChapter, {'1', '2'}, 12, 21},
         {'F', Field::BeginChapter, {'5'}, 5, 21},
-        {'F', Field::EndChapter, {'8'}, 8, 39},  // end verse set to the last
+        {'F', Field::EndChapter, {'8'}, 8, 39},
         {'F', Field::EndChapter, {'2', '9'}, 16, 27},
         {'L', Field::BeginChapter, {'1', '0'}, 12, 21},
         {'L', Field::BeginChapter, {'7'}, 8, 30},

@@ -171,34 +171,13 @@ TEST(Exchange, CodesOfEachKind) {
         const char* kind;
         const char* code;
         const char* written;  // nullptr: named as a problem of the Code column
-    } cases[] = {
-        {"FTV", "F1a", "F1a"},
-        {"FTV", "F9VR", "F9VR"},
-        {"FTV", "", "F1a"},
-        {"FTV", "G1a", nullptr},
-        {"FTV", "Fxa", nullptr},
-        {"FTV", "F0a", nullptr},
-        {"FTV", "F1ab", nullptr},
-        {"FTV", "F1", nullptr},
-        {"FTV", "F1a1", nullptr},
-        {"quote", "QTVR", "QTVR"},
-        {"quote", "QTb9", "QTb9"},
-        {"quote", "", "QTa1"},
-        {"quote", "QTa0", nullptr},
-        {"quote", "QT1a", nullptr},
-        {"quote", "QXa1", nullptr},
-        {"quote", "QTa12", nullptr},
-        {"quote", "QTVRx", nullptr},
-        {"CV Ref", "cv", "CV"},
-        {"CV Ref", "", "CV"},
-        {"CV Ref", "CO", nullptr},
-        {"CV Ref", "C1", nullptr},
-        {"CO Ref", "CO", "CO"},
-        {"CO Ref", "", "CO"},
-        {"CO Ref", "COR", nullptr},
-        {"regular", "", ""},
-        {"regular", "A1", nullptr},
-    };
+    } cases[] = {{"FTV", "F1a", "F1a"}, {"FTV", "F9VR", "F9VR"}, {"FTV", "", "F1a"}, {"FTV", "G1a", nullptr},
+        {"FTV", "Fxa", nullptr}, {"FTV", "F0a", nullptr}, {"FTV", "F1ab", nullptr}, {"FTV", "F1", nullptr},
+        {"FTV", "F1a1", nullptr}, {"quote", "QTVR", "QTVR"}, {"quote", "QTb9", "QTb9"}, {"quote", "", "QTa1"},
+        {"quote", "QTa0", nullptr}, {"quote", "QT1a", nullptr}, {"quote", "QXa1", nullptr}, {"quote", "QTa12", nullptr},
+        {"quote", "QTVRx", nullptr}, {"CV Ref", "cv", "CV"}, {"CV Ref", "", "CV"}, {"CV Ref", "CO", nullptr},
+        {"CV Ref", "C1", nullptr}, {"CO Ref", "CO", "CO"}, {"CO Ref", "", "CO"}, {"CO Ref", "COR", nullptr}, {"regular", "", ""},
+        {"regular", "A1", nullptr}};
     for (const auto& c : cases) {
         const std::string kind = c.kind;
         const bool verse_text = kind == "FTV" || kind == "quote";
