@@ -73,8 +73,8 @@ const Flow TABLE[] = {
     // Shift-D on League, D on "Enter New Specs" and on Exit, d on a style: only League goes.
     {"delete_style", "<Down>D<Down><Down><Down>D<Down>D<Down>d<Down><Up><Up><Ret>", {}, "Specs.lst",
         {{"Specs.lst", "^Practice\nJamesCup\nSeason\nEnter New Specs\n$"}}},
-    // Then P on the closing screen: a word, then 2 copies (a blank after the number).
-    {"tab_layout_copies", "<Ret><Down><Down><Down><Down>t<Esc><Ret><Ret><Ret><Ret>P<Ret>two<Ret>2 <Ret><Ret><Up><Ret>",
+    // Then P on the closing screen: a word, five digits, then 2 copies (a blank after the number).
+    {"tab_layout_copies", "<Ret><Down><Down><Down><Down>t<Esc><Ret><Ret><Ret><Ret>P<Ret>two<Ret>12345<Ret>2 <Ret><Ret><Up><Ret>",
         {"How many copies? two", "How many copies? 2", "Be sure printer is ready"},
         "Practice.spe RomIntro.inf RomIntro.pdf RomIntro.qui count.00A",
         {{"RomIntro.qui", "^Quiz 1\t\tPractice Style Quizzing\t"}}, 2},

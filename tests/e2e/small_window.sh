@@ -23,6 +23,9 @@ expect "70 columns and 25 rows" "the notice after a resize to 70x25"
 resize 80 25
 expect "Press Return to Choose a Quiz Style" "the style menu after the resize to 80x25"
 shows "columns and" && fail "the notice is still shown at 80x25"
+# Each cell in its own column: the banner's name starts in column 3, the key line's first key in 2.
+screen | sed -n 1p | grep -q "^  Tallyvane " || fail "the banner is not drawn from column 3"
+screen | sed -n 25p | grep -q "^ Up/Down Move" || fail "the key line is not drawn from column 2"
 wait_highlighted Practice "keys pressed during the notice moved the menu highlight"
 keys Down
 wait_highlighted League "Down did not highlight League after the resize"
