@@ -57,6 +57,9 @@ TEST(SpecialtyTypes, HandEditedLinesAndWindowsStayInBounds) {
     s.TYP = "FF";                                              // a short line is filled with regular positions
     EXPECT_TRUE(set_types(s, {RIGHT, 'r', RIGHT, 'o', RET}));  // a lower-case letter counts as its capital
     EXPECT_EQ(s.TYP, "FFnnnRO" + std::string(23, 'n'));
+    s.TYP = "";
+    EXPECT_TRUE(set_types(s, {'f', RIGHT, 'f', RIGHT, 'r', RIGHT, 'o', RET}));
+    EXPECT_EQ(s.TYP, "nnnnFFRO" + std::string(22, 'n'));
 
     EditorStyle empty = hand_set();
     empty.SPEARLY = 9, empty.SPLATE = 5;
