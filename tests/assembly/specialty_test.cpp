@@ -38,3 +38,19 @@ TEST(Specialty, AnFtvKindJustTakenWaitsItsTurn) {
         EXPECT_EQ(std::string({w.at.FTC2, w.at.FTC3, w.at.FTC4}), std::string({kind, 'b', 'c'}));
     }
 }
+
+// An FTV question only in a sector the quiz has taken: after the type's own repeat, the
+// second event frees every sector of the quiz, the last one too, and the question is taken.
+TEST(Specialty, TheSecondRepeatEventFreesEverySectorOfTheQuiz) {
+    World w(3, 2);
+    w.sectors.FPS[3] = 1, w.bank.FTYPE[3] = {' ', 'a'};
+    w.F4 = QuestionFile("FTV.00A", std::vector<std::string>(3, " 1: 1\tFTV\tverse\tx"));
+    w.prepare();
+    w.at.FLAG.fill(1);
+    w.at.FLAG[3] = 0;
+    Assembly a = w.assembly();
+    a.quiz.Q2 = 1;
+    choose_ftv(a, 1);
+    const std::vector<std::string>& said = w.report.said;
+    EXPECT_NE(std::find(said.begin(), said.end(), "  Sectors or questions will be repeated in quiz 1"), said.end());
+}
