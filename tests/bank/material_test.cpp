@@ -9,12 +9,9 @@ using namespace tv;
 // The five bank files of a style. (Names level L and the lists A and C take in whole
 // runs are also met by the rule test and the flows; a list "c" only comes this way.)
 TEST(BankNames, FromLevelListAndPctPrimFtv) {
-    const std::tuple<char, char, int, std::string> cases[] = {
-        // level, list, Pct Prim FTV, names
-        {'F', 'A', 58, "RJ.A FTV.58 cv.b co.b count.58A"},
-        {'L', 'C', 100, "LLRJ.C LLFTV.00 LLcv.c LLco.c LLcount.00C"},
-        {'F', 'c', 97, "RJ.c FTV.97 cv.c co.c count.97c"},
-    };
+    // level, list, Pct Prim FTV, names
+    const std::tuple<char, char, int, std::string> cases[] = {{'F', 'A', 58, "RJ.A FTV.58 cv.b co.b count.58A"},
+        {'L', 'C', 100, "LLRJ.C LLFTV.00 LLcv.c LLco.c LLcount.00C"}, {'F', 'c', 97, "RJ.c FTV.97 cv.c co.c count.97c"}};
     for (const auto& [LG, REGLST, PRIMPCT, want] : cases) {
         Style s;
         s.LG = LG, s.REGLST = REGLST, s.PRIMPCT = PRIMPCT;

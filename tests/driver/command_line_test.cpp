@@ -21,31 +21,19 @@ TEST(CommandLine, OptionsAreReadOrRefused) {
         bool demo;
         std::string sheet = "";  // the file of --import, --export or --pdf
     };
-    const Case cases[] = {
-        {{}, Action::Run, "", false},
-        {{"--version"}, Action::Version, "", false},
-        {{"--init", "ws", "--bogus"}, Action::Wrong, "ws", false},
-        {{"--help", "--bogus"}, Action::Help, "", false},
+    const Case cases[] = {{{}, Action::Run, "", false}, {{"--version"}, Action::Version, "", false},
+        {{"--init", "ws", "--bogus"}, Action::Wrong, "ws", false}, {{"--help", "--bogus"}, Action::Help, "", false},
         {{"--demo", "--init", "a b"}, Action::Init, "a b", true},
         {{"--init", "ws", "--demo=hebrews-peter"}, Action::Init, "ws", true},
-        {{"--init", "ws", "--demo=../up"}, Action::Wrong, "ws", true},
-        {{"--init"}, Action::Wrong, "", false},
-        {{"--import"}, Action::Wrong, "", false},
-        {{"--import=a.csv"}, Action::Import, "", false, "a.csv"},
-        {{"--import=", "a.csv"}, Action::Wrong, "", false},
-        {{"--pdf", "a.qui"}, Action::Pdf, "", false, "a.qui"},
-        {{"--pdf=b.qui"}, Action::Pdf, "", false, "b.qui"},
-        {{"--pdf=", "a.qui"}, Action::Wrong, "", false},
-        {{"--export", "b.csv"}, Action::Export, "", false, "b.csv"},
-        {{"--init", "a", "--init", "b"}, Action::Wrong, "a", false},
-        {{"--export=b.csv", "--import", "a.csv"}, Action::Wrong, "", false},
-        {{"--demo"}, Action::Wrong, "", true},
-        {{"somewhere"}, Action::Wrong, "", false},
-        {{"--check"}, Action::Check, "", false},
-        {{"--init", "ws", "--material", "m.txt"}, Action::Init, "ws", false},
-        {{"--material=m.txt"}, Action::Wrong, "", false},
-        {{"--init", "ws", "--demo", "--material=m.txt"}, Action::Wrong, "ws", true},
-    };
+        {{"--init", "ws", "--demo=../up"}, Action::Wrong, "ws", true}, {{"--init"}, Action::Wrong, "", false},
+        {{"--import"}, Action::Wrong, "", false}, {{"--import=a.csv"}, Action::Import, "", false, "a.csv"},
+        {{"--import=", "a.csv"}, Action::Wrong, "", false}, {{"--pdf", "a.qui"}, Action::Pdf, "", false, "a.qui"},
+        {{"--pdf=b.qui"}, Action::Pdf, "", false, "b.qui"}, {{"--pdf=", "a.qui"}, Action::Wrong, "", false},
+        {{"--export", "b.csv"}, Action::Export, "", false, "b.csv"}, {{"--init", "a", "--init", "b"}, Action::Wrong, "a", false},
+        {{"--export=b.csv", "--import", "a.csv"}, Action::Wrong, "", false}, {{"--demo"}, Action::Wrong, "", true},
+        {{"somewhere"}, Action::Wrong, "", false}, {{"--check"}, Action::Check, "", false},
+        {{"--init", "ws", "--material", "m.txt"}, Action::Init, "ws", false}, {{"--material=m.txt"}, Action::Wrong, "", false},
+        {{"--init", "ws", "--demo", "--material=m.txt"}, Action::Wrong, "ws", true}};
     for (const Case& c : cases) {
         const Options o = parse_options(c.args);
         EXPECT_EQ(
