@@ -77,6 +77,7 @@ TEST(Season, AMalformedFileIsRefusedWithItsLine) {
         {"book M Matthew S25 23 17", 1, "the word \"S25\" after \"Matthew\" holds a digit"},
         {"book P 1 Peter 25 25\nbook Q 2 Pe7er 22", 2, "\"Pe7er\" after \"2\" holds a digit"},
         {"season Nothing yet\n# book M Matthew 25\n", 0, "names no book"},
+        {"book R", 1, "book R has no name"},
     };
     for (const auto& [text, line, reason] : cases) {
         const auto e = test::io_error([&] { parse(text); });
