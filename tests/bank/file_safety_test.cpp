@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -62,16 +63,19 @@ TEST(Files, AFailureTellsItsOwnReasonAndLeavesNoSideFile) {
     EXPECT_TRUE(test::leftovers(dir.path()).empty());
     EXPECT_EQ(test::error_of([&] { dir.files().create("gone/temp.txt"); }),
         "cannot create \"gone/temp.txt\": No such file or directory");
-    // A folder that cannot be written: the message names the side file that could not
-    // be made, and says why, rather than blame the style file.
-    Files files = dir.files();
-    test::Faults denied(FileFaults::Op::create, "Kept.spe", EACCES);
-    files.inject(&denied);
-    const std::string told = test::error_of([&] { files.replace_safely("Kept.spe"); });
-    EXPECT_EQ(told.rfind("cannot create \"Kept.spe.", 0), 0u) << told;
-    EXPECT_NE(
-        told.find(".tv-new\" (the new text of \"Kept.spe\"): Permission denied: the folder cannot be written"), std::string::npos)
-        << told;
+    // A folder that cannot be written (denied, read-only, not permitted): the message names
+    // the side file that could not be made, and says why, rather than blame the style file.
+    for (int err : {EACCES, EROFS, EPERM}) {
+        Files files = dir.files();
+        test::Faults denied(FileFaults::Op::create, "Kept.spe", err);
+        files.inject(&denied);
+        const std::string told = test::error_of([&] { files.replace_safely("Kept.spe"); });
+        EXPECT_EQ(told.rfind("cannot create \"Kept.spe.", 0), 0u) << told;
+        EXPECT_NE(told.find(".tv-new\" (the new text of \"Kept.spe\"): " + std::string(std::strerror(err)) +
+                            ": the folder cannot be written"),
+            std::string::npos)
+            << told;
+    }
 
     TextReader in("count.00A", std::string("1 2\x00x\n", 7));
     in.read_int();

@@ -111,6 +111,17 @@ TEST(BuildIndex, LinesOutsideTheFormatAreReportedWithFileAndLine) {
     }
 }
 
+// Every file's lines are checked as the bank is read, before the run goes on.
+TEST(BuildIndex, EveryFileIsCheckedAsTheBankIsRead) {
+    for (const std::string& bad : {NAMES.F3, NAMES.F4, NAMES.F5, NAMES.F6}) {
+        BankRun run;
+        for (const std::string& name : {NAMES.F3, NAMES.F4, NAMES.F5, NAMES.F6}) run.write(name, " 1  1\tq\n");
+        run.write(bad, " 1  1\tq\nx\n");
+        const auto e = test::io_error([&] { check_question_lines(read_bank(run.dir.files(), NAMES), default_season()); });
+        EXPECT_EQ(e ? e->file : "no error", bad);
+    }
+}
+
 // The index counts the copy of the bank the run read, in any of the three line
 // ends, even when a file changes on disk between that reading and the index; an index
 // kept from an older bank is counted again.

@@ -62,7 +62,7 @@ const Flow TABLE[] = {
         PRACTICE_RUN},
     // The only FTV question lies outside the material.
     {"no_ftv_in_material", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>",
-        {"FTV: 0", "One specialty has zero questions.", "Change the maximum for that specialty to zero."}, "count.00A"},
+        {"FTV: 0", "\n  One specialty has zero questions.", "Change the maximum for that specialty to zero."}, "count.00A"},
     // Reindexing off: rebuilt once, then used as it stands.
     {"stale_index", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Ret><Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>",
         {"  Sectoring material...\n  The verse index count.00A did not match the question files; it was rebuilt.", "saved as",

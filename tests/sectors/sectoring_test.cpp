@@ -115,3 +115,12 @@ TEST(ByVerse, LevelLStartsNoSectorInChapter7) {
         EXPECT_EQ(m.t.FPS[2], c.ftv2);
     }
 }
+
+// A material whose verses cannot be cut into the sectors is sectored by question.
+TEST(ByVerse, AMaterialOfOneVerseIsSectoredByQuestion) {
+    Material m(1, 1, 1, 1, 2);
+    m.verse(1, 1, 10).done();
+    Screens s({key::ENTER});  // for the notice that the material is sectored by question
+    sector_by_verse(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t);
+    EXPECT_EQ(spans(m.t), (std::vector<Span>{{1, 1, 1, 1, 5}, {1, 1, 1, 1, 5}}));
+}
