@@ -26,12 +26,10 @@ TEST(Files, OnlyRegularFilesOfABoundedSizeAreRead) {
     fs::create_symlink("/dev/zero", dir.path() / "RJ.C");
     dir.write("count.58A", "");
     fs::resize_file(dir.path() / "count.58A", MAX_FILE_SIZE + 1);
-    const std::pair<const char*, const char*> cases[] = {
-        {"RJ.A", "cannot open \"RJ.A\" for reading: it is a pipe (FIFO)"},
+    const std::pair<const char*, const char*> cases[] = {{"RJ.A", "cannot open \"RJ.A\" for reading: it is a pipe (FIFO)"},
         {"RJ.B", "cannot open \"RJ.B\" for reading: it is a folder"},
         {"RJ.C", "cannot open \"RJ.C\" for reading: it is a device"},
-        {"count.58A", "cannot read \"count.58A\": the file is larger than 256 MiB"},
-    };
+        {"count.58A", "cannot read \"count.58A\": the file is larger than 256 MiB"}};
     for (const auto& [name, message] : cases)
         EXPECT_EQ(test::error_of([&] { dir.files().read(name); }).rfind(message, 0), 0u) << name;
     // Nor is a pipe opened for writing, which would wait for a reader.
@@ -104,10 +102,8 @@ TEST(Files, NothingIsWrittenThroughALink) {
         out.close();
     };
     const std::pair<const char*, std::function<void(const Files&)>> cases[] = {
-        {"temp.txt", [](const Files& f) { f.create("temp.txt").writeln("new"); }},
-        {"Specs.lst", replace},
-        {"Specs.lst.tv-new", replace},
-    };
+        {"temp.txt", [](const Files& f) { f.create("temp.txt").writeln("new"); }}, {"Specs.lst", replace},
+        {"Specs.lst.tv-new", replace}};
     for (const auto& [link, write] : cases) {
         test::TempDir dir, outside;
         outside.write("victim", "theirs\n");

@@ -126,12 +126,10 @@ TEST(BuildIndex, EveryFileIsCheckedAsTheBankIsRead) {
 // ends, even when a file changes on disk between that reading and the index; an index
 // kept from an older bank is counted again.
 TEST(BuildIndex, CountsTheCopyTheRunRead) {
-    const std::pair<std::string, char> cases[] = {
-        {" 1  1\tq\n 1  2\tq\n 3  4\tq\n\n  \n", 'Y'},
-        {" 1  1\tq\n 1  2\tq\n 3  4\tq\n", 'N'},  // a count file kept from a bank of one question
-        {" 1  1\tq\r\n 1  2\tq\r\n 3  4\tq\r\n\r\n", 'Y'},
-        {" 1  1\tq\r 1  2\tq\r 3  4\tq\r\r", 'Y'},
-    };
+    // With N, the count file kept is that of a bank of one question.
+    const std::pair<std::string, char> cases[] = {{" 1  1\tq\n 1  2\tq\n 3  4\tq\n\n  \n", 'Y'},
+        {" 1  1\tq\n 1  2\tq\n 3  4\tq\n", 'N'}, {" 1  1\tq\r\n 1  2\tq\r\n 3  4\tq\r\n\r\n", 'Y'},
+        {" 1  1\tq\r 1  2\tq\r 3  4\tq\r\r", 'Y'}};
     for (const auto& [text, INDX] : cases) {
         BankRun run;
         for (const std::string& name : {NAMES.F4, NAMES.F5, NAMES.F6}) run.write(name, " 2  2\tq\n");

@@ -7,8 +7,7 @@
 using namespace tv;
 
 // Under the key line text scrolls rows 2-24 and keeps the title on row 1; keys wider
-// than the row are cut at column 80; a cleared screen gives row 25 back to the text and
-// forgets the note.
+// than the row are cut at column 80; a cleared screen gives row 25 back to the text.
 TEST(KeyLine, TextScrollsBetweenTheTitleAndTheKeys) {
     Screen s;
     s.write("title");
@@ -27,11 +26,4 @@ TEST(KeyLine, TextScrollsBetweenTheTitleAndTheKeys) {
     s.go(1, 25);
     s.write("free");
     EXPECT_EQ(std::tuple(s.line(25), s.has_key_line()), std::tuple("free", false));
-    const KeyHint few[] = {{"Esc", "Back"}};
-    s.set_key_note("  the note ");
-    s.set_keys(few);
-    EXPECT_EQ(s.line(25), " Esc Back" + std::string(63, ' ') + "the note");
-    s.clear();
-    s.set_keys(few);
-    EXPECT_EQ(s.line(25), " Esc Back");
 }

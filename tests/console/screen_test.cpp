@@ -29,12 +29,9 @@ TEST(Console, ClrClearsRowsTwoToTwentyFourInBlue) {
 // to the longest line.
 TEST(Console, ReadLineKeepsTypedCharactersOnly) {
     using namespace tv::key;
-    const std::pair<std::vector<int>, std::string> rows[] = {
-        {{'a', 'b', BACKSPACE, 'c', ENTER}, "ac"},
-        {{BACKSPACE, 'a', 'b', 127, 127, 'd', '\n'}, "d"},
-        {{'x', EXT + LEFT, 1, ESC, 0xFF, ENTER}, "x\xff"},
-        {{'1', '2', '3', '4', '5', '6', '7', ENTER}, "123456"},
-    };
+    const std::pair<std::vector<int>, std::string> rows[] = {{{'a', 'b', BACKSPACE, 'c', ENTER}, "ac"},
+        {{BACKSPACE, 'a', 'b', 127, 127, 'd', '\n'}, "d"}, {{'x', EXT + LEFT, 1, ESC, 0xFF, ENTER}, "x\xff"},
+        {{'1', '2', '3', '4', '5', '6', '7', ENTER}, "123456"}};
     for (const auto& [keys, line] : rows) {
         tv::ScriptFace face(keys);
         tv::Console con(face);

@@ -33,6 +33,7 @@ TEST(CommandLine, OptionsAreReadOrRefused) {
         {{"--export=b.csv", "--import", "a.csv"}, Action::Wrong, "", false}, {{"--demo"}, Action::Wrong, "", true},
         {{"somewhere"}, Action::Wrong, "", false}, {{"--check"}, Action::Check, "", false},
         {{"--init", "ws", "--material", "m.txt"}, Action::Init, "ws", false}, {{"--material=m.txt"}, Action::Wrong, "", false},
+        {{"--init", "ws", "--material"}, Action::Wrong, "ws", false},
         {{"--init", "ws", "--demo", "--material=m.txt"}, Action::Wrong, "ws", true}};
     for (const Case& c : cases) {
         const Options o = parse_options(c.args);

@@ -68,11 +68,9 @@ TEST(StyleLibrary, AMissingListNamesWhatTheWorkspaceNeeds) {
 // the list is written again: the recorded session long_list.) No file is opened outside the
 // folder and none is written.
 TEST(StyleLibrary, AnEntryThatCannotBeLoadedIsToldAndCanBeRemoved) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"../out/p", "cannot use \"../out/p\" as a style name"},
+    const std::pair<std::string, std::string> cases[] = {{"../out/p", "cannot use \"../out/p\" as a style name"},
         {"Two words", "cannot use \"Two words\" as a style name"},
-        {"ABCDEFGHIJKLMNOPQ", "cannot use \"ABCDEFGHIJKLMNOPQ\" as a style name"},
-    };
+        {"ABCDEFGHIJKLMNOPQ", "cannot use \"ABCDEFGHIJKLMNOPQ\" as a style name"}};
     for (const auto& [entry, message] : cases) {
         Workspace ws("Kept\n" + entry + "\nEnter New Specs\n");
         const auto before = ws.names();
