@@ -45,10 +45,8 @@ bool TextReader::at_line_end() const {
 bool TextReader::eoln() const { return at_line_end(); }
 
 size_t TextReader::line_end(size_t from) const {
-    const char* p = data_.data();
-    size_t end = from;
-    while (end < data_.size() && p[end] != '\n' && p[end] != '\r') ++end;
-    return end;
+    const size_t end = data_.find_first_of("\r\n", from);
+    return end == std::string::npos ? data_.size() : end;
 }
 
 void TextReader::take_line_end() {
@@ -162,7 +160,7 @@ TextWriter::TextWriter(std::filesystem::path path, std::string name, Mode mode, 
             side = side_name(path_.filename().string());
             errno = injected(FileFaults::Op::create);
             fd = errno ? -1 : ::open((path_.parent_path() / side).c_str(), flags, 0666);
-            if (fd < 0 && errno != EEXIST) break;
+            if (fd == -1 && errno != EEXIST) break;
         }
         if (fd < 0) {
             const int err = errno;
@@ -297,7 +295,7 @@ TextReader Files::read(const std::string& name) const {
     for (;;) {
         const ssize_t n = ::read(in.fd, buffer, sizeof buffer);
         if (n == 0) break;
-        if (n < 0) {
+        if (n == -1) {
             if (errno == EINTR) continue;
             const int err = errno;
             throw IoError("read", name, std::strerror(err));

@@ -13,11 +13,10 @@ namespace {
 
 // The process id written in the lock file by the copy that holds it ("" if unknown).
 std::string holder(int fd) {
-    char text[32] = {};
-    const ssize_t n = ::pread(fd, text, sizeof text - 1, 0);
-    std::string pid;
-    for (ssize_t i = 0; i < n && text[i] >= '0' && text[i] <= '9'; ++i) pid += text[i];
-    return pid;
+    char text[32] = {};  // stays empty when nothing can be read
+    if (::pread(fd, text, sizeof text - 1, 0) == -1) return "";
+    const std::string pid = text;
+    return pid.substr(0, pid.find_first_not_of("0123456789"));
 }
 
 }  // namespace

@@ -66,8 +66,8 @@ std::string run_lp(const std::string& lp, const std::string& job) {
     bool stopped_reading = false;
     for (size_t done = 0; done < job.size();) {
         const ssize_t n = write(in[1], job.data() + done, job.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
+        if (n == -1 && errno == EINTR) continue;
+        if (n == -1) {
             stopped_reading = true;  // EPIPE: lp went away without reading the copy
             break;
         }

@@ -132,8 +132,7 @@ int input_ended() {
 // curses could not draw it in one cell.
 char32_t drawable(char32_t c, bool utf8_locale) {
     if (c == 0) return ' ';
-    if (c < 32 || c == 127) return '?';
-    if (c < 127) return c;
+    if (c >= 32 && c < 127) return c;
     if (!utf8_locale || c < 0xA0 || utf8::is_stray_byte(c)) return '?';
     return wcwidth(static_cast<wchar_t>(c)) == 1 ? c : '?';
 }

@@ -176,7 +176,9 @@ static_assert(in_field_order(), "FIELDS holds one row per field, in the order of
 
 const FieldRow& row_of(Field f) { return FIELDS.at(static_cast<size_t>(f)); }
 
-// The column of a navigation code in the table, -1 for other codes.
+constexpr int NO_MOVE = -1;  // what a key that moves nowhere gives
+
+// The column of a navigation code in the table, NO_MOVE for other codes.
 int nav_index(int k) {
     switch (k) {
     case key::UP: return 0;
@@ -184,16 +186,16 @@ int nav_index(int k) {
     case key::LEFT: return 2;
     case key::RIGHT: return 3;
     case key::ENTER: return 4;
-    default: return -1;
+    default: return NO_MOVE;
     }
 }
 
-// The navigation code of a key: the scan code of a real arrow key, Enter, or -1
+// The navigation code of a key: the scan code of a real arrow key, Enter, or NO_MOVE
 // for any other key. A typed "H", "P", "K" or "M" is a letter, never an arrow.
 int nav_code(Key k) {
     if (k.typed(key::ENTER)) return key::ENTER;
-    if (k.extended && nav_index(k.code) >= 0) return k.code;
-    return -1;
+    if (k.extended && nav_index(k.code) != NO_MOVE) return k.code;
+    return NO_MOVE;
 }
 
 bool typed_digit(Key k, int lowest) {
@@ -286,7 +288,7 @@ Field visit_letter(Form& fm, Field f) {
 Key entry_key(Console& con) {
     for (;;) {
         const Key k = con.read();
-        if (k.typed(key::ESC) || typed_digit(k, 0) || nav_code(k) >= 0) return k;
+        if (k.typed(key::ESC) || typed_digit(k, 0) || nav_code(k) != NO_MOVE) return k;
     }
 }
 
@@ -319,7 +321,7 @@ Field visit_number(Form& fm, Field f) {
             write_value(con, fi.col, fi.row, old, fi.width);
             return F::Title;
         }
-        if (nav_code(k) >= 0) {
+        if (nav_code(k) != NO_MOVE) {
             end_key = nav_code(k);
             break;
         }
@@ -445,7 +447,7 @@ const FieldInfo& info(Field f) { return row_of(f).info; }
 
 Field nav_target(Field from, int k, bool after_entry) {
     int i = nav_index(k);
-    if (i < 0 || from == F::Title || from == F::None) return F::None;
+    if (i == NO_MOVE || from == F::Title || from == F::None) return F::None;
     const Move& mv = row_of(from).moves[static_cast<size_t>(i)];
     return after_entry ? mv.after : mv.before;
 }

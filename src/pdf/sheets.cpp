@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <charconv>
 
 #include "base/utf8.h"
 #include "pdf/pdf.h"
@@ -58,11 +59,8 @@ std::string_view trimmed(std::string_view s) {
 int number_after(std::string_view line, std::string_view word) {
     const size_t at = line.find(word);
     if (at == std::string_view::npos) return 0;
-    int n = 0;
-    for (size_t i = at + word.size(); i < line.size() && n < 100000; ++i) {
-        if (line[i] < '0' || line[i] > '9') break;
-        n = n * 10 + (line[i] - '0');
-    }
+    int n = 0;  // left at 0 by a line without digits there, or with too many
+    std::from_chars(line.data() + at + word.size(), line.data() + line.size(), n);
     return n;
 }
 
