@@ -74,6 +74,17 @@ TEST(Files, AFailureTellsItsOwnReasonAndLeavesNoSideFile) {
             std::string::npos)
             << told;
     }
+    // Nor a file left open: a failed write or flush closes it.
+    const auto open_files = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
+    const auto before = open_files();
+    for (FileFaults::Op op : {FileFaults::Op::write, FileFaults::Op::close}) {
+        Files files = dir.files();
+        test::Faults full(op, "Kept.spe", ENOSPC);
+        files.inject(&full);
+        TextWriter failing = files.replace_safely("Kept.spe");
+        EXPECT_THROW((failing.writeln("x"), failing.close()), IoError);
+    }
+    EXPECT_EQ(open_files(), before);
 
     TextReader in("count.00A", std::string("1 2\x00x\n", 7));
     in.read_int();

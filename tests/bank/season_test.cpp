@@ -63,22 +63,18 @@ TEST(Season, ChaptersRunAcrossTheBooks) {
 TEST(Season, AMalformedFileIsRefusedWithItsLine) {
     std::string fifty;
     for (int i = 0; i < 50; ++i) fifty += " 1";
-    const std::tuple<std::string, int, std::string> cases[] = {
-        // text, line, a part of the reason
+    const std::tuple<std::string, int, std::string> cases[] = {// text, line, a part of the reason
         {"book R Romans 32 0", 1, "\"0\" of Romans 2 must be a number from 1 to 99"},
         {"book M Matthew 25 23 17 2S 48", 1, "the verse count \"2S\" of Matthew 4 is not a number"},
         {"book A Alpha 10 99999", 1, "\"99999\" of Alpha 2 must be a number from 1 to 99"},
-        {"book RJ Romans 3", 1, "one-letter code"},
-        {"book R Romans 3\nbook r Revelation 4", 2, "already taken"},
+        {"book RJ Romans 3", 1, "one-letter code"}, {"book R Romans 3\nbook r Revelation 4", 2, "already taken"},
         {"book X The Book Of A Name Too Long 3", 1, "longer than the 26 characters"},
         {"book A Alpha" + fifty + "\nbook B Beta" + fifty, 2, "more than 99 chapters"},
         {"chapters 5", 1, "\"chapters\" is none of season, book, level-L"},
         {"level-L 2-5\nbook R Romans 3 4 5", 1, "\"5\" must be a number from 2 to 3"},
         {"book M Matthew S25 23 17", 1, "the word \"S25\" after \"Matthew\" holds a digit"},
         {"book P 1 Peter 25 25\nbook Q 2 Pe7er 22", 2, "\"Pe7er\" after \"2\" holds a digit"},
-        {"season Nothing yet\n# book M Matthew 25\n", 0, "names no book"},
-        {"book R", 1, "book R has no name"},
-    };
+        {"season Nothing yet\n# book M Matthew 25\n", 0, "names no book"}, {"book R", 1, "book R has no name"}};
     for (const auto& [text, line, reason] : cases) {
         const auto e = test::io_error([&] { parse(text); });
         ASSERT_TRUE(e) << "accepted: " << text;

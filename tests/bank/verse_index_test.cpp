@@ -72,8 +72,7 @@ TEST(BuildIndex, LinesOutsideTheFormatAreReportedWithFileAndLine) {
         std::string file, content, message;
     };
     const std::string ok = " 1  1\tq\n";
-    const Case cases[] = {
-        {"RJ.A", ok + "x1  2\tq\n", "cannot index \"RJ.A\" (line 2): the chapter field \"x1\" is not a number"},
+    const Case cases[] = {{"RJ.A", ok + "x1  2\tq\n", "cannot index \"RJ.A\" (line 2): the chapter field \"x1\" is not a number"},
         {"RJ.A", ok + "1  45\tq\n", "cannot index \"RJ.A\" (line 2): the chapter field \"1 \" is not a number"},
         {"RJ.A", ok + "22  1\tq\n", "cannot index \"RJ.A\" (line 2): chapter 22 is outside 1-21"},
         {"FTV.58", ok + ok + " 2 30\tq\n", "cannot index \"FTV.58\" (line 3): Romans 2 has 29 verses"},
@@ -95,8 +94,7 @@ TEST(BuildIndex, LinesOutsideTheFormatAreReportedWithFileAndLine) {
         {"FTV.58", ok + " 1  2\tQTa\tz\n",
             "cannot index \"FTV.58\" (line 2): the quote code \"QTa\" is not four characters (such as QTa1)"},
         {"FTV.58", ok + " 1  2\tF1\tz\n",
-            "cannot index \"FTV.58\" (line 2): the FTV code \"F1\" is not three to five characters (such as F1a)"},
-    };
+            "cannot index \"FTV.58\" (line 2): the FTV code \"F1\" is not three to five characters (such as F1a)"}};
     for (const Case& c : cases) {
         BankRun run;
         for (const std::string& name : {NAMES.F3, NAMES.F4, NAMES.F5, NAMES.F6}) run.write(name, ok);

@@ -23,10 +23,12 @@ TEST(Printable, ControlBytesAreEscapedAndLettersKept) {
         {"\xc2\x9b"
          "31m",
             "\\xc2\\x9b"
-            "31m"},                                      // the C1 control CSI, valid UTF-8 but obeyed
-        {"\xc0\xaf\xff", "\\xc0\\xaf\\xff"},             // an overlong "/", a byte never in UTF-8
-        {"\xed\xa0\x80", "\\xed\\xa0\\x80"},             // a surrogate
-        {"cut \xe2\x80", "cut \\xe2\\x80"},              // a letter cut short at the end
+            "31m"},                                  // the C1 control CSI, valid UTF-8 but obeyed
+        {"\xc2\x9f\xc2\xa0", "\\xc2\\x9f\xc2\xa0"},  // the last C1 control, the first letter after
+        {"\xc0\xaf\xff", "\\xc0\\xaf\\xff"},         // an overlong "/", a byte never in UTF-8
+        {"\xed\xa0\x80", "\\xed\\xa0\\x80"},         // a surrogate
+        {"\xf4\x8f\xbf\xbf\xf4\x90\x80\x80", "\xf4\x8f\xbf\xbf\\xf4\\x90\\x80\\x80"},  // the last code point, one past it
+        {"cut \xe2\x80", "cut \\xe2\\x80"},                                            // a letter cut short at the end
         {"20\xc2\xb0 \xc2\xa7", "20\xc2\xb0 \xc2\xa7"},  // the first two-byte letters (degree, section)
     };
     for (const auto& [raw, shown] : cases) {

@@ -24,6 +24,22 @@ TEST(Console, ClrClearsRowsTwoToTwentyFourInBlue) {
     EXPECT_EQ(std::pair(con.screen().col(), con.screen().row()), std::pair(1, 3));
 }
 
+// A file problem clears the screen in the work colours, whatever was drawn before; a key
+// script that runs out there shows the whole screen, its bottom row too.
+TEST(Console, AFileProblemIsShownInTheWorkColours) {
+    tv::ScriptFace face;
+    tv::Console con(face);
+    con.write_at(1, 25, "bottom row");
+    con.highlight();
+    try {
+        tv::show_file_problem(con, "cannot read");
+        ADD_FAILURE();
+    } catch (const tv::ScriptExhausted& e) {
+        EXPECT_NE(std::string(e.what()).find("bottom row\n"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(con.screen().at(80, 10).bg, tv::BLUE);
+}
+
 // A typed line: Backspace (either code) takes back a character, on the screen too;
 // extended keys and control characters play no part; every other byte is text, up
 // to the longest line.

@@ -54,8 +54,7 @@ TEST(TerminalColours, ScreenColoursMapToCursesColours) {
     const struct {
         int fg, bg;
         CellColours sixteen, eight, none;
-    } rows[] = {
-        {LIGHTGRAY, BLACK, {COLOR_WHITE, COLOR_BLACK}, {COLOR_WHITE, COLOR_BLACK}, {}},
+    } rows[] = {{LIGHTGRAY, BLACK, {COLOR_WHITE, COLOR_BLACK}, {COLOR_WHITE, COLOR_BLACK}, {}},
         {YELLOW, BLUE, {COLOR_YELLOW + 8, COLOR_BLUE}, {COLOR_YELLOW, COLOR_BLUE, true}, {}},
         {LIGHTRED, BLACK, {COLOR_RED + 8, COLOR_BLACK}, {COLOR_RED, COLOR_BLACK, true}, {}},
         {WHITE, RED, {COLOR_WHITE + 8, COLOR_RED}, {COLOR_WHITE, COLOR_RED, true}, {0, 0, false, true}},
@@ -63,8 +62,7 @@ TEST(TerminalColours, ScreenColoursMapToCursesColours) {
         {BROWN, GREEN, {COLOR_YELLOW, COLOR_GREEN}, {COLOR_YELLOW, COLOR_GREEN}, {0, 0, false, true}},
         {MAGENTA, LIGHTGRAY, {COLOR_MAGENTA, COLOR_WHITE}, {COLOR_MAGENTA, COLOR_WHITE}, {0, 0, false, true}},
         {LIGHTBLUE, BLUE, {COLOR_BLUE + 8, COLOR_BLUE}, {COLOR_BLUE, COLOR_BLUE, true}, {}},
-        {DARKGRAY, LIGHTBLUE, {COLOR_BLACK + 8, COLOR_BLUE + 8}, {COLOR_BLACK, COLOR_BLUE, true}, {0, 0, false, true}},
-    };
+        {DARKGRAY, LIGHTBLUE, {COLOR_BLACK + 8, COLOR_BLUE + 8}, {COLOR_BLACK, COLOR_BLUE, true}, {0, 0, false, true}}};
     for (const auto& r : rows) {
         EXPECT_EQ(cell_colours(r.fg, r.bg, Palette::Sixteen), r.sixteen) << r.fg << " on " << r.bg;
         EXPECT_EQ(cell_colours(r.fg, r.bg, Palette::Eight), r.eight) << r.fg << " on " << r.bg;

@@ -51,8 +51,7 @@ TEST(Check, EveryPlantedFaultIsNamedInOnePass) {
         {"FTV.79", -1, "", "Season.spe: the question file FTV.79 is missing; the style's Pct Prim FTV 79 chose it"},
         {"League.spe", 12, "0", "League.spe:12: Number of Quizzes in this Run is 0; it must be 1 to 100"},
         {"JamesCup.spe", 3, "21 27", "JamesCup.spe:3: End verse is 27; it must be 1 to 20"},
-        {"Practice.spe", 4, "a/b", "Practice.spe:4: Name of Output File \"a/b\" must be letters and digits"},
-    };
+        {"Practice.spe", 4, "a/b", "Practice.spe:4: Name of Output File \"a/b\" must be letters and digits"}};
     test::TempDir dir;
     test::copy_from_source("data", dir.path());
     test::copy_from_source("examples/bank", dir.path());

@@ -95,8 +95,7 @@ const Flow TABLE[] = {
     {"form_limits",
         "<Down><Down><Down><Down><Ret>6<Left>j<Right>99<Ret>99<Ret><Ret><Ret>x<Ret>45<Ret>99<Ret>40"
         "<Ret>456<Ret>0<Ret>101<Ret>q<Ret>9<Ret>9<Ret>9<Ret><Esc>x<Down><Esc><Esc><Up><Ret>",
-        {"Begin:    J  Chapter:  5 Ver:  1", "Number of Questions per pack: 30", "CO Ref       Min:  0  Max:  9"}, ""},
-};
+        {"Begin:    J  Chapter:  5 Ver:  1", "Number of Questions per pack: 30", "CO Ref       Min:  0  Max:  9"}, ""}};
 
 class Flows : public testing::TestWithParam<Flow> {};
 

@@ -98,19 +98,14 @@ TEST(RunFiles, APacketIsReplacedOnlyByARunWithQuizzes) {
 // run, both files are of the run before or both of this run, with no side file left.
 TEST(RunFiles, PacketAndListAlwaysComeFromTheSameRun) {
     using Op = FileFaults::Op;
-    const std::tuple<test::Faults, bool, const char*> cases[] = {
-        // fault, new pair, file told
+    const std::tuple<test::Faults, bool, const char*> cases[] = {// fault, new pair, file told
         {{Op::write, "TinyOut.inf", ENOSPC, 40}, false, "\"TinyOut.inf\": No space left"},
         {{Op::close, "TinyOut.inf", EIO}, false, "\"TinyOut.inf\": Input/output error"},
         {{Op::sync, "TinyOut.qui", EIO}, false, "\"TinyOut.qui\": Input/output error"},
         {{Op::write, "TinyOut.pdf", ENOSPC}, false, "\"TinyOut.pdf\": No space left"},
         {{Op::rename, COMMIT_RECORD, EIO}, false, "\".tallyvane.commit\": Input/output error"},
-        {{Op::rename, "TinyOut.inf", EIO}, true, "\"TinyOut.inf\": Input/output error"},
-        {test::Faults("closed"), false, ""},
-        {test::Faults("recorded"), true, ""},
-        {test::Faults("renamed one"), true, ""},
-        {test::Faults("renamed all"), true, ""},
-    };
+        {{Op::rename, "TinyOut.inf", EIO}, true, "\"TinyOut.inf\": Input/output error"}, {test::Faults("closed"), false, ""},
+        {test::Faults("recorded"), true, ""}, {test::Faults("renamed one"), true, ""}, {test::Faults("renamed all"), true, ""}};
     for (auto [faults, new_pair, told] : cases) {
         Workspace ws;
         Files files = ws.files;

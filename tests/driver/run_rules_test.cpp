@@ -24,27 +24,18 @@ struct Row {
     const char* changes;    // "line=value;..." over BASE (the lines of docs/how-it-works.md 2.2)
 };
 
-const Row STYLES[] = {
-    {"by verse, page", "bank", ""},
-    {"by question, card, from 3:5", "bank", "13=Q;6=C;2=3 5"},
-    {"by chapter, tab", "bank", "13=C;6=T;9=9"},
-    {"level L, by verse", "bank", "1=L;2=5 1;3=13 14"},
+const Row STYLES[] = {{"by verse, page", "bank", ""}, {"by question, card, from 3:5", "bank", "13=Q;6=C;2=3 5"},
+    {"by chapter, tab", "bank", "13=C;6=T;9=9"}, {"level L, by verse", "bank", "1=L;2=5 1;3=13 14"},
     {"level L, by question", "bank", "1=L;2=5 1;3=13 14;13=Q;6=T"},
     {"fixed pattern", "bank", "28=Y;15=4;16=4;17=2;18=2;19=1;20=1;21=1;22=1;29=nnFnnRnnOnnnnFnnnnnnnnnnnnnnnn"},
     {"a window the specialties fill", "bank", "26=3;27=6;15=4;16=4;12=20;9=30"},
-    {"40 quizzes: repeats", "bank", "3=3 31;12=40;7=12;27=12;6=C"},
-    {"every question eligible again", "bank", "14=100;12=20"},
-    {"no interrogatives", "bank", "10=0"},
-    {"interrogatives left to chance", "bank", "10=50;12=30;13=Q"},
-    {"two interrogatives in five", "bank", "10=40;6=C"},
-    {"all interrogatives", "bank", "10=100;6=T"},
-    {"second material", "hebrews-peter", "3=21 18"},
-    {"second material, by question, card", "hebrews-peter", "3=21 18;13=Q;6=C"},
+    {"40 quizzes: repeats", "bank", "3=3 31;12=40;7=12;27=12;6=C"}, {"every question eligible again", "bank", "14=100;12=20"},
+    {"no interrogatives", "bank", "10=0"}, {"interrogatives left to chance", "bank", "10=50;12=30;13=Q"},
+    {"two interrogatives in five", "bank", "10=40;6=C"}, {"all interrogatives", "bank", "10=100;6=T"},
+    {"second material", "hebrews-peter", "3=21 18"}, {"second material, by question, card", "hebrews-peter", "3=21 18;13=Q;6=C"},
     {"second material, by chapter, tab", "hebrews-peter", "3=3 19;13=C;6=T;7=10;27=10"},
-    {"a spreadsheet's questions, page", "matthew", ""},
-    {"a spreadsheet's questions, by question, card", "matthew", "13=Q;6=C"},
-    {"a spreadsheet's questions, by chapter, tab", "matthew", "13=C;6=T;9=9"},
-};
+    {"a spreadsheet's questions, page", "matthew", ""}, {"a spreadsheet's questions, by question, card", "matthew", "13=Q;6=C"},
+    {"a spreadsheet's questions, by chapter, tab", "matthew", "13=C;6=T;9=9"}};
 
 }  // namespace
 

@@ -149,8 +149,7 @@ const Session SESSIONS[] = {
     // Shift-D takes off the highlighted "Practice" only (the same name above stays),
     // then "Style2"; a listed style without its file is told.
     {"A style list longer than the menu: its last lines shown, two deleted, a listed style without its file", "long_list",
-        "D<Down><Down>D<Up><Up><Up><Ret><Ret><Up><Ret>"},
-};
+        "D<Down><Down>D<Up><Up><Up><Ret><Ret><Up><Ret>"}};
 
 INSTANTIATE_TEST_SUITE_P(
     Demo, Sessions, testing::ValuesIn(SESSIONS), [](const auto& test) { return std::string(test.param.name); });

@@ -29,9 +29,8 @@ const struct {
     std::function<void(EditorStyle&)> change;
     Field field;
     const char* words;
-} CHECKS[] = {
-    {1, [](EditorStyle& s) { s.SPMIN = 3, s.FMIN = s.FMAX = 2, s.RMIN = s.RMAX = 2; }, Field::TotalMin,
-        "minima add up to 4, more than the Total Min of 3"},
+} CHECKS[] = {{1, [](EditorStyle& s) { s.SPMIN = 3, s.FMIN = s.FMAX = 2, s.RMIN = s.RMAX = 2; }, Field::TotalMin,
+                  "minima add up to 4, more than the Total Min of 3"},
     {1, [](EditorStyle& s) { s.FMIN = s.RMIN = s.OMIN = s.SMIN = s.SPMIN = HUGE; }, Field::TotalMin,
         "minima add up to 3999999996"},
     {0, [](EditorStyle& s) { s.FMAX = s.RMAX = s.OMAX = s.SMAX = HUGE; }, Field::TotalMin, ""},
@@ -60,8 +59,7 @@ const struct {
         },
         Field::WindowStart, "Total Max 5 fills the window 10-14, so a specialty may land past question 14"},
     {0, [](EditorStyle& s) { s.QMAX = 15, s.SPLATE = 14, s.SPEARLY = 11; }, Field::None, ""},
-    {0, [](EditorStyle& s) { s.QMAX = s.SPLATE = 30, s.SPEARLY = 27; }, Field::None, ""},
-};
+    {0, [](EditorStyle& s) { s.QMAX = s.SPLATE = 30, s.SPEARLY = 27; }, Field::None, ""}};
 
 }  // namespace
 
@@ -100,8 +98,7 @@ TEST(Checks, AValueNoRunCanUseSendsTheCursorToItsField) {
     const std::tuple<std::function<void(EditorStyle&)>, Field, const char*> cases[] = {
         {[](EditorStyle& s) { s.QNUM = 101; }, Field::Quizzes, "Number of Quizzes in this Run is 101"},
         {[](EditorStyle& s) { s.OUT = 'x'; }, Field::Output, "Output"},
-        {[](EditorStyle& s) { s.NAME4 = "a/b"; }, Field::OutputFile, "Name of Output File"},
-    };
+        {[](EditorStyle& s) { s.NAME4 = "a/b"; }, Field::OutputFile, "Name of Output File"}};
     for (const auto& [change, field, words] : cases) {
         Editor ed = sample_editor();
         change(ed.style);
@@ -142,25 +139,15 @@ TEST(ChapterRules, TypedChaptersAndVerses) {
         Field field;
         std::vector<int> keys;
         int chapter, verse;
-    } cases[] = {
-        // A begin verse of 30 is lowered to the chapter's last; an end verse is set to it.
-        {'F', Field::BeginChapter, {'1', '2'}, 12, 21},
-        {'F', Field::BeginChapter, {'5'}, 5, 21},
-        {'F', Field::EndChapter, {'8'}, 8, 39},
-        {'F', Field::EndChapter, {'2', '9'}, 16, 27},
-        {'L', Field::BeginChapter, {'1', '0'}, 12, 21},
-        {'L', Field::BeginChapter, {'7'}, 8, 30},
-        {'L', Field::BeginChapter, {'3'}, 5, 21},
-        {'L', Field::BeginChapter, {'1', '5'}, 13, 14},
-        {'L', Field::BeginChapter, {'1', '6'}, 13, 14},
-        {'L', Field::BeginChapter, {'6'}, 6, 23},
-        {'L', Field::EndChapter, {'1', '0'}, 8, 39},
-        {'L', Field::EndChapter, {'7'}, 6, 23},
-        {'L', Field::EndChapter, {'2', RET}, 5, 21},
-        {'L', Field::EndChapter, {'1', '4'}, 13, 14},
-        {'F', Field::BeginVerse, {'4', '0'}, 1, 32},
-        {'F', Field::EndVerse, {'3', '5'}, 16, 27},
-    };
+    } cases[] = {// A begin verse of 30 is lowered to the chapter's last; an end verse is set to it.
+        {'F', Field::BeginChapter, {'1', '2'}, 12, 21}, {'F', Field::BeginChapter, {'5'}, 5, 21},
+        {'F', Field::EndChapter, {'8'}, 8, 39}, {'F', Field::EndChapter, {'2', '9'}, 16, 27},
+        {'L', Field::BeginChapter, {'1', '0'}, 12, 21}, {'L', Field::BeginChapter, {'7'}, 8, 30},
+        {'L', Field::BeginChapter, {'3'}, 5, 21}, {'L', Field::BeginChapter, {'1', '5'}, 13, 14},
+        {'L', Field::BeginChapter, {'1', '6'}, 13, 14}, {'L', Field::BeginChapter, {'6'}, 6, 23},
+        {'L', Field::EndChapter, {'1', '0'}, 8, 39}, {'L', Field::EndChapter, {'7'}, 6, 23},
+        {'L', Field::EndChapter, {'2', RET}, 5, 21}, {'L', Field::EndChapter, {'1', '4'}, 13, 14},
+        {'F', Field::BeginVerse, {'4', '0'}, 1, 32}, {'F', Field::EndVerse, {'3', '5'}, 16, 27}};
     for (const Case& c : cases) {
         Editor ed = sample_editor();
         ed.style.LG = c.level;

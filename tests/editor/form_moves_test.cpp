@@ -18,8 +18,7 @@ struct Place {
     int col, row;
     F up, down, left, right, ret;
 };
-constexpr Place FORM[] = {
-    {F::BeginBook, 14, 6, TITLE_LINE, F::EndBook, STAYS, F::BeginChapter, F::EndBook},
+constexpr Place FORM[] = {{F::BeginBook, 14, 6, TITLE_LINE, F::EndBook, STAYS, F::BeginChapter, F::EndBook},
     {F::BeginChapter, 27, 6, TITLE_LINE, F::EndChapter, F::BeginBook, F::BeginVerse, F::EndChapter},
     {F::BeginVerse, 35, 6, TITLE_LINE, F::EndVerse, F::BeginChapter, F::Quizzes, F::EndVerse},
     {F::EndBook, 14, 8, F::BeginBook, F::StyleName, STAYS, F::EndChapter, F::StyleName},
@@ -50,8 +49,7 @@ constexpr Place FORM[] = {
     {F::SitMax, 73, 18, F::CoRefMax, F::Reg, F::SitMin, STAYS, F::Reg},
     {F::PctPrim, 56, 20, F::SitMin, F::SetSpecialty, F::WindowEnd, F::Reg, F::SetSpecialty},
     {F::Reg, 74, 20, F::SitMax, F::SetSpecialty, F::PctPrim, STAYS, F::SetSpecialty},
-    {F::SetSpecialty, 74, 22, F::Reg, F::BeginChapter, F::Reindex, STAYS, F::BeginChapter},
-};
+    {F::SetSpecialty, 74, 22, F::Reg, F::BeginChapter, F::Reindex, STAYS, F::BeginChapter}};
 
 // The moves that differ when the key ends a number or a name typed in the field
 // (one digit, or one letter). Every other key leads where it does before an entry;
@@ -61,19 +59,10 @@ struct AfterEntry {
     int key;
     F to;
 };
-constexpr AfterEntry AFTER_ENTRY[] = {
-    {F::BeginVerse, RIGHT, STAYS},
-    {F::EndChapter, RIGHT, F::StyleName},
-    {F::EndVerse, RIGHT, STAYS},
-    {F::OutputFile, RIGHT, F::FtvMin},
-    {F::WindowEnd, DOWN, F::PctInt},
-    {F::WindowEnd, RET, F::PctInt},
-    {F::PctInt, UP, F::AandB},
-    {F::Repeats, RET, STAYS},
-    {F::CvRefMin, LEFT, F::Output},
-    {F::SitMax, DOWN, F::SetSpecialty},
-    {F::SitMax, RET, F::SetSpecialty},
-};
+constexpr AfterEntry AFTER_ENTRY[] = {{F::BeginVerse, RIGHT, STAYS}, {F::EndChapter, RIGHT, F::StyleName},
+    {F::EndVerse, RIGHT, STAYS}, {F::OutputFile, RIGHT, F::FtvMin}, {F::WindowEnd, DOWN, F::PctInt},
+    {F::WindowEnd, RET, F::PctInt}, {F::PctInt, UP, F::AandB}, {F::Repeats, RET, STAYS}, {F::CvRefMin, LEFT, F::Output},
+    {F::SitMax, DOWN, F::SetSpecialty}, {F::SitMax, RET, F::SetSpecialty}};
 
 // Where the form is waiting: the title line while it is highlighted, else the
 // field at the cursor (None when the cursor is in no field).

@@ -82,8 +82,7 @@ TEST(Exchange, ReadsAFileAsASpreadsheetProgramSavesIt) {
         {"FTV.00", " 5  3\tF1b\tBlessed are the poor in spirit, for theirs is the kingdom of heaven.\n"},
         {"FTV.58", " 5  1\tQTa1\tApr\u00e8s cela J\u00e9sus vit les foules.\n"},
         {"cv.b", " 4 21\tCV\twho is the \u00abfils\u00bb of Zebedee?\tJames and John\n"},
-        {"co.c", "27 19\tCO\twhat did Pilate\u2019s wife suffer?\tMany things in a dream\n"},
-    };
+        {"co.c", "27 19\tCO\twhat did Pilate\u2019s wife suffer?\tMany things in a dream\n"}};
     for (const auto& x : expected) EXPECT_EQ(ws.read(x.file), x.text) << x.file;
     EXPECT_FALSE(ws.exists("count.58A")) << "an index of the replaced files is removed";
     EXPECT_TRUE(ws.exists("LLcount.58A") && ws.exists("count.58AB")) << "an index of other files, or no index, is kept";
@@ -117,8 +116,7 @@ TEST(Exchange, HeaderAndSeparator) {
         const char* text;
         const char* line;     // the one line written, or
         const char* problem;  // the one problem named
-    } cases[] = {
-        {"Book;Ch;Vs;Type;Text;Answer\nJames;1;5;regular;Who gives?;God\n", "17  5\tWho gives?\tGod", nullptr},
+    } cases[] = {{"Book;Ch;Vs;Type;Text;Answer\nJames;1;5;regular;Who gives?;God\n", "17  5\tWho gives?\tGod", nullptr},
         {"book\tchapter\tverse\tkind\tquestion\nR\t16\t27\tquote\tTo the only wise God, be glory forever.\n",
             "16 27\tQTa1\tTo the only wise God, be glory forever.", nullptr},
         {"Chapter,Verse,Kind,Question,Answer\n1,1,regular,Who?,Paul\n", nullptr,
@@ -131,8 +129,7 @@ TEST(Exchange, HeaderAndSeparator) {
         {"Book,Chapter,Verse,Kind,Code,Question\nR,1,1,quote,QTz0,Paul a servant\n", nullptr, "row 2, column Code:"},
         {"Book,Chapter,Verse,Kind,Question,Answer\nR,1,1,regular,Caf\xE9?,Paul\n", nullptr,
             "row 2, column Question: is not UTF-8"},
-        {"Book,Chapter,Verse,Kind,List,Question\nR,1,1,FTV,0,Paul a servant\n", " 1  1\tF1a\tPaul a servant", nullptr},
-    };
+        {"Book,Chapter,Verse,Kind,List,Question\nR,1,1,FTV,0,Paul a servant\n", " 1  1\tF1a\tPaul a servant", nullptr}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         const ImportPlan plan = plan_import("q.csv", c.text, romans_james);
@@ -157,11 +154,12 @@ TEST(Exchange, HeaderAndSeparator) {
 // An index built from a file the import wrote is removed, and only such an index.
 TEST(Exchange, AnIndexBuiltFromAWrittenFileIsRemoved) {
     TempDir ws;
-    ws.write("count.58A", "stale\n");
-    ws.write("count.00A", "kept\n");
-    const char* text = "Book,Chapter,Verse,Kind,List,Question\nR,1,1,FTV,58,Paul a servant\n";
+    for (const char* name : {"count.58A", "count.00A", "count.00C", "count.x0C"}) ws.write(name, "old\n");
+    const char* text =
+        "Book,Chapter,Verse,Kind,List,Question,Answer\nR,1,1,FTV,58,Paul a servant,\n"
+        "R,1,2,co-ref,C,what was promised?,The gospel\n";
     write_bank(ws.files(), plan_import("q.csv", text, default_season()));
-    EXPECT_EQ(names_in(ws.path()), (std::vector<std::string>{"FTV.58", "count.00A"}));
+    EXPECT_EQ(names_in(ws.path()), (std::vector<std::string>{"FTV.58", "co.c", "count.00A", "count.x0C"}));
 }
 
 // The codes each kind takes (an empty cell its default), and those named as wrong: the
@@ -173,7 +171,7 @@ TEST(Exchange, CodesOfEachKind) {
         const char* written;  // nullptr: named as a problem of the Code column
     } cases[] = {{"FTV", "F1a", "F1a"}, {"FTV", "F9VR", "F9VR"}, {"FTV", "", "F1a"}, {"FTV", "G1a", nullptr},
         {"FTV", "Fxa", nullptr}, {"FTV", "F0a", nullptr}, {"FTV", "F1ab", nullptr}, {"FTV", "F1", nullptr},
-        {"FTV", "F1a1", nullptr}, {"quote", "QTVR", "QTVR"}, {"quote", "QTb9", "QTb9"}, {"quote", "", "QTa1"},
+        {"FTV", "F1a1", nullptr}, {"quote", "QTVR", "QTVR"}, {"quote", "QTz9", "QTz9"}, {"quote", "", "QTa1"},
         {"quote", "QTa0", nullptr}, {"quote", "QT1a", nullptr}, {"quote", "QXa1", nullptr}, {"quote", "QTa12", nullptr},
         {"quote", "QTVRx", nullptr}, {"CV Ref", "cv", "CV"}, {"CV Ref", "", "CV"}, {"CV Ref", "CO", nullptr},
         {"CV Ref", "C1", nullptr}, {"CO Ref", "CO", "CO"}, {"CO Ref", "", "CO"}, {"CO Ref", "COR", nullptr}, {"regular", "", ""},

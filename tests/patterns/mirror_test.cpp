@@ -15,14 +15,12 @@ using tv::test::generating;
 // the regular positions before the window move in. Positions outside the window
 // keep their letters.
 TEST(Mirror, WindowTakesItsLettersCountedFromPositionOne) {
-    const std::tuple<int, int, std::string, std::string> cases[] = {
-        // window, letters before and after
+    const std::tuple<int, int, std::string, std::string> cases[] = {// window, letters before and after
         {1, 10, "F1 R3 O10", "O1 R8 F10"},
         // 5-20: 5 -> 16, 8 -> 13; the O at 20 and the S at 18 are lost; 25 stays.
         {5, 20, "F5 R8 S18 O20 F25", "R13 F16 F25"},
         // A window no longer than SPEARLY - 1 loses everything in it.
-        {10, 12, "F10 R11 O12 F13", "F13"},
-    };
+        {10, 12, "F10 R11 O12 F13", "F13"}};
     const auto pattern = [](const std::string& letters) {
         std::string p(30, 'n');
         std::istringstream in(letters);

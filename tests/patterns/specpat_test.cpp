@@ -29,8 +29,7 @@ TEST(MakePattern, SettingsThatCannotBeMetAreReported) {
             "Total Min is 5; it must be 0 to 4"},
         {"window with no positions", generating(12, 10, 0, 2, {0, 2}, {0, 2}, {0, 0}, {0, 0}), "from 12 to 10"},
         {"total past position 30", generating(15, 30, 20, 20, {10, 10}, {10, 10}, {0, 0}, {0, 0}), "20 does not fit"},
-        {"fixed pattern with other count", fixed, "hold 1 questions, but the type maxima add up to 3"},
-    };
+        {"fixed pattern with other count", fixed, "hold 1 questions, but the type maxima add up to 3"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Random r(3);

@@ -2,6 +2,8 @@
 // text page by page, one PDF page per packet page or card, the font embedded.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <algorithm>
 #include <cstdio>
 #include <regex>
@@ -27,18 +29,11 @@ struct Row {
     const char* paper = "";  // Paper.txt of the workspace
 };
 
-const Row RUNS[] = {
-    {"bank", "", 'P'},
-    {"bank", "6=C", 'C'},
-    {"bank", "13=C;6=T;9=9", 'T', "# the paper\nA4\n"},
-    {"hebrews-peter", "3=21 18", 'P', "a4"},
-    {"hebrews-peter", "3=21 18;13=Q;6=C", 'C'},
+const Row RUNS[] = {{"bank", "", 'P'}, {"bank", "6=C", 'C'}, {"bank", "13=C;6=T;9=9", 'T', "# the paper\nA4\n"},
+    {"hebrews-peter", "3=21 18", 'P', "a4"}, {"hebrews-peter", "3=21 18;13=Q;6=C", 'C'},
     {"hebrews-peter", "3=3 19;13=C;6=T;7=10;27=10", 'T'},
     // curly quotes and accented letters
-    {"matthew", "", 'P'},
-    {"matthew", "13=Q;6=C", 'C'},
-    {"matthew", "13=C;6=T;9=9", 'T'},
-};
+    {"matthew", "", 'P'}, {"matthew", "13=Q;6=C", 'C'}, {"matthew", "13=C;6=T;9=9", 'T'}};
 
 std::string output_of(const std::string& command) {
     std::string out;
@@ -168,8 +163,12 @@ TEST(PacketPdf, ControlCharactersAndStrayBytesKeepTheirColumns) {
 }
 
 // A packet's layout from its text alone: form feeds make pages, TABs or page marks a table.
-TEST(PacketPdf, TheLayoutOfAPacketIsKnownFromItsText) {
+// Its title: the style named on its first line and the season, either alone without the other.
+TEST(PacketPdf, TheLayoutAndTitleOfAPacketAreKnownFromItsText) {
     const std::pair<const char*, char> cases[] = {
         {"Quiz 1\f\n", 'P'}, {"1\tF1a\tWho\n", 'T'}, {"Quiz 1\n<pb>\n", 'T'}, {"\n    Quiz 1\n", 'C'}};
     for (const auto& [text, layout] : cases) EXPECT_EQ(pdf::layout_of_text(text), layout) << text;
+    const std::tuple<const char*, const char*, const char*> titles[] = {
+        {"\n  Practice\n", "Romans", "Practice \u2014 Romans"}, {"\n  Practice\n", "", "Practice"}, {"\n\n", "Romans", "Romans"}};
+    for (const auto& [text, season, title] : titles) EXPECT_EQ(pdf::title_of_text(text, 'C', season), title) << text;
 }

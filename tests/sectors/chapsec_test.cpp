@@ -14,14 +14,13 @@ TEST(ByChapter, TheWorkedExamplesOfTheCut) {
         int bchap, bver, echap, ever;
         std::vector<int> counts;  // per chapter from the first
         std::vector<Span> sectors;
-    } rows[] = {
-        {1, 10, 2, 29, {2, 1}, {{1, 10, 1, 20, 11}, {1, 21, 1, 32, 12}, {2, 1, 2, 29, 29}}},
+    } rows[] = {{1, 10, 2, 29, {2, 1}, {{1, 10, 1, 20, 11}, {1, 21, 1, 32, 12}, {2, 1, 2, 29, 29}}},
         {1, 1, 3, 31, {0, 0, 6},
             {{1, 1, 1, 15, 15}, {1, 16, 1, 30, 15}, {1, 31, 2, 13, 15}, {2, 14, 2, 28, 15}, {2, 29, 3, 14, 15},
                 {3, 15, 3, 31, 17}}},
         {8, 30, 8, 39, {2}, {{8, 30, 8, 39, 10}, {8, 40, 8, 39, 0}}},
         {1, 1, 2, 29, {1, 2}, {{1, 1, 1, 32, 32}, {2, 1, 2, 14, 14}, {2, 15, 2, 29, 15}}},
-    };
+        {1, 1, 3, 31, {0, 2, 1}, {{1, 1, 1, 30, 30}, {1, 31, 2, 29, 31}, {3, 1, 3, 31, 31}}}};
     for (const auto& row : rows) {
         Material m(row.bchap, row.bver, row.echap, row.ever, static_cast<int>(row.sectors.size()));
         m.chapters(row.bchap, row.echap + 1, 1).done();

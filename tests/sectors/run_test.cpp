@@ -2,6 +2,7 @@
 
 #include "material.h"
 #include "sectors/display.h"
+#include "sectors/screens.h"
 #include "sectors/sectoring.h"
 
 using namespace tv;
@@ -47,6 +48,21 @@ TEST(FollowUp, AnEmptySectorAbandonsTheRunAfterTheTable) {
     EXPECT_EQ(s.con.screen().line(9), "   1 R  1: 1  1: 1   5   0   0   0   0    2 R  2: 1  3: 1   1   0   0   0   0");
 }
 
+// Only sectors of fewer than 12 questions, in quizzes of more, ask about early repeats.
+TEST(FollowUp, EarlyRepeatsAreAskedAboutBelowTwelveQuestionsASector) {
+    for (int per_sector : {11, 12}) {
+        Material m(1, 1, 1, 32, 2);
+        m.done();
+        m.style.QNUM = 20, m.t.MINQZ = per_sector;
+        Screens s;  // no key: a question asked ends the script
+        const auto follow_up = [&] { sector_followup(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t, false); };
+        if (per_sector == 12)
+            EXPECT_NO_THROW(follow_up());
+        else
+            EXPECT_THROW(follow_up(), ScriptExhausted);
+    }
+}
+
 // The totals under the sector table count every sector, the last one too: a
 // specialty found only there is not taken for one without questions.
 TEST(SectorTable, TotalsCountEverySector) {
@@ -60,4 +76,16 @@ TEST(SectorTable, TotalsCountEverySector) {
     bank.FQUEST = 99;
     settle_sectors(st, bank, t);
     EXPECT_EQ(std::tuple(bank.RQUEST, bank.FQUEST, bank.OQUEST, bank.SQUEST), std::tuple(1, 4, 2, 3));
+}
+
+// A sector left without verses is named below the table, the 30th too.
+TEST(SectorTable, TheThirtiethSectorWithoutVersesIsNamed) {
+    SectorTables t;
+    t.SECTORS = 30;
+    for (int s = 1; s <= 30; ++s) t.BC[s] = t.EC[s] = 2, t.BV[s] = t.EV[s] = s;  // Romans 2 has 29 verses
+    t.EV[30] = 29;
+    ScriptFace face({'x'});
+    Console con(face);
+    EXPECT_TRUE(review_chapter_sectors(con, default_season(), t));
+    EXPECT_NE(con.screen().line(4).find("2 runs out of verses"), std::string::npos) << con.screen().line(4);
 }

@@ -61,12 +61,10 @@ TEST(PlannedSizes, WorkedExamples) {
     // The other shares of the remainder, in 30 sectors: 0.8 takes one from every fourth
     // of the 28 after one more to all; 0.6 adds to every second of 28; 0.3 to every
     // fourth up to 21; 0.2 to every eighth up to 24.
-    const std::pair<int, const char*> shares[] = {
-        {114, "3 4 4 4 3 4 4 4 3 4 4 4 3 4 4 4 3 4 4 4 3 4 4 4 3 4 4 4 4 5"},
+    const std::pair<int, const char*> shares[] = {{114, "3 4 4 4 3 4 4 4 3 4 4 4 3 4 4 4 3 4 4 4 3 4 4 4 3 4 4 4 4 5"},
         {108, "4 3 4 3 4 3 4 3 4 3 4 3 4 3 4 3 4 3 4 3 4 3 4 3 4 3 4 3 3 7"},
         {99, "4 3 3 3 4 3 3 3 4 3 3 3 4 3 3 3 4 3 3 3 4 3 3 3 3 3 3 3 3 6"},
-        {96, "4 3 3 3 3 3 3 3 4 3 3 3 3 3 3 3 4 3 3 3 3 3 3 3 3 3 3 3 3 6"},
-    };
+        {96, "4 3 3 3 3 3 3 3 4 3 3 3 3 3 3 3 4 3 3 3 3 3 3 3 3 3 3 3 3 6"}};
     for (const auto& [TQUEST, sizes] : shares) {
         std::string text;
         for (int n : planned(TQUEST, 30)) text += (text.empty() ? "" : " ") + std::to_string(n);
@@ -95,6 +93,11 @@ TEST(ByVerse, TheLastSectorStopsAtTheEndOfTheMaterial) {
     EXPECT_EQ(spans(m.t), (std::vector<Span>{{1, 1, 1, 1, 2}, {1, 2, 1, 3, 4}}));
     EXPECT_EQ(m.t.FPS[2], 0);
     EXPECT_EQ(m.bank.FQUEST, 0);
+    // The season's last chapter (James 5) holds every sector: the walk goes on to its end.
+    Material last(21, 1, 21, 20, 2);
+    for (int v = 1; v <= 20; ++v) last.verse(21, v, 1);
+    by_verse(last);
+    EXPECT_EQ(spans(last.t), (std::vector<Span>{{21, 1, 21, 9, 9}, {21, 10, 21, 20, 11}}));
 }
 
 TEST(ByVerse, LevelLStartsNoSectorInChapter7) {
