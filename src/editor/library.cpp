@@ -121,7 +121,6 @@ bool style_menu(Console& con, const Files& files, Editor& ed) {
         if (choose_entry(con, ed) == MenuChoice::chosen) break;
         remove_entry(files, ed);
     }
-    con.normal();
     if (ed.CUR == ed.SHOWN + 1) {
         write_handoff(files, EXIT_NAME);
         return false;

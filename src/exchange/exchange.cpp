@@ -16,7 +16,6 @@ enum class Kind { regular, ftv, quote, cv, co, unknown };
 
 // Characters of a line the program reads (docs/how-it-works.md 2.4).
 constexpr size_t SHORT_LINE = 254, FTV_LINE = 508;
-constexpr int MAX_TWO_COLUMNS = 99;
 
 std::string trim(std::string_view s) {
     const size_t from = s.find_first_not_of(" \t\r\n");
@@ -232,10 +231,11 @@ BankLine bank_line(const QuestionRow& row, const Season& season) {
     const std::string chapter_cell = trim(row[Column::chapter]);
     const int chapter = small_number(chapter_cell);
     bool place = book != nullptr;
+    // A chapter of a book fits the bank's two columns: the books hold 99 chapters in all.
     if (chapter < 1) {
         bad(Column::chapter, quoted(chapter_cell) + " is not a chapter number");
         place = false;
-    } else if (book && (chapter > book->chapters() || book->offset + chapter > MAX_TWO_COLUMNS)) {
+    } else if (book && chapter > book->chapters()) {
         bad(Column::chapter, book->name + " has " + std::to_string(book->chapters()) + " chapters");
         place = false;
     }
