@@ -90,6 +90,10 @@ TEST(Files, AFailureTellsItsOwnReasonAndLeavesNoSideFile) {
     in.read_int();
     EXPECT_EQ(
         test::error_of([&] { in.read_int(); }), "cannot read a number from \"count.00A\" (line 1): \"2\\x00x\" is not a number");
+    TextReader last("count.00A", "1\n2");  // no line end after the last line
+    last.read_line(), last.read_line();
+    EXPECT_EQ(test::error_of([&] { last.read_int(); }),
+        "cannot read a number from \"count.00A\" (line 2): the file ends where a number was expected");
 
     for (const char* name : {"Out.qui.tv-new", "Out.qui.0f3a9c21.tv-new", "Out.qui", "notes.tv-newer"}) dir.write(name, "x");
     recover_side_files(dir.files());
@@ -101,6 +105,12 @@ TEST(Files, AFailureTellsItsOwnReasonAndLeavesNoSideFile) {
     recover_side_files(dir.files());
     EXPECT_EQ(dir.read("Out.qui"), "x");
     EXPECT_FALSE(dir.exists(COMMIT_RECORD));
+    // A file that cannot be put in place, for a folder has its name, is told as such.
+    fs::create_directory(dir.path() / "Put.qui");
+    TextWriter packet = dir.files().together("Put.qui");
+    TextWriter* const writers[] = {&packet};
+    const std::string told = test::error_of([&] { dir.files().put_in_place(writers); });
+    EXPECT_EQ(told.rfind("cannot put in place \"Put.qui\": Is a directory", 0), 0u) << told;
 }
 
 // A link where the program writes is never written through: a file created or
@@ -156,10 +166,6 @@ TEST(WorkspaceLock, ASecondCopyIsToldWhoHoldsTheFolder) {
     { WorkspaceLock before(dir.files()); }
     WorkspaceLock held(dir.files());
     std::ofstream(dir.path() / LOCK_FILE) << "1203\n";  // the same file, written over
-    try {
-        WorkspaceLock second(dir.files());
-        ADD_FAILURE() << "the folder was locked twice";
-    } catch (const FolderInUse& e) {
-        EXPECT_NE(std::string(e.what()).find("(process 1203)"), std::string::npos) << e.what();
-    }
+    const std::string told = test::error_of<FolderInUse>([&] { WorkspaceLock second(dir.files()); });
+    EXPECT_NE(told.find("(process 1203)"), std::string::npos) << told;
 }

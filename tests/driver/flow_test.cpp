@@ -65,19 +65,20 @@ const Flow TABLE[] = {
         {"FTV: 0", "\n  One specialty has zero questions.", "Change the maximum for that specialty to zero."}, "count.00A"},
     // Reindexing off: rebuilt once, then used as it stands.
     {"stale_index", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Ret><Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>",
-        {"  Sectoring material...\n  The verse index count.00A did not match the question files; it was rebuilt.", "saved as",
-            "!did not match"},
+        {"  Sectoring material...\n  The verse index count.00A did not match the question files; it was rebuilt.\n\n  Press "
+         "Return to Continue",
+            "saved as", "!did not match"},
         PRACTICE_RUN},
     // A style named like the menu's last entry in capitals is run like any other.
     {"exit_lookalike", "<Ret><Esc><Ret><Ret><Ret><Ret><Ret><Up><Ret>", {"Name of Quiz Style  : EXIT", "saved as"}, PRACTICE_RUN},
     // Shift-D on League, D on "Enter New Specs" and on Exit, d on a style: only League goes.
     {"delete_style", "<Down>D<Down><Down><Down>D<Down>D<Down>d<Down><Up><Up><Ret>", {}, "Specs.lst",
         {{"Specs.lst", "^Practice\nJamesCup\nSeason\nEnter New Specs\n$"}}},
-    // Then P on the closing screen: a word, five digits, then 2 copies (a blank after the number).
-    {"tab_layout_copies", "<Ret><Down><Down><Down><Down>t<Esc><Ret><Ret><Ret><Ret>P<Ret>two<Ret>12345<Ret>2 <Ret><Ret><Up><Ret>",
-        {"How many copies? two", "How many copies? 2", "Be sure printer is ready"},
+    // Then P on the closing screen: a word, five digits, then 9 copies (a blank after the number).
+    {"tab_layout_copies", "<Ret><Down><Down><Down><Down>t<Esc><Ret><Ret><Ret><Ret>P<Ret>two<Ret>12345<Ret>9 <Ret><Ret><Up><Ret>",
+        {"How many copies? two", "How many copies? 9", "Be sure printer is ready"},
         "Practice.spe RomIntro.inf RomIntro.pdf RomIntro.qui count.00A",
-        {{"RomIntro.qui", "^Quiz 1\t\tPractice Style Quizzing\t"}}, 2},
+        {{"RomIntro.qui", "^Quiz 1\t\tPractice Style Quizzing\t"}}, 9},
     // P without a printer: no count asked; the PDF is named.
     {"no_printer", "<Ret><Esc><Ret><Ret><Ret><Ret>P<Ret><Ret><Up><Ret>",
         {"There is no printer here (no lp command).", "Open RomIntro.pdf in a PDF viewer to print it.", "Choose a Quiz Style"},

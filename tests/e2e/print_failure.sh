@@ -17,7 +17,7 @@ if [ ! -e "$top/lp-runs" ]; then
 fi
 exec 0<&-
 echo started >> "$top/lp-runs"
-echo "lp: Error - no default destination" >&2
+echo "lp: Error - no default destination has been set; run lpoptions -d PRINTER first" >&2
 exit 1
 LP
 chmod +x "$top/bin/lp"
@@ -56,7 +56,7 @@ type_line 3
 expect "Be sure printer is ready and press return"
 keys Enter
 patience=200 wait_for shows "The printer command failed" || fail "no word that the printer command failed"
-expect "lp ended with status 1 (lp: Error - no default destination)" "the reason lp gave"
+expect "lp ended with status 1 (lp: Error - no default destination has been set; run" "the reason lp gave, cut to 76 characters"
 expect "1 of 3 copies were printed."
 expect "Open Season.pdf in a PDF viewer to print it."
 runs=0

@@ -45,10 +45,7 @@ struct FormSession {
         con.normal();
         con.clr();
         draw_form(con, ed);
-        try {
-            result = run_form(con, ed, start);
-        } catch (const ScriptExhausted&) {
-        }
+        error_of<ScriptExhausted>([&] { result = run_form(con, ed, start); });
         return *this;
     }
     std::pair<int, int> cursor() const { return {con.screen().col(), con.screen().row()}; }

@@ -25,12 +25,7 @@ bool set_types(EditorStyle& s, const std::vector<int>& keys, std::string* row = 
     ScriptFace face(keys);
     Console con(face);
     con.normal();
-    bool done = true;
-    try {
-        set_specialty_types(con, s);
-    } catch (const ScriptExhausted&) {
-        done = false;
-    }
+    const bool done = error_of<ScriptExhausted>([&] { set_specialty_types(con, s); }) == "no error";
     if (row) *row = con.screen().text(12, 31, 20);
     return done;
 }
@@ -60,6 +55,9 @@ TEST(SpecialtyTypes, HandEditedLinesAndWindowsStayInBounds) {
     s.TYP = "";
     EXPECT_TRUE(set_types(s, {'f', RIGHT, 'f', RIGHT, 'r', RIGHT, 'o', RET}));
     EXPECT_EQ(s.TYP, "nnnnFFRO" + std::string(22, 'n'));
+    s.TYP = "nnnnFFnR";  // an F turned into an O leaves room for another F
+    EXPECT_TRUE(set_types(s, {'O', RIGHT, RIGHT, RIGHT, RIGHT, 'F', RET}));
+    EXPECT_EQ(s.TYP, "nnnnOFnRF" + std::string(21, 'n'));
 
     EditorStyle empty = hand_set();
     empty.SPEARLY = 9, empty.SPLATE = 5;

@@ -1,10 +1,5 @@
 // Helpers of the pattern tests: a style builder.
 #pragma once
-#include <initializer_list>
-#include <stdexcept>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "patterns/patterns.h"
 

@@ -45,12 +45,14 @@ TEST(ByChapter, TheListShowsTheChaptersOfTheMaterial) {
 }
 
 // The list fills rows 5-21 of the left column; the 18th chapter starts the right one.
+// A letter typed there is no count.
 TEST(ByChapter, TheEighteenthChapterStartsTheSecondColumn) {
     Material m(1, 1, 21, 20, 30);
     m.chapters(1, 21, 1).done();
-    Screens s;
+    Screens s({'a'});
     EXPECT_THROW(sector_by_chapter(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t), ScriptExhausted);
     EXPECT_EQ(s.con.screen().text(21, 3, 8) + s.con.screen().text(5, 40, 8), "Jam.  1:Jam.  2:");
+    EXPECT_EQ(s.con.screen().text(5, 3, 30).find('a'), std::string::npos) << s.con.screen().line(5);
 }
 
 // Esc on the allocation list, also during a count, stops the run; the key line says so.

@@ -126,4 +126,5 @@ TEST(ByVerse, AMaterialOfOneVerseIsSectoredByQuestion) {
     Screens s({key::ENTER});  // for the notice that the material is sectored by question
     sector_by_verse(s.report, m.files(), COUNT_FILE, m.style, m.season, m.bank, m.t);
     EXPECT_EQ(spans(m.t), (std::vector<Span>{{1, 1, 1, 1, 5}, {1, 1, 1, 1, 5}}));
+    EXPECT_EQ(s.con.screen().line(6).rfind("  Sc From", 0), 0u) << "the notice gives way to the sector table";
 }

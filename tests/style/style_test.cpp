@@ -48,6 +48,7 @@ TEST(StyleFile, SettingsOutsideTheFormsValuesAreNamed) {
     } cases[] = {
         // Used by a run as they are: kept as the file holds them.
         {[](Style& s) { s.LPP = 7, s.AB = -3, s.IPC = 150, s.REPEATPCT = 999, s.PRIMPCT = 85, s.SPEARLY = 12; }, ""},
+        {[](Style& s) { s.ECHAP = s.BCHAP, s.EVER = s.BVER; }, ""},  // a material of one verse
         {[](Style& s) { s.QMAX = 1; }, "Number of Questions per pack is 1; it must be 2 to 30"},
         {[](Style& s) { s.QNUM = 0; }, "Number of Quizzes in this Run is 0; it must be 1 to 100"},
         {[](Style& s) { s.BVER = 40; }, "Begin verse is 40; it must be 1 to 21"},

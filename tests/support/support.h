@@ -59,10 +59,15 @@ std::optional<IoError> io_error(F&& step) {
     }
     return std::nullopt;
 }
-template <class F>
+// The message of the error of kind E a step ends with ("no error" when it ends without).
+template <class E = IoError, class F>
 std::string error_of(F&& step) {
-    const auto e = io_error(step);
-    return e ? e->what() : "no error";
+    try {
+        step();
+    } catch (const E& e) {
+        return e.what();
+    }
+    return "no error";
 }
 
 // The names of the side files and commit records in a folder.
