@@ -40,7 +40,7 @@ std::string field(long n, int width) {
 
 // Characters from..from+count-1 (from 1) of a line, fewer when it is shorter.
 std::u32string_view chars(std::u32string_view L, size_t from, size_t count) {
-    return from - 1 < L.size() ? L.substr(from - 1, count) : std::u32string_view();
+    return L.substr(std::min(from - 1, L.size()), count);
 }
 
 int count_letter(const QuizTables& q, int SECTORS, char letter) {

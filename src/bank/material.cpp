@@ -32,14 +32,6 @@ std::string setting_choosing(const Style& s, const std::string& file) {
     return "";
 }
 
-namespace {
-
-// Settings come from a style file; a verse outside the tables counts nothing. Verses
-// beyond the material hold no counts, so the walks below need not know its size.
-bool in_tables(int CH, int V) { return CH >= 1 && CH <= MAX_CHAPTERS && V >= 1 && V <= MAX_VERSES; }
-
-}  // namespace
-
 void add_to_before_counts(BankTables& t, int CH, int V) {
     if (!in_tables(CH, V)) return;
     t.BEFORE += t.QCOUNT[CH][V];

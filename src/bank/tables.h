@@ -21,6 +21,13 @@ constexpr int VERSES = 45;
 constexpr std::array<int, CHAPTERS + 1> VERSE_COUNT = {0,  32, 29, 31, 25, 21, 23, 25, 39, 33, 21,
                                                        36, 21, 14, 23, 33, 27, 27, 26, 18, 17, 20};
 
+// Whether chapter CH, verse V has a place in the tables. Settings come from a style
+// file; a verse outside the tables counts nothing. Verses beyond the material hold
+// no counts, so walks over the tables need not know its size.
+inline bool in_tables(int CH, int V) {
+    return CH >= 1 && CH <= MAX_CHAPTERS && V >= 1 && V <= MAX_VERSES;
+}
+
 // A count per chapter and verse (index 0 unused), zero everywhere at first; held
 // on the heap, since every material fits the same 99 by 99 table.
 class VerseCounts {

@@ -221,7 +221,7 @@ void prepare_quizzes(Console& con, Run& run, const RunBank& bank, TextWriter& li
         run.at.INT =
             mark_interrogatives(bank.F3, run.bank.BEFORE, run.sectors.SECTORS, run.sectors.TQPS);
     }
-    write_sector_table(list, run.settings, run.season, run.sectors);
+    write_sector_table(list, run.season, run.sectors);
     start_quizzes(run.at, run.points, run.sectors, run.settings);
     read_ftv_kinds(bank.F4, run.bank.FBEFORE, run.sectors.SECTORS, run.sectors.TFPS, run.bank);
 }
@@ -257,7 +257,6 @@ void copy_log(const Files& files, const Run& run, TextWriter& list) {
 
 void show_abandoned_share(Console& con, Run& run) {
     con.go(5, advance_rset(con, run.RSET));
-    con.normal();
     con.clear_eol();
     con.highlight();
     con.write(std::to_string(run.at.OLDIPC) + " Percent interrogatives abandoned on quiz " +

@@ -60,9 +60,7 @@ void settle_sectors(const Style& style, BankTables& bank, SectorTables& t) {
     }
 }
 
-void write_sector_table(TextWriter& out, const Style& style, const Season& season,
-                        SectorTables& t) {
-    settle_last_sector(style, t);
+void write_sector_table(TextWriter& out, const Season& season, const SectorTables& t) {
     for (const std::string& line : sector_table_lines(t, season)) out.writeln(line);
     for (int i = table_rows(t); i < 30; ++i) out.writeln();
 }

@@ -19,7 +19,7 @@ namespace tv {
 void settle_sectors(const Style& style, BankTables& bank, SectorTables& t);
 
 // Appends the table to the list file: always a block of 34 lines.
-void write_sector_table(TextWriter& out, const Style& style, const Season& season, SectorTables& t);
+void write_sector_table(TextWriter& out, const Season& season, const SectorTables& t);
 
 // The lines of the table (for both of the above): the empty line, the three
 // headings and one line per row; the references by book letter and chapter within

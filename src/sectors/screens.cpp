@@ -123,7 +123,7 @@ void edit_counts(Console& con, const Style& st, const Season& season, SectorTabl
 // Below the smallest-sector line: the chapter whose verses ran out before its
 // sectors, if any. Such a run cannot go on; Esc goes back to the counts.
 void tell_short_chapter(Console& con, const Season& season, const SectorTables& t) {
-    for (int s = 1; s <= t.SECTORS && s <= MAX_SECTORS; ++s) {
+    for (int s = 1; s <= std::min(t.SECTORS, MAX_SECTORS); ++s) {
         if (!holds_no_verse(t, s)) continue;
         const int ch = t.BC[s];
         con.go(3, 4);

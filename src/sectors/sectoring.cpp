@@ -33,8 +33,7 @@ CountLine read_count_line_into(TextReader& counts, SectorTables& t, int S) {
 
 namespace {
 
-bool in_table(int X, int Y) { return X >= 1 && X <= MAX_CHAPTERS && Y >= 1 && Y <= MAX_VERSES; }
-int count_at(const VerseCounts& c, int X, int Y) { return in_table(X, Y) ? c[X][Y] : 0; }
+int count_at(const VerseCounts& c, int X, int Y) { return in_tables(X, Y) ? c[X][Y] : 0; }
 
 void add_specialty(SectorTables& t, int s, const CountLine& c) {
     t.FPS[s] += c.B;
@@ -273,7 +272,6 @@ bool verse_attempt(const Style& st, const Season& season, const BankTables& bank
 void sector_by_verse(SectoringReport& report, const Files& files, const std::string& count_file,
                      const Style& style, const Season& season, BankTables& bank, SectorTables& t) {
     const int S = t.SECTORS;
-    t.QPS.fill(0);
     int C1 = bank.TQUEST / S + 1;
     bool ok = false;
     Position p{};
@@ -340,9 +338,7 @@ void sector_material(SectoringReport& report, const Files& files, const std::str
         stopped = !report.accept_table();
     }
     sector_followup(report, files, count_file, style, season, bank, t, stopped);
-
     report.clear();
-    copy_totals(t);
 }
 
 }  // namespace tv
