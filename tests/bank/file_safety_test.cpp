@@ -36,17 +36,21 @@ TEST(Files, OnlyRegularFilesOfABoundedSizeAreRead) {
     EXPECT_NE(test::error_of([&] { dir.files().create("RJ.A"); }).find("pipe"), std::string::npos);
 }
 
-// A file keeps its permissions through a replacement. (A read-only one is not
-// replaced: StyleLibrary.ASaveNeverLeavesAListedStyleWithoutItsFileNorReplacesAReadOnlyOne.)
+// A file keeps its permissions through a replacement (a read-only one is not
+// replaced: StyleLibrary.ASaveNeverLeavesAListedStyleWithoutItsFileNorReplacesAReadOnlyOne);
+// a new file gets the usual ones.
 TEST(Files, PermissionsSurviveAReplacement) {
     test::TempDir dir;
     const auto writable = fs::perms::owner_read | fs::perms::owner_write;
     dir.write("Season.spe", "old\n");
     fs::permissions(dir.path() / "Season.spe", writable);
-    TextWriter out = dir.files().replace_safely("Season.spe");
-    out.writeln("new");
-    out.close();
-    EXPECT_EQ(dir.read("Season.spe"), "new\n");
+    for (const char* name : {"Season.spe", "New.spe"}) {
+        TextWriter out = dir.files().replace_safely(name);
+        out.writeln("new");
+        out.close();
+        EXPECT_EQ(dir.read(name), "new\n");
+        EXPECT_EQ(fs::status(dir.path() / name).permissions() & writable, writable) << name;
+    }
     EXPECT_EQ(fs::status(dir.path() / "Season.spe").permissions(), writable);
 }
 

@@ -146,4 +146,12 @@ TEST(ApprovalMenu, UpAndDownWrapOverItsTwoLines) {
     }
 }
 
+// The warning of a specialty without questions begins on row 3, where the eye starts.
+TEST(SpecialtyWarning, BeginsOnRowThree) {
+    ScriptFace face({key::ENTER, key::ENTER});
+    Console con(face);
+    warn_missing_specialty(con);
+    EXPECT_EQ(con.screen().line(3), "  One specialty has zero questions.");
+}
+
 }  // namespace

@@ -172,3 +172,17 @@ TEST(PacketPdf, TheLayoutAndTitleOfAPacketAreKnownFromItsText) {
         {"\n  Practice\n", "Romans", "Practice \u2014 Romans"}, {"\n  Practice\n", "", "Practice"}, {"\n\n", "Romans", "Romans"}};
     for (const auto& [text, season, title] : titles) EXPECT_EQ(pdf::title_of_text(text, 'C', season), title) << text;
 }
+
+// The paper of a workspace: Letter unless its paper file says A4, in either case; any other
+// word is named with its line.
+TEST(PacketPdf, ThePaperIsA4OrLetter) {
+    const std::pair<const char*, const char*> cases[] = {{"", "letter"}, {"# ours\n Letter \n", "letter"}, {"a4\nlegal\n", "a4"},
+        {"\nlegal\n", "cannot use \"Paper.txt\" (line 2): the paper is \"legal\"; it must be A4 or Letter"}};
+    for (const auto& [text, told] : cases) {
+        test::TempDir dir;
+        dir.write(pdf::PAPER_FILE, text);
+        std::string paper = "a4";
+        const std::string e = test::error_of([&] { paper = pdf::read_paper(dir.files()) == pdf::Paper::a4 ? paper : "letter"; });
+        EXPECT_EQ(e == "no error" ? paper : e, told);
+    }
+}
