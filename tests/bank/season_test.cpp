@@ -18,7 +18,7 @@ const std::string THREE_BOOKS =
     "book P 1 Peter 25 25 22 19 14   # chapters 14-18\n"
     "book Q 2 Peter 22 22 18\n"
     "level-L 1-4 11-12 14-21\n";
-const std::string TWO_BOOKS = "book A Alpha 60 03\nbook B Beta 2\n";  // a count may begin with 0
+const std::string TWO_BOOKS = "book A Alpha 60 3\nbook B Beta 02\n";  // a count may begin with 0
 
 Season parse(const std::string& text) {
     TextReader in(MATERIAL_FILE, text);

@@ -68,11 +68,9 @@ struct BankRun {
 }  // namespace
 
 TEST(BuildIndex, LinesOutsideTheFormatAreReportedWithFileAndLine) {
-    struct Case {
-        std::string file, content, message;
-    };
     const std::string ok = " 1  1\tq\n";
-    const Case cases[] = {{"RJ.A", ok + "x1  2\tq\n", "cannot index \"RJ.A\" (line 2): the chapter field \"x1\" is not a number"},
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        // file, content, message{"RJ.A", ok + "x1  2\tq\n", "cannot index \"RJ.A\" (line 2): the chapter field \"x1\" is not a number"},
         {"RJ.A", ok + "1  45\tq\n", "cannot index \"RJ.A\" (line 2): the chapter field \"1 \" is not a number"},
         {"RJ.A", ok + "22  1\tq\n", "cannot index \"RJ.A\" (line 2): chapter 22 is outside 1-21"},
         {"FTV.58", ok + ok + " 2 30\tq\n", "cannot index \"FTV.58\" (line 3): Romans 2 has 29 verses"},
@@ -95,12 +93,12 @@ TEST(BuildIndex, LinesOutsideTheFormatAreReportedWithFileAndLine) {
             "cannot index \"FTV.58\" (line 2): the quote code \"QTa\" is not four characters (such as QTa1)"},
         {"FTV.58", ok + " 1  2\tF1\tz\n",
             "cannot index \"FTV.58\" (line 2): the FTV code \"F1\" is not three to five characters (such as F1a)"}};
-    for (const Case& c : cases) {
+    for (const auto& [file, content, message] : cases) {
         BankRun run;
         for (const std::string& name : {NAMES.F3, NAMES.F4, NAMES.F5, NAMES.F6}) run.write(name, ok);
-        run.write(c.file, c.content);
-        EXPECT_EQ(test::error_of([&] { run.index('Y'); }), c.message);
-        EXPECT_FALSE(run.dir.exists("count.58A")) << c.message;
+        run.write(file, content);
+        EXPECT_EQ(test::error_of([&] { run.index('Y'); }), message);
+        EXPECT_FALSE(run.dir.exists("count.58A")) << message;
     }
 }
 

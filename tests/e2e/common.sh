@@ -82,6 +82,7 @@ open_program() {
 start_program() {
   open_program 80 25
   expect "Press Return to Choose a Quiz Style" "the style menu"
+  expect "Quiz packets for Romans and James" "the key note's last letter, in the window's last cell"
 }
 program_pid() { cat "$ws/pid"; }
 

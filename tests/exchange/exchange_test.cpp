@@ -35,19 +35,17 @@ std::vector<std::string> names_in(const fs::path& dir) {
 // Export, then import into an empty workspace of the same material: the same files, byte
 // for byte; the committed sample, when named, is what the export writes.
 TEST(Exchange, ExportThenImportGivesTheSameFiles) {
-    const struct {
-        const char* folder;
-        const char* sample;
-    } cases[] = {{"examples/bank", "examples/demo-bank.csv"}, {"examples/hebrews-peter", nullptr}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.folder);
+    const std::pair<const char*, const char*> cases[] = {
+        {"examples/bank", "examples/demo-bank.csv"}, {"examples/hebrews-peter", nullptr}};
+    for (const auto& [folder, sample] : cases) {
+        SCOPED_TRACE(folder);
         TempDir from, to;
-        fill(from, c.folder);
+        fill(from, folder);
         const Season season = load_season(from.files());
         const Export e = export_bank(from.files(), season);
         ASSERT_TRUE(e.problems.empty()) << e.problems.front();
-        if (c.sample) {
-            EXPECT_EQ(e.text, slurp(source_dir() / c.sample)) << "regenerate the sample with --export";
+        if (sample) {
+            EXPECT_EQ(e.text, slurp(source_dir() / sample)) << "regenerate the sample with --export";
         }
         if (from.exists(MATERIAL_FILE)) to.write(MATERIAL_FILE, from.read(MATERIAL_FILE));
         const ImportPlan plan = plan_import("bank.csv", e.text, season);
@@ -70,10 +68,7 @@ TEST(Exchange, ReadsAFileAsASpreadsheetProgramSavesIt) {
     ws.write("count.58AB", "kept\n");
     std::ostringstream out, err;
     ASSERT_EQ(import_command(ws.files(), (source_dir() / "tests/data/sheets/saved.csv").string(), out, err), 0) << err.str();
-    const struct {
-        const char* file;
-        const char* text;
-    } expected[] = {
+    const std::pair<const char*, const char*> expected[] = {
         {"RJ.A",
             " 1  1\tWho is called \u201cthe son of David\u201d?\tJesus Christ\n"
             " 2  1\tWho came from the east, according to Matthew 2:1?\tWise men\n"
@@ -83,7 +78,7 @@ TEST(Exchange, ReadsAFileAsASpreadsheetProgramSavesIt) {
         {"FTV.58", " 5  1\tQTa1\tApr\u00e8s cela J\u00e9sus vit les foules.\n"},
         {"cv.b", " 4 21\tCV\twho is the \u00abfils\u00bb of Zebedee?\tJames and John\n"},
         {"co.c", "27 19\tCO\twhat did Pilate\u2019s wife suffer?\tMany things in a dream\n"}};
-    for (const auto& x : expected) EXPECT_EQ(ws.read(x.file), x.text) << x.file;
+    for (const auto& [file, text] : expected) EXPECT_EQ(ws.read(file), text) << file;
     EXPECT_FALSE(ws.exists("count.58A")) << "an index of the replaced files is removed";
     EXPECT_TRUE(ws.exists("LLcount.58A") && ws.exists("count.58AB")) << "an index of other files, or no index, is kept";
 }
@@ -112,11 +107,9 @@ TEST(Exchange, NamesEveryMistakeAndChangesNothing) {
 // Separators and headers as people write them, and the header's own mistakes.
 TEST(Exchange, HeaderAndSeparator) {
     const Season romans_james = default_season();
-    const struct {
-        const char* text;
-        const char* line;     // the one line written, or
-        const char* problem;  // the one problem named
-    } cases[] = {{"Book;Ch;Vs;Type;Text;Answer\nJames;1;5;regular;Who gives?;God\n", "17  5\tWho gives?\tGod", nullptr},
+    // The text; the one line written, or the one problem named.
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"Book;Ch;Vs;Type;Text;Answer\nJames;1;5;regular;Who gives?;God\n", "17  5\tWho gives?\tGod", nullptr},
         {"book\tchapter\tverse\tkind\tquestion\nR\t16\t27\tquote\tTo the only wise God, be glory forever.\n",
             "16 27\tQTa1\tTo the only wise God, be glory forever.", nullptr},
         {"Chapter,Verse,Kind,Question,Answer\n1,1,regular,Who?,Paul\n", nullptr,
@@ -132,16 +125,16 @@ TEST(Exchange, HeaderAndSeparator) {
         {"Book,Chapter,Verse,Kind,List,Question\nR,1,1,FTV,0,Paul a servant\n", " 1  1\tF1a\tPaul a servant", nullptr},
         {"Book,Chapter,Verse,Kind,Question,Answer\nJ,1,5,regular,Who gives?,God,more\n", nullptr,
             "row 2: cell 7 holds text under no column name"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const ImportPlan plan = plan_import("q.csv", c.text, romans_james);
-        if (c.line) {
+    for (const auto& [text, line, problem] : cases) {
+        SCOPED_TRACE(text);
+        const ImportPlan plan = plan_import("q.csv", text, romans_james);
+        if (line) {
             ASSERT_TRUE(plan.problems.empty()) << plan.problems.front();
             ASSERT_EQ(plan.files.size(), 1u);
-            EXPECT_EQ(plan.files.begin()->second, std::vector<std::string>{c.line});
+            EXPECT_EQ(plan.files.begin()->second, std::vector<std::string>{line});
         } else {
             ASSERT_EQ(plan.problems.size(), 1u);
-            EXPECT_NE(plan.problems.front().find(c.problem), std::string::npos) << plan.problems.front();
+            EXPECT_NE(plan.problems.front().find(problem), std::string::npos) << plan.problems.front();
         }
     }
     // A book's letter in either case, the last letter of the alphabet too.
@@ -172,31 +165,28 @@ TEST(Exchange, AnIndexBuiltFromAWrittenFileIsRemoved) {
 // The codes each kind takes (an empty cell its default), and those named as wrong: the
 // import writes no line the bank's check would refuse.
 TEST(Exchange, CodesOfEachKind) {
-    const struct {
-        const char* kind;
-        const char* code;
-        const char* written;  // nullptr: named as a problem of the Code column
-    } cases[] = {{"FTV", "F1a", "F1a"}, {"FTV", "F9VR", "F9VR"}, {"FTV", "F2Z", "F2Z"}, {"FTV", "", "F1a"},
-        {"FTV", "G1a", nullptr}, {"FTV", "Fxa", nullptr}, {"FTV", "F0a", nullptr}, {"FTV", "F1ab", nullptr},
-        {"FTV", "F1", nullptr}, {"FTV", "F1a1", nullptr}, {"FTV", "F1-", nullptr}, {"quote", "QTVR", "QTVR"}, {"quote", "QTz9", "QTz9"},
-        {"quote", "", "QTa1"}, {"quote", "QTa0", nullptr}, {"quote", "QT1a", nullptr}, {"quote", "QXa1", nullptr},
-        {"quote", "QTa12", nullptr}, {"quote", "QTVRx", nullptr}, {"CV Ref", "cv", "CV"}, {"CV Ref", "", "CV"},
-        {"CV Ref", "CO", nullptr}, {"CV Ref", "C1", nullptr}, {"CO Ref", "CO", "CO"}, {"CO Ref", "", "CO"},
-        {"CO Ref", "COR", nullptr}, {"regular", "", ""}, {"regular", "A1", nullptr}};
-    for (const auto& c : cases) {
-        const std::string kind = c.kind;
+    // The kind, the code, the code written (nullptr: named as a problem of the Code column).
+    const std::tuple<std::string, const char*, const char*> cases[] = {{"FTV", "F1a", "F1a"}, {"FTV", "F9VR", "F9VR"},
+        {"FTV", "F2Z", "F2Z"}, {"FTV", "", "F1a"}, {"FTV", "G1a", nullptr}, {"FTV", "Fxa", nullptr}, {"FTV", "F0a", nullptr},
+        {"FTV", "F1ab", nullptr}, {"FTV", "F1", nullptr}, {"FTV", "F1a1", nullptr}, {"FTV", "F1-", nullptr},
+        {"quote", "QTVR", "QTVR"}, {"quote", "QTz9", "QTz9"}, {"quote", "", "QTa1"}, {"quote", "QTa0", nullptr},
+        {"quote", "QT1a", nullptr}, {"quote", "QXa1", nullptr}, {"quote", "QTa12", nullptr}, {"quote", "QTVRx", nullptr},
+        {"CV Ref", "cv", "CV"}, {"CV Ref", "", "CV"}, {"CV Ref", "CO", nullptr}, {"CV Ref", "C1", nullptr},
+        {"CO Ref", "CO", "CO"}, {"CO Ref", "", "CO"}, {"CO Ref", "COR", nullptr}, {"regular", "", ""},
+        {"regular", "A1", nullptr}};
+    for (const auto& [kind, code_cell, written] : cases) {
         const bool verse_text = kind == "FTV" || kind == "quote";
-        const std::string text = "Book,Chapter,Verse,Kind,Code,Question,Answer\nR,1,1," + kind + "," + c.code + ",Who is it," +
+        const std::string text = "Book,Chapter,Verse,Kind,Code,Question,Answer\nR,1,1," + kind + "," + code_cell + ",Who is it," +
                                  (verse_text ? "" : "Paul") + "\n";
         const ImportPlan plan = plan_import("q.csv", text, default_season());
-        if (!c.written) {
-            ASSERT_EQ(plan.problems.size(), 1u) << kind << " " << c.code;
+        if (!written) {
+            ASSERT_EQ(plan.problems.size(), 1u) << kind << " " << code_cell;
             EXPECT_NE(plan.problems.front().find("row 2, column Code:"), std::string::npos) << plan.problems.front();
             continue;
         }
         ASSERT_TRUE(plan.problems.empty()) << plan.problems.front();
-        const std::string code = *c.written ? std::string(c.written) + "\t" : "";
-        EXPECT_EQ(plan.files.begin()->second.front(), " 1  1\t" + code + "Who is it" + (verse_text ? "" : "\tPaul")) << c.code;
+        const std::string code = *written ? std::string(written) + "\t" : "";
+        EXPECT_EQ(plan.files.begin()->second.front(), " 1  1\t" + code + "Who is it" + (verse_text ? "" : "\tPaul")) << code_cell;
     }
 }
 

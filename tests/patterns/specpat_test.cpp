@@ -10,15 +10,10 @@ using tv::test::generating;
 
 // Settings no pattern can meet end with a PatternError instead of drawing forever.
 TEST(MakePattern, SettingsThatCannotBeMetAreReported) {
-    struct Case {
-        const char* what;
-        EditorStyle s;
-        const char* words;
-    };
     EditorStyle fixed = generating(1, 30, 3, 3, {2, 2}, {1, 1}, {0, 0}, {0, 0});
     fixed.SETSPC = 'Y';
-    fixed.TYP = "nnFnnnnnnnnnnnnnnnnnnnnnnnnnnn";  // one letter for a total of 3
-    const Case cases[] = {
+    fixed.TYP = "nnFnnnnnnnnnnnnnnnnnnnnnnnnnnn";                      // one letter for a total of 3
+    const std::tuple<const char*, EditorStyle, const char*> cases[] = {// what, the style, words of the message
         {"minima above the total min", generating(1, 20, 2, 6, {2, 3}, {1, 2}, {0, 1}, {0, 0}), "minima add up to 3"},
         {"maxima below the total max", generating(1, 20, 2, 6, {0, 2}, {0, 2}, {0, 1}, {0, 0}), "maxima add up to 5"},
         {"type min above its max", generating(1, 20, 0, 6, {3, 2}, {0, 4}, {0, 0}, {0, 0}),
@@ -30,12 +25,12 @@ TEST(MakePattern, SettingsThatCannotBeMetAreReported) {
         {"window with no positions", generating(12, 10, 0, 2, {0, 2}, {0, 2}, {0, 0}, {0, 0}), "from 12 to 10"},
         {"total past position 30", generating(15, 30, 20, 20, {10, 10}, {10, 10}, {0, 0}, {0, 0}), "20 does not fit"},
         {"fixed pattern with other count", fixed, "hold 1 questions, but the type maxima add up to 3"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, style, words] : cases) {
+        SCOPED_TRACE(what);
         Random r(3);
         Patterns P;
-        const std::string told = test::error_of<PatternError>([&] { make_pattern(P, c.s, r); });
-        EXPECT_NE(told.find(c.words), std::string::npos) << told;
+        const std::string told = test::error_of<PatternError>([&] { make_pattern(P, style, r); });
+        EXPECT_NE(told.find(words), std::string::npos) << told;
     }
 }
 

@@ -10,11 +10,9 @@ using namespace tv::test;
 // verse so that each sector counts its verses. 8:30-8:39 in 2 sectors: L = 39 div 2
 // makes sector 1 run to 8:48, but the questions of chapter 9 do not count.
 TEST(ByChapter, TheWorkedExamplesOfTheCut) {
-    const struct {
-        int bchap, bver, echap, ever;
-        std::vector<int> counts;  // per chapter from the first
-        std::vector<Span> sectors;
-    } rows[] = {{1, 10, 2, 29, {2, 1}, {{1, 10, 1, 20, 11}, {1, 21, 1, 32, 12}, {2, 1, 2, 29, 29}}},
+    // The material's begin and end, the counts per chapter from the first, the sectors.
+    const std::tuple<int, int, int, int, std::vector<int>, std::vector<Span>> rows[] = {
+        {1, 10, 2, 29, {2, 1}, {{1, 10, 1, 20, 11}, {1, 21, 1, 32, 12}, {2, 1, 2, 29, 29}}},
         {1, 1, 3, 31, {0, 0, 6},
             {{1, 1, 1, 15, 15}, {1, 16, 1, 30, 15}, {1, 31, 2, 13, 15}, {2, 14, 2, 28, 15}, {2, 29, 3, 14, 15},
                 {3, 15, 3, 31, 17}}},
@@ -22,13 +20,13 @@ TEST(ByChapter, TheWorkedExamplesOfTheCut) {
         {1, 1, 2, 29, {1, 2}, {{1, 1, 1, 32, 32}, {2, 1, 2, 14, 14}, {2, 15, 2, 29, 15}}},
         {1, 1, 2, 29, {2, 1}, {{1, 1, 1, 16, 16}, {1, 17, 1, 32, 16}, {2, 1, 2, 29, 29}}},
         {1, 1, 3, 31, {0, 2, 1}, {{1, 1, 1, 30, 30}, {1, 31, 2, 29, 31}, {3, 1, 3, 31, 31}}}};
-    for (const auto& row : rows) {
-        Material m(row.bchap, row.bver, row.echap, row.ever, static_cast<int>(row.sectors.size()));
-        m.chapters(row.bchap, row.echap + 1, 1).done();
-        for (size_t i = 0; i < row.counts.size(); ++i) m.t.CS[row.bchap + static_cast<int>(i)] = row.counts[i];
+    for (const auto& [bchap, bver, echap, ever, counts, sectors] : rows) {
+        Material m(bchap, bver, echap, ever, static_cast<int>(sectors.size()));
+        m.chapters(bchap, echap + 1, 1).done();
+        for (size_t i = 0; i < counts.size(); ++i) m.t.CS[bchap + static_cast<int>(i)] = counts[i];
         cut_chapters(m.style, m.season, m.t);
         count_chapter_sectors(m.files(), COUNT_FILE, m.style, m.season, m.t);
-        EXPECT_EQ(spans(m.t), row.sectors);
+        EXPECT_EQ(spans(m.t), sectors);
     }
 }
 

@@ -101,21 +101,18 @@ TEST(ByVerse, TheLastSectorStopsAtTheEndOfTheMaterial) {
 }
 
 TEST(ByVerse, LevelLStartsNoSectorInChapter7) {
-    struct Case {
-        char LG;
-        int bchap;
-        Span second;
-        int ftv2;
-    };  // Romans 1-4 lie before level L's chapters
-    for (Case c : {Case{'L', 6, {8, 1, 8, 39, 15}, 0}, Case{'F', 6, {7, 1, 8, 39, 15}, 3}, Case{'L', 1, {8, 1, 8, 39, 15}, 0}}) {
-        SCOPED_TRACE(std::string(1, c.LG) + std::to_string(c.bchap));
-        Material m(c.bchap, 1, 8, 39, 2);
-        m.style.LG = c.LG;
+    // The level, the begin chapter (Romans 1-4 lie before level L's), the second sector, its FTV questions.
+    const std::tuple<char, int, Span, int> cases[] = {
+        {'L', 6, {8, 1, 8, 39, 15}, 0}, {'F', 6, {7, 1, 8, 39, 15}, 3}, {'L', 1, {8, 1, 8, 39, 15}, 0}};
+    for (const auto& [LG, bchap, second, ftv2] : cases) {
+        SCOPED_TRACE(std::string(1, LG) + std::to_string(bchap));
+        Material m(bchap, 1, 8, 39, 2);
+        m.style.LG = LG;
         m.verse(6, 23, 10).verse(7, 1, 0, 3).verse(8, 1, 10).verse(8, 2, 5);
         by_verse(m);
         EXPECT_EQ(m.t.MINQZ, 10);
-        EXPECT_EQ(spans(m.t), (std::vector<Span>{{c.bchap, 1, 6, 23, 10}, c.second}));
-        EXPECT_EQ(m.t.FPS[2], c.ftv2);
+        EXPECT_EQ(spans(m.t), (std::vector<Span>{{bchap, 1, 6, 23, 10}, second}));
+        EXPECT_EQ(m.t.FPS[2], ftv2);
     }
 }
 

@@ -42,10 +42,7 @@ TEST(StyleFile, SettingsOutsideTheFormsValuesAreNamed) {
     TextReader in("s.spe", SAMPLE);
     const Style good = read_style(in);
     EXPECT_EQ(setting_out_of_range(good, default_season()), "");
-    struct Case {
-        void (*edit)(Style&);
-        const char* problem;
-    } cases[] = {
+    const std::pair<void (*)(Style&), const char*> cases[] = {
         // Used by a run as they are: kept as the file holds them.
         {[](Style& s) { s.LPP = 7, s.AB = -3, s.IPC = 150, s.REPEATPCT = 999, s.PRIMPCT = 85, s.SPEARLY = 12; }, ""},
         {[](Style& s) { s.ECHAP = s.BCHAP, s.EVER = s.BVER; }, ""},  // a material of one verse
@@ -59,12 +56,12 @@ TEST(StyleFile, SettingsOutsideTheFormsValuesAreNamed) {
         {[](Style& s) { s.SPLATE = 31; }, "Specialties may appear (to) is 31; it must be 3 to 30"},
         {[](Style& s) { s.TYP[4] = 'x'; }, nullptr}, {[](Style& s) { s.OUT = 'c'; }, ""},  // letters are taken in either case
     };
-    for (const Case& c : cases) {
+    for (const auto& [edit, told] : cases) {
         Style s = good;
-        c.edit(s);
+        edit(s);
         std::string problem = setting_out_of_range(s, default_season());
-        if (c.problem)
-            EXPECT_EQ(problem, c.problem);
+        if (told)
+            EXPECT_EQ(problem, told);
         else
             EXPECT_NE(problem.find("position-type line"), std::string::npos) << problem;
     }
