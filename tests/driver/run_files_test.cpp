@@ -86,10 +86,15 @@ TEST(RunFiles, APacketIsReplacedOnlyByARunWithQuizzes) {
         "  The run was stopped at quiz 1.  No quiz was kept."
         "  TinyOut.qui, TinyOut.inf and TinyOut.pdf stay as they were.");
 
-    const Screen one = run_until_dry(ws.files, BY_HAND + std::vector<int>{'y', key::ESC});
+    // Stopped at quiz 2 of Romans 1:1-2, none asked: sectored by question (one more Return), its first sector
+    // holds interrogative questions only, so quiz 1 gives up the share; the list ends with that message.
+    std::string style = TINY;
+    ws.dir.write("Tiny.spe", style.replace(style.find("1 12"), 4, "1 2").replace(style.find("\n50\n"), 4, "\n0\n"));
+    Screen one = run_until_dry(ws.files, TO_APPROVAL + std::vector<int>{key::ENTER, ext(key::DOWN), key::ENTER, 'y', key::ESC});
     EXPECT_EQ(
         one.line(5) + one.line(6), "  1 quiz was kept.  The packet is TinyOut.qui (its PDF TinyOut.pdf), the list TinyOut.inf.");
     EXPECT_TRUE(ws.new_pair() && ws.dir.read("TinyOut.qui").find("Quiz Number 2") == std::string::npos);
+    EXPECT_NE(ws.dir.read("TinyOut.inf").find("\nAbandoning 0 Percent interrogatives on quiz 1\n"), std::string::npos);
 }
 
 // Writing the packet and list fails, or the program is killed, at each step of putting
