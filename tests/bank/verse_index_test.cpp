@@ -69,8 +69,9 @@ struct BankRun {
 
 TEST(BuildIndex, LinesOutsideTheFormatAreReportedWithFileAndLine) {
     const std::string ok = " 1  1\tq\n";
+    // The file, its content, the message.
     const std::tuple<std::string, std::string, std::string> cases[] = {
-        // file, content, message{"RJ.A", ok + "x1  2\tq\n", "cannot index \"RJ.A\" (line 2): the chapter field \"x1\" is not a number"},
+        {"RJ.A", ok + "x1  2\tq\n", "cannot index \"RJ.A\" (line 2): the chapter field \"x1\" is not a number"},
         {"RJ.A", ok + "1  45\tq\n", "cannot index \"RJ.A\" (line 2): the chapter field \"1 \" is not a number"},
         {"RJ.A", ok + "22  1\tq\n", "cannot index \"RJ.A\" (line 2): chapter 22 is outside 1-21"},
         {"FTV.58", ok + ok + " 2 30\tq\n", "cannot index \"FTV.58\" (line 3): Romans 2 has 29 verses"},

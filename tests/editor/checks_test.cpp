@@ -134,34 +134,32 @@ TEST(ChapterRules, LevelLBeginBookKeyMovesToAnAllowedChapterAtVerseOne) {
 }
 
 TEST(ChapterRules, TypedChaptersAndVerses) {
-    struct Case {
-        char level;
-        Field field;
-        std::vector<int> keys;
-        int chapter, verse;
-    } cases[] = {// A begin verse of 30 is lowered to the chapter's last; an end verse is set to it.
-        {'F', Field::BeginChapter, {'1', '2'}, 12, 21}, {'F', Field::BeginChapter, {'5'}, 5, 21},
-        {'F', Field::EndChapter, {'8'}, 8, 39}, {'F', Field::EndChapter, {'2', '9'}, 16, 27},
-        {'L', Field::BeginChapter, {'1', '0'}, 12, 21}, {'L', Field::BeginChapter, {'7'}, 8, 30},
-        {'L', Field::BeginChapter, {'3'}, 5, 21}, {'L', Field::BeginChapter, {'1', '5'}, 13, 14},
-        {'L', Field::BeginChapter, {'1', '6'}, 13, 14}, {'L', Field::BeginChapter, {'6'}, 6, 23},
-        {'L', Field::EndChapter, {'1', '0'}, 8, 39}, {'L', Field::EndChapter, {'7'}, 6, 23},
-        {'L', Field::EndChapter, {'2', RET}, 5, 21}, {'L', Field::EndChapter, {'1', '4'}, 13, 14},
-        {'F', Field::BeginVerse, {'4', '0'}, 1, 32}, {'F', Field::EndVerse, {'3', '5'}, 16, 27}};
-    for (const Case& c : cases) {
+    // The level, the field, the keys typed there, the chapter and verse that follow. A begin verse of 30 is
+    // lowered to the chapter's last; an end verse is set to it.
+    const std::tuple<char, Field, std::vector<int>, int, int> cases[] = {{'F', Field::BeginChapter, {'1', '2'}, 12, 21},
+        {'F', Field::BeginChapter, {'5'}, 5, 21}, {'F', Field::EndChapter, {'8'}, 8, 39},
+        {'F', Field::EndChapter, {'2', '9'}, 16, 27}, {'L', Field::BeginChapter, {'1', '0'}, 12, 21},
+        {'L', Field::BeginChapter, {'7'}, 8, 30}, {'L', Field::BeginChapter, {'3'}, 5, 21},
+        {'L', Field::BeginChapter, {'1', '5'}, 13, 14}, {'L', Field::BeginChapter, {'1', '6'}, 13, 14},
+        {'L', Field::BeginChapter, {'6'}, 6, 23}, {'L', Field::EndChapter, {'1', '0'}, 8, 39},
+        {'L', Field::EndChapter, {'7'}, 6, 23}, {'L', Field::EndChapter, {'2', RET}, 5, 21},
+        {'L', Field::EndChapter, {'1', '4'}, 13, 14}, {'F', Field::BeginVerse, {'4', '0'}, 1, 32},
+        {'F', Field::EndVerse, {'3', '5'}, 16, 27}};
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const auto& [level, field, keys, chapter, verse] = cases[i];
         Editor ed = sample_editor();
-        ed.style.LG = c.level;
+        ed.style.LG = level;
         ed.style.BVER = 30;
         ed.style.EBK = " R", ed.style.ADDE = 0, ed.style.ECHAP = 16, ed.style.EVER = 27;
         FormSession f(ed);
-        f.run(c.keys, c.field);
-        bool begin = c.field == Field::BeginChapter || c.field == Field::BeginVerse;
+        f.run(keys, field);
+        bool begin = field == Field::BeginChapter || field == Field::BeginVerse;
         const EditorStyle& s = f.ed.style;
-        EXPECT_EQ(begin ? s.BCHAP : s.ECHAP, c.chapter) << c.level << " case " << &c - cases;
-        EXPECT_EQ(begin ? s.BVER : s.EVER, c.verse) << c.level << " case " << &c - cases;
+        EXPECT_EQ(begin ? s.BCHAP : s.ECHAP, chapter) << level << " case " << i;
+        EXPECT_EQ(begin ? s.BVER : s.EVER, verse) << level << " case " << i;
         int row = begin ? 6 : 8;
-        EXPECT_EQ(f.text(27, row, 2), (c.chapter < 10 ? " " : "") + std::to_string(c.chapter));
-        EXPECT_EQ(f.text(35, row, 2), (c.verse < 10 ? " " : "") + std::to_string(c.verse));
+        EXPECT_EQ(f.text(27, row, 2), (chapter < 10 ? " " : "") + std::to_string(chapter));
+        EXPECT_EQ(f.text(35, row, 2), (verse < 10 ? " " : "") + std::to_string(verse));
     }
 }
 

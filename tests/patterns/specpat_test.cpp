@@ -12,8 +12,9 @@ using tv::test::generating;
 TEST(MakePattern, SettingsThatCannotBeMetAreReported) {
     EditorStyle fixed = generating(1, 30, 3, 3, {2, 2}, {1, 1}, {0, 0}, {0, 0});
     fixed.SETSPC = 'Y';
-    fixed.TYP = "nnFnnnnnnnnnnnnnnnnnnnnnnnnnnn";                      // one letter for a total of 3
-    const std::tuple<const char*, EditorStyle, const char*> cases[] = {// what, the style, words of the message
+    fixed.TYP = "nnFnnnnnnnnnnnnnnnnnnnnnnnnnnn";  // one letter for a total of 3
+    // What is wrong, the style, words of the message.
+    const std::tuple<const char*, EditorStyle, const char*> cases[] = {
         {"minima above the total min", generating(1, 20, 2, 6, {2, 3}, {1, 2}, {0, 1}, {0, 0}), "minima add up to 3"},
         {"maxima below the total max", generating(1, 20, 2, 6, {0, 2}, {0, 2}, {0, 1}, {0, 0}), "maxima add up to 5"},
         {"type min above its max", generating(1, 20, 0, 6, {3, 2}, {0, 4}, {0, 0}, {0, 0}),
